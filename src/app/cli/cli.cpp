@@ -1,0 +1,65 @@
+#include "app/cli/cli.h"
+
+#include <ostream>
+
+#include "app/cli/cli_commands.h"
+
+namespace {
+
+constexpr const char* kVersion = "0.9";
+
+void PrintHelp(std::ostream& out) {
+  out << "usage: cavernia-level COMMAND [ARGS...]\n"
+         "\n"
+         "Checks, normalises and describes Cavernia level files (.lev).\n"
+         "\n"
+         "commands:\n";
+  for (const CliCommand& command : CliCommands())
+    out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+  out << "\n"
+         "options:\n"
+         "  -h, --help     show this help (or COMMAND --help for one command)\n"
+         "  --version      show the version\n";
+}
+
+}  // namespace
+
+std::span<const CliCommand> CliCommands() {
+  static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kInfoCommand};
+  return commands;
+}
+
+int UsageError(const CliCommand& command, CliIo& io, const std::string& problem) {
+  if (!problem.empty()) io.err << "cavernia-level " << command.name << ": " << problem << '\n';
+  io.err << "usage: cavernia-level " << command.name << ' ' << command.usage << '\n';
+  return EXIT_USAGE;
+}
+
+int RunCli(const std::vector<std::string>& args, CliIo& io) {
+  if (args.empty()) {
+    PrintHelp(io.err);
+    return EXIT_USAGE;
+  }
+  const std::string& first = args[0];
+  if (first == "-h" || first == "--help" || first == "help") {
+    PrintHelp(io.out);
+    return EXIT_OK;
+  }
+  if (first == "--version") {
+    io.out << "cavernia-level " << kVersion << '\n';
+    return EXIT_OK;
+  }
+  for (const CliCommand& command : CliCommands()) {
+    if (first != command.name) continue;
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    for (const std::string& arg : rest) {
+      if (arg == "-h" || arg == "--help") {
+        io.out << "usage: cavernia-level " << command.name << ' ' << command.usage << "\n" << command.summary << '\n';
+        return EXIT_OK;
+      }
+    }
+    return command.run(rest, io);
+  }
+  io.err << "cavernia-level: unknown command '" << first << "' (try --help)\n";
+  return EXIT_USAGE;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "app/cli/cli.h"
+
+extern const CliCommand kCheckCommand;
+extern const CliCommand kFormatCommand;
+extern const CliCommand kInfoCommand;

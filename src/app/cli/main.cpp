@@ -1,0 +1,13 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/cli/cli.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  CliIo io{std::cout, std::cerr};
+  const int status = RunCli(args, io);
+  std::cout.flush();
+  return std::cout.good() ? status : EXIT_FAILED;
+}

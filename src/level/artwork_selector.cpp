@@ -1,0 +1,15 @@
+#include "level/artwork_selector.h"
+
+namespace {
+IArtworkSelector* g_selector = nullptr;
+}
+
+IArtworkSelector* SetArtworkSelector(IArtworkSelector* selector) {
+  IArtworkSelector* previous = g_selector;
+  g_selector = selector;
+  return previous;
+}
+
+void SelectArtworkByName(const std::string& name) {
+  if (g_selector) g_selector->SelectArtworkSet(name);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Level files hold 8-bit text, shown and typed as Windows-1252.
+
+// Every byte becomes one character; the five bytes the code page leaves undefined become the
+// control characters of the same number, so nothing is lost.
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// Characters the code page cannot hold become '?'. Broken UTF-8 sequences become '?' as well.
+std::string Utf8ToCp1252(std::string_view utf8);
+
+// The Unicode code point of one byte.
+char32_t Cp1252ToCodePoint(unsigned char byte);

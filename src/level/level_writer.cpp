@@ -1,0 +1,84 @@
+// Writing the document as a .lev file.
+#include <ostream>
+
+#include "level/brannoc_doc.h"
+#include "level/text_util.h"
+
+namespace {
+
+constexpr const char* CRLF = "\r\n";
+
+// Splits text into its lines at CR LF, at a lone CR and at a lone LF.
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string current;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(std::move(current));
+      current.clear();
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      current += c;
+    }
+  }
+  lines.push_back(std::move(current));
+  return lines;
+}
+
+}  // namespace
+
+void CBrannocDoc::WriteKeyLine(char key, std::string& value, std::ostream& out) {
+  TrimRight(value);
+  // A line break inside a value would start a line of its own, so it is written as a space.
+  std::string line;
+  line.reserve(value.size() + 4);
+  line += key;
+  line += ' ';
+  for (char c : value) line += (c == '\r' || c == '\n') ? ' ' : c;
+  line += CRLF;
+  out << line;
+}
+
+void CBrannocDoc::WriteLevel(std::ostream& out) {
+  WriteKeyLine('A', m_strArtwork, out);
+  WriteKeyLine('S', m_strSounds, out);
+  if (!m_strMusic.empty()) {
+    if (m_strMusicPrefix.empty()) m_strMusicPrefix = "0";
+    std::string music = m_strMusicPrefix + " " + m_strMusic;
+    WriteKeyLine('M', music, out);
+  }
+  const std::pair<char, std::string*> keyLines[] = {
+      {'d', &m_strDispenser}, {'T', &m_strTotalTurns}, {'D', &m_strDifficulty}, {'n', &m_strName},
+      {'e', &m_strEmeralds},  {'p', &m_strPushing},    {'E', &m_strMaxDestroy}, {'w', &m_strWheelTime},
+      {'o', &m_strRobotSpeed}, {'s', &m_strSwamp},     {'a', &m_strDesigner},   {'f', &m_strFirstToFinish},
+      {'N', &m_strNextLevel}};
+  for (const auto& [key, field] : keyLines) WriteKeyLine(key, *field, out);
+  if (m_bYamYamSoundOff) out << "Y" << CRLF;
+  if (m_bLaserSoundOff) out << "L" << CRLF;
+
+  // One i line for each line of the information; an empty information is one empty i line.
+  for (std::string& infoLine : SplitLines(m_strInfo)) WriteKeyLine('i', infoLine, out);
+  TrimRight(m_strInfo);
+
+  out << "m " << m_nWidth << ' ' << m_nHeight << CRLF;
+  std::string row;
+  for (int y = 0; y < m_nHeight; ++y) {
+    // '~' in column 0 keeps a row from being blank, even if its trailing spaces get lost.
+    row.assign(m_nWidth, ' ');
+    row[0] = NO_ELEMENT_CHAR;
+    for (int x = 0; x < m_nWidth; ++x)
+      if (const CTile* tile = m_grid[x][y].get()) row[x] = tile->m_cCharacter;
+    row += CRLF;
+    out << row;
+  }
+  out << CRLF;
+
+  for (const std::string& pattern : m_remainders) {
+    if (pattern.empty()) continue;
+    std::string copy = pattern;
+    WriteKeyLine('y', copy, out);
+  }
+  for (const std::string& extra : m_extraLines) out << extra << CRLF;
+  out.flush();
+}

@@ -1,0 +1,116 @@
+#include "app/cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  CliIo io{out, err};
+  const int status = RunCli(args, io);
+  return {status, out.str(), err.str()};
+}
+
+std::string Example(const std::string& name) { return std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
+
+std::string ReadFileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class CliFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("cavernia-cli-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+    return (dir / name).string();
+  }
+  fs::path dir;
+};
+
+}  // namespace
+
+TEST(Cli, HelpVersionAndUsageErrors) {
+  CliRun r = Cli({"--help"});
+  EXPECT_EQ(r.status, 0);
+  for (const char* command : {"check", "format", "info"}) EXPECT_NE(r.out.find(command), std::string::npos);
+  r = Cli({"--version"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "cavernia-level 0.9\n");
+  EXPECT_EQ(Cli({}).status, 2);
+  EXPECT_EQ(Cli({"frobnicate"}).status, 2);
+  EXPECT_EQ(Cli({"check"}).status, 2);
+  EXPECT_EQ(Cli({"format"}).status, 2);
+  EXPECT_EQ(Cli({"format", "a.lev", "-o"}).status, 2);
+  EXPECT_EQ(Cli({"info", "a.lev", "--bogus"}).status, 2);
+  r = Cli({"info", "--help"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("usage: cavernia-level info FILE [--json]"), std::string::npos);
+}
+
+TEST_F(CliFiles, CheckReportsEveryFile) {
+  const std::string good = Example("demo.lev");
+  const std::string broken = Write("broken.lev", "m 4 3\r\n####\r\n");
+  const std::string missing = (dir / "missing.lev").string();
+  CliRun r = Cli({"check", good, broken, missing});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find(good + ": ok\n"), std::string::npos);
+  EXPECT_NE(r.out.find(broken + ": error: line 2: the file ends after 1 of 3 map rows"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(missing + ": error: cannot open"), std::string::npos) << r.out;
+  EXPECT_EQ(Cli({"check", good, Example("showcase.lev")}).status, 0);
+}
+
+TEST_F(CliFiles, FormatNormalisesToTheWritersForm) {
+  const std::string messy = Write("messy.lev", "n  Spaced  \nm 2 1\n*\nx extra\np 7 8\n");
+  CliRun r = Cli({"format", messy});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\r\nn  Spaced\r\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\r\np 7\r\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\r\nm 2 1\r\n* \r\n\r\nx extra\r\n"), std::string::npos);
+
+  const fs::path out = dir / "clean.lev";
+  r = Cli({"format", messy, "-o", out.string()});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string first = ReadFileBytes(out);
+  r = Cli({"format", out.string()});
+  EXPECT_EQ(r.out, first) << "formatting is idempotent";
+  EXPECT_EQ(Cli({"format", Write("bad.lev", "m 0 0\r\n")}).status, 1);
+}
+
+TEST_F(CliFiles, InfoAsTextAndJson) {
+  CliRun r = Cli({"info", Example("demo.lev")});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Size:          4 x 3"), std::string::npos);
+  EXPECT_NE(r.out.find("Emerald total: 4"), std::string::npos);
+  EXPECT_NE(r.out.find("Level name              Demo"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find(" 1: ~~~~*~~~~"), std::string::npos);
+
+  const std::string odd = Write("odd.lev", "n Caf\xE9 \"quoted\"\r\ni a\r\ni b\r\nx\tkept\r\nm 2 1\r\n1*\r\n");
+  r = Cli({"info", odd, "--json"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("\"name\":\"Caf\xC3\xA9 \\\"quoted\\\"\""), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"info\":\"a\\r\\nb\""), std::string::npos);
+  EXPECT_NE(r.out.find("\"width\":2,\"height\":1,\"tiles\":2,\"emeraldTotal\":1"), std::string::npos);
+  EXPECT_NE(r.out.find("\"elements\":{\"Emerald\":1,\"Player 1\":1}"), std::string::npos);
+  EXPECT_NE(r.out.find("\"extraLines\":[\"x\\tkept\"]"), std::string::npos);
+  EXPECT_NE(r.out.find("\"yamYamSoundOff\":0"), std::string::npos);
+  EXPECT_EQ(r.out.back(), '\n');
+  EXPECT_EQ(Cli({"info", (dir / "none.lev").string()}).status, 1);
+}

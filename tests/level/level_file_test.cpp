@@ -1,0 +1,97 @@
+#include "level/level_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "support/level_text.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class LevelFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() / ("cavernia-file-test-" + std::to_string(::getpid()) + "-" +
+                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  std::string Write(const std::string& name, const std::string& bytes) {
+    const fs::path path = dir / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path.string();
+  }
+  static std::string Read(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  size_t EntriesInDir() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
+
+  fs::path dir;
+};
+
+}  // namespace
+
+TEST_F(LevelFileTest, OpenReadsAndClearsTheModifiedFlag) {
+  const std::string path = Write("cave.5", CrLf({"n Cave", "m 2 1", "*$"}));
+  auto doc = NewLevel();
+  doc->SetModifiedFlag(true);
+  const FileResult result = OpenLevelFile(*doc, path);
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_EQ(doc->m_strName, "Cave");
+  EXPECT_EQ(doc->m_strDifficulty, "5");
+  EXPECT_EQ(doc->m_nEmeraldTotal, 4);
+}
+
+TEST_F(LevelFileTest, FailuresNameTheFileAndLeaveTheDocumentEmpty) {
+  auto doc = NewLevel();
+  const std::string missing = (dir / "missing.lev").string();
+  FileResult result = OpenLevelFile(*doc, missing);
+  EXPECT_FALSE(result.ok);
+  EXPECT_EQ(result.message.rfind(missing, 0), 0u) << result.message;
+
+  const std::string broken = Write("broken.lev", CrLf({"n Half", "m 3 3", "***", "***"}));
+  result = OpenLevelFile(*doc, broken);
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message.find("broken.lev: line 4"), std::string::npos) << result.message;
+  EXPECT_EQ(doc->CountTiles(), 0);
+  EXPECT_EQ(doc->m_nEmeraldTotal, 0);
+  EXPECT_EQ(doc->m_strName, "");
+  EXPECT_EQ(doc->GetLevelSize(), (CSize{126, 126}));
+  EXPECT_EQ(doc->m_remainders.size(), 20u);
+}
+
+TEST_F(LevelFileTest, SaveReplacesTheFileWhole) {
+  const std::string path = Write("cave.lev", "old contents");
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  auto doc = NewLevel();
+  doc->m_strName = "Saved";
+  const FileResult result = SaveLevelFile(*doc, path);
+  ASSERT_TRUE(result.ok) << result.message;
+  EXPECT_EQ(Read(path), WriteText(*doc));
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(EntriesInDir(), 1u) << "no temporary file is left behind";
+}
+
+TEST_F(LevelFileTest, FailedSaveLeavesNothingBehind) {
+  auto doc = NewLevel();
+  // The target is a folder: the rename fails after everything was written.
+  fs::create_directories(dir / "taken.lev" / "inside");
+  FileResult result = SaveLevelFile(*doc, (dir / "taken.lev").string());
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message.find("taken.lev"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(dir / "taken.lev" / "inside"));
+  EXPECT_EQ(EntriesInDir(), 1u);
+  // A folder that does not exist.
+  result = SaveLevelFile(*doc, (dir / "nowhere" / "x.lev").string());
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message.find("nowhere/x.lev"), std::string::npos);
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for SECONDS (default 60).
+# usage: tools/fuzz.sh [SECONDS] [TARGET...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+shift || true
+
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCAVERNIA_FUZZ=ON -DCAVERNIA_GUI=OFF -DCAVERNIA_TESTS=OFF >/dev/null
+cmake --build build/fuzz
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  for t in build/fuzz/bin/*_fuzz; do targets+=("$(basename "$t")"); done
+fi
+
+for target in "${targets[@]}"; do
+  name=${target%_fuzz}
+  work=build/fuzz/corpus/$name
+  mkdir -p "$work"
+  seeds=()
+  [ -d "fuzz/corpus/$name" ] && seeds+=("fuzz/corpus/$name")
+  echo "== fuzzing $target for ${seconds}s"
+  # The sanitizers report leaks and faults; -error_exitcode makes any finding fail the run.
+  "build/fuzz/bin/$target" "$work" "${seeds[@]}" -max_total_time="$seconds" -error_exitcode=77 \
+    -max_len=65536 -print_final_stats=1 -artifact_prefix=build/fuzz/ 2>&1 | tail -n 12
+  status=${PIPESTATUS[0]}
+  if [ "$status" -ne 0 ]; then
+    echo "fuzz target $target found a fault (exit $status); see build/fuzz/ for the input"
+    exit 1
+  fi
+done

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds everything with the sanitizers, fuzzes briefly, runs all tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash tools/setup.sh
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCAVERNIA_SANITIZE=ON -DCAVERNIA_BENCH=ON
+cmake --build build/test
+
+bash tools/fuzz.sh "${FUZZ_SECONDS:-60}"
+
+# ctest's summary is the last thing printed.
+ctest --test-dir build/test --output-on-failure -j2 --timeout 600
