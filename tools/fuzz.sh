@@ -19,16 +19,19 @@ fi
 for target in "${targets[@]}"; do
   name=${target%_fuzz}
   work=build/fuzz/corpus/$name
+  log=build/fuzz/$name.log
   mkdir -p "$work"
   seeds=()
   [ -d "fuzz/corpus/$name" ] && seeds+=("fuzz/corpus/$name")
   echo "== fuzzing $target for ${seconds}s"
-  # The sanitizers report leaks and faults; -error_exitcode makes any finding fail the run.
+  # The sanitizers report leaks and faults; any finding fails the run.
+  status=0
   "build/fuzz/bin/$target" "$work" "${seeds[@]}" -max_total_time="$seconds" -error_exitcode=77 \
-    -max_len=65536 -print_final_stats=1 -artifact_prefix=build/fuzz/ 2>&1 | tail -n 12
-  status=${PIPESTATUS[0]}
+    -max_len=65536 -print_final_stats=1 -artifact_prefix=build/fuzz/ >"$log" 2>&1 || status=$?
+  tail -n 8 "$log"
   if [ "$status" -ne 0 ]; then
-    echo "fuzz target $target found a fault (exit $status); see build/fuzz/ for the input"
+    grep -E "ERROR|SUMMARY|#[0-9]+ .* in " "$log" | head -n 30 || true
+    echo "fuzz target $target found a fault (exit $status); the input is in build/fuzz/"
     exit 1
   fi
 done

@@ -58,7 +58,12 @@ void CBrannocDoc::WriteLevel(std::ostream& out) {
   if (m_bLaserSoundOff) out << "L" << CRLF;
 
   // One i line for each line of the information; an empty information is one empty i line.
-  for (std::string& infoLine : SplitLines(m_strInfo)) WriteKeyLine('i', infoLine, out);
+  // Empty lines before the first text are left out: reading would drop them anyway, and
+  // writing them would make a saved file change again on its next save.
+  std::vector<std::string> infoLines = SplitLines(m_strInfo);
+  size_t first = 0;
+  while (first + 1 < infoLines.size() && TrimmedRight(infoLines[first]).empty()) ++first;
+  for (size_t i = first; i < infoLines.size(); ++i) WriteKeyLine('i', infoLines[i], out);
   TrimRight(m_strInfo);
 
   out << "m " << m_nWidth << ' ' << m_nHeight << CRLF;

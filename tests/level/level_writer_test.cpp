@@ -110,6 +110,15 @@ TEST(LevelWriter, InformationIsSplitAtEveryKindOfLineBreak) {
   EXPECT_NE(text.find(CrLf({"N ", "i one", "i two", "i three", "i four", "i ", "i six", "m 126 126"})),
             std::string::npos);
   EXPECT_EQ(ReadText(text)->m_strInfo, "one\r\ntwo\r\nthree\r\nfour\r\n\r\nsix");
+
+  // Leading empty lines would be lost on reading, so they are not written: a saved file reads
+  // back to the same bytes.
+  doc->m_strInfo = "\r  \r\nlater";
+  const std::string leading = WriteText(*doc);
+  EXPECT_NE(leading.find(CrLf({"N ", "i later", "m 126 126"})), std::string::npos);
+  EXPECT_EQ(WriteText(*ReadText(leading)), leading);
+  doc->m_strInfo = "\r\n \r\n";
+  EXPECT_NE(WriteText(*doc).find(CrLf({"N ", "i ", "m 126 126"})), std::string::npos);
 }
 
 TEST(LevelWriter, NoValueCanInjectALine) {
