@@ -10,6 +10,6 @@ IArtworkSelector* SetArtworkSelector(IArtworkSelector* selector) {
   return previous;
 }
 
-void SelectArtworkByName(const std::string& name) {
-  if (g_selector) g_selector->SelectArtworkSet(name);
+bool SelectArtworkByName(const std::string& name) {
+  return g_selector && g_selector->SelectArtworkSet(name);
 }

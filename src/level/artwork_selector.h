@@ -7,11 +7,12 @@
 class IArtworkSelector {
  public:
   virtual ~IArtworkSelector() = default;
-  virtual void SelectArtworkSet(const std::string& name) = 0;
+  // Returns true when the current set changed (so views must repaint), false otherwise.
+  virtual bool SelectArtworkSet(const std::string& name) = 0;
 };
 
 // Installs the selector (nullptr: choices are ignored). Returns the one it replaces.
 IArtworkSelector* SetArtworkSelector(IArtworkSelector* selector);
 
-// Asks the installed selector, if any, to make the named set current.
-void SelectArtworkByName(const std::string& name);
+// Asks the installed selector, if any, to make the named set current; true when it switched.
+bool SelectArtworkByName(const std::string& name);

@@ -3,7 +3,7 @@
 #include "level/artwork_selector.h"
 #include "level/update_hints.h"
 
-CBrannocDoc::CBrannocDoc() { m_remainders.resize(REMAINDER_SLOTS); }
+CBrannocDoc::CBrannocDoc() : CActionHistory(MAX_UNDO_ACTIONS) { m_remainders.resize(REMAINDER_SLOTS); }
 
 CBrannocDoc::~CBrannocDoc() = default;
 
@@ -87,6 +87,21 @@ std::unique_ptr<CTile> CBrannocDoc::TakeTile(int x, int y) {
   std::unique_ptr<CTile> tile = std::move(m_grid[x][y]);
   if (tile) m_nEmeraldTotal -= EmeraldValue(tile->m_nElement);
   return tile;
+}
+
+int CBrannocDoc::ChangeTile(int x, int y, int element) {
+  if (x < 0 || y < 0 || x >= MAX_LEVEL_SIZE || y >= MAX_LEVEL_SIZE || !IsElement(element)) return NO_ELEMENT;
+  std::unique_ptr<CTile>& slot = m_grid[x][y];
+  if (!slot) {
+    slot = std::make_unique<CTile>(x, y, element);
+    m_nEmeraldTotal += EmeraldValue(element);
+    return NO_ELEMENT;
+  }
+  const int old = slot->m_nElement;
+  slot->m_nElement = element;
+  slot->m_cCharacter = CharFromElement(element);
+  m_nEmeraldTotal += EmeraldValue(element) - EmeraldValue(old);
+  return old;
 }
 
 int CBrannocDoc::CountEmeralds() const {

@@ -3,26 +3,30 @@
 #include <array>
 #include <iosfwd>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "edit/draw_modes.h"
 #include "level/document.h"
+#include "level/geometry.h"
 #include "level/tile.h"
+#include "undo/action_history.h"
+
+class CActionObject;
+class CFillActionObject;
 
 constexpr int MAX_LEVEL_SIZE = 126;  // the cell store is always this many columns and rows
 constexpr int REMAINDER_SLOTS = 20;
 constexpr int DEFAULT_CELL_SIZE = 30;
-
-struct CSize {
-  int cx = 0;
-  int cy = 0;
-  bool operator==(const CSize&) const = default;
-};
+constexpr int MAX_UNDO_ACTIONS = 1000;
+constexpr int CURRENT_ELEMENT = -2;  // element argument: the document's current element
 
 // One open level: its cells, size, properties, remainder patterns, the file lines it does not
 // interpret, and the editing state of its windows. Views read the fields directly.
-class CBrannocDoc : public CDocument {
+// Every level has its own undo history, which it is.
+class CBrannocDoc : public CDocument, public CActionHistory {
  public:
   CBrannocDoc();
   ~CBrannocDoc() override;
@@ -51,6 +55,33 @@ class CBrannocDoc : public CDocument {
   // Sum of the emerald values over the whole store, counted afresh.
   int CountEmeralds() const;
   int CountTiles() const;
+  // Gives the cell the element, keeping its tile (views may still hold it) or creating one.
+  // Returns the element the cell held before, NO_ELEMENT when it was empty.
+  int ChangeTile(int x, int y, int element);
+
+  // --- cell editing (edit/); mode DRAW_CURRENT and element CURRENT_ELEMENT stand for the
+  // document's own drawing mode and element ---
+  CTile* SetCell(int x, int y, int element, bool bRecord, int mode, bool bNotify, bool bNotifyIfSame);
+  bool EraseCell(int x, int y, bool bRecord, int mode, bool bNotify, bool bNotifyIfEmpty);
+  void FloodFill(int x, int y, int oldElement, int newElement, CFillActionObject* fill);
+  // Writes a tile block text with its top-left cell at (x, y); reads up to the zero byte or the
+  // end of the text, whichever comes first. Not recorded.
+  void PasteBlock(int x, int y, std::string_view text);
+  void ClearBlock(int x1, int y1, int x2, int y2);
+  // Sets (element character) or empties (space) each cell up to the end or a point with x -1.
+  void DrawCells(std::span<const CPoint> points, char ch);
+  CSize GetUsedExtent() const;
+
+  // --- property editing (edit/) ---
+  bool SetStringProperty(std::string value, int property, bool bRecord);
+  bool SetIntProperty(int value, int property, bool bRecord);
+  bool ChangeStringField(std::string& field, const std::string& value, int property, bool bRecord);
+  bool ChangeIntField(int32_t& field, int value, int property, bool bRecord);
+
+  // --- undo and redo (edit/) ---
+  void ApplyAction(const CActionObject* action, bool bUndo);
+  void OnEditUndo();
+  void OnEditRedo();
 
   using Column = std::array<std::unique_ptr<CTile>, MAX_LEVEL_SIZE>;
   std::array<Column, MAX_LEVEL_SIZE> m_grid;  // [column][row]
@@ -87,8 +118,15 @@ class CBrannocDoc : public CDocument {
   int32_t m_nCellHeight = DEFAULT_CELL_SIZE;
   bool m_bGridVisible = true;
   int32_t m_nCurrentElement = EL_WALL;
-  int32_t m_nDrawMode = 1;
+  int32_t m_nDrawMode = DRAW_FREE;
 
  private:
   void ClearStore();
+  bool InLevel(int x, int y) const;
+  void RunFill(int x, int y, int oldElement, int newElement, bool bRecord, bool bNotify);
+  // After a change: pushes the action (when recording) and sets the modified flag.
+  void FinishChange(std::unique_ptr<CActionObject> action);
+  // After an unrecorded change of cells: undo can no longer lead back to the saved state.
+  void FinishUnrecordedChange();
+  bool ChangeSwitch(bool& flag, int value, int property, bool bRecord);
 };

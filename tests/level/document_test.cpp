@@ -17,7 +17,10 @@ struct RecordingView : CDocObserver {
 
 struct RecordingSelector : IArtworkSelector {
   std::vector<std::string> names;
-  void SelectArtworkSet(const std::string& name) override { names.push_back(name); }
+  bool SelectArtworkSet(const std::string& name) override {
+    names.push_back(name);
+    return true;
+  }
 };
 
 }  // namespace
