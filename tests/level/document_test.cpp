@@ -4,26 +4,8 @@
 
 #include "level/artwork_selector.h"
 #include "level/update_hints.h"
+#include "support/doc_recorders.h"
 #include "support/level_text.h"
-
-namespace {
-
-struct RecordingView : CDocObserver {
-  std::vector<std::pair<int, HintObject>> hints;
-  int titleChanges = 0;
-  void OnUpdate(CDocObserver*, int hint, const HintObject& object) override { hints.emplace_back(hint, object); }
-  void OnTitleChanged() override { ++titleChanges; }
-};
-
-struct RecordingSelector : IArtworkSelector {
-  std::vector<std::string> names;
-  bool SelectArtworkSet(const std::string& name) override {
-    names.push_back(name);
-    return true;
-  }
-};
-
-}  // namespace
 
 TEST(Document, NewLevelHasTheNewLevelValues) {
   auto doc = NewLevel();
@@ -56,9 +38,7 @@ TEST(Document, NewLevelHasTheNewLevelValues) {
 
 TEST(Document, ResetSelectsTheDefaultArtwork) {
   RecordingSelector selector;
-  IArtworkSelector* previous = SetArtworkSelector(&selector);
   NewLevel();
-  SetArtworkSelector(previous);
   EXPECT_EQ(selector.names, std::vector<std::string>{"Default"});
 }
 
