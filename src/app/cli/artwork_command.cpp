@@ -1,0 +1,75 @@
+// cavernia-level artwork [--set NAME] -o SHEET.png: a contact sheet of one artwork set.
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+
+#include "app/cli/cli_commands.h"
+#include "artwork/artwork_sets.h"
+#include "artwork/qt/contact_sheet.h"
+#include "level/level_file.h"
+
+namespace {
+
+// Text needs Qt's font system, which needs a GUI application; a tool has no screen, so it
+// draws off-screen unless told otherwise.
+void EnsureGuiApplication() {
+  if (QCoreApplication::instance()) return;
+  static int argc = 1;
+  static char name[] = "cavernia-level";
+  static char* argv[] = {name, nullptr};
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+std::string SetNames() {
+  std::string names;
+  for (const auto& set : ArtworkSets()) names += (names.empty() ? "" : ", ") + set->name;
+  return names;
+}
+
+int RunArtwork(const std::vector<std::string>& args, CliIo& io) {
+  std::string setName = "Default", output;
+  for (size_t i = 0; i < args.size(); ++i) {
+    if ((args[i] == "--set" || args[i] == "-o") && i + 1 < args.size()) {
+      (args[i] == "--set" ? setName : output) = args[i + 1];
+      ++i;
+    } else {
+      return UsageError(kArtworkCommand, io, "unexpected argument " + args[i]);
+    }
+  }
+  if (output.empty()) return UsageError(kArtworkCommand, io, "no output file given (-o SHEET.png)");
+
+  EnsureGuiApplication();
+  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
+  struct Release {
+    ~Release() { FreeArtworkSets(); }
+  } release;
+  SelectArtworkSet(setName.c_str());
+  const ArtworkSet* set = CurrentArtworkSet();
+  if (!set) {
+    io.err << "cavernia-level artwork: there is no artwork set named '" << setName << "' (sets: " << SetNames() << ")\n";
+    return EXIT_FAILED;
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!DrawContactSheet(*set).save(&buffer, "PNG")) {
+    io.err << "cavernia-level artwork: cannot encode the sheet as PNG\n";
+    return EXIT_FAILED;
+  }
+  if (const FileResult written = WriteFileAtomically(output, png.toStdString()); !written.ok) {
+    io.err << "cavernia-level artwork: " << written.message << '\n';
+    return EXIT_FAILED;
+  }
+  io.out << output << ": set " << set->name << ", " << ELEMENT_COUNT << " elements\n";
+  return EXIT_OK;
+}
+
+}  // namespace
+
+const CliCommand kArtworkCommand{"artwork", "[--set NAME] -o SHEET.png",
+                                 "draw every element of an artwork set at 15, 30 and 60 pixels with its name",
+                                 RunArtwork};

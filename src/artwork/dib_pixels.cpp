@@ -1,0 +1,74 @@
+// Uncompressed rows: palette pixels and 24 bits copied, 16 and 32 bits turned into 24.
+#include <bit>
+#include <cstring>
+
+#include "artwork/bmp_layout.h"
+
+namespace {
+
+// Row y of the file, counted from the top of the picture.
+const uint8_t* FileRow(const BmpLayout& layout, int32_t y, size_t rowSize) {
+  const int32_t stored = layout.topDown ? y : layout.height - 1 - y;
+  return layout.bits.data() + rowSize * static_cast<size_t>(stored);
+}
+
+bool IndicesFit(const uint8_t* row, const BmpLayout& layout) {
+  const uint32_t count = layout.colorCount;
+  if (count == (1u << layout.bitCount)) return true;
+  for (int32_t x = 0; x < layout.width; ++x) {
+    uint32_t index = 0;
+    switch (layout.bitCount) {
+      case 1: index = (row[x / 8] >> (7 - x % 8)) & 1; break;
+      case 4: index = (row[x / 2] >> (x % 2 ? 0 : 4)) & 15; break;
+      default: index = row[x]; break;
+    }
+    if (index >= count) return false;
+  }
+  return true;
+}
+
+struct Channel {
+  uint32_t mask;
+  int shift;
+  int width;
+};
+
+Channel MakeChannel(uint32_t mask) {
+  return {mask, std::countr_zero(mask), std::popcount(mask)};
+}
+
+// A channel of any width to 8 bits the way the common readers do it: narrow channels are
+// shifted up (5 bits 0..31 become 0..248), wide ones keep their top 8 bits.
+uint8_t Scale(uint32_t pixel, const Channel& c) {
+  const uint32_t value = (pixel & c.mask) >> c.shift;
+  return static_cast<uint8_t>(c.width <= 8 ? value << (8 - c.width) : value >> (c.width - 8));
+}
+
+}  // namespace
+
+bool DecodePlainRows(const BmpLayout& layout, Dib& dib) {
+  const size_t rowSize = DibRowSize(dib);
+  for (int32_t y = 0; y < layout.height; ++y) {
+    const uint8_t* source = FileRow(layout, y, rowSize);
+    if (layout.bitCount <= 8 && !IndicesFit(source, layout)) return false;
+    std::memcpy(DibRow(dib, y), source, rowSize);
+  }
+  return true;
+}
+
+bool DecodeDirectColor(const BmpLayout& layout, Dib& dib) {
+  const Channel channels[3] = {MakeChannel(layout.masks[0]), MakeChannel(layout.masks[1]), MakeChannel(layout.masks[2])};
+  const size_t rowSize = RowSizeFor(static_cast<uint64_t>(layout.width), layout.bitCount);
+  const size_t bytesPerPixel = layout.bitCount / 8;
+  for (int32_t y = 0; y < layout.height; ++y) {
+    const uint8_t* source = FileRow(layout, y, rowSize);
+    uint8_t* target = DibRow(dib, y);
+    for (int32_t x = 0; x < layout.width; ++x, source += bytesPerPixel, target += 3) {
+      const uint32_t pixel = bytesPerPixel == 2 ? ReadU16(source) : ReadU32(source);
+      target[0] = Scale(pixel, channels[2]);
+      target[1] = Scale(pixel, channels[1]);
+      target[2] = Scale(pixel, channels[0]);
+    }
+  }
+  return true;
+}
