@@ -26,16 +26,23 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
+// A line break inside a value would start a line of its own, so it is written as a space.
+std::string LineSafe(std::string_view value) {
+  std::string safe(value);
+  for (char& c : safe)
+    if (c == '\r' || c == '\n') c = ' ';
+  return safe;
+}
+
 }  // namespace
 
 void CBrannocDoc::WriteKeyLine(char key, std::string& value, std::ostream& out) {
   TrimRight(value);
-  // A line break inside a value would start a line of its own, so it is written as a space.
   std::string line;
   line.reserve(value.size() + 4);
   line += key;
   line += ' ';
-  for (char c : value) line += (c == '\r' || c == '\n') ? ' ' : c;
+  line += LineSafe(value);
   line += CRLF;
   out << line;
 }
@@ -45,8 +52,15 @@ void CBrannocDoc::WriteLevel(std::ostream& out) {
   WriteKeyLine('S', m_strSounds, out);
   if (!m_strMusic.empty()) {
     if (m_strMusicPrefix.empty()) m_strMusicPrefix = "0";
-    std::string music = m_strMusicPrefix + " " + m_strMusic;
-    WriteKeyLine('M', music, out);
+    // Reading skips the spaces before the name and a name of white space alone reads as none,
+    // so neither is written: the file then reads back to what was written.
+    std::string name = LineSafe(m_strMusic);
+    TrimRight(name);
+    name.erase(0, name.find_first_not_of(' '));
+    if (!name.empty()) {
+      std::string music = m_strMusicPrefix + " " + name;
+      WriteKeyLine('M', music, out);
+    }
   }
   const std::pair<char, std::string*> keyLines[] = {
       {'d', &m_strDispenser}, {'T', &m_strTotalTurns}, {'D', &m_strDifficulty}, {'n', &m_strName},

@@ -82,6 +82,13 @@ TEST(LevelWriter, MusicPrefix) {
   text = WriteText(*doc);
   EXPECT_EQ(text.find("\r\nM "), std::string::npos);
   EXPECT_EQ(ReadText(text)->m_strMusicPrefix, "");
+  // Spaces before the name, line breaks and white space alone would not read back.
+  doc->m_strMusic = "\r  two words\t";
+  text = WriteText(*doc);
+  EXPECT_NE(text.find("\r\nM 4 two words\r\n"), std::string::npos);
+  EXPECT_EQ(WriteText(*ReadText(text)), text);
+  doc->m_strMusic = " \r\n\t";
+  EXPECT_EQ(WriteText(*doc).find("\r\nM "), std::string::npos);
 }
 
 TEST(LevelWriter, SoundSwitchesAndRemainderSlots) {
