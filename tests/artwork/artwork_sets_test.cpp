@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "artwork/artwork_completion.h"
+#include "artwork/artwork_sets.h"
+#include "artwork/artwork_startup.h"
+#include "artwork/dib_writer.h"
+#include "level/artwork_selector.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder of its own for each test, with an "art" folder to fill.
+class ArtworkFolders : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_root = fs::temp_directory_path() /
+             ("cavernia_art_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(m_root);
+    fs::create_directories(m_root / "art");
+  }
+  void TearDown() override {
+    StopArtwork();
+    fs::remove_all(m_root);
+  }
+
+  // A one-colour picture; the colour tells the tests which file a record shows.
+  void Picture(const std::string& set, const std::string& file, uint32_t rgb, int32_t w = 32, int32_t h = 32) {
+    fs::create_directories(m_root / "art" / set);
+    auto dib = Dib::Create(w, h, 8, 1);
+    SetDibColor(*dib, 0, rgb);
+    ASSERT_EQ(SaveDibFile(dib.get(), (m_root / "art" / set / file).string()), DIB_SAVE_OK);
+  }
+
+  void Load() { LoadArtworkSets(m_root.string()); }
+
+  static const ArtworkSet& Set(const std::string& name) {
+    for (const auto& set : ArtworkSets())
+      if (set->name == name) return *set;
+    throw std::runtime_error("no set " + name);
+  }
+
+  static uint32_t Colour(const TileImage& record) { return record.image ? DibPixel(*record.image, 0, 0) : 0xDEAD; }
+
+  fs::path m_root;
+};
+
+TEST_F(ArtworkFolders, WithoutArtFolderEveryElementHasItsOwnBuiltInPicture) {
+  fs::remove_all(m_root / "art");
+  Load();
+  ASSERT_EQ(ArtworkSets().size(), 1u);
+  const ArtworkSet& set = *DefaultArtworkSet();
+  EXPECT_EQ(set.name, "Default");
+  EXPECT_TRUE(set.folderPath.empty());
+  for (int i = 0; i < ELEMENT_COUNT; ++i) {
+    const TileImage& record = set.images[i];
+    ASSERT_TRUE(record.image) << i;  // no black cells
+    EXPECT_EQ(record.flags, 0) << i;
+    EXPECT_EQ(record.owned.get(), record.image) << i;
+    EXPECT_TRUE(record.width == 32 || record.width == 60) << i;
+    EXPECT_EQ(DibBitCount(*record.image), 8) << i;
+  }
+}
+
+TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
+  Picture("Default", "wall.bmp", 0x101010);
+  Picture("Default", "earth.bmp", 0x202020);
+  Picture("Default", "yamyamrt.bmp", 0x303030);
+  Picture("Cave", "wall.bmp", 0x404040);
+  Picture("Cave", "yamyamlt.bmp", 0x505050);
+  Load();
+  ASSERT_EQ(ArtworkSets().size(), 2u);
+  EXPECT_EQ(ArtworkSets()[0].get(), DefaultArtworkSet());
+  const ArtworkSet& cave = Set("Cave");
+  EXPECT_EQ(Colour(cave.images[EL_WALL]), 0x404040u);
+  EXPECT_EQ(cave.images[EL_WALL].flags, 0);
+  EXPECT_EQ(cave.images[EL_INVERTED_WALL].image, cave.images[EL_WALL].image);
+  EXPECT_EQ(cave.images[EL_INVERTED_WALL].flags, IMAGE_INVERT | IMAGE_BORROWED);
+  EXPECT_EQ(Colour(cave.images[EL_EARTH]), 0x202020u);
+  EXPECT_EQ(cave.images[EL_EARTH].flags, IMAGE_BORROWED);
+  // The beast heading right is Cave's own left-heading one mirrored, not Default's.
+  EXPECT_EQ(Colour(cave.images[EL_YAMYAM_RIGHT]), 0x505050u);
+  EXPECT_EQ(cave.images[EL_YAMYAM_RIGHT].flags, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED);
+  // Elements the Default folder lacks come from the built-in pictures.
+  EXPECT_EQ(cave.images[EL_RUBY].image, DefaultArtworkSet()->images[EL_RUBY].image);
+  EXPECT_EQ(DefaultArtworkSet()->images[EL_RUBY].width, 32);
+}
+
+TEST_F(ArtworkFolders, DefaultFolderFillsGapsFromPartnersTurnedRound) {
+  Picture("Default", "lorryup.bmp", 0x111111);
+  Picture("Default", "lorryrgt.bmp", 0x222222);
+  Picture("Default", "1man.bmp", 0x333333);
+  Picture("Cave", "earth.bmp", 0x444444);
+  Load();
+  const ArtworkSet& def = *DefaultArtworkSet();
+  EXPECT_EQ(def.folderPath, (m_root / "art" / "Default").string() + "/");
+  EXPECT_EQ(Colour(def.images[EL_LORRY_DOWN]), 0x111111u);
+  EXPECT_EQ(def.images[EL_LORRY_DOWN].flags, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED);
+  EXPECT_EQ(Colour(def.images[EL_LORRY_LEFT]), 0x222222u);
+  EXPECT_EQ(def.images[EL_LORRY_LEFT].flags, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED);
+  EXPECT_EQ(Colour(def.images[EL_PLAYER2]), 0x333333u);
+  EXPECT_EQ(def.images[EL_PLAYER2].flags, IMAGE_INVERT | IMAGE_BORROWED);
+  // Another set shows the default's borrowed picture turned the same way.
+  EXPECT_EQ(Set("Cave").images[EL_LORRY_DOWN].flags, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED);
+  EXPECT_EQ(Colour(Set("Cave").images[EL_LORRY_DOWN]), 0x111111u);
+}
+
+TEST_F(ArtworkFolders, BuiltInPictureCanBeBorrowedByALaterPartner) {
+  Picture("Default", "earth.bmp", 0x111111);
+  Load();
+  const ArtworkSet& def = *DefaultArtworkSet();
+  // Neither lorry file exists: the upward one gets its built-in picture, the downward borrows it.
+  EXPECT_EQ(def.images[EL_LORRY_UP].flags, 0);
+  EXPECT_TRUE(def.images[EL_LORRY_UP].owned);
+  EXPECT_EQ(def.images[EL_LORRY_DOWN].image, def.images[EL_LORRY_UP].image);
+  EXPECT_EQ(def.images[EL_LORRY_DOWN].flags, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED);
+}
+
+TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheDefaultSet) {
+  Picture("Default.old", "wall.bmp", 0x111111);
+  Picture("night", "WALL.BMP", 0x222222);
+  Load();
+  EXPECT_EQ(DefaultArtworkSet()->name, "Default");
+  EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x111111u);
+  EXPECT_EQ(Colour(Set("night").images[EL_WALL]), 0x222222u);  // file names in any case
+
+  StopArtwork();
+  fs::remove_all(m_root / "art");
+  Picture("default", "wall.bmp", 0x333333);
+  Load();
+  ASSERT_EQ(ArtworkSets().size(), 1u);
+  EXPECT_EQ(DefaultArtworkSet()->name, "default");
+  EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x333333u);
+}
+
+TEST_F(ArtworkFolders, PicturesAreMeasuredUpToSixtyPixels) {
+  Picture("Default", "wall.bmp", 0x111111, 64, 48);
+  Picture("Default", "earth.bmp", 0x111111, 12, 80);
+  Load();
+  EXPECT_EQ(DefaultArtworkSet()->images[EL_WALL].width, 60);
+  EXPECT_EQ(DefaultArtworkSet()->images[EL_WALL].height, 48);
+  EXPECT_EQ(DefaultArtworkSet()->images[EL_EARTH].width, 12);
+  EXPECT_EQ(DefaultArtworkSet()->images[EL_EARTH].height, 60);
+}
+
+TEST_F(ArtworkFolders, UnreadablePicturesFallBack) {
+  fs::create_directories(m_root / "art" / "Cave" / "earth.bmp");  // a folder, not a file
+  std::ofstream(m_root / "art" / "Cave" / "wall.bmp") << "not a picture";
+  Load();
+  const ArtworkSet& cave = Set("Cave");
+  EXPECT_EQ(cave.images[EL_WALL].image, DefaultArtworkSet()->images[EL_WALL].image);
+  EXPECT_EQ(cave.images[EL_EARTH].image, DefaultArtworkSet()->images[EL_EARTH].image);
+}
+
+TEST_F(ArtworkFolders, SelectingBySetNameIgnoresCase) {
+  Picture("Cave", "wall.bmp", 0x111111);
+  StartArtwork(m_root.string());
+  EXPECT_EQ(CurrentArtworkSet(), nullptr);
+  EXPECT_EQ(SelectArtworkSet("cave"), 1);
+  EXPECT_EQ(CurrentArtworkSet()->name, "Cave");
+  EXPECT_EQ(SelectArtworkSet("CAVE"), 0);
+  EXPECT_EQ(SelectArtworkSet("Nowhere"), 0);
+  EXPECT_EQ(CurrentArtworkSet()->name, "Cave");
+  EXPECT_EQ(SelectArtworkSet(nullptr), 0);
+  // Documents choose through the installed selector.
+  EXPECT_TRUE(SelectArtworkByName("default"));
+  EXPECT_EQ(CurrentArtworkSet(), DefaultArtworkSet());
+  EXPECT_FALSE(SelectArtworkByName("Default"));
+  StopArtwork();
+  EXPECT_EQ(CurrentArtworkSet(), nullptr);
+  EXPECT_TRUE(ArtworkSets().empty());
+  EXPECT_FALSE(SelectArtworkByName("Cave"));
+}
+
+}  // namespace

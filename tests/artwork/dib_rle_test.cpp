@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "artwork/bmp_bytes.h"
+#include "artwork/dib_reader.h"
+
+namespace {
+
+// An 8 x 3 RLE picture with colours 0..5; bits holds the encoded data.
+BmpSpec Rle(uint16_t bitCount, std::vector<uint8_t> bits) {
+  BmpSpec s;
+  s.bitCount = bitCount;
+  s.compression = bitCount == 8 ? 1 : 2;
+  s.width = 8;
+  s.height = 3;
+  s.colorsUsed = 6;
+  s.palette = {0x000000, 0x111111, 0x222222, 0x333333, 0x444444, 0x555555};
+  s.bits = std::move(bits);
+  return s;
+}
+
+// Colour indices of the decoded picture, bottom row first like the encoded data.
+std::vector<int> Indices(const Dib& dib) {
+  std::vector<int> out;
+  for (int32_t y = DibHeight(dib) - 1; y >= 0; --y)
+    for (int32_t x = 0; x < DibWidth(dib); ++x) out.push_back(static_cast<int>(DibPixel(dib, x, y) / 0x111111));
+  return out;
+}
+
+TEST(DibRle, DecodesRunsLiteralsDeltasAndLineEnds) {
+  // Row 0: run of 3 x 1, literal 2 3 4 (padded), run of 2 x 5. Row 1: delta 2 right 1 up,
+  // which lands on row 2 at column 2, run of 2 x 3, end of line. End of picture.
+  const auto rle8 = ReadDib(MakeBmp(Rle(8, {3, 1, 0, 3, 2, 3, 4, 0, 2, 5, 0, 0, 0, 2, 2, 1, 2, 3, 0, 1})));
+  ASSERT_TRUE(rle8);
+  EXPECT_EQ(DibBitCount(*rle8), 8);
+  EXPECT_EQ(Indices(*rle8), (std::vector<int>{1, 1, 1, 2, 3, 4, 5, 5,  //
+                                              0, 0, 0, 0, 0, 0, 0, 0,  //
+                                              0, 0, 3, 3, 0, 0, 0, 0}));
+  // RLE4 runs alternate the two colours of their byte; literals are packed two to a byte.
+  const auto rle4 = ReadDib(MakeBmp(Rle(4, {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 8, 0x00, 0, 0, 2, 0x55, 0, 1})));
+  ASSERT_TRUE(rle4);
+  EXPECT_EQ(DibBitCount(*rle4), 4);
+  EXPECT_EQ(Indices(*rle4), (std::vector<int>{1, 2, 1, 2, 1, 3, 4, 5,  //
+                                              0, 0, 0, 0, 0, 0, 0, 0,  //
+                                              5, 5, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST(DibRle, RefusesCorruptRuns) {
+  const std::vector<std::vector<uint8_t>> corrupt = {
+      {9, 1, 0, 1},                      // a run longer than the row
+      {0, 9, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1},  // a literal longer than the row
+      {0, 4, 1, 2},                      // a literal cut short by the end of the data
+      {0, 2, 9, 0, 0, 1},                // a delta beyond the right edge
+      {0, 2, 0, 3, 0, 1},                // a delta beyond the top row
+      {0, 0, 0, 0, 0, 0, 3, 1, 0, 1},    // a run above the last row
+      {3, 6, 0, 1},                      // a colour the table does not have
+      {3, 1, 0, 0},                      // data that stops before the picture is complete
+      {0, 2, 1},                         // a delta without its offsets
+  };
+  for (const std::vector<uint8_t>& bits : corrupt) {
+    EXPECT_FALSE(ReadDib(MakeBmp(Rle(8, bits)))) << testing::PrintToString(bits);
+  }
+  BmpSpec topDown = Rle(8, {8, 1, 0, 0, 8, 1, 0, 0, 8, 1, 0, 1});
+  ASSERT_TRUE(ReadDib(MakeBmp(topDown)));
+  topDown.height = -3;  // runs cannot be stored top-down
+  EXPECT_FALSE(ReadDib(MakeBmp(topDown)));
+}
+
+TEST(DibRle, AcceptsDataThatClosesEveryRowWithoutAnEndMarker) {
+  EXPECT_TRUE(ReadDib(MakeBmp(Rle(8, {8, 1, 0, 0, 8, 2, 0, 0, 8, 3, 0, 0}))));
+}
+
+TEST(DibRle, RefusesPicturesFarLargerThanTheirRunsCouldFill) {
+  BmpSpec huge = Rle(8, {0, 1});
+  huge.width = 30000;
+  huge.height = 30000;
+  EXPECT_FALSE(ReadDib(MakeBmp(huge)));
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "artwork/qt/draw_image.h"
+#include "artwork/qt/paint_dib.h"
+
+namespace {
+
+// A 24-bit picture whose every pixel has its own colour: red = x * 4, green = y * 4.
+std::unique_ptr<Dib> Gradient(int32_t w, int32_t h) {
+  auto dib = Dib::Create(w, h, 24, 0);
+  for (int32_t y = 0; y < h; ++y)
+    for (int32_t x = 0; x < w; ++x) {
+      uint8_t* p = DibRow(*dib, y) + 3 * x;
+      p[0] = 0x80, p[1] = static_cast<uint8_t>(y * 4), p[2] = static_cast<uint8_t>(x * 4);
+    }
+  return dib;
+}
+
+QImage Canvas(int w, int h) {
+  QImage image(w, h, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  return image;
+}
+
+uint32_t At(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+
+TEST(PaintDib, CopiesMirrorsFlipsAndInverts) {
+  const auto dib = Gradient(32, 32);
+  QImage copy = Canvas(32, 32), mirrored = Canvas(32, 32), flipped = Canvas(32, 32), inverted = Canvas(32, 32);
+  {
+    QPainter a(&copy), b(&mirrored), c(&flipped), d(&inverted);
+    EXPECT_EQ(PaintDib(a, {0, 0, 32, 32}, dib.get(), {0, 0, 32, 32}, DibPaintOp::Copy), 1);
+    PaintDib(b, {0, 0, 32, 32}, dib.get(), {32, 0, 0, 32}, DibPaintOp::Copy);
+    PaintDib(c, {0, 0, 32, 32}, dib.get(), {0, 32, 32, 0}, DibPaintOp::Copy);
+    PaintDib(d, {0, 0, 32, 32}, dib.get(), {0, 0, 32, 32}, DibPaintOp::Invert);
+  }
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      ASSERT_EQ(At(copy, x, y), DibPixel(*dib, x, y));
+      ASSERT_EQ(At(mirrored, x, y), DibPixel(*dib, 31 - x, y));
+      ASSERT_EQ(At(flipped, x, y), DibPixel(*dib, x, 31 - y));
+      ASSERT_EQ(At(inverted, x, y), DibPixel(*dib, x, y) ^ 0xFFFFFF);
+    }
+}
+
+TEST(PaintDib, StretchesWithoutSmoothing) {
+  const auto dib = Gradient(32, 32);
+  QImage big = Canvas(64, 64), small = Canvas(15, 15);
+  {
+    QPainter a(&big), b(&small);
+    PaintDib(a, {0, 0, 64, 64}, dib.get(), {0, 0, 32, 32}, DibPaintOp::Copy);
+    PaintDib(b, {0, 0, 15, 15}, dib.get(), {0, 0, 32, 32}, DibPaintOp::Copy);
+  }
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) ASSERT_EQ(At(big, x, y), DibPixel(*dib, x / 2, y / 2));
+  // Shrinking drops rows and columns: every pixel is one of the picture's, never a blend,
+  // and the corners come from near the picture's corners.
+  for (int y = 0; y < 15; ++y)
+    for (int x = 0; x < 15; ++x) {
+      const uint32_t p = At(small, x, y);
+      ASSERT_EQ(p & 0xFF, 0x80u);
+      ASSERT_EQ((p >> 16) % 4, 0u);
+      ASSERT_EQ((p >> 8 & 0xFF) % 4, 0u);
+    }
+  EXPECT_LE(At(small, 0, 0) >> 16, 4u * 2);
+  EXPECT_GE(At(small, 14, 14) >> 16, 4u * 29);
+}
+
+TEST(PaintDib, DrawsOnlyIntoTheDestinationAndNothingWithoutAPicture) {
+  const auto dib = Gradient(8, 8);
+  QImage image = Canvas(20, 20);
+  QPainter painter(&image);
+  EXPECT_EQ(PaintDib(painter, {5, 6, 4, 4}, nullptr, {0, 0, 8, 8}, DibPaintOp::Copy), 0);
+  EXPECT_EQ(PaintDib(painter, {5, 6, 4, 4}, dib.get(), {0, 0, 0, 8}, DibPaintOp::Copy), 0);
+  PaintDib(painter, {5, 6, 4, 4}, dib.get(), {0, 0, 8, 8}, DibPaintOp::Copy);
+  painter.end();
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) {
+      const bool inside = x >= 5 && x < 9 && y >= 6 && y < 10;
+      ASSERT_EQ(At(image, x, y) != 0, inside) << x << ',' << y;
+    }
+}
+
+TEST(DrawImage, FlagsTurnAndInvertThePicture) {
+  const auto dib = Gradient(32, 32);
+  for (uint8_t flags : {0, 1, 2, 3, 8, 9, 10, 11}) {
+    QImage cell = Canvas(32, 32);
+    {
+      QPainter painter(&cell);
+      DrawImage(painter, {0, 0, 32, 32}, dib.get(), {32, 32}, static_cast<uint8_t>(flags | IMAGE_BORROWED));
+    }
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) {
+        const int sx = (flags & IMAGE_MIRROR_HORIZONTAL) ? 31 - x : x;
+        const int sy = (flags & IMAGE_FLIP_VERTICAL) ? 31 - y : y;
+        const uint32_t expected = DibPixel(*dib, sx, sy) ^ ((flags & IMAGE_INVERT) ? 0xFFFFFF : 0);
+        ASSERT_EQ(At(cell, x, y), expected) << int(flags) << ' ' << x << ',' << y;
+      }
+  }
+}
+
+TEST(DrawImage, ShowsTheMeasuredPartOfAWidePictureOverTheWholeCell) {
+  const auto dib = Gradient(64, 48);
+  QImage cell = Canvas(60, 48);
+  {
+    QPainter painter(&cell);
+    painter.translate(-100, -200);  // cells are placed in level pixels
+    DrawImage(painter, {100, 200, 60, 48}, dib.get(), {60, 48}, 0);
+    DrawImage(painter, {100, 200, 60, 48}, nullptr, {60, 48}, IMAGE_INVERT);
+  }
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 60; ++x) ASSERT_EQ(At(cell, x, y), DibPixel(*dib, x, y));
+}
+
+}  // namespace
