@@ -1,0 +1,137 @@
+// Editing a full 126 x 126 level: the fill and its undo, a thousand single-cell actions undone
+// and redone, and pasting a full-level block; each next to the floor of writing the same cells
+// straight into the cell store.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "edit/block_text.h"
+#include "level/brannoc_doc.h"
+
+namespace {
+
+constexpr int kCells = MAX_LEVEL_SIZE * MAX_LEVEL_SIZE;
+
+std::unique_ptr<CBrannocDoc> EmptyLevel() {
+  auto doc = std::make_unique<CBrannocDoc>();
+  doc->OnNewDocument();
+  return doc;
+}
+
+// Floor: a new tile in every slot, with nothing else to do (no region test, no action).
+void BM_StoreWriteFullLevel(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto doc = EmptyLevel();
+    state.ResumeTiming();
+    for (int x = 0; x < MAX_LEVEL_SIZE; ++x)
+      for (int y = 0; y < MAX_LEVEL_SIZE; ++y) doc->PlaceTile(x, y, EL_EMERALD);
+    benchmark::DoNotOptimize(doc->m_nEmeraldTotal);
+    state.PauseTiming();
+    doc.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * kCells);
+}
+BENCHMARK(BM_StoreWriteFullLevel)->Unit(benchmark::kMicrosecond);
+
+void BM_FillEmptyLevel(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto doc = EmptyLevel();
+    state.ResumeTiming();
+    doc->SetCell(63, 63, EL_EMERALD, true, DRAW_FILL, true, false);
+    benchmark::DoNotOptimize(doc->m_nEmeraldTotal);
+    state.PauseTiming();
+    doc.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * kCells);
+}
+BENCHMARK(BM_FillEmptyLevel)->Unit(benchmark::kMicrosecond);
+
+void BM_UndoFullLevelFill(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto doc = EmptyLevel();
+    doc->SetCell(63, 63, EL_EMERALD, true, DRAW_FILL, true, false);
+    state.ResumeTiming();
+    doc->OnEditUndo();
+    benchmark::DoNotOptimize(doc->m_nEmeraldTotal);
+    state.PauseTiming();
+    doc.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * kCells);
+}
+BENCHMARK(BM_UndoFullLevelFill)->Unit(benchmark::kMicrosecond);
+
+// Floor: the same 3000 cell changes made straight in the store.
+void BM_StoreWrite3000Cells(benchmark::State& state) {
+  auto doc = EmptyLevel();
+  for (auto _ : state) {
+    for (int n = 0; n < 1000; ++n) doc->ChangeTile(n % 100, n / 100, EL_WALL);
+    for (int n = 999; n >= 0; --n) doc->TakeTile(n % 100, n / 100);
+    for (int n = 0; n < 1000; ++n) doc->ChangeTile(n % 100, n / 100, EL_WALL);
+    for (int n = 0; n < 1000; ++n) doc->TakeTile(n % 100, n / 100);  // reset, also timed
+    benchmark::DoNotOptimize(doc->m_nEmeraldTotal);
+  }
+  state.SetItemsProcessed(state.iterations() * 3000);
+}
+BENCHMARK(BM_StoreWrite3000Cells)->Unit(benchmark::kMicrosecond);
+
+void BM_ThousandCellActionsUndoneAndRedone(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto doc = EmptyLevel();
+    state.ResumeTiming();
+    for (int n = 0; n < 1000; ++n) doc->SetCell(n % 100, n / 100, EL_WALL, true, DRAW_FREE, true, false);
+    for (int n = 0; n < 1000; ++n) doc->OnEditUndo();
+    for (int n = 0; n < 1000; ++n) doc->OnEditRedo();
+    benchmark::DoNotOptimize(doc->m_nEmeraldTotal);
+    state.PauseTiming();
+    doc.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * 3000);
+}
+BENCHMARK(BM_ThousandCellActionsUndoneAndRedone)->Unit(benchmark::kMicrosecond);
+
+// A full-level block of mixed cells, pasted into an empty level and over a full one.
+void PasteFullBlock(benchmark::State& state, bool overFullLevel) {
+  std::string text;
+  for (int y = 0; y < MAX_LEVEL_SIZE; ++y) {
+    for (int x = 0; x < MAX_LEVEL_SIZE; ++x) text += "#*.0("[(x + y) % 5];
+    text += y + 1 < MAX_LEVEL_SIZE ? '\n' : '\0';
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto doc = EmptyLevel();
+    if (overFullLevel) doc->SetCell(0, 0, EL_SAND, false, DRAW_FILL, false, false);
+    state.ResumeTiming();
+    doc->PasteBlock(0, 0, text);
+    benchmark::DoNotOptimize(doc->m_nEmeraldTotal);
+    state.PauseTiming();
+    doc.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * kCells);
+}
+BENCHMARK_CAPTURE(PasteFullBlock, IntoEmptyLevel, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(PasteFullBlock, OverFullLevel, true)->Unit(benchmark::kMicrosecond);
+
+void BM_BlockTextFullLevel(benchmark::State& state) {
+  auto doc = EmptyLevel();
+  doc->SetCell(0, 0, EL_SAND, false, DRAW_FILL, false, false);
+  for (auto _ : state) {
+    CRect all{0, 0, MAX_LEVEL_SIZE - 1, MAX_LEVEL_SIZE - 1};
+    benchmark::DoNotOptimize(BlockText(*doc, all).size());
+  }
+  state.SetItemsProcessed(state.iterations() * kCells);
+}
+BENCHMARK(BM_BlockTextFullLevel)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
