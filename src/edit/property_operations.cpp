@@ -11,8 +11,8 @@ bool CBrannocDoc::SetStringProperty(std::string value, int property, bool bRecor
   if (!field) return false;
   if (property != PROP_ARTWORK) return ChangeStringField(*field, value, property, bRecord);
 
-  // The artwork set is one for the whole program; the form learns of the change from the
-  // repaint, so the answer is always false.
+  // The artwork set is one for the whole program, so choosing it repaints only when the
+  // program's set really switched. The answer is false for the artwork whatever happened.
   if (ChangeStringField(*field, value, property, bRecord) && SelectArtworkByName(value))
     UpdateAllViews(nullptr, HINT_ARTWORK);
   return false;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "counted_action.h"
 #include "undo/tile_action_object.h"
 
 namespace {
@@ -26,12 +27,6 @@ bool AnyCleanWhileUndoingAll(CActionHistory& history) {
   while (history.Undo()) clean |= history.IsClean();
   return clean;
 }
-
-struct Counted : CActionObject {
-  explicit Counted(int* destroyed) : destroyed(destroyed) {}
-  ~Counted() override { ++*destroyed; }
-  int* destroyed;
-};
 
 }  // namespace
 
@@ -66,8 +61,8 @@ TEST(ActionHistory, UndoTakesTheNewestAndRedoReplaysInReverse) {
 TEST(ActionHistory, NewActionDiscardsTheRedoStack) {
   CActionHistory history(10);
   int destroyed = 0;
-  history.AddAction(std::make_unique<Counted>(&destroyed), true);
-  history.AddAction(std::make_unique<Counted>(&destroyed), true);
+  history.AddAction(std::make_unique<CountedAction>(&destroyed), true);
+  history.AddAction(std::make_unique<CountedAction>(&destroyed), true);
   history.Undo();
   history.Undo();
   history.AddAction(Numbered(9), true);
@@ -198,7 +193,7 @@ TEST(ActionHistory, DeletingAllActionsForgetsTheSavedOne) {
 TEST(ActionHistory, LimitZeroKeepsNothingAndNeverCountsAsSaved) {
   CActionHistory history(0);
   int destroyed = 0;
-  history.AddAction(std::make_unique<Counted>(&destroyed), true);
+  history.AddAction(std::make_unique<CountedAction>(&destroyed), true);
   EXPECT_EQ(destroyed, 1);
   EXPECT_FALSE(history.CanUndo());
   EXPECT_FALSE(history.IsClean());
@@ -208,7 +203,7 @@ TEST(ActionHistory, DestroyingTheHistoryDestroysBothStacks) {
   int destroyed = 0;
   {
     CActionHistory history(10);
-    for (int i = 0; i < 4; ++i) history.AddAction(std::make_unique<Counted>(&destroyed), true);
+    for (int i = 0; i < 4; ++i) history.AddAction(std::make_unique<CountedAction>(&destroyed), true);
     history.Undo();
   }
   EXPECT_EQ(destroyed, 4);

@@ -1,19 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "counted_action.h"
 #include "level/elements.h"
 #include "level/properties.h"
 #include "undo/fill_action_object.h"
 #include "undo/property_action_object.h"
-
-namespace {
-
-struct CountedTileAction : CTileActionObject {
-  explicit CountedTileAction(int* destroyed) : destroyed(destroyed) {}
-  ~CountedTileAction() override { ++*destroyed; }
-  int* destroyed;
-};
-
-}  // namespace
 
 TEST(ActionObjects, ConstructorsTakeTheNewValueBeforeTheOld) {
   const CTileActionObject tile(3, 4, EL_EMERALD, NO_ELEMENT);
@@ -54,7 +45,7 @@ TEST(ActionObjects, FillActionDestroysItsTileActions) {
   int destroyed = 0;
   {
     CFillActionObject fill;
-    for (int i = 0; i < 25; ++i) fill.m_tiles.push_back(std::make_unique<CountedTileAction>(&destroyed));
+    for (int i = 0; i < 25; ++i) fill.m_tiles.push_back(std::make_unique<CountedAction>(&destroyed));
     EXPECT_EQ(destroyed, 0);
   }
   EXPECT_EQ(destroyed, 25);
