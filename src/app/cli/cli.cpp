@@ -25,7 +25,7 @@ void PrintHelp(std::ostream& out) {
 }  // namespace
 
 std::span<const CliCommand> CliCommands() {
-  static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kInfoCommand, kArtworkCommand};
+  static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kInfoCommand, kArtworkCommand, kRenderCommand};
   return commands;
 }
 

@@ -3,6 +3,7 @@
 #include "app/cli/cli.h"
 
 extern const CliCommand kArtworkCommand;
+extern const CliCommand kRenderCommand;
 extern const CliCommand kCheckCommand;
 extern const CliCommand kFormatCommand;
 extern const CliCommand kInfoCommand;

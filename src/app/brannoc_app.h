@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+#include <memory>
+
+#include "app/commands/command_target.h"
+
+class CommandRouter;
+class CMainFrame;
+class CDocTemplate;
+
+// The application: start-up in a fixed order, the application's own commands (New, Open),
+// and the route every command takes.
+class CBrannocApp : public QApplication, public CCmdTarget {
+  Q_OBJECT
+ public:
+  CBrannocApp(int& argc, char** argv);
+  ~CBrannocApp() override;
+
+  // Runs the start-up steps with the given arguments (without the program name); false when
+  // the program should end (a file that could not be opened, or --help/--version).
+  bool InitInstance(const QStringList& arguments);
+  // Releases what start-up loaded; returns the exit code.
+  int ExitInstance(int code);
+
+  CMainFrame* MainFrame() const { return m_frame.get(); }
+  CDocTemplate* DocTemplate() const { return m_template; }
+  CommandRouter* Router() const { return m_router.get(); }
+
+  bool OnCommand(int id) override;
+  bool OnUpdateCommand(int id, CommandState& state) override;
+
+  static QString UsageText();
+
+ private:
+  void OpenFileDialog();
+
+  std::unique_ptr<CommandRouter> m_router;
+  std::unique_ptr<CMainFrame> m_frame;
+  CDocTemplate* m_template = nullptr;  // owned by the frame
+};

@@ -1,0 +1,10 @@
+#include "app/cli/program_folder.h"
+
+#include <filesystem>
+
+std::string ProgramFolder() {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return ".";
+  return self.parent_path().string();
+}

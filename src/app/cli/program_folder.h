@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// The folder the running program lives in; artwork, sounds and songs are found beside it.
+std::string ProgramFolder();

@@ -1,0 +1,62 @@
+#include "app/frame/child_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+
+#include "level/brannoc_doc.h"
+#include "level/cp1252.h"
+#include "props/prop_view.h"
+#include "view/brannoc_view.h"
+
+CChildFrame::CChildFrame(CBrannocDoc& doc, QWidget* parent) : QMdiSubWindow(parent), m_doc(doc) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  m_splitter = new QSplitter(Qt::Horizontal, this);
+  m_form = new CPropView(doc);
+  auto* formScroller = new QScrollArea;
+  formScroller->setWidget(m_form);
+  formScroller->setWidgetResizable(true);
+  formScroller->setFrameShape(QFrame::NoFrame);
+  m_view = new CBrannocView(doc);
+  m_splitter->addWidget(formScroller);
+  m_splitter->addWidget(m_view);
+  m_splitter->setStretchFactor(0, 0);
+  m_splitter->setStretchFactor(1, 1);
+  m_splitter->setChildrenCollapsible(false);
+  // The form gets its 330 pixels, or what its font needs when that is more.
+  const int formWidth = std::max(kFormWidth, m_form->minimumWidth() + formScroller->verticalScrollBar()->sizeHint().width());
+  m_splitter->setSizes({formWidth, 600});
+  setWidget(m_splitter);
+  m_doc.AddView(this);
+  OnTitleChanged();
+  m_form->OnInitialUpdate();
+  m_view->OnInitialUpdate();
+}
+
+CChildFrame::~CChildFrame() { m_doc.RemoveView(this); }
+
+void CChildFrame::OnTitleChanged() { setWindowTitle(QString::fromStdString(Cp1252ToUtf8(m_doc.GetTitle()))); }
+
+QWidget* CChildFrame::ActivePane() const {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus && (focus == m_form || m_form->isAncestorOf(focus))) return m_form;
+  return m_view;
+}
+
+void CChildFrame::FocusOtherPane() {
+  if (ActivePane() == m_view)
+    m_form->FocusField(CPropView::IDC_NAME);
+  else
+    m_view->setFocus();
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+  bool accept = true;
+  emit closeRequested(this, &accept);
+  if (accept)
+    QMdiSubWindow::closeEvent(event);
+  else
+    event->ignore();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+#include "level/document.h"
+
+class CBrannocDoc;
+class CBrannocView;
+class CPropView;
+class QSplitter;
+
+// The window of one open level: the property form on the left, the level view on the right,
+// both showing the same document. Its caption is the document's title.
+class CChildFrame : public QMdiSubWindow, public CDocObserver {
+  Q_OBJECT
+ public:
+  static constexpr int kFormWidth = 330;
+
+  CChildFrame(CBrannocDoc& doc, QWidget* parent = nullptr);
+  ~CChildFrame() override;
+
+  CBrannocDoc& Document() const { return m_doc; }
+  CBrannocView* LevelView() const { return m_view; }
+  CPropView* Form() const { return m_form; }
+  QSplitter* Splitter() const { return m_splitter; }
+
+  // The pane that has the keyboard focus (the level view when neither has).
+  QWidget* ActivePane() const;
+  // Moves the keyboard focus to the other pane (F6 and Shift+F6 both have two panes to visit).
+  void FocusOtherPane();
+
+  void OnUpdate(CDocObserver* sender, int hint, const HintObject& object) override {}
+  void OnTitleChanged() override;
+
+ signals:
+  // Asked before the window closes; set *accept to false to keep it open.
+  void closeRequested(CChildFrame* frame, bool* accept);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  CBrannocDoc& m_doc;
+  QSplitter* m_splitter = nullptr;
+  CPropView* m_form = nullptr;
+  CBrannocView* m_view = nullptr;
+};

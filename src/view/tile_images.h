@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QRect>
+
+class QPainter;
+
+// Draws the current artwork set's picture of an element stretched over `dest`. Elements
+// without a picture, and a program without a current set, draw nothing (the cell stays black).
+void DrawTileImage(QPainter& painter, const QRect& dest, int element);

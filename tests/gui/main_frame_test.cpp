@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/commands/command_ids.h"
+#include "app/commands/command_router.h"
+#include "gui_support.h"
+#include "level/brannoc_doc.h"
+#include "level/elements.h"
+
+TEST(MainFrame, SixToolbarsWithTheirButtons) {
+  EditorSession session;
+  struct Expect {
+    int id;
+    const char* caption;
+    int buttons;
+  };
+  for (const Expect& e : {Expect{128, "File", 9}, Expect{130, "Basic Elements", 25}, Expect{133, "Doors & Keys", 9},
+                          Expect{135, "Moving Elements", 16}, Expect{182, "Drawing Modes", 6}, Expect{192, "Grid", 5}}) {
+    QToolBar* bar = session.Frame().Bar(e.id);
+    ASSERT_NE(bar, nullptr) << e.id;
+    EXPECT_EQ(bar->windowTitle(), e.caption);
+    int buttons = 0;
+    for (QAction* action : bar->actions()) buttons += action->isSeparator() ? 0 : 1;
+    EXPECT_EQ(buttons, e.buttons) << e.caption;
+  }
+  // Every element has one button, with its picture.
+  for (const ElementInfo& element : ElementTable()) {
+    QAction* action = App().Router()->Action(element.commandId);
+    ASSERT_NE(action, nullptr);
+    EXPECT_FALSE(action->icon().isNull()) << element.name;
+  }
+}
+
+TEST(MainFrame, UnnamedElementsShowNoPromptOrTooltip) {
+  EditorSession session;
+  QAction* sand = App().Router()->Action(FindElement(EL_SAND)->commandId);
+  EXPECT_TRUE(sand->toolTip().isEmpty());
+  EXPECT_TRUE(sand->statusTip().isEmpty());
+  QAction* ruby = App().Router()->Action(FindElement(EL_RUBY)->commandId);
+  EXPECT_EQ(ruby->toolTip(), "Ruby");
+  QAction* undo = App().Router()->Action(cmd::EDIT_UNDO);
+  EXPECT_EQ(undo->statusTip(), "Undoes the last action");
+  EXPECT_EQ(undo->toolTip(), "Undo (Ctrl+Z)");
+  EXPECT_EQ(undo->shortcuts().size(), 2);
+}
+
+TEST(MainFrame, HiddenToolbarStaysHiddenAfterARestart) {
+  {
+    EditorSession session;
+    EXPECT_TRUE(App().Router()->Query(cmd::VIEW_BASIC_ELEMENTS_BAR).checked);
+    App().Router()->Execute(cmd::VIEW_BASIC_ELEMENTS_BAR);
+    Settle();
+    EXPECT_TRUE(session.Frame().Bar(bar::BASIC_ELEMENTS)->isHidden());
+    EXPECT_FALSE(App().Router()->Action(cmd::VIEW_BASIC_ELEMENTS_BAR)->isChecked());
+    session.Frame().close();
+  }
+  EditorSession again;
+  EXPECT_TRUE(again.Frame().Bar(bar::BASIC_ELEMENTS)->isHidden());
+  EXPECT_FALSE(again.Frame().Bar(bar::GRID)->isHidden());
+  EXPECT_FALSE(App().Router()->Query(cmd::VIEW_BASIC_ELEMENTS_BAR).checked);
+  // A bar closed some other way than through the menu is unchecked as well.
+  again.Frame().Bar(bar::GRID)->hide();
+  Settle();
+  EXPECT_FALSE(App().Router()->Action(cmd::VIEW_GRID_BAR)->isChecked());
+  App().Router()->Execute(cmd::VIEW_BASIC_ELEMENTS_BAR);
+  again.Frame().close();
+}
+
+TEST(MainFrame, EachLevelKeepsItsElementAndMode) {
+  EditorSession session;
+  CChildFrame* first = session.Child();
+  const int ruby = FindElement(EL_RUBY)->commandId;
+  const int bomb = FindElement(EL_BOMB)->commandId;
+  App().Router()->Execute(ruby);
+  App().Router()->Execute(cmd::DRAW_MODE_FILL);
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  CChildFrame* second = session.Child();
+  ASSERT_NE(first, second);
+  EXPECT_TRUE(App().Router()->Query(FindElement(EL_WALL)->commandId).checked) << "a new level starts with Wall";
+  EXPECT_TRUE(App().Router()->Query(cmd::DRAW_MODE_FREE).checked);
+  App().Router()->Execute(bomb);
+  session.Frame().MdiArea()->setActiveSubWindow(first);
+  Settle();
+  EXPECT_TRUE(App().Router()->Action(ruby)->isChecked());
+  EXPECT_FALSE(App().Router()->Action(bomb)->isChecked());
+  EXPECT_TRUE(App().Router()->Action(cmd::DRAW_MODE_FILL)->isChecked());
+  EXPECT_EQ(first->Document().m_nCurrentElement, EL_RUBY);
+  EXPECT_EQ(second->Document().m_nCurrentElement, EL_BOMB);
+  EXPECT_FALSE(first->Document().IsModified()) << "choosing an element or a mode is no change";
+}
+
+TEST(MainFrame, NewWindowShowsTheSameLevel) {
+  EditorSession session;
+  CChildFrame* first = session.Child();
+  App().Router()->Execute(cmd::WINDOW_NEW);
+  Settle();
+  CChildFrame* second = session.Child();
+  ASSERT_NE(first, second);
+  EXPECT_EQ(&first->Document(), &second->Document());
+  // Grid lines toggled in one window are toggled in both, each from its own state.
+  App().Router()->Execute(cmd::VIEW_GRID);
+  EXPECT_FALSE(first->LevelView()->ShowsGrid());
+  EXPECT_FALSE(second->LevelView()->ShowsGrid());
+  first->close();
+  Settle();
+  EXPECT_EQ(session.Frame().Children().size(), 1);
+  EXPECT_EQ(second->Document().GetTitle(), "NewLevel1") << "the level lives on in its other window";
+}

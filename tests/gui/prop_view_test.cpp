@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include "app/commands/command_ids.h"
+#include "gui_support.h"
+#include "level/brannoc_doc.h"
+#include "level/update_hints.h"
+#include "props/prop_view.h"
+#include "view/brannoc_view.h"
+
+namespace {
+
+// Types into a field as the user would and then moves the focus away, which commits it.
+void TypeAndLeave(CPropView& form, int id, const QString& text) {
+  QWidget* field = form.Field(id);
+  form.FocusField(id);
+  Settle();
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  } else if (auto* info = qobject_cast<QPlainTextEdit*>(field)) {
+    info->selectAll();
+    const QStringList lines = text.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      if (i > 0) QTest::keyClick(info, Qt::Key_Return);
+      QTest::keyClicks(info, lines[i]);
+    }
+  }
+  form.FocusField(id == CPropView::IDC_NAME ? CPropView::IDC_DESIGNER : CPropView::IDC_NAME);
+  Settle();
+}
+
+QString FieldText(CPropView& form, int id) {
+  if (auto* edit = qobject_cast<QLineEdit*>(form.Field(id))) return edit->text();
+  if (auto* info = qobject_cast<QPlainTextEdit*>(form.Field(id))) return info->toPlainText();
+  return {};
+}
+
+}  // namespace
+
+TEST(PropView, EditsReachTheDocumentWhenTheFieldIsLeft) {
+  EditorSession session;
+  session.Frame().activateWindow();
+  CPropView& form = *session.Child()->Form();
+  CBrannocDoc& doc = form.Document();
+  TypeAndLeave(form, CPropView::IDC_NAME, "  Crystal Caves ");
+  EXPECT_EQ(doc.m_strName, "Crystal Caves");
+  EXPECT_EQ(FieldText(form, CPropView::IDC_NAME), "Crystal Caves") << "the field shows the trimmed text";
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_TRUE(doc.CanUndo());
+
+  TypeAndLeave(form, CPropView::IDC_INFO, "  first\nsecond  \n");
+  EXPECT_EQ(doc.m_strInfo, "  first\r\nsecond") << "leading spaces stay, the end is trimmed";
+
+  TypeAndLeave(form, CPropView::IDC_EMERALDS, " 7 ");
+  EXPECT_EQ(doc.m_strEmeralds, "7");
+  TypeAndLeave(form, CPropView::IDC_EMERALDS, "12*");
+  EXPECT_EQ(doc.m_strEmeralds, "12*");
+
+  auto* laser = static_cast<QCheckBox*>(form.Field(CPropView::IDC_LASER_SOUND));
+  QTest::mouseClick(laser, Qt::LeftButton, {}, QPoint(5, laser->height() / 2));
+  EXPECT_TRUE(doc.m_bLaserSoundOff) << "a check box commits at once";
+
+  auto* difficulty = static_cast<QComboBox*>(form.Field(CPropView::IDC_DIFFICULTY));
+  difficulty->setCurrentIndex(3);
+  emit difficulty->activated(3);
+  EXPECT_EQ(doc.m_strDifficulty, "3");
+}
+
+TEST(PropView, BadValuesAreRefusedWithAMessage) {
+  EditorSession session;
+  CPropView& form = *session.Child()->Form();
+  CBrannocDoc& doc = form.Document();
+  MessageCatcher catcher;
+  // After each message the field has the focus again, with the user's text, until it is put right.
+  auto putRight = [&](int id, const char* text) {
+    EXPECT_TRUE(form.Field(id)->hasFocus()) << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : std::string("none"));
+    static_cast<QLineEdit*>(form.Field(id))->setText(text);
+  };
+  TypeAndLeave(form, CPropView::IDC_EMERALDS, "1 2");
+  EXPECT_EQ(doc.m_strEmeralds, "*");
+  ASSERT_EQ(catcher.texts.size(), 1);
+  EXPECT_EQ(catcher.texts[0], "Please enter a number or a *");
+  putRight(CPropView::IDC_EMERALDS, "*");
+  TypeAndLeave(form, CPropView::IDC_WIDTH, "0");
+  EXPECT_EQ(doc.m_nWidth, 126);
+  ASSERT_EQ(catcher.texts.size(), 2);
+  EXPECT_EQ(catcher.texts[1], "Please enter a value between 1 and 126");
+  putRight(CPropView::IDC_WIDTH, "126");
+  TypeAndLeave(form, CPropView::IDC_HEIGHT, "127");
+  EXPECT_EQ(doc.m_nHeight, 126);
+  EXPECT_EQ(catcher.texts.size(), 3);
+  putRight(CPropView::IDC_HEIGHT, "126");
+  TypeAndLeave(form, CPropView::IDC_WIDTH, "126");
+  EXPECT_EQ(catcher.texts.size(), 3) << "126 is accepted";
+  EXPECT_FALSE(doc.CanUndo());
+  EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(PropView, WidthChangeReachesEveryViewOfTheLevel) {
+  EditorSession session;
+  CChildFrame* first = session.Child();
+  App().Router()->Execute(cmd::WINDOW_NEW);
+  Settle();
+  CChildFrame* second = session.Child();
+  CBrannocDoc& doc = first->Document();
+  first->LevelView()->SetMarking({12, 2, 5, 4});   // reaches past the new edge: cut at column 9
+  second->LevelView()->SetMarking({11, 0, 12, 1}); // right of the new edge: gone
+  TypeAndLeave(*first->Form(), CPropView::IDC_WIDTH, "10");
+  EXPECT_EQ(doc.m_nWidth, 10);
+  EXPECT_EQ(first->LevelView()->Marking(), (CellMarking{5, 2, 9, 4}));
+  EXPECT_TRUE(second->LevelView()->Marking().IsNone());
+  EXPECT_EQ(second->LevelView()->horizontalScrollBar()->maximum() + second->LevelView()->viewport()->width(),
+            std::max(300, second->LevelView()->viewport()->width()));
+  EXPECT_EQ(FieldText(*second->Form(), CPropView::IDC_WIDTH), "10") << "the other form follows";
+  // The same width again records nothing.
+  const bool couldUndo = doc.CanUndo();
+  TypeAndLeave(*first->Form(), CPropView::IDC_WIDTH, "10");
+  EXPECT_EQ(doc.CanUndo(), couldUndo);
+}
+
+TEST(PropView, UndoShowsTheOldValueInEveryForm) {
+  EditorSession session;
+  CChildFrame* first = session.Child();
+  App().Router()->Execute(cmd::WINDOW_NEW);
+  Settle();
+  CChildFrame* second = session.Child();
+  TypeAndLeave(*first->Form(), CPropView::IDC_DESIGNER, "Ann");
+  EXPECT_EQ(FieldText(*second->Form(), CPropView::IDC_DESIGNER), "Ann");
+  first->Document().OnEditUndo();
+  EXPECT_EQ(FieldText(*first->Form(), CPropView::IDC_DESIGNER), "");
+  EXPECT_EQ(FieldText(*second->Form(), CPropView::IDC_DESIGNER), "");
+}
+
+TEST(PropView, PendingEditIsCommittedBeforeSaving) {
+  EditorSession session;
+  CPropView& form = *session.Child()->Form();
+  form.FocusField(CPropView::IDC_NEXT_LEVEL);
+  QTest::keyClicks(form.Field(CPropView::IDC_NEXT_LEVEL), "Level Two");
+  static_cast<QLineEdit*>(form.Field(CPropView::IDC_WIDTH))->setText("");
+  MessageCatcher catcher;
+  form.Document().UpdateAllViews(nullptr, HINT_COMMIT_FORM);
+  EXPECT_EQ(form.Document().m_strNextLevel, "Level Two");
+  EXPECT_TRUE(catcher.texts.isEmpty()) << "the pass before a save is silent";
+}
