@@ -2,6 +2,9 @@
 
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
+
+#include "level/geometry.h"
 
 // Cells and pixels. Level pixels have their origin at the top-left corner of cell (0, 0).
 
@@ -23,4 +26,7 @@ struct CellMarking {
     return {std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)};
   }
   bool operator==(const CellMarking&) const = default;
+
+  CRect ToRect() const { return {left, top, right, bottom}; }
+  static CellMarking FromRect(const CRect& r) { return {r.left, r.top, r.right, r.bottom}; }
 };

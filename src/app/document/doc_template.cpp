@@ -12,12 +12,14 @@
 #include "level/brannoc_doc.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
+#include "level/update_hints.h"
 #include "view/brannoc_view.h"
 
 struct CDocTemplate::OpenLevel {
   std::unique_ptr<CBrannocDoc> doc;
   std::unique_ptr<CDocCommands> commands;
   int frames = 0;
+  bool closing = false;  // the user already agreed: its windows close without asking
 };
 
 namespace {
@@ -61,7 +63,7 @@ CBrannocDoc* CDocTemplate::OpenDocumentFile(const QString& path) {
     doc.SetTitle(TitleText(QFileInfo(canonical).fileName()));
     AddToRecentFiles(canonical);
   }
-  level->commands = std::make_unique<CDocCommands>(doc);
+  level->commands = std::make_unique<CDocCommands>(doc, *this, &m_frame);
   OpenLevel& added = *m_levels.emplace_back(std::move(level));
   CreateFrame(added);
   emit documentsChanged();
@@ -86,12 +88,27 @@ CChildFrame* CDocTemplate::CreateFrame(OpenLevel& level) {
   frame->resize(std::max(640, room.width() * 9 / 10), std::max(480, room.height() * 9 / 10));
   frame->show();
   frame->LevelView()->setFocus();
+  emit frameCreated(frame);
   return frame;
 }
 
 void CDocTemplate::OnFrameCloseRequested(CChildFrame* frame, bool* accept) {
+  OpenLevel* level = Find(frame->Document());
   *accept = true;
-  (void)frame;
+  if (!level || level->closing) return;
+  frame->Document().UpdateAllViews(nullptr, HINT_COMMIT_FORM);
+  // Only the level's last window asks whether to save.
+  if (level->frames == 1) *accept = level->commands->SaveFlow().SaveModified();
+}
+
+bool CDocTemplate::CloseDocument(CBrannocDoc& doc) {
+  OpenLevel* level = Find(doc);
+  if (!level) return true;
+  if (!level->commands->SaveFlow().SaveModified()) return false;
+  level->closing = true;
+  for (CChildFrame* child : m_frame.Children())
+    if (&child->Document() == &doc) child->close();
+  return true;
 }
 
 void CDocTemplate::OnFrameDestroyed(CBrannocDoc* doc) {

@@ -33,12 +33,16 @@ class CDocTemplate : public QObject {
   QStringList RecentFiles() const { return m_recentFiles; }
   void AddToRecentFiles(const QString& path);
 
+  // Closes every window of the level after asking whether to save it; false when the user
+  // keeps it open.
+  bool CloseDocument(CBrannocDoc& doc);
   // Closes every window; false when the user kept one open.
   bool CloseAllDocuments();
 
  signals:
   void recentFilesChanged(const QStringList& files);
   void documentsChanged();
+  void frameCreated(CChildFrame* frame);
 
  private:
   struct OpenLevel;

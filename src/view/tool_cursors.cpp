@@ -1,0 +1,101 @@
+#include "view/tool_cursors.h"
+
+#include <QBitmap>
+#include <QPainter>
+#include <QPolygon>
+#include <functional>
+
+#include "edit/draw_modes.h"
+
+namespace {
+
+// A 32 x 32 two-colour cursor: `outline` paints the black parts, `fill` the white ones.
+// Everything painted becomes opaque; the rest of the square is transparent.
+QCursor MakeCursor(QPoint hotSpot, const std::function<void(QPainter&)>& fill,
+                   const std::function<void(QPainter&)>& outline) {
+  QBitmap black(32, 32), mask(32, 32);
+  black.clear();
+  mask.clear();
+  {
+    QPainter p(&mask);
+    p.setPen(Qt::color1);
+    p.setBrush(Qt::color1);
+    fill(p);
+    outline(p);
+    // The cross-hair, with a white rim so it shows on black cells.
+    p.drawRect(hotSpot.x() - 6, hotSpot.y() - 1, 12, 2);
+    p.drawRect(hotSpot.x() - 1, hotSpot.y() - 6, 2, 12);
+  }
+  {
+    QPainter p(&black);
+    p.setPen(Qt::color1);
+    p.setBrush(Qt::color1);
+    outline(p);
+    p.drawLine(hotSpot.x() - 5, hotSpot.y(), hotSpot.x() + 5, hotSpot.y());
+    p.drawLine(hotSpot.x(), hotSpot.y() - 5, hotSpot.x(), hotSpot.y() + 5);
+  }
+  return QCursor(black, mask, hotSpot.x(), hotSpot.y());
+}
+
+QCursor Pencil() {
+  const QPolygon body({QPoint(12, 24), QPoint(27, 9), QPoint(31, 13), QPoint(16, 28)});
+  return MakeCursor(
+      QPoint(6, 16), [&](QPainter& p) { p.drawPolygon(body); },
+      [&](QPainter& p) {
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(body);
+        p.drawLine(12, 24, 9, 31);
+        p.drawLine(16, 28, 9, 31);
+        p.drawLine(24, 12, 28, 16);
+      });
+}
+
+QCursor Bucket() {
+  const QPolygon bucket({QPoint(16, 10), QPoint(28, 20), QPoint(20, 30), QPoint(8, 20)});
+  return MakeCursor(
+      QPoint(4, 15), [&](QPainter& p) { p.drawPolygon(bucket); },
+      [&](QPainter& p) {
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(bucket);
+        p.drawLine(16, 10, 12, 4);
+        p.setBrush(Qt::color1);
+        p.drawEllipse(QPoint(28, 27), 2, 3);
+      });
+}
+
+QCursor Rectangle(bool filled) {
+  return MakeCursor(
+      QPoint(6, 5), [](QPainter& p) { p.drawRect(12, 12, 18, 14); },
+      [filled](QPainter& p) {
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(12, 12, 18, 14);
+        if (filled) {
+          p.drawRect(13, 13, 16, 12);
+          p.drawRect(14, 14, 14, 10);
+        }
+      });
+}
+
+QCursor Line() {
+  return MakeCursor(
+      QPoint(5, 5), [](QPainter& p) { p.drawPolygon(QPolygon({QPoint(11, 13), QPoint(13, 11), QPoint(30, 28), QPoint(28, 30)})); },
+      [](QPainter& p) {
+        p.drawLine(12, 12, 29, 29);
+        p.drawLine(13, 12, 29, 28);
+      });
+}
+
+}  // namespace
+
+QCursor ToolCursor(int drawMode) {
+  static const QCursor pencil = Pencil(), bucket = Bucket(), rectangle = Rectangle(false),
+                       filledRectangle = Rectangle(true), line = Line();
+  switch (drawMode) {
+    case DRAW_FREE: return pencil;
+    case DRAW_FILL: return bucket;
+    case DRAW_RECTANGLE: return rectangle;
+    case DRAW_FILLED_RECTANGLE: return filledRectangle;
+    case DRAW_LINE: return line;
+    default: return QCursor(Qt::ArrowCursor);
+  }
+}
