@@ -15,9 +15,7 @@ namespace {
 const char* const kCaption = "Cavernia Level Editor";
 
 QString AskWithDialog(QWidget* parent, const QString& proposed) {
-  QString path = QFileDialog::getSaveFileName(parent, "Save As", proposed, "Cavernia Level (*.lev)");
-  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".lev";
-  return path;
+  return QFileDialog::getSaveFileName(parent, "Save As", proposed, "Cavernia Level (*.lev)");
 }
 
 QString (*g_askFileName)(QWidget*, const QString&) = AskWithDialog;
@@ -38,7 +36,10 @@ QString CSaveFlow::AskForFileName() const {
   if (QFileInfo(proposed).suffix().isEmpty()) proposed += ".lev";
   const QString current = QString::fromStdString(m_doc.GetPathName());
   if (!current.isEmpty()) proposed = QFileInfo(current).dir().filePath(QFileInfo(proposed).fileName());
-  return g_askFileName(m_parent, proposed);
+  QString path = g_askFileName(m_parent, proposed);
+  // A name typed without an extension gets the level extension.
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".lev";
+  return path;
 }
 
 bool CSaveFlow::OnFileSave() { return SaveWithMark(m_doc.GetPathName().empty()); }
