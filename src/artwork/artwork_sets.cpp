@@ -12,6 +12,7 @@ struct ArtworkState {
   std::vector<std::unique_ptr<ArtworkSet>> sets;  // the default set first
   ArtworkSet* defaultSet = nullptr;
   const ArtworkSet* currentSet = nullptr;
+  unsigned generation = 0;
 };
 
 ArtworkState& State() {
@@ -70,11 +71,14 @@ void LoadArtworkSets(const std::string& programFolder) {
 
 void FreeArtworkSets() {
   ArtworkState& state = State();
+  ++state.generation;
   state.currentSet = nullptr;
   state.defaultSet = nullptr;
   // Borrowing records only point into their owners, so the order of release does not matter.
   state.sets.clear();
 }
+
+unsigned ArtworkGeneration() { return State().generation; }
 
 int SelectArtworkSet(const char* name) {
   ArtworkState& state = State();

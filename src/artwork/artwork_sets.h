@@ -20,6 +20,9 @@ void FreeArtworkSets();
 int SelectArtworkSet(const char* name);
 
 const std::vector<std::unique_ptr<ArtworkSet>>& ArtworkSets();
+// Changes whenever sets are released (and so loaded anew): pictures kept by their address
+// from before are not the same pictures any more.
+unsigned ArtworkGeneration();
 const ArtworkSet* DefaultArtworkSet();
 // The set all views draw with; nullptr until a level document first selects one.
 const ArtworkSet* CurrentArtworkSet();

@@ -1,11 +1,61 @@
 #include "view/tile_images.h"
 
+#include <QImage>
+#include <QPainter>
+#include <unordered_map>
+
 #include "artwork/artwork_sets.h"
 #include "artwork/qt/draw_image.h"
+
+namespace {
+
+// A picture drawn at one cell size, kept so the view does not scale it again for every cell.
+// The pixels are exactly what drawing it directly gives.
+struct ScaledKey {
+  const Dib* image;
+  int width, height, flags, side;
+  bool operator==(const ScaledKey&) const = default;
+};
+
+struct ScaledKeyHash {
+  size_t operator()(const ScaledKey& k) const {
+    return std::hash<const void*>()(k.image) ^ (static_cast<size_t>(k.side) << 20) ^
+           (static_cast<size_t>(k.flags) << 12) ^ (static_cast<size_t>(k.width) << 6) ^ static_cast<size_t>(k.height);
+  }
+};
+
+constexpr size_t kMaxScaled = 600;  // a dozen cell sizes of a whole set
+
+const QImage& Scaled(const TileImage& record, int side) {
+  static std::unordered_map<ScaledKey, QImage, ScaledKeyHash> cache;
+  static unsigned generation = ArtworkGeneration();
+  if (generation != ArtworkGeneration() || cache.size() >= kMaxScaled) {
+    cache.clear();
+    generation = ArtworkGeneration();
+  }
+  const ScaledKey key{record.image, record.width, record.height, record.flags, side};
+  auto it = cache.find(key);
+  if (it == cache.end()) {
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    DrawImage(painter, QRect(0, 0, side, side), record);
+    painter.end();
+    it = cache.emplace(key, std::move(image)).first;
+  }
+  return it->second;
+}
+
+}  // namespace
 
 void DrawTileImage(QPainter& painter, const QRect& dest, int element) {
   const ArtworkSet* set = CurrentArtworkSet();
   if (!set || !IsElement(element)) return;
   const TileImage& record = set->images[element];
-  DrawImage(painter, dest, record.image, QSize(record.width, record.height), record.flags);
+  if (!record.image) return;
+  // Square cells on an unscaled painter come from the cache; printing scales its painter.
+  if (dest.width() == dest.height() && dest.width() <= 1000 && painter.transform().isIdentity())
+    painter.drawImage(dest.topLeft(), Scaled(record, dest.width()));
+  else
+    DrawImage(painter, dest, record);
 }

@@ -8,6 +8,10 @@
 #include "level/update_hints.h"
 #include "view/brannoc_view.h"
 #include "view/level_painter.h"
+#include "view/tile_images.h"
+#include "artwork/artwork_sets.h"
+#include "artwork/qt/draw_image.h"
+#include <QPainter>
 
 namespace {
 
@@ -91,4 +95,25 @@ TEST(LevelView, ScreenPixelsShowTheLevel) {
   view.SetMarking(CellMarking::None());
   const QImage clean = view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   EXPECT_EQ(clean, shot);
+}
+
+TEST(LevelView, KeptPicturesMatchPicturesDrawnDirectly) {
+  EditorSession session;
+  const ArtworkSet* set = CurrentArtworkSet();
+  ASSERT_NE(set, nullptr);
+  for (int element : {EL_WALL, EL_INVERTED_WALL, EL_LORRY_LEFT, EL_BUG_UP, EL_PLAYER2, EL_EXIT}) {
+    for (int side : {15, 30, 60, 17}) {
+      QImage kept(side, side, QImage::Format_RGB32), direct(side, side, QImage::Format_RGB32);
+      kept.fill(Qt::black);
+      direct.fill(Qt::black);
+      for (int pass = 0; pass < 2; ++pass) {  // the second pass comes from what was kept
+        QPainter painter(&kept);
+        DrawTileImage(painter, QRect(0, 0, side, side), element);
+      }
+      QPainter painter(&direct);
+      DrawImage(painter, QRect(0, 0, side, side), set->images[element]);
+      painter.end();
+      EXPECT_EQ(kept, direct) << element << " at " << side;
+    }
+  }
 }
