@@ -47,6 +47,7 @@ void CommandRouter::RefreshNow() {
     for (CCmdTarget* target : route)
       if (target->OnUpdateCommand(it.key(), state)) break;
     QAction* action = it.value();
+    if (!action) continue;
     if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
     if (action->isCheckable() && action->isChecked() != state.checked) action->setChecked(state.checked);
   }

@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
+#include <QAction>
 #include <functional>
 #include <vector>
 
@@ -35,6 +37,6 @@ class CommandRouter : public QObject {
 
  private:
   Route m_route;
-  QHash<int, QAction*> m_actions;
+  QHash<int, QPointer<QAction>> m_actions;  // the frame owns them and may go first
   bool m_refreshPending = false;
 };
