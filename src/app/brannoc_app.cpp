@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 
+#include "app/about/about_box.h"
 #include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
 #include "app/document/doc_commands.h"
@@ -92,6 +93,11 @@ bool CBrannocApp::OnCommand(int id) {
   switch (id) {
     case cmd::FILE_NEW: m_template->OpenDocumentFile(QString()); return true;
     case cmd::FILE_OPEN: OpenFileDialog(); return true;
+    case cmd::APP_ABOUT: {
+      CAboutBox about(m_frame.get());
+      about.exec();
+      return true;
+    }
     case cmd::WINDOW_NEW:
       if (child) m_template->NewWindow(child->Document());
       return true;
@@ -106,7 +112,8 @@ bool CBrannocApp::OnCommand(int id) {
 bool CBrannocApp::OnUpdateCommand(int id, CommandState& state) {
   switch (id) {
     case cmd::FILE_NEW:
-    case cmd::FILE_OPEN: state.enabled = true; return true;
+    case cmd::FILE_OPEN:
+    case cmd::APP_ABOUT: state.enabled = true; return true;
     case cmd::WINDOW_NEW:
     case cmd::NEXT_PANE:
     case cmd::PREV_PANE: state.enabled = m_frame->ActiveChild() != nullptr; return true;

@@ -78,6 +78,10 @@ class CBrannocDoc : public CDocument, public CActionHistory {
   bool ChangeStringField(std::string& field, const std::string& value, int property, bool bRecord);
   bool ChangeIntField(int32_t& field, int value, int property, bool bRecord);
 
+  // After a change that is not recorded (cells written directly, remainder patterns): sets
+  // the modified flag, and undo can no longer lead back to the saved state.
+  void FinishUnrecordedChange();
+
   // --- undo and redo (edit/) ---
   void ApplyAction(const CActionObject* action, bool bUndo);
   void OnEditUndo();
@@ -126,7 +130,5 @@ class CBrannocDoc : public CDocument, public CActionHistory {
   void RunFill(int x, int y, int oldElement, int newElement, bool bRecord, bool bNotify);
   // After a change: pushes the action (when recording) and sets the modified flag.
   void FinishChange(std::unique_ptr<CActionObject> action);
-  // After an unrecorded change of cells: undo can no longer lead back to the saved state.
-  void FinishUnrecordedChange();
   bool ChangeSwitch(bool& flag, int value, int property, bool bRecord);
 };

@@ -2,19 +2,21 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTimer>
 
 #include "level/brannoc_doc.h"
 #include "level/cp1252.h"
 #include "level/properties.h"
 #include "level/update_hints.h"
+#include "props/remainder_button.h"
 
 namespace {
 
@@ -95,13 +97,8 @@ CPropView::~CPropView() {
 void CPropView::OnInitialUpdate() {
   m_bQuiet = false;
   OnUpdate(nullptr, HINT_REFRESH, {});
-  m_remainderList->clear();
-  for (int i = 0; i < static_cast<int>(m_doc.m_remainders.size()); ++i) {
-    const std::string& pattern = m_doc.m_remainders[i];
-    m_remainderList->addItem(pattern.empty() ? QString("Remainder %1").arg(i + 1)
-                                             : QString("Remainder %1    (%2)").arg(i + 1).arg(FromLevelText(pattern)));
-  }
-  m_remainderList->setCurrentRow(0);
+  LayoutRemainderEditor();
+  FillFolderLists(QCoreApplication::applicationDirPath());
 }
 
 void CPropView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
@@ -112,7 +109,11 @@ void CPropView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
     case HINT_CELL_CHANGED:
     case HINT_CELL_ERASED: RefreshEmeraldCount(); break;
     case HINT_COMMIT_FORM: CommitAll(); break;
-    case HINT_PROPERTIES: Refill(); break;
+    case HINT_PROPERTIES:
+      Refill();
+      SelectFolderEntries();
+      break;
+    case HINT_ARTWORK: m_remainderButton->update(); break;
     default: break;
   }
 }
@@ -177,7 +178,13 @@ void CPropView::SetText(int id, const std::string& text) {
 }
 
 bool CPropView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut && !m_bFilling && !m_bWarning) {
+  if (watched == m_remainderList && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (OnVKeyToItem(key->key(), key->modifiers(), m_remainderList->currentRow())) return true;
+  }
+  // A list box opening its drop-down list keeps its edit: that is no leaving.
+  if (event->type() == QEvent::FocusOut && !m_bFilling && !m_bWarning &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     const auto it = m_idOf.find(static_cast<QWidget*>(watched));
     if (it != m_idOf.end()) Commit(*it);
   }

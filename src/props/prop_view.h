@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QWidget>
+#include <string>
 
 #include "level/document.h"
 
@@ -12,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
-class QPushButton;
+class CRemainderButton;
 
 // The property form beside the level: every property in a labelled field. A field reaches
 // the document as a recorded property change when it loses the focus (texts), is clicked
@@ -45,6 +46,23 @@ class CPropView : public QWidget, public CDocObserver {
   // Commits every field in the fixed order, silently (before a save or close).
   void CommitAll();
 
+  // --- artwork, sound and music lists ---
+  // Lists the artwork sets, sound sets and songs found beside the program (in place of any
+  // earlier lists) and selects the level's names in them.
+  void FillFolderLists(const QString& programFolder);
+  // Selects the entry that equals the name, ignoring the case of A to Z, and gives the name
+  // that entry's spelling; a name in no entry is added to the list. An empty name does nothing.
+  void SelectComboEntry(QComboBox& box, QString& name);
+  const QString& SongsFolder() const { return m_strSongsFolder; }
+
+  // --- yam-yam remainders ---
+  QListWidget* RemainderList() const { return m_remainderList; }
+  CRemainderButton* RemainderButton() const { return m_remainderButton; }
+  // Stores a pattern into the selected entry and shows it there.
+  void SetRemainder(const std::string& pattern);
+  std::string GetRemainder(int index) const;
+  QString FormatRemainderEntry(int index) const;
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -61,6 +79,13 @@ class CPropView : public QWidget, public CDocObserver {
   void CommitDifficulty();
   void CommitList(int controlId);
   void Committed(bool changed);
+  void SelectComboEntry(int controlId, const std::string& levelName);
+  void SelectFolderEntries();
+  void LayoutRemainderEditor();
+  void FillRemainderList();
+  void ShowSelectedRemainder();
+  // Insert, Delete and Ctrl+Delete in the remainder list; true when the key was used.
+  bool OnVKeyToItem(int key, Qt::KeyboardModifiers modifiers, int caretIndex);
   void Warn(const QString& message, int controlId);
   QString Text(int controlId) const;
   void SetText(int controlId, const std::string& text);
@@ -71,7 +96,8 @@ class CPropView : public QWidget, public CDocObserver {
   QList<QPair<QLabel*, QPoint>> m_labels;  // label and its place in dialog units
   QLabel* m_emeraldCount = nullptr;
   QListWidget* m_remainderList = nullptr;
-  QPushButton* m_remainderButton = nullptr;
+  CRemainderButton* m_remainderButton = nullptr;
+  QString m_strSongsFolder;
   bool m_bQuiet = false;
   bool m_bWarning = false;   // a message box is up: focus changes it causes commit nothing
   bool m_bFilling = false;   // the form is being written: its own changes are not edits

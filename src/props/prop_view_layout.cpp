@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 
 #include "props/prop_view.h"
+#include "props/remainder_button.h"
 
 namespace {
 
@@ -91,6 +91,8 @@ void CPropView::CreateControls() {
         box->setInsertPolicy(QComboBox::NoInsert);
         const int id = layout.id;
         connect(box, &QComboBox::activated, this, [this, id] { Commit(id); });
+        // The box, not its edit field, receives the focus events.
+        box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);
         m_idOf.insert(box->lineEdit(), id);
         field = box;
@@ -106,11 +108,12 @@ void CPropView::CreateControls() {
       }
       case IDC_REMAINDERS:
         m_remainderList = new QListWidget(this);
+        m_remainderList->installEventFilter(this);  // Insert, Delete and Ctrl+Delete
+        connect(m_remainderList, &QListWidget::currentRowChanged, this, [this] { ShowSelectedRemainder(); });
         field = m_remainderList;
         break;
       case IDC_REMAINDER_BUTTON:
-        m_remainderButton = new QPushButton(this);
-        m_remainderButton->setFocusPolicy(Qt::NoFocus);
+        m_remainderButton = new CRemainderButton(this);
         field = m_remainderButton;
         break;
       case IDC_INFO: {
