@@ -10,3 +10,4 @@ constexpr int HINT_GRID_LINES = 14;    // grid lines toggled
 constexpr int HINT_COMMIT_FORM = 15;   // about to save or close: forms apply pending edits
 constexpr int HINT_ARTWORK = 16;       // the artwork set changed
 constexpr int HINT_PROPERTIES = 17;    // properties changed by undo or redo
+constexpr int HINT_REMAINDERS = 18;    // a form changed the remainder patterns

@@ -114,6 +114,7 @@ void CPropView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
       SelectFolderEntries();
       break;
     case HINT_ARTWORK: m_remainderButton->update(); break;
+    case HINT_REMAINDERS: RefreshRemainders(); break;
     default: break;
   }
 }

@@ -84,6 +84,8 @@ class CPropView : public QWidget, public CDocObserver {
   void LayoutRemainderEditor();
   void FillRemainderList();
   void ShowSelectedRemainder();
+  void RemaindersChanged();
+  void RefreshRemainders();
   // Insert, Delete and Ctrl+Delete in the remainder list; true when the key was used.
   bool OnVKeyToItem(int key, Qt::KeyboardModifiers modifiers, int caretIndex);
   void Warn(const QString& message, int controlId);

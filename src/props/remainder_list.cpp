@@ -4,6 +4,7 @@
 
 #include "level/brannoc_doc.h"
 #include "level/cp1252.h"
+#include "level/update_hints.h"
 #include "props/prop_view.h"
 #include "props/remainder_button.h"
 
@@ -48,13 +49,27 @@ void CPropView::SetRemainder(const std::string& pattern) {
   if (index < 0 || index >= REMAINDER_SLOTS || index >= static_cast<int>(m_doc.m_remainders.size())) return;
   if (m_doc.m_remainders[index] != pattern) {
     m_doc.m_remainders[index] = pattern;
-    // Not undoable, but part of the level: it has to be saved, and undo cannot bring back
-    // the saved state any more.
-    m_doc.FinishUnrecordedChange();
+    RemaindersChanged();
   }
   const QSignalBlocker quiet(m_remainderList);
   m_remainderList->item(index)->setText(FormatRemainderEntry(index));
   m_remainderList->setCurrentRow(index);
+}
+
+void CPropView::RemaindersChanged() {
+  // Not undoable, but part of the level: it has to be saved, and undo cannot bring back the
+  // saved state any more. The level's other forms show the change, so that painting there
+  // starts from the patterns as they are now.
+  m_doc.FinishUnrecordedChange();
+  m_doc.UpdateAllViews(this, HINT_REMAINDERS);
+}
+
+void CPropView::RefreshRemainders() {
+  const int row = m_remainderList->currentRow();
+  FillRemainderList();
+  const QSignalBlocker quiet(m_remainderList);
+  m_remainderList->setCurrentRow(row);
+  ShowSelectedRemainder();
 }
 
 bool CPropView::OnVKeyToItem(int key, Qt::KeyboardModifiers modifiers, int caretIndex) {
@@ -69,7 +84,7 @@ bool CPropView::OnVKeyToItem(int key, Qt::KeyboardModifiers modifiers, int caret
       if (caretIndex < static_cast<int>(remainders.size())) remainders.erase(remainders.begin() + caretIndex);
       remainders.resize(REMAINDER_SLOTS);
     }
-    if (remainders != before) m_doc.FinishUnrecordedChange();
+    if (remainders != before) RemaindersChanged();
     FillRemainderList();
     m_remainderList->setCurrentRow(caretIndex);
     ShowSelectedRemainder();

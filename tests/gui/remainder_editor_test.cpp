@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
+#include "app/commands/command_ids.h"
 #include "gui_support.h"
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
@@ -196,6 +197,29 @@ TEST(RemainderEditor, PatternsFromAFileAreShownInNineCells) {
   e.list.setCurrentRow(0);
   Click(e.button, CellCentre(0), Qt::LeftButton);
   EXPECT_EQ(e.doc.m_remainders[0], "*");
+}
+
+TEST(RemainderEditor, EveryWindowOfTheLevelPaintsOnTheCurrentPatterns) {
+  EditorSession session;
+  Editor first(session);
+  App().Router()->Execute(cmd::WINDOW_NEW);
+  Settle();
+  Editor second(session);
+  ASSERT_NE(&first.form, &second.form);
+  first.doc.m_nCurrentElement = EL_EMERALD;
+  Click(first.button, CellCentre(0), Qt::LeftButton);
+  EXPECT_EQ(second.list.item(0)->text(), "Remainder 1    (*~~~~~~~~)");
+  EXPECT_EQ(second.button.Pattern(), "*~~~~~~~~");
+  // Painting in the second window keeps what the first one painted.
+  Click(second.button, CellCentre(4), Qt::LeftButton);
+  EXPECT_EQ(first.doc.m_remainders[0], "*~~~*~~~~");
+  EXPECT_EQ(first.button.Pattern(), "*~~~*~~~~");
+  // Moving entries in one window moves them in the other, which keeps its own selection.
+  second.list.setCurrentRow(6);
+  first.list.setCurrentRow(0);
+  Key(first.list, Qt::Key_Insert);
+  EXPECT_EQ(second.list.item(1)->text(), "Remainder 2    (*~~~*~~~~)");
+  EXPECT_EQ(second.list.currentRow(), 6);
 }
 
 TEST(RemainderEditor, EditsSurviveUndoAndAreNeverTakenForTheSavedState) {
