@@ -281,7 +281,11 @@ void CPropView::CommitDifficulty() {
 
 void CPropView::CommitList(int id) {
   const int property = id == IDC_ARTWORK ? PROP_ARTWORK : id == IDC_SOUNDS ? PROP_SOUNDS : PROP_MUSIC;
-  Committed(m_doc.SetStringProperty(ToLevelText(Text(id)), property, true));
+  // The document answers false for every artwork choice, so the change is seen in the name:
+  // the level's other forms must show it, or their next commit would put the old name back.
+  const std::string before = *StringField(m_doc, property);
+  m_doc.SetStringProperty(ToLevelText(Text(id)), property, true);
+  Committed(*StringField(m_doc, property) != before);
 }
 
 void CPropView::Committed(bool changed) {

@@ -222,6 +222,10 @@ TEST(FolderLists, ChoicesAreCommittedAndUndoSelectsTheOldEntry) {
   EXPECT_EQ(doc.m_strArtwork, "Night");
   ASSERT_NE(CurrentArtworkSet(), nullptr);
   EXPECT_EQ(CurrentArtworkSet()->name, "Night");
+  // The level's other window shows the choice, so committing it there keeps it.
+  EXPECT_EQ(Box(*second->Form(), CPropView::IDC_ARTWORK).currentText(), "Night");
+  second->Form()->CommitAll();
+  EXPECT_EQ(doc.m_strArtwork, "Night");
 
   // A song picked from the list, then a name typed and left: both are stored as they stand.
   QComboBox& music = Box(form, CPropView::IDC_MUSIC);
