@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins        # Core, Gui, Widgets, PrintSupport, Test; offscreen platform
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
+  poppler-utils desktop-file-utils    # printed pages as pictures; checking the installed desktop entry
 )
 
 missing=()

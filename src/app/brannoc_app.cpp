@@ -11,6 +11,7 @@
 #include "app/document/doc_template.h"
 #include "app/frame/child_frame.h"
 #include "app/frame/main_frame.h"
+#include "view/program_printer.h"
 #include "artwork/artwork_startup.h"
 
 namespace {
@@ -93,6 +94,7 @@ bool CBrannocApp::OnCommand(int id) {
   switch (id) {
     case cmd::FILE_NEW: m_template->OpenDocumentFile(QString()); return true;
     case cmd::FILE_OPEN: OpenFileDialog(); return true;
+    case cmd::FILE_PRINT_SETUP: OnFilePrintSetup(m_frame.get()); return true;
     case cmd::APP_ABOUT: {
       CAboutBox about(m_frame.get());
       about.exec();
@@ -112,6 +114,7 @@ bool CBrannocApp::OnCommand(int id) {
 bool CBrannocApp::OnUpdateCommand(int id, CommandState& state) {
   switch (id) {
     case cmd::FILE_NEW:
+    case cmd::FILE_PRINT_SETUP:
     case cmd::FILE_OPEN:
     case cmd::APP_ABOUT: state.enabled = true; return true;
     case cmd::WINDOW_NEW:

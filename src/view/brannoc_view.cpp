@@ -10,6 +10,7 @@
 #include "level/brannoc_doc.h"
 #include "level/update_hints.h"
 #include "view/level_painter.h"
+#include "view/level_printer.h"
 
 int CBrannocView::s_nMarkMode = -1;
 
@@ -67,12 +68,19 @@ bool CBrannocView::OnCommand(int id) {
     RepaintAll();
     return true;
   }
+  if (id == cmd::FILE_PRINT || id == cmd::FILE_PRINT_PREVIEW) {
+    if (id == cmd::FILE_PRINT) OnFilePrint(m_doc, window());
+    else OnFilePrintPreview(m_doc, window());
+    return true;
+  }
   return false;
 }
 
 bool CBrannocView::OnUpdateCommand(int id, CommandState& state) {
   switch (id) {
-    case cmd::VIEW_REDRAW: state.enabled = true; return true;
+    case cmd::VIEW_REDRAW:
+    case cmd::FILE_PRINT:
+    case cmd::FILE_PRINT_PREVIEW: state.enabled = true; return true;
     case cmd::VIEW_GRID:
       // The view's own grid flag decides the check mark; the document runs the command.
       state.enabled = true;

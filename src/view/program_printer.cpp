@@ -1,0 +1,39 @@
+#include "view/program_printer.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QPrinter>& PrinterSlot() {
+  static std::unique_ptr<QPrinter> printer;
+  return printer;
+}
+
+}  // namespace
+
+QPrinter& ProgramPrinter() {
+  std::unique_ptr<QPrinter>& printer = PrinterSlot();
+  if (!printer) {
+    printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The printer talks to the print system, which goes with the application object.
+    qAddPostRoutine([] { PrinterSlot().reset(); });
+  }
+  return *printer;
+}
+
+void OnFilePrintSetup(QWidget* parent) {
+  // The print dialog without its printing: it chooses the printer (or a PDF file) and, under
+  // its properties, paper, orientation and margins. The page setup dialog alone would not
+  // choose a printer, and refuses the PDF printer of a machine without a print server.
+  QPrintDialog dialog(&ProgramPrinter(), parent);
+  dialog.setWindowTitle("Printer Setup");
+  dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
+  dialog.exec();
+}
