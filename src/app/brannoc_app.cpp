@@ -1,5 +1,6 @@
 #include "app/brannoc_app.h"
 
+#include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -12,6 +13,7 @@
 #include "app/frame/child_frame.h"
 #include "app/frame/main_frame.h"
 #include "view/program_printer.h"
+#include "view/brannoc_view.h"
 #include "artwork/artwork_startup.h"
 
 namespace {
@@ -70,6 +72,14 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
     *accept = m_template->CloseAllDocuments();
   });
   connect(this, &QApplication::focusChanged, m_router.get(), &CommandRouter::RequestRefresh);
+  connect(clipboard(), &QClipboard::dataChanged, m_router.get(), &CommandRouter::RequestRefresh);
+  connect(m_template, &CDocTemplate::frameCreated, m_router.get(), [this](CChildFrame* frame) {
+    connect(frame->LevelView(), &CBrannocView::stateChanged, m_router.get(), &CommandRouter::RequestRefresh);
+    connect(frame->LevelView(), &CBrannocView::artworkChanged, m_frame.get(), [this] {
+      for (CChildFrame* child : m_frame->Children()) child->LevelView()->viewport()->update();
+      m_frame->RefreshElementIcons();
+    });
+  });
 
   const QString file = arguments.isEmpty() ? QString() : arguments.first();
   if (!m_template->OpenDocumentFile(file)) return false;
@@ -80,6 +90,7 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
 
 int CBrannocApp::ExitInstance(int code) {
   m_frame.reset();
+  m_router.reset();
   StopArtwork();
   return code;
 }

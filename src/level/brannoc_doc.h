@@ -31,6 +31,11 @@ class CBrannocDoc : public CDocument, public CActionHistory {
   CBrannocDoc();
   ~CBrannocDoc() override;
 
+  // --- modified flag and the '*' that marks unsaved changes in the title ---
+  void SetModifiedFlag(bool modified = true) override;
+  // Adds or removes the '*' at the end of the title; leaves the title alone while saving.
+  void UpdateTitleMark(bool modified);
+
   // --- life cycle ---
   bool OnNewDocument();
   void DeleteContents();

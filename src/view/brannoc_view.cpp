@@ -18,6 +18,7 @@ CBrannocView::CBrannocView(CBrannocDoc& doc, QWidget* parent) : QAbstractScrollA
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);  // every exposed pixel is painted
   viewport()->setAutoFillBackground(false);
+  viewport()->setMouseTracking(true);  // the cursor follows the drawing mode
   setFrameShape(QFrame::NoFrame);
   m_doc.AddView(this);
 }
@@ -32,8 +33,16 @@ void CBrannocView::OnInitialUpdate() {
 
 void CBrannocView::SetMarking(const CellMarking& marking) {
   if (marking == m_rcSelection) return;
+  // Only the pixels under the old and the new marking change.
+  viewport()->update(MarkingViewportRect(m_rcSelection) | MarkingViewportRect(marking));
   m_rcSelection = marking;
-  viewport()->update();
+  emit stateChanged();
+}
+
+QRect CBrannocView::MarkingViewportRect(const CellMarking& marking) const {
+  if (marking.IsNone()) return {};
+  const CellMarking m = marking.Normalized();
+  return CellViewportRect(m.left, m.top).united(CellViewportRect(m.right, m.bottom)).adjusted(-2, -2, 2, 2);
 }
 
 void CBrannocView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
@@ -58,22 +67,24 @@ void CBrannocView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
       m_bShowGrid = !m_bShowGrid;
       RepaintAll();
       break;
-    case HINT_ARTWORK: RepaintAll(); break;
+    case HINT_ARTWORK:
+      RepaintAll();
+      emit artworkChanged();  // the set is the program's: every other level shows it too
+      break;
     default: break;
   }
 }
 
 bool CBrannocView::OnCommand(int id) {
-  if (id == cmd::VIEW_REDRAW) {
-    RepaintAll();
-    return true;
+  switch (id) {
+    case cmd::VIEW_REDRAW: RepaintAll(); return true;
+    case cmd::FILE_PRINT: OnFilePrint(m_doc, window()); return true;
+    case cmd::FILE_PRINT_PREVIEW: OnFilePrintPreview(m_doc, window()); return true;
+    case cmd::EDIT_COPY: OnEditCopy(); return true;
+    case cmd::EDIT_CUT: OnEditCut(); return true;
+    case cmd::EDIT_PASTE: OnEditPaste(); return true;
+    default: return false;
   }
-  if (id == cmd::FILE_PRINT || id == cmd::FILE_PRINT_PREVIEW) {
-    if (id == cmd::FILE_PRINT) OnFilePrint(m_doc, window());
-    else OnFilePrintPreview(m_doc, window());
-    return true;
-  }
-  return false;
 }
 
 bool CBrannocView::OnUpdateCommand(int id, CommandState& state) {
@@ -81,6 +92,9 @@ bool CBrannocView::OnUpdateCommand(int id, CommandState& state) {
     case cmd::VIEW_REDRAW:
     case cmd::FILE_PRINT:
     case cmd::FILE_PRINT_PREVIEW: state.enabled = true; return true;
+    case cmd::EDIT_COPY:
+    case cmd::EDIT_CUT: state.enabled = !m_rcSelection.IsNone(); return true;
+    case cmd::EDIT_PASTE: state.enabled = !m_rcSelection.IsNone() && ClipboardHasTiles(); return true;
     case cmd::VIEW_GRID:
       // The view's own grid flag decides the check mark; the document runs the command.
       state.enabled = true;

@@ -36,21 +36,55 @@ class CBrannocView : public QAbstractScrollArea, public CDocObserver, public CCm
   // The viewport rectangle that shows a cell.
   QRect CellViewportRect(int col, int row) const;
 
+  // Shapes: apply the marking with a tool character (an element's, or a space to empty cells)
+  // and clear it. Nothing happens without a marking.
+  void FinishRectangle(char ch);
+  void FinishFilledRectangle(char ch);
+  void FinishLine(char ch);
+
+  // The clipboard: the marking's cells as a tile block text under the "Vorel Tiles" format.
+  void OnEditCopy();
+  void OnEditCut();
+  void OnEditPaste();
+  void OnDeleteKey();
+  static bool ClipboardHasTiles();
+
+  bool IsDragging() const { return m_bLeftDrag || m_bRightDrag; }
+
   // The drawing mode the marking was last drawn with as new; shared by all views.
   static int s_nMarkMode;
 
+ signals:
+  // The marking, a drag or the level changed: command states may have changed with it.
+  void stateChanged();
+  // This level chose another artwork set, which every window of every level now draws with.
+  void artworkChanged();
+
  protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
 
  private:
   void SetScrollRange(int levelPixelWidth, int levelPixelHeight);
+  QRect MarkingViewportRect(const CellMarking& marking) const;
   void RepaintAll();
   void DrawMarking(QPainter& painter, bool isNew);
+  void OnButtonDown(bool left, QPoint pos);
+  void OnButtonUp(bool left);
+  void StartMarking(QPoint cell);
+  void UpdateCursor();
+  char ToolCharacter(bool left) const;
+  bool CopyToClipboard();
 
   CBrannocDoc& m_doc;
   bool m_bShowGrid = false;
+  bool m_bLeftDrag = false;
+  bool m_bRightDrag = false;
   CellMarking m_rcSelection;
   QSize m_scrollSize;
 };
