@@ -12,6 +12,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using Shows = std::pair<uint32_t, int>;  // a picture's colour and its IMAGE_ flags
 
 // A program folder of its own for each test, with an "art" folder to fill.
 class ArtworkFolders : public testing::Test {
@@ -44,6 +45,10 @@ class ArtworkFolders : public testing::Test {
   }
 
   static uint32_t Colour(const TileImage& record) { return record.image ? DibPixel(*record.image, 0, 0) : 0xDEAD; }
+  // What a record shows: the colour of its picture and how it is turned.
+  static Shows Shown(const ArtworkSet& set, int element) {
+    return {Colour(set.images[element]), set.images[element].flags};
+  }
 
   fs::path m_root;
 };
@@ -75,15 +80,12 @@ TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
   ASSERT_EQ(ArtworkSets().size(), 2u);
   EXPECT_EQ(ArtworkSets()[0].get(), DefaultArtworkSet());
   const ArtworkSet& cave = Set("Cave");
-  EXPECT_EQ(Colour(cave.images[EL_WALL]), 0x404040u);
-  EXPECT_EQ(cave.images[EL_WALL].flags, 0);
+  EXPECT_EQ(Shown(cave, EL_WALL), (Shows{0x404040, 0}));
   EXPECT_EQ(cave.images[EL_INVERTED_WALL].image, cave.images[EL_WALL].image);
   EXPECT_EQ(cave.images[EL_INVERTED_WALL].flags, IMAGE_INVERT | IMAGE_BORROWED);
-  EXPECT_EQ(Colour(cave.images[EL_EARTH]), 0x202020u);
-  EXPECT_EQ(cave.images[EL_EARTH].flags, IMAGE_BORROWED);
+  EXPECT_EQ(Shown(cave, EL_EARTH), (Shows{0x202020, IMAGE_BORROWED}));
   // The beast heading right is Cave's own left-heading one mirrored, not Default's.
-  EXPECT_EQ(Colour(cave.images[EL_YAMYAM_RIGHT]), 0x505050u);
-  EXPECT_EQ(cave.images[EL_YAMYAM_RIGHT].flags, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED);
+  EXPECT_EQ(Shown(cave, EL_YAMYAM_RIGHT), (Shows{0x505050, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
   // Elements the Default folder lacks come from the built-in pictures.
   EXPECT_EQ(cave.images[EL_RUBY].image, DefaultArtworkSet()->images[EL_RUBY].image);
   EXPECT_EQ(DefaultArtworkSet()->images[EL_RUBY].width, 32);
@@ -97,15 +99,11 @@ TEST_F(ArtworkFolders, DefaultFolderFillsGapsFromPartnersTurnedRound) {
   Load();
   const ArtworkSet& def = *DefaultArtworkSet();
   EXPECT_EQ(def.folderPath, (m_root / "art" / "Default").string() + "/");
-  EXPECT_EQ(Colour(def.images[EL_LORRY_DOWN]), 0x111111u);
-  EXPECT_EQ(def.images[EL_LORRY_DOWN].flags, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED);
-  EXPECT_EQ(Colour(def.images[EL_LORRY_LEFT]), 0x222222u);
-  EXPECT_EQ(def.images[EL_LORRY_LEFT].flags, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED);
-  EXPECT_EQ(Colour(def.images[EL_PLAYER2]), 0x333333u);
-  EXPECT_EQ(def.images[EL_PLAYER2].flags, IMAGE_INVERT | IMAGE_BORROWED);
+  EXPECT_EQ(Shown(def, EL_LORRY_DOWN), (Shows{0x111111, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED}));
+  EXPECT_EQ(Shown(def, EL_LORRY_LEFT), (Shows{0x222222, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
+  EXPECT_EQ(Shown(def, EL_PLAYER2), (Shows{0x333333, IMAGE_INVERT | IMAGE_BORROWED}));
   // Another set shows the default's borrowed picture turned the same way.
-  EXPECT_EQ(Set("Cave").images[EL_LORRY_DOWN].flags, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED);
-  EXPECT_EQ(Colour(Set("Cave").images[EL_LORRY_DOWN]), 0x111111u);
+  EXPECT_EQ(Shown(Set("Cave"), EL_LORRY_DOWN), (Shows{0x111111, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED}));
 }
 
 TEST_F(ArtworkFolders, BuiltInPictureCanBeBorrowedByALaterPartner) {

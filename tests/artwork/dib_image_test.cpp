@@ -47,13 +47,8 @@ TEST(DibImage, ConvertsBothWaysKeepingEveryPixel) {
   ExpectSamePixels(DibToBitmap(fromIndexed.get()), *fromIndexed);
   EXPECT_TRUE(DibToBitmap(nullptr).isNull());
   EXPECT_FALSE(BitmapToDib(QImage()));
-}
-
-TEST(DibImage, EightBitScreenPictureSavesWithItsFullTable) {
-  const auto dib = BitmapToDib(Indexed(80, 64));
-  const std::string file = DibFileBytes(*dib);
-  EXPECT_EQ(file.size(), 14u + 40 + 1024 + 5120);
-  EXPECT_EQ(ReadU32(reinterpret_cast<const uint8_t*>(file.data()) + 10), 1078u);
+  // An 8-bit screen picture keeps its full table when saved.
+  EXPECT_EQ(DibFileBytes(*BitmapToDib(Indexed(80, 64))).size(), 14u + 40 + 1024 + 5120);
 }
 
 }  // namespace

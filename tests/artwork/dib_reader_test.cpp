@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 #include "artwork/bmp_bytes.h"
@@ -21,59 +22,44 @@ BmpSpec FourColours() {
 const std::vector<uint32_t> kFourColourPixels = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF,
                                                  0x0000FF, 0x00FF00, 0xFF0000, 0x000000};
 
-TEST(DibReader, EightBitsWithoutColourCountGetsTheFullTable) {
-  BmpSpec s;
-  s.width = s.height = 32;
-  s.palette.assign(256, 0x123456);
-  s.bits.assign(32 * 32, 7);
-  const auto dib = Read(MakeBmp(s));
-  ASSERT_TRUE(dib);
-  EXPECT_EQ(dib->Block().size(), 40u + 1024 + 1024);
-  EXPECT_EQ(DibColorCount(*dib), 256u);
-  EXPECT_EQ(DibPixel(*dib, 5, 5), 0x123456u);
-}
-
-TEST(DibReader, ColourCountAndTableFollowTheHeader) {
-  BmpSpec s = FourColours();
-  s.colorsUsed = 16;
-  s.palette.resize(16, 0xABCDEF);
-  const auto dib = Read(MakeBmp(s));
-  ASSERT_TRUE(dib);
-  EXPECT_EQ(DibColorCount(*dib), 16u);
-  EXPECT_EQ(DibColorTableSize(*dib), 64u);
-  EXPECT_EQ(DibBits(*dib), dib->Block().data() + 40 + 64);
-}
-
-TEST(DibReader, TwentyFourBitsHaveNoColourTable) {
-  BmpSpec s;
-  s.bitCount = 24;
-  s.width = 1;
-  s.height = 1;
-  s.colorsUsed = 2;  // an optimisation palette is skipped
-  s.palette = {0x111111, 0x222222};
-  s.bits = {0x30, 0x20, 0x10, 0};
-  const auto dib = Read(MakeBmp(s));
-  ASSERT_TRUE(dib);
-  EXPECT_EQ(DibColorTableSize(*dib), 0u);
-  EXPECT_EQ(DibPixel(*dib, 0, 0), 0x102030u);
-}
-
-TEST(DibReader, RefusesOtherSignaturesAndTheCoreHeader) {
-  std::vector<uint8_t> file = MakeBmp(FourColours());
-  file[0] = 'M';
-  file[1] = 'B';
-  EXPECT_FALSE(Read(file));
-  BmpSpec core = FourColours();
-  core.headerSize = 12;
-  EXPECT_FALSE(Read(MakeBmp(core)));
-}
-
-TEST(DibReader, PixelDataFollowsTheTableWhenTheOffsetIsZero) {
-  BmpSpec s = FourColours();
-  s.zeroOffset = true;
-  const auto dib = Read(MakeBmp(s));
-  ASSERT_TRUE(dib);
-  EXPECT_EQ(Pixels(*dib), kFourColourPixels);
+TEST(DibReader, ColourTableFollowsTheHeaderWithTheColourCountItNeeds) {
+  struct Case {
+    const char* name;
+    BmpSpec bmp;
+    uint32_t colours;
+    size_t blockSize;
+    std::vector<uint32_t> pixels;
+  };
+  BmpSpec full;  // no colour count: the full table of the depth
+  full.width = full.height = 32;
+  full.palette.assign(256, 0x123456);
+  full.bits.assign(32 * 32, 7);
+  BmpSpec sixteen = FourColours();
+  sixteen.colorsUsed = 16;
+  sixteen.palette.resize(16, 0xABCDEF);
+  BmpSpec direct;  // an optimisation palette of a 24-bit picture is skipped
+  direct.bitCount = 24;
+  direct.width = direct.height = 1;
+  direct.colorsUsed = 2;
+  direct.palette = {0x111111, 0x222222};
+  direct.bits = {0x30, 0x20, 0x10, 0};
+  BmpSpec zeroOffset = FourColours();  // pixel data right after the table
+  zeroOffset.zeroOffset = true;
+  const Case cases[] = {
+      {"full table", full, 256, 40 + 1024 + 1024, std::vector<uint32_t>(32 * 32, 0x123456)},
+      {"sixteen colours", sixteen, 16, 40 + 64 + 8, kFourColourPixels},
+      {"24 bits", direct, 0, 40 + 4, {0x102030}},
+      {"offset 0", zeroOffset, 4, 40 + 16 + 8, kFourColourPixels},
+  };
+  for (const Case& c : cases) {
+    const auto dib = Read(MakeBmp(c.bmp));
+    ASSERT_TRUE(dib) << c.name;
+    EXPECT_EQ(DibColorCount(*dib), c.colours) << c.name;
+    EXPECT_EQ(DibColorTableSize(*dib), 4 * c.colours) << c.name;
+    EXPECT_EQ(DibBits(*dib), dib->Block().data() + 40 + 4 * c.colours) << c.name;
+    EXPECT_EQ(dib->Block().size(), c.blockSize) << c.name;
+    EXPECT_EQ(Pixels(*dib), c.pixels) << c.name;
+  }
 }
 
 TEST(DibReader, TopDownRowsAndLongHeadersAreStoredInTheOneForm) {
@@ -120,42 +106,48 @@ TEST(DibReader, DirectColourBecomesTwentyFourBits) {
   EXPECT_EQ(Pixels(*Read(MakeBmp(v5))), Pixels(*Read(MakeBmp(masked16))));
 }
 
-TEST(DibReader, RefusesUnsoundMasks) {
-  BmpSpec s;
-  s.bitCount = 16;
-  s.width = 2;
-  s.height = 1;
-  s.compression = 3;
-  s.bits = {1, 2, 3, 4};
-  for (const std::vector<uint32_t>& masks : std::vector<std::vector<uint32_t>>{
-           {0xF800, 0x07E0, 0},          // a channel without bits
-           {0xF800, 0x0FE0, 0x001F},     // overlapping
-           {0xF800, 0x05E0, 0x001F},     // broken run of bits
-           {0x1F800, 0x07E0, 0x001F}}) {  // wider than the pixel
-    s.masks = masks;
-    EXPECT_FALSE(Read(MakeBmp(s))) << std::hex << masks[0] << ' ' << masks[1] << ' ' << masks[2];
-  }
-}
-
 TEST(DibReader, RefusesFieldsThatDoNotFitTheFile) {
-  const auto refused = [](auto change) {
-    BmpSpec s = FourColours();
-    change(s);
-    return Read(MakeBmp(s)) == nullptr;
+  using Change = std::function<void(BmpSpec&)>;
+  const auto masks = [](std::vector<uint32_t> m) -> Change {  // a 2 x 1, 16-bit picture with these masks
+    return [m](BmpSpec& s) {
+      s = BmpSpec();
+      s.width = 2, s.height = 1, s.bitCount = 16, s.compression = 3;
+      s.masks = m;
+      s.bits = {1, 2, 3, 4};
+    };
   };
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.width = 3000000; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.height = 2000000; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.width = -4; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.height = 0; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.planes = 2; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.bitCount = 2; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.colorsUsed = 257; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.colorsUsed = 0x12345678; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.imageSize = 0x7F000000; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.compression = 2; }));  // RLE4 on an 8-bit picture
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.compression = 4; }));
-  EXPECT_TRUE(refused([](BmpSpec& s) { s.bits[5] = 4; }));       // no colour 4 in the table
-  EXPECT_FALSE(refused([](BmpSpec&) {}));
+  const Change changes[] = {
+      [](BmpSpec& s) { s.headerSize = 12; },  // the core header
+      [](BmpSpec& s) { s.width = 3000000; },
+      [](BmpSpec& s) { s.height = 2000000; },
+      [](BmpSpec& s) { s.width = -4; },
+      [](BmpSpec& s) { s.height = 0; },
+      [](BmpSpec& s) { s.planes = 2; },
+      [](BmpSpec& s) { s.bitCount = 2; },
+      [](BmpSpec& s) { s.colorsUsed = 257; },
+      [](BmpSpec& s) { s.colorsUsed = 0x12345678; },
+      [](BmpSpec& s) { s.imageSize = 0x7F000000; },
+      [](BmpSpec& s) { s.compression = 2; },  // RLE4 on an 8-bit picture
+      [](BmpSpec& s) { s.compression = 4; },
+      [](BmpSpec& s) { s.bits[5] = 4; },  // no colour 4 in the table
+      masks({0xF800, 0x07E0, 0}),         // a channel without bits
+      masks({0xF800, 0x0FE0, 0x001F}),    // overlapping
+      masks({0xF800, 0x05E0, 0x001F}),    // broken run of bits
+      masks({0x1F800, 0x07E0, 0x001F}),   // wider than the pixel
+  };
+  for (size_t i = 0; i < std::size(changes); ++i) {
+    BmpSpec s = FourColours();
+    changes[i](s);
+    EXPECT_FALSE(Read(MakeBmp(s))) << "change " << i;
+  }
+  ASSERT_TRUE(Read(MakeBmp(FourColours())));
+  BmpSpec sound;
+  masks({0xF800, 0x07E0, 0x001F})(sound);
+  ASSERT_TRUE(Read(MakeBmp(sound)));
+  std::vector<uint8_t> file = MakeBmp(FourColours());
+  file[0] = 'M';
+  file[1] = 'B';
+  EXPECT_FALSE(Read(file));
 }
 
 TEST(DibReader, EveryCutShortCopyOfAFileIsRefused) {

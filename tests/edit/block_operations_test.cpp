@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "edit/block_text.h"
 #include "edit/line_cells.h"
 #include "level/update_hints.h"
@@ -20,100 +22,73 @@ std::string RowText(const CBrannocDoc& doc, int y, int from, int to) {
 
 }  // namespace
 
-TEST(PasteBlock, WritesRowsFromTheCornerAndEmptiesCellsForSpaces) {
-  auto doc = NewLevel();
-  doc->SetCell(3, 2, EL_RUBY, false, DRAW_FREE, false, false);
-  doc->SetCell(5, 3, EL_WALL, false, DRAW_FREE, false, false);
-  RecordingView view;
-  doc->AddView(&view);
-
-  doc->PasteBlock(2, 2, "# *\n..1\0"sv);
-  EXPECT_EQ(RowText(*doc, 2, 1, 5), "~#~*~");
-  EXPECT_EQ(RowText(*doc, 3, 1, 5), "~..1#");
-  EXPECT_EQ(doc->m_nEmeraldTotal, 1);
-  EXPECT_EQ(view.HintNumbers(), std::vector<int>{HINT_REFRESH});
-  EXPECT_FALSE(doc->CanUndo());
-  EXPECT_TRUE(StoreIsConsistent(*doc));
-}
-
-TEST(PasteBlock, CutsTheBlockAtTheRightAndBottomEdges) {
-  auto doc = NewLevel();
-  doc->m_nWidth = 10;
-  doc->m_nHeight = 3;
-  doc->PasteBlock(8, 1, "*****\n&&&&&\n00000"sv);
-  EXPECT_EQ(RowText(*doc, 1, 7, 11), "~**~~");
-  EXPECT_EQ(RowText(*doc, 2, 7, 11), "~&&~~");
-  EXPECT_EQ(doc->CountTiles(), 4);
-  EXPECT_EQ(doc->m_nEmeraldTotal, 4);
-
-  doc->PasteBlock(0, 3, "###"sv);  // starts below the level
-  EXPECT_EQ(doc->CountTiles(), 4);
-}
-
-TEST(PasteBlock, ZeroByteEndsTheTextAndAMissingOneIsNotReadPast) {
-  auto doc = NewLevel();
-  doc->PasteBlock(0, 0, "##\0##\n##"sv);
-  EXPECT_EQ(doc->CountTiles(), 2);
-  // A text without its zero byte ends where its length does.
-  const std::string text = "#*#";
-  doc->PasteBlock(0, 5, std::string_view(text.data(), 2));
-  EXPECT_EQ(RowText(*doc, 5, 0, 3), "#*~~");
-}
-
-TEST(PasteBlock, CharacterNamingNoElementEmptiesItsCell) {
-  auto doc = NewLevel();
-  doc->PasteBlock(0, 0, "*****"sv);
-  doc->PasteBlock(0, 0, "~x\x7f\xe9="sv);
-  EXPECT_EQ(doc->CountTiles(), 0);
-  EXPECT_EQ(doc->m_nEmeraldTotal, 0);
-  EXPECT_TRUE(StoreIsConsistent(*doc));
-}
-
-TEST(PasteBlock, CellsLeftOfOrAboveTheLevelAreCutOff) {
-  auto doc = NewLevel();
-  doc->PasteBlock(-1, -1, "*#0\n$&(\n.:+"sv);
-  EXPECT_EQ(RowText(*doc, 0, 0, 2), "&(~");
-  EXPECT_EQ(RowText(*doc, 1, 0, 2), ":+~");
-}
-
-TEST(BlockChanges, ChangingCellsMarksTheLevelModifiedForGood) {
-  using Change = void (*)(CBrannocDoc&);
-  const Change changes[] = {
-      [](CBrannocDoc& doc) { doc.PasteBlock(0, 0, "#"sv); },
-      [](CBrannocDoc& doc) { doc.ClearBlock(0, 0, 5, 5); },
-      [](CBrannocDoc& doc) {
-        const std::vector<CPoint> cells = LineCells(0, 0, 3, 0);
-        doc.DrawCells(cells, '*');
-      },
-      [](CBrannocDoc& doc) { doc.DrawCells(std::vector<CPoint>{{4, 4}, {-1, -1}}, ' '); },
+TEST(PasteBlock, WritesRowsFromTheCornerWithinTheLevelUpToTheEndOfTheText) {
+  struct Case {
+    int width, height, x, y;
+    std::string_view text;
+    std::vector<std::string> rows;  // the cells afterwards, shorter rows continued by the background '%'
   };
-  for (Change change : changes) {
+  const Case cases[] = {
+      {126, 126, 2, 2, "# *\n..1\0"sv, {"", "", "%%#~*", "%%..1"}},  // spaces empty their cells
+      {10, 3, 8, 1, "*****\n&&&&&\n00000"sv, {"", "%%%%%%%%**", "%%%%%%%%&&"}},  // cut at the right and bottom
+      {10, 3, 0, 3, "###"sv, {}},                                                 // starts below the level
+      {126, 126, -1, -1, "*#0\n$&(\n.:+"sv, {"&(", ":+"}},                        // cut at the left and top
+      {126, 126, 0, 0, "##\0##\n##"sv, {"##"}},                                   // a zero byte ends the text
+      {126, 126, 0, 1, std::string_view("#*#", 2), {"", "#*"}},                   // so does its length
+      {126, 126, 0, 0, "~x\x7f\xe9="sv, {"~~~~~"}},                               // no element: empties
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.text));
     auto doc = NewLevel();
-    doc->SetCell(4, 4, EL_BAG, true, DRAW_FREE, true, false);
-    SimulateSave(*doc);
-    change(*doc);
-    EXPECT_TRUE(doc->IsModified());
-    // Undo and redo can no longer come back to the saved level: it stays modified.
-    doc->OnEditUndo();
-    EXPECT_TRUE(doc->IsModified());
-    doc->OnEditRedo();
-    EXPECT_TRUE(doc->IsModified());
-    EXPECT_EQ(doc->UndoCount(), 1);  // nothing recorded
+    for (int x = 0; x <= 10; ++x)
+      for (int y = 0; y <= 4; ++y) doc->SetCell(x, y, EL_SWAMP, false, DRAW_FREE, false, false);
+    doc->m_nWidth = c.width;
+    doc->m_nHeight = c.height;
+    RecordingView view;
+    doc->AddView(&view);
+    doc->PasteBlock(c.x, c.y, c.text);
+    int tiles = 0;
+    for (int y = 0; y <= 4; ++y) {
+      std::string expected = y < static_cast<int>(c.rows.size()) ? c.rows[y] : "";
+      expected.resize(11, '%');
+      EXPECT_EQ(RowText(*doc, y, 0, 10), expected) << "row " << y;
+      tiles += static_cast<int>(std::count_if(expected.begin(), expected.end(), [](char ch) { return ch != '~'; }));
+    }
+    EXPECT_EQ(doc->CountTiles(), tiles);
+    EXPECT_EQ(view.HintNumbers(), std::vector<int>{HINT_REFRESH});
+    EXPECT_FALSE(doc->CanUndo());
+    EXPECT_TRUE(StoreIsConsistent(*doc));
   }
 }
 
-TEST(BlockChanges, ChangingNothingLeavesTheFlagAndTheSavedState) {
-  auto doc = NewLevel();
-  doc->SetCell(0, 0, EL_WALL, true, DRAW_FREE, true, false);
-  SimulateSave(*doc);
-  doc->PasteBlock(0, 0, "#   \n    "sv);
-  doc->ClearBlock(2, 2, 9, 9);
-  doc->DrawCells(LineCells(0, 0, 0, 0), '#');
-  doc->DrawCells(LineCells(5, 5, 9, 7), ' ');
-  EXPECT_FALSE(doc->IsModified());
-  doc->OnEditUndo();
-  doc->OnEditRedo();
-  EXPECT_FALSE(doc->IsModified());
+// Unrecorded block changes: a real change leaves the level modified whatever undo and redo do
+// afterwards, since they can no longer come back to the saved level; no change leaves all as it was.
+TEST(BlockChanges, ChangingCellsMarksTheLevelModifiedForGood) {
+  using Change = void (*)(CBrannocDoc&);
+  const std::pair<Change, bool> changes[] = {
+      {[](CBrannocDoc& doc) { doc.PasteBlock(0, 0, "*"sv); }, true},
+      {[](CBrannocDoc& doc) { doc.ClearBlock(0, 0, 5, 5); }, true},
+      {[](CBrannocDoc& doc) { doc.DrawCells(LineCells(0, 0, 3, 0), '*'); }, true},
+      {[](CBrannocDoc& doc) { doc.DrawCells(std::vector<CPoint>{{0, 0}, {-1, -1}}, ' '); }, true},
+      {[](CBrannocDoc& doc) { doc.PasteBlock(0, 0, "#   \n    "sv); }, false},
+      {[](CBrannocDoc& doc) { doc.ClearBlock(2, 2, 9, 9); }, false},
+      {[](CBrannocDoc& doc) { doc.DrawCells(LineCells(0, 0, 0, 0), '#'); }, false},
+      {[](CBrannocDoc& doc) { doc.DrawCells(LineCells(5, 5, 9, 7), ' '); }, false},
+  };
+  for (int i = 0; i < static_cast<int>(std::size(changes)); ++i) {
+    const auto [change, changesCells] = changes[i];
+    SCOPED_TRACE(i);
+    auto doc = NewLevel();
+    doc->SetCell(0, 0, EL_WALL, true, DRAW_FREE, true, false);
+    SimulateSave(*doc);
+    change(*doc);
+    EXPECT_EQ(doc->IsModified(), changesCells);
+    doc->OnEditUndo();
+    EXPECT_TRUE(doc->IsModified());  // before the save either way
+    doc->OnEditRedo();
+    EXPECT_EQ(doc->IsModified(), changesCells);
+    EXPECT_EQ(doc->UndoCount(), 1);  // nothing recorded
+  }
 }
 
 TEST(BlockChanges, UndoAfterAnUnrecordedRectanglePutsTheOldElementBack) {
@@ -177,55 +152,45 @@ TEST(GetUsedExtent, CoversEveryTileOfTheStore) {
   EXPECT_EQ(doc->GetUsedExtent(), (CSize{41, 8}));
 }
 
-TEST(BlockText, SpellsTheCellsRowByRow) {
+TEST(BlockText, SpellsTheCellsRowByRowAndPastedBackGivesTheSameCells) {
   auto doc = NewLevel();
-  doc->PasteBlock(1, 1, "# *\n..1"sv);
-  CRect cells{3, 2, 1, 1};  // dragged up and left
+  doc->PasteBlock(1, 1, "0*0 \n #&|\nabcd"sv);
+  CRect cells{4, 3, 1, 1};  // dragged up and left
   const std::string text = BlockText(*doc, cells);
-  EXPECT_EQ(text, "# *\n..1\0"sv);
-  EXPECT_EQ(cells, (CRect{1, 1, 3, 2}));
-
-  doc->SetCell(7, 7, EL_RUBY, false, DRAW_FREE, false, false);
-  CRect one{7, 7, 7, 7};
-  EXPECT_EQ(BlockText(*doc, one), "(\0"sv);
-
-  CRect outside{124, 0, 127, 0};
-  EXPECT_EQ(BlockText(*doc, outside), "    \0"sv);
-}
-
-TEST(BlockText, PastedBackGivesTheSameCells) {
-  auto doc = NewLevel();
-  doc->PasteBlock(0, 0, "0*0 \n #&|\nabcd"sv);
-  CRect cells{0, 0, 3, 2};
-  const std::string text = BlockText(*doc, cells);
+  EXPECT_EQ(text, "0*0 \n #&|\nabcd\0"sv);
+  EXPECT_EQ(cells, (CRect{1, 1, 4, 3}));
   auto other = NewLevel();
   other->PasteBlock(10, 20, text);
   CRect copied{10, 20, 13, 22};
   EXPECT_EQ(BlockText(*other, copied), text);
   EXPECT_EQ(other->m_nEmeraldTotal, doc->m_nEmeraldTotal);
+
+  doc->SetCell(7, 7, EL_RUBY, false, DRAW_FREE, false, false);
+  CRect one{7, 7, 7, 7};
+  EXPECT_EQ(BlockText(*doc, one), "(\0"sv);
+  CRect outside{124, 0, 127, 0};
+  EXPECT_EQ(BlockText(*doc, outside), "    \0"sv);
 }
 
 TEST(BlockExtent, MeasuresTheBlockFromItsCorner) {
-  CRect cells{4, 3, 0, 0};
-  BlockExtent("# *\n..1\0"sv, cells);
-  EXPECT_EQ(cells, (CRect{4, 3, 6, 4}));
-
-  cells = {122, 0, 0, 0};
-  BlockExtent("12345\n12345\n12345\n12345\n12345"sv, cells);
-  EXPECT_EQ(cells, (CRect{122, 0, 126, 4}));
-
-  cells = {1, 1, 9, 9};
-  BlockExtent("abc"sv, cells);
-  EXPECT_EQ(cells, (CRect{1, 1, 3, 1}));
-
-  BlockExtent("\0abc"sv, cells);
-  BlockExtent(""sv, cells);
-  EXPECT_EQ(cells, (CRect{1, 1, 3, 1}));
-
-  // An empty first row: the whole text counts as one row.
-  cells = {2, 2, 0, 0};
-  BlockExtent("\nab\ncd"sv, cells);
-  EXPECT_EQ(cells, (CRect{2, 2, 7, 2}));
+  struct Case {
+    CRect start;
+    std::string_view text;
+    CRect expected;
+  };
+  const Case cases[] = {
+      {{4, 3, 0, 0}, "# *\n..1\0"sv, {4, 3, 6, 4}},
+      {{122, 0, 0, 0}, "12345\n12345\n12345\n12345\n12345"sv, {122, 0, 126, 4}},
+      {{1, 1, 9, 9}, "abc"sv, {1, 1, 3, 1}},
+      {{1, 1, 3, 1}, "\0abc"sv, {1, 1, 3, 1}},  // no text: the rectangle stays
+      {{1, 1, 3, 1}, ""sv, {1, 1, 3, 1}},
+      {{2, 2, 0, 0}, "\nab\ncd"sv, {2, 2, 7, 2}},  // an empty first row: the whole text counts as one row
+  };
+  for (const Case& c : cases) {
+    CRect cells = c.start;
+    BlockExtent(c.text, cells);
+    EXPECT_EQ(cells, c.expected) << testing::PrintToString(c.text);
+  }
 }
 
 TEST(LineCells, FollowsTheMajorAxisWithTheUpperEndFirst) {

@@ -112,26 +112,6 @@ TEST(FloodFill, NeverChangesCellsOutsideTheLevel) {
   EXPECT_EQ(doc->GetTile(3, 1), nullptr);
 }
 
-TEST(FloodFill, IsOneActionAndOneRefresh) {
-  auto doc = NewLevel();
-  doc->m_nWidth = doc->m_nHeight = 10;
-  Draw(*doc, {"  #", "  #", "###"});
-  RecordingView view;
-  doc->AddView(&view);
-  doc->m_nDrawMode = DRAW_FILL;
-  doc->m_nCurrentElement = EL_EMERALD;
-
-  EXPECT_EQ(LeftClick(*doc, 0, 0), nullptr);
-  EXPECT_EQ(doc->m_nEmeraldTotal, 4);
-  EXPECT_EQ(doc->UndoCount(), 1);
-  EXPECT_TRUE(doc->IsModified());
-  EXPECT_EQ(view.HintNumbers(), std::vector<int>{HINT_REFRESH});
-
-  // The same element again: nothing to fill.
-  EXPECT_EQ(LeftClick(*doc, 1, 1), nullptr);
-  EXPECT_EQ(doc->UndoCount(), 1);
-}
-
 TEST(FloodFill, RightButtonEmptiesTheConnectedRegion) {
   auto doc = NewLevel();
   Draw(*doc, {"sss.", "s.ss", "ss.s", "...s"});
@@ -145,22 +125,28 @@ TEST(FloodFill, RightButtonEmptiesTheConnectedRegion) {
   EXPECT_EQ(ElementAt(*doc, 3, 3), EL_SAND);
 }
 
-TEST(FloodFill, WholeEmptyLevelIsFilledAndEmptiedByOneUndo) {
+TEST(FloodFill, WholeEmptyLevelIsOneActionAndOneRefreshEachWay) {
   auto doc = NewLevel();
+  RecordingView view;
+  doc->AddView(&view);
   doc->m_nCurrentElement = EL_EMERALD;
-  doc->SetCell(60, 60, CURRENT_ELEMENT, true, DRAW_FILL, true, false);
+  doc->m_nDrawMode = DRAW_FILL;
+  EXPECT_EQ(LeftClick(*doc, 60, 60), nullptr);
   EXPECT_EQ(doc->CountTiles(), 126 * 126);
   EXPECT_EQ(doc->m_nEmeraldTotal, 126 * 126);
   EXPECT_EQ(doc->UndoCount(), 1);
+  EXPECT_TRUE(doc->IsModified());
+  EXPECT_EQ(view.HintNumbers(), std::vector<int>{HINT_REFRESH});  // one repaint, not one per cell
+  // The same element again: nothing to fill.
+  EXPECT_EQ(LeftClick(*doc, 1, 1), nullptr);
+  EXPECT_EQ(doc->UndoCount(), 1);
 
-  RecordingView view;
-  doc->AddView(&view);
+  view.hints.clear();
   doc->OnEditUndo();
   EXPECT_EQ(doc->CountTiles(), 0);
   EXPECT_EQ(doc->m_nEmeraldTotal, 0);
   EXPECT_FALSE(doc->IsModified());
-  EXPECT_EQ(view.HintNumbers(), std::vector<int>{HINT_REFRESH});  // one repaint, not one per cell
-
+  EXPECT_EQ(view.HintNumbers(), std::vector<int>{HINT_REFRESH});
   doc->OnEditRedo();
   EXPECT_EQ(doc->m_nEmeraldTotal, 126 * 126);
   EXPECT_TRUE(doc->IsModified());

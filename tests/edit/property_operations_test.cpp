@@ -4,46 +4,36 @@
 #include "support/doc_recorders.h"
 #include "support/edit_helpers.h"
 #include "support/level_text.h"
-#include "undo/property_action_object.h"
-
-namespace {
-
-const CPropertyActionObject* LastAction(CBrannocDoc& doc) {
-  const CActionObject* action = doc.Undo();
-  doc.Redo();
-  return dynamic_cast<const CPropertyActionObject*>(action);
-}
-
-}  // namespace
 
 TEST(SetStringProperty, EveryStringPropertyReachesItsFieldAsOneAction) {
   auto doc = NewLevel();
+  const Snapshot before = Take(*doc, 0);
   for (const PropertyInfo& info : PropertyTable()) {
     if (info.kind != PropertyKind::String || info.id == PROP_ARTWORK) continue;
     const std::string value = std::string("value ") + std::to_string(info.id);
     EXPECT_TRUE(doc->SetStringProperty(value + " \t\r\n", info.id, true)) << info.id;
     EXPECT_EQ(*StringField(*doc, info.id), value);  // trailing white space is dropped
-    const CPropertyActionObject* action = LastAction(*doc);
-    ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->m_nProperty, info.id);
-    EXPECT_EQ(action->m_nValueKind, VALUE_STRING);
-    EXPECT_EQ(action->m_strNew, value);
   }
   EXPECT_EQ(doc->UndoCount(), 17);
   EXPECT_TRUE(doc->IsModified());
+  const Snapshot after = Take(*doc, 0);
+  while (doc->CanUndo()) doc->OnEditUndo();
+  EXPECT_EQ(Take(*doc, 0), before);
+  while (doc->CanRedo()) doc->OnEditRedo();
+  EXPECT_EQ(Take(*doc, 0), after);
 }
 
-TEST(SetStringProperty, RecordsTheOldValueToGoBackTo) {
+TEST(SetStringProperty, EditsOfOnePropertyAreNotMerged) {
   auto doc = NewLevel();
   doc->SetStringProperty("First", PROP_NAME, true);
   doc->SetStringProperty("Second", PROP_NAME, true);
-  const CPropertyActionObject* action = LastAction(*doc);
-  EXPECT_EQ(action->m_strOld, "First");
-  EXPECT_EQ(action->m_strNew, "Second");
   doc->OnEditUndo();
-  EXPECT_EQ(doc->m_strName, "First");  // edits of one property are not merged
+  EXPECT_EQ(doc->m_strName, "First");
   doc->OnEditUndo();
   EXPECT_EQ(doc->m_strName, "");
+  doc->OnEditRedo();
+  doc->OnEditRedo();
+  EXPECT_EQ(doc->m_strName, "Second");
 }
 
 TEST(SetStringProperty, CaseOrTrailingSpaceAloneIsNoChange) {
@@ -95,7 +85,7 @@ TEST(SetStringProperty, ArtworkSelectsTheSetAndRepaintsOnlyWhenItSwitches) {
   EXPECT_EQ(selector.names, (std::vector<std::string>{"cave", "Nowhere"}));
 }
 
-TEST(SetIntProperty, SizeChangesRecordOneActionAndKeepTheCells) {
+TEST(SetIntProperty, SizesKeepTheCellsAndSwitchesAreOnOrOff) {
   auto doc = NewLevel();
   doc->SetIntProperty(30, PROP_WIDTH, true);
   doc->SetCell(25, 0, EL_EMERALD, true, DRAW_FREE, true, false);
@@ -103,24 +93,19 @@ TEST(SetIntProperty, SizeChangesRecordOneActionAndKeepTheCells) {
   EXPECT_EQ(doc->m_nWidth, 20);
   EXPECT_EQ(ElementAt(*doc, 25, 0), EL_EMERALD);  // outside the level, still stored and counted
   EXPECT_EQ(doc->m_nEmeraldTotal, 1);
-  const CPropertyActionObject* action = LastAction(*doc);
-  EXPECT_EQ(action->m_nValueKind, VALUE_INTEGER);
-  EXPECT_EQ(action->m_nNew, 20);
-  EXPECT_EQ(action->m_nOld, 30);
-
   EXPECT_FALSE(doc->SetIntProperty(126, PROP_HEIGHT, true));
-  EXPECT_EQ(doc->UndoCount(), 3);
-}
-
-TEST(SetIntProperty, SwitchesAreOnOrOff) {
-  auto doc = NewLevel();
   EXPECT_TRUE(doc->SetIntProperty(1, PROP_YAMYAM_SOUND_OFF, true));
   EXPECT_TRUE(doc->m_bYamYamSoundOff);
-  const CPropertyActionObject* action = LastAction(*doc);
-  EXPECT_EQ(action->m_nOld, 0);
-  EXPECT_EQ(action->m_nNew, 1);
   EXPECT_FALSE(doc->SetIntProperty(5, PROP_YAMYAM_SOUND_OFF, true));  // already on
   EXPECT_TRUE(doc->SetIntProperty(7, PROP_LASER_SOUND_OFF, true));
-  EXPECT_EQ(LastAction(*doc)->m_nNew, 1);
-  EXPECT_EQ(doc->UndoCount(), 2);
+  EXPECT_EQ(IntValue(*doc, PROP_LASER_SOUND_OFF), 1);
+  EXPECT_EQ(doc->UndoCount(), 5);
+  doc->OnEditUndo();
+  EXPECT_EQ(IntValue(*doc, PROP_LASER_SOUND_OFF), 0);
+  doc->OnEditUndo();
+  EXPECT_FALSE(doc->m_bYamYamSoundOff);
+  doc->OnEditUndo();
+  EXPECT_EQ(doc->m_nWidth, 30);
+  doc->OnEditRedo();
+  EXPECT_EQ(doc->m_nWidth, 20);
 }

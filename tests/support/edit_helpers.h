@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "level/brannoc_doc.h"
 #include "level/properties.h"
 
@@ -35,4 +38,35 @@ inline ::testing::AssertionResult StoreIsConsistent(const CBrannocDoc& doc) {
   if (doc.m_nEmeraldTotal != doc.CountEmeralds())
     return ::testing::AssertionFailure() << "emerald total " << doc.m_nEmeraldTotal << ", counted " << doc.CountEmeralds();
   return ::testing::AssertionSuccess();
+}
+
+// Everything undo and redo must bring back: the cells of a corner of the store (beyond it the
+// tile count shows any stray tile), the emerald total and every property.
+struct Snapshot {
+  std::vector<int> elements;  // the slots of the corner, column by column
+  std::vector<char> characters;
+  int tileCount = 0;
+  int emeraldTotal = 0;
+  std::vector<std::string> strings;
+  std::vector<int> integers;
+  bool operator==(const Snapshot&) const = default;
+};
+
+inline Snapshot Take(const CBrannocDoc& doc, int area) {
+  Snapshot s;
+  for (int x = 0; x < area; ++x)
+    for (int y = 0; y < area; ++y) {
+      const CTile* tile = doc.GetTile(x, y);
+      s.elements.push_back(tile ? tile->m_nElement : NO_ELEMENT);
+      s.characters.push_back(tile ? tile->m_cCharacter : ' ');
+    }
+  s.tileCount = doc.CountTiles();
+  s.emeraldTotal = doc.m_nEmeraldTotal;
+  for (const PropertyInfo& info : PropertyTable()) {
+    if (info.kind == PropertyKind::String)
+      s.strings.push_back(*StringField(doc, info.id));
+    else
+      s.integers.push_back(IntValue(doc, info.id));
+  }
+  return s;
 }
