@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -25,6 +26,8 @@ FileResult Failure(const std::string& path, const std::string& what) { return {f
 }  // namespace
 
 FileResult OpenLevelFile(CBrannocDoc& doc, const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return Failure(path, "this is a folder, not a level file");
   std::ifstream in(path, std::ios::binary);
   if (!in) return Failure(path, std::string("cannot open: ") + std::strerror(errno));
   doc.DeleteContents();

@@ -57,6 +57,10 @@ TEST_F(LevelFileTest, FailuresNameTheFileAndLeaveTheDocumentEmpty) {
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.message.rfind(missing, 0), 0u) << result.message;
 
+  result = OpenLevelFile(*doc, dir.string());
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message.find("folder"), std::string::npos) << result.message;
+
   const std::string broken = Write("broken.lev", CrLf({"n Half", "m 3 3", "***", "***"}));
   result = OpenLevelFile(*doc, broken);
   EXPECT_FALSE(result.ok);
