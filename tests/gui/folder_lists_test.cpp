@@ -207,9 +207,7 @@ TEST(FolderLists, LevelNamesAreSelectedInTheirListsOrKept) {
 TEST(FolderLists, ChoicesAreCommittedAndUndoSelectsTheOldEntry) {
   EditorSession session;
   CChildFrame* first = session.Child();
-  App().Router()->Execute(cmd::WINDOW_NEW);
-  Settle();
-  CChildFrame* second = session.Child();
+  CChildFrame* second = session.NewWindow();
   CPropView& form = *first->Form();
   CBrannocDoc& doc = form.Document();
 

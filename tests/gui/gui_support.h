@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "app/brannoc_app.h"
+#include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
 #include "view/brannoc_view.h"
 #include "app/frame/child_frame.h"
@@ -45,16 +46,6 @@ class MessageCatcher : public QObject {
   QTimer m_timer;
 };
 
-// Starts the editor for one test and stops it again at the end.
-class EditorSession {
- public:
-  explicit EditorSession(const QStringList& arguments = {}) { started = App().InitInstance(arguments); }
-  ~EditorSession() { App().ExitInstance(0); }
-  CMainFrame& Frame() const { return *App().MainFrame(); }
-  CChildFrame* Child() const { return Frame().ActiveChild(); }
-  bool started = false;
-};
-
 // Lets queued work (deferred refreshes, deletions) run.
 inline void Settle() {
   for (int i = 0; i < 3; ++i) {
@@ -62,3 +53,19 @@ inline void Settle() {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
+
+// Starts the editor for one test and stops it again at the end.
+class EditorSession {
+ public:
+  explicit EditorSession(const QStringList& arguments = {}) { started = App().InitInstance(arguments); }
+  ~EditorSession() { App().ExitInstance(0); }
+  CMainFrame& Frame() const { return *App().MainFrame(); }
+  CChildFrame* Child() const { return Frame().ActiveChild(); }
+  // Opens another window on the active level ("New Window") and returns it.
+  CChildFrame* NewWindow() const {
+    App().Router()->Execute(cmd::WINDOW_NEW);
+    Settle();
+    return Child();
+  }
+  bool started = false;
+};

@@ -96,9 +96,7 @@ TEST(MainFrame, EachLevelKeepsItsElementAndMode) {
 TEST(MainFrame, NewWindowShowsTheSameLevel) {
   EditorSession session;
   CChildFrame* first = session.Child();
-  App().Router()->Execute(cmd::WINDOW_NEW);
-  Settle();
-  CChildFrame* second = session.Child();
+  CChildFrame* second = session.NewWindow();
   ASSERT_NE(first, second);
   EXPECT_EQ(&first->Document(), &second->Document());
   // Grid lines toggled in one window are toggled in both, each from its own state.

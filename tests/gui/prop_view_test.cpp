@@ -105,9 +105,7 @@ TEST(PropView, BadValuesAreRefusedWithAMessage) {
 TEST(PropView, WidthChangeReachesEveryViewOfTheLevel) {
   EditorSession session;
   CChildFrame* first = session.Child();
-  App().Router()->Execute(cmd::WINDOW_NEW);
-  Settle();
-  CChildFrame* second = session.Child();
+  CChildFrame* second = session.NewWindow();
   CBrannocDoc& doc = first->Document();
   first->LevelView()->SetMarking({12, 2, 5, 4});   // reaches past the new edge: cut at column 9
   second->LevelView()->SetMarking({11, 0, 12, 1}); // right of the new edge: gone
@@ -127,9 +125,7 @@ TEST(PropView, WidthChangeReachesEveryViewOfTheLevel) {
 TEST(PropView, UndoShowsTheOldValueInEveryForm) {
   EditorSession session;
   CChildFrame* first = session.Child();
-  App().Router()->Execute(cmd::WINDOW_NEW);
-  Settle();
-  CChildFrame* second = session.Child();
+  CChildFrame* second = session.NewWindow();
   TypeAndLeave(*first->Form(), CPropView::IDC_DESIGNER, "Ann");
   EXPECT_EQ(FieldText(*second->Form(), CPropView::IDC_DESIGNER), "Ann");
   first->Document().OnEditUndo();

@@ -202,8 +202,7 @@ TEST(RemainderEditor, PatternsFromAFileAreShownInNineCells) {
 TEST(RemainderEditor, EveryWindowOfTheLevelPaintsOnTheCurrentPatterns) {
   EditorSession session;
   Editor first(session);
-  App().Router()->Execute(cmd::WINDOW_NEW);
-  Settle();
+  session.NewWindow();
   Editor second(session);
   ASSERT_NE(&first.form, &second.form);
   first.doc.m_nCurrentElement = EL_EMERALD;

@@ -145,8 +145,7 @@ TEST(SaveFlow, ClosingAModifiedLevelAsks) {
 TEST(SaveFlow, TheQuestionComesOnlyAtTheLastWindow) {
   SaveSession s;
   s.Doc().SetCell(0, 0, EL_BOMB, true, 1, true, false);
-  App().Router()->Execute(cmd::WINDOW_NEW);
-  Settle();
+  s.NewWindow();
   MessageCatcher no(QMessageBox::No);
   s.Child()->close();
   Settle();
