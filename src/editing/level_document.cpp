@@ -1,0 +1,250 @@
+#include "editing/level_document.h"
+
+#include <algorithm>
+
+#include "editing/cell_edit.h"
+#include "editing/fill_region.h"
+#include "editing/property_edit.h"
+#include "editing/remainder_edit.h"
+#include "level/text_util.h"
+
+namespace {
+bool isValue(int element) { return element == NO_ELEMENT || IsElement(element); }
+}  // namespace
+
+LevelDocument::LevelDocument() = default;
+LevelDocument::LevelDocument(Level level) : m_level(std::move(level)) {}
+LevelDocument::~LevelDocument() = default;
+
+// --- cells ---
+
+CellEdit& LevelDocument::cellStep(std::string_view name) {
+  if (!m_openStep) m_openStep = std::make_unique<CellEdit>(std::string(name));
+  return *m_openStep;
+}
+
+bool LevelDocument::writeCell(CellEdit& step, int x, int y, int element) {
+  if (!m_level.contains(x, y) || m_level.element(x, y) == element) return false;
+  step.record(x, y, m_level.setElement(x, y, element), element);
+  return true;
+}
+
+int LevelDocument::finishCellEdit(CellEdit& step, const CellRange& touched, int changed) {
+  if (changed > 0) notifyLevel(LevelChange::ofCells(touched));
+  if (!m_inGesture) {
+    step.seal();
+    if (step.isEmpty())
+      m_openStep.reset();
+    else
+      pushStep(std::move(m_openStep));
+  }
+  notifyStateIfChanged();
+  return changed;
+}
+
+int LevelDocument::setCell(int x, int y, int element) {
+  if (!isValue(element)) return 0;
+  CellEdit& step = cellStep(element == NO_ELEMENT ? "Erase" : "Draw");
+  const int changed = writeCell(step, x, y, element) ? 1 : 0;
+  return finishCellEdit(step, {x, y, x, y}, changed);
+}
+
+int LevelDocument::fill(int x, int y, int element, std::string_view name) {
+  if (!isValue(element) || !m_level.contains(x, y) || m_level.element(x, y) == element) return 0;
+  return setCells(fillRegion(m_level, x, y), element, name);
+}
+
+int LevelDocument::setCells(std::span<const CellPos> cells, int element, std::string_view name) {
+  if (!isValue(element)) return 0;
+  CellEdit& step = cellStep(name);
+  CellRange touched;
+  int changed = 0;
+  for (const CellPos& cell : cells)
+    if (writeCell(step, cell.x, cell.y, element)) {
+      ++changed;
+      touched = touched.united({cell.x, cell.y, cell.x, cell.y});
+    }
+  return finishCellEdit(step, touched, changed);
+}
+
+int LevelDocument::paste(CellPos topLeft, std::string_view text, std::string_view name) {
+  // Text after a zero byte is not part of the block.
+  text = text.substr(0, std::min(text.find('\0'), text.size()));
+  CellEdit& step = cellStep(name);
+  CellRange touched;
+  int changed = 0;
+  size_t pos = 0;
+  for (int y = topLeft.y; y < m_level.height() && pos < text.size(); ++y) {
+    for (int x = topLeft.x; pos < text.size(); ++x) {
+      const char c = text[pos++];
+      if (c == '\n') break;
+      if (writeCell(step, x, y, ElementFromChar(c))) {
+        ++changed;
+        touched = touched.united({x, y, x, y});
+      }
+    }
+  }
+  return finishCellEdit(step, touched, changed);
+}
+
+int LevelDocument::clear(const CellRange& range, std::string_view name) {
+  CellEdit& step = cellStep(name);
+  const CellRange cells = range.intersected(m_level.bounds());
+  CellRange touched;
+  int changed = 0;
+  for (int y = cells.top; y <= cells.bottom; ++y)
+    for (int x = cells.left; x <= cells.right; ++x)
+      if (writeCell(step, x, y, NO_ELEMENT)) {
+        ++changed;
+        touched = touched.united({x, y, x, y});
+      }
+  return finishCellEdit(step, touched, changed);
+}
+
+// --- gestures ---
+
+void LevelDocument::beginGesture(std::string name) {
+  if (m_inGesture) endGesture();
+  m_inGesture = true;
+  m_openStep = std::make_unique<CellEdit>(std::move(name));
+  notifyStateIfChanged();
+}
+
+void LevelDocument::endGesture() {
+  if (!m_inGesture) return;
+  m_inGesture = false;
+  m_openStep->seal();
+  if (m_openStep->isEmpty())
+    m_openStep.reset();
+  else
+    pushStep(std::move(m_openStep));
+  notifyStateIfChanged();
+}
+
+void LevelDocument::cancelGesture() {
+  if (!m_inGesture) return;
+  m_inGesture = false;
+  const std::unique_ptr<CellEdit> step = std::move(m_openStep);
+  step->seal();
+  if (!step->isEmpty()) {
+    step->undo(m_level);
+    notifyLevel(step->change());
+  }
+  notifyStateIfChanged();
+}
+
+// --- properties ---
+
+bool LevelDocument::setText(Property property, std::string value) {
+  if (isNumberProperty(property)) return false;
+  TrimRight(value);
+  std::string old = m_level.text(property);
+  if (EqualsNoCase(old, value)) return false;
+  m_level.setText(property, value);
+  pushStep(std::make_unique<PropertyEdit>(property, std::move(old), std::move(value)));
+  notifyLevel(LevelChange::ofProperty(property));
+  notifyStateIfChanged();
+  return true;
+}
+
+bool LevelDocument::setNumber(Property property, int value) {
+  if (!isNumberProperty(property)) return false;
+  const int old = m_level.number(property);
+  m_level.setNumber(property, value);
+  const int now = m_level.number(property);
+  if (now == old) return false;
+  pushStep(std::make_unique<PropertyEdit>(property, std::to_string(old), std::to_string(now)));
+  notifyLevel(LevelChange::ofProperty(property));
+  notifyStateIfChanged();
+  return true;
+}
+
+bool LevelDocument::setRemainders(const Level::Remainders& remainders, std::string_view name) {
+  if (remainders == m_level.remainders()) return false;
+  const Level::Remainders old = m_level.remainders();
+  m_level.setRemainders(remainders);
+  pushStep(std::make_unique<RemainderEdit>(std::string(name), old, remainders));
+  notifyLevel(LevelChange::ofRemainders());
+  notifyStateIfChanged();
+  return true;
+}
+
+// --- undo and redo ---
+
+std::string LevelDocument::undoName() const {
+  const EditCommand* step = canUndo() ? m_history.nextUndo() : nullptr;
+  return step ? step->name() : std::string();
+}
+
+std::string LevelDocument::redoName() const {
+  const EditCommand* step = canRedo() ? m_history.nextRedo() : nullptr;
+  return step ? step->name() : std::string();
+}
+
+bool LevelDocument::undo() {
+  if (!canUndo()) return false;
+  const EditCommand* step = m_history.undo();
+  step->undo(m_level);
+  notifyLevel(step->change());
+  notifyStateIfChanged();
+  return true;
+}
+
+bool LevelDocument::redo() {
+  if (!canRedo()) return false;
+  const EditCommand* step = m_history.redo();
+  step->redo(m_level);
+  notifyLevel(step->change());
+  notifyStateIfChanged();
+  return true;
+}
+
+void LevelDocument::pushStep(std::unique_ptr<EditCommand> step) { m_history.push(std::move(step)); }
+
+// --- file and title ---
+
+bool LevelDocument::isModified() const { return !m_history.isClean() || (m_openStep && !m_openStep->isEmpty()); }
+
+std::string LevelDocument::title() const { return isModified() && !m_saving ? m_title + '*' : m_title; }
+
+void LevelDocument::setTitle(std::string title) {
+  m_title = std::move(title);
+  notifyStateIfChanged();
+}
+
+void LevelDocument::setSaving(bool saving) {
+  m_saving = saving;
+  notifyStateIfChanged();
+}
+
+void LevelDocument::markSaved() {
+  m_history.markSaved();
+  notifyStateIfChanged();
+}
+
+// --- observers ---
+
+void LevelDocument::addObserver(DocumentObserver* observer) {
+  if (observer && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end())
+    m_observers.push_back(observer);
+}
+
+void LevelDocument::removeObserver(DocumentObserver* observer) { std::erase(m_observers, observer); }
+
+void LevelDocument::notifyLevel(const LevelChange& change) {
+  // An observer may remove itself or another one while it is told.
+  const std::vector<DocumentObserver*> observers = m_observers;
+  for (DocumentObserver* observer : observers)
+    if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+      observer->levelChanged(change);
+}
+
+void LevelDocument::notifyStateIfChanged() {
+  StateSeen now{title(), isModified(), undoName(), redoName()};
+  if (now == m_stateSeen) return;
+  m_stateSeen = std::move(now);
+  const std::vector<DocumentObserver*> observers = m_observers;
+  for (DocumentObserver* observer : observers)
+    if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+      observer->documentStateChanged();
+}

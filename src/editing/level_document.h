@@ -1,0 +1,110 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editing/document_observer.h"
+#include "editing/undo_history.h"
+#include "level/level.h"
+
+class CellEdit;
+
+// One open level and its undo history: the only way to change the level. Every change is a
+// step that undo takes back whole: a single edit, or everything between beginGesture() and
+// endGesture() (a stroke or a shape from the press of a button to its release). After each
+// change the observers hear what changed. An edit that finds everything in place records
+// nothing and leaves the modified state alone.
+class LevelDocument {
+ public:
+  LevelDocument();
+  // An opened level: unmodified, with nothing to undo.
+  explicit LevelDocument(Level level);
+  ~LevelDocument();
+  LevelDocument(const LevelDocument&) = delete;
+  LevelDocument& operator=(const LevelDocument&) = delete;
+
+  const Level& level() const { return m_level; }
+
+  // --- cells: each returns how many cells changed; the name is the step's name ---
+  // Gives one cell an element; NO_ELEMENT empties it.
+  int setCell(int x, int y, int element);
+  // Gives every cell of the region of (x, y) (see fillRegion) the element.
+  int fill(int x, int y, int element, std::string_view name = "Fill");
+  // Gives each listed cell the element; cells outside the level are left out.
+  int setCells(std::span<const CellPos> cells, int element, std::string_view name);
+  // Writes a tile block text with its first cell at topLeft; a character that names no
+  // element empties its cell; cells outside the level are cut off.
+  int paste(CellPos topLeft, std::string_view blockText, std::string_view name = "Paste");
+  // Empties the cells of the range that lie in the level.
+  int clear(const CellRange& range, std::string_view name);
+
+  // --- gestures ---
+  void beginGesture(std::string name);
+  // Ends the gesture; what it changed becomes one step.
+  void endGesture();
+  // Ends the gesture and takes back everything it changed; no step is left.
+  void cancelGesture();
+  bool inGesture() const { return m_inGesture; }
+
+  // --- properties ---
+  // Sets a text property, without trailing white space; a change of letter case alone is no
+  // change. False when nothing changed (or the property is a number).
+  bool setText(Property property, std::string value);
+  // Sets a number property (width and height within 1 to 126, the switches to 0 or 1).
+  bool setNumber(Property property, int value);
+  // Replaces the remainder patterns as one step.
+  bool setRemainders(const Level::Remainders& remainders, std::string_view name);
+
+  // --- undo and redo ---
+  bool canUndo() const { return !m_inGesture && m_history.canUndo(); }
+  bool canRedo() const { return !m_inGesture && m_history.canRedo(); }
+  // The names of the steps undo and redo would take ("" when there is none).
+  std::string undoName() const;
+  std::string redoName() const;
+  bool undo();
+  bool redo();
+  const UndoHistory& history() const { return m_history; }
+  void setUndoLimit(int steps) { m_history.setLimit(steps); }
+
+  // --- file and title ---
+  const std::string& path() const { return m_path; }
+  void setPath(std::string path) { m_path = std::move(path); }
+  // The title with a '*' while the level has unsaved changes, except while a save or the
+  // question whether to save runs.
+  std::string title() const;
+  void setTitle(std::string title);
+  void setSaving(bool saving);
+  bool isModified() const;
+  // The level now is what its file holds.
+  void markSaved();
+
+  void addObserver(DocumentObserver* observer);
+  void removeObserver(DocumentObserver* observer);
+
+ private:
+  CellEdit& cellStep(std::string_view name);
+  bool writeCell(CellEdit& step, int x, int y, int element);
+  int finishCellEdit(CellEdit& step, const CellRange& touched, int changed);
+  void pushStep(std::unique_ptr<EditCommand> step);
+  void notifyLevel(const LevelChange& change);
+  void notifyStateIfChanged();
+
+  Level m_level;
+  UndoHistory m_history;
+  std::unique_ptr<CellEdit> m_openStep;  // the cells of the gesture (or single edit) under way
+  bool m_inGesture = false;
+  std::string m_title;
+  std::string m_path;
+  bool m_saving = false;
+  std::vector<DocumentObserver*> m_observers;
+  struct StateSeen {
+    std::string title;
+    bool modified = false;
+    std::string undoName;
+    std::string redoName;
+    bool operator==(const StateSeen&) const = default;
+  } m_stateSeen;
+};

@@ -1,0 +1,203 @@
+// Every kind of edit, undone and redone against whole-level snapshots, and what a gesture is.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editing/level_document.h"
+#include "level/tile_block.h"
+
+namespace {
+
+// Records what the document tells.
+struct Recorder : DocumentObserver {
+  std::vector<LevelChange> changes;
+  int stateChanges = 0;
+  void levelChanged(const LevelChange& change) override { changes.push_back(change); }
+  void documentStateChanged() override { ++stateChanges; }
+};
+
+// A level with something in it, so edits have things to overwrite.
+Level Furnished() {
+  Level level;
+  level.setNumber(Property::Width, 20);
+  level.setNumber(Property::Height, 12);
+  for (int x = 0; x < 20; ++x) {
+    level.setElement(x, 0, EL_WALL);
+    level.setElement(x, 11, EL_WALL);
+  }
+  level.setElement(3, 3, EL_EMERALD);
+  level.setElement(4, 3, EL_RUBY);
+  level.setElement(10, 5, EL_ROCK);
+  level.setText(Property::Name, "Furnished");
+  return level;
+}
+
+struct EditCase {
+  const char* name;  // also the step's name the Edit menu shows
+  std::function<int(LevelDocument&)> edit;
+};
+
+TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
+  const Level::Remainders patterns = [] {
+    Level::Remainders r;
+    r[0] = "*********";
+    r[3] = "#.#.#.#.#";
+    return r;
+  }();
+  const std::vector<EditCase> cases = {
+      {"Draw", [](LevelDocument& d) { return d.setCell(5, 5, EL_BAG); }},
+      {"Erase", [](LevelDocument& d) { return d.setCell(3, 3, NO_ELEMENT); }},
+      {"Fill", [](LevelDocument& d) { return d.fill(6, 6, EL_SAND); }},
+      {"Fill", [](LevelDocument& d) { return d.fill(0, 0, NO_ELEMENT); }},
+      {"Line", [](LevelDocument& d) {
+         const CellPos cells[] = {{1, 1}, {2, 2}, {3, 3}, {30, 30}};
+         return d.setCells(cells, EL_EMERALD, "Line");
+       }},
+      {"Paste", [](LevelDocument& d) { return d.paste({2, 2}, std::string("*$\n~ \n@@\0ignored", 16)); }},
+      {"Cut", [](LevelDocument& d) { return d.clear({2, 0, 12, 6}, "Cut"); }},
+      {"Rectangle", [](LevelDocument& d) {
+         d.beginGesture("Rectangle");
+         const CellPos cells[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}};
+         d.setCells(cells, EL_ACID, "ignored inside a gesture");
+         d.endGesture();
+         return 4;
+       }},
+      {"Draw", [](LevelDocument& d) {  // a stroke: many cells, one step
+         d.beginGesture("Draw");
+         int n = 0;
+         for (int x = 1; x < 19; ++x) n += d.setCell(x, 4, EL_EMERALD);
+         d.setCell(18, 4, NO_ELEMENT);  // the stroke comes back over its last cell
+         d.endGesture();
+         return n;
+       }},
+      {"Level name", [](LevelDocument& d) { return int(d.setText(Property::Name, "Renamed  ")); }},
+      {"Width", [](LevelDocument& d) { return int(d.setNumber(Property::Width, 8)); }},
+      {"Height", [](LevelDocument& d) { return int(d.setNumber(Property::Height, 500)); }},
+      {"Turn off laser sound", [](LevelDocument& d) { return int(d.setNumber(Property::LaserSoundOff, 7)); }},
+      {"Insert Remainder", [&](LevelDocument& d) { return int(d.setRemainders(patterns, "Insert Remainder")); }},
+  };
+  for (const EditCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    LevelDocument doc{Furnished()};
+    doc.setTitle("t.lev");
+    const Level before = doc.level();
+    ASSERT_GT(c.edit(doc), 0);
+    const Level after = doc.level();
+    EXPECT_NE(after, before);
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.title(), "t.lev*");
+    EXPECT_EQ(doc.history().undoCount(), 1);
+    EXPECT_EQ(doc.undoName(), c.name);
+
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(doc.level(), before);
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.redoName(), c.name);
+    ASSERT_TRUE(doc.redo());
+    EXPECT_EQ(doc.level(), after);
+    EXPECT_TRUE(doc.isModified());
+  }
+}
+
+TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
+  LevelDocument doc{Furnished()};
+  Recorder recorder;
+  doc.addObserver(&recorder);
+  EXPECT_EQ(doc.setCell(3, 3, EL_EMERALD), 0);
+  EXPECT_EQ(doc.setCell(50, 3, EL_EMERALD), 0);  // outside the level
+  EXPECT_EQ(doc.setCell(5, 5, 99), 0);            // no element
+  EXPECT_EQ(doc.fill(3, 3, EL_EMERALD), 0);
+  EXPECT_EQ(doc.paste({0, 0}, "####"), 0);
+  EXPECT_EQ(doc.clear({5, 5, 8, 8}, "Delete"), 0);
+  EXPECT_FALSE(doc.setText(Property::Name, "furnished "));  // letter case and blanks alone
+  EXPECT_FALSE(doc.setNumber(Property::Width, 20));
+  EXPECT_FALSE(doc.setNumber(Property::Name, 3));
+  EXPECT_FALSE(doc.setRemainders(doc.level().remainders(), "Delete Remainder"));
+  // A stroke that puts back what it changed is no step either.
+  doc.beginGesture("Draw");
+  doc.setCell(6, 6, EL_BOMB);
+  doc.setCell(6, 6, NO_ELEMENT);
+  doc.endGesture();
+  EXPECT_FALSE(doc.isModified());
+  EXPECT_FALSE(doc.canUndo());
+  EXPECT_EQ(recorder.stateChanges, 2);  // the stroke's '*' came and went
+}
+
+TEST(LevelDocument, GesturesRepaintAsTheyGoAndCancelTakesEverythingBack) {
+  LevelDocument doc{Furnished()};
+  const Level before = doc.level();
+  Recorder recorder;
+  doc.addObserver(&recorder);
+  doc.beginGesture("Draw");
+  doc.setCell(1, 1, EL_ROCK);
+  doc.setCell(2, 1, EL_ROCK);
+  EXPECT_EQ(recorder.changes.size(), 2u);  // each cell shows at once
+  EXPECT_EQ(recorder.changes[1], LevelChange::ofCells({2, 1, 2, 1}));
+  EXPECT_TRUE(doc.isModified());
+  EXPECT_FALSE(doc.canUndo());  // not while the button is down
+  doc.cancelGesture();
+  EXPECT_EQ(doc.level(), before);
+  EXPECT_EQ(recorder.changes.back(), LevelChange::ofCells({1, 1, 2, 1}));
+  EXPECT_FALSE(doc.isModified());
+  EXPECT_FALSE(doc.canUndo());
+}
+
+TEST(LevelDocument, ChangeNoticesNameWhatChanged) {
+  LevelDocument doc{Furnished()};
+  Recorder recorder;
+  doc.addObserver(&recorder);
+  doc.fill(6, 6, EL_SAND);
+  doc.paste({17, 9}, "*****\n*****");
+  doc.setNumber(Property::Width, 30);
+  doc.setText(Property::Artwork, "Night");
+  doc.undo();
+  const std::vector<LevelChange> expected = {
+      LevelChange::ofCells({0, 1, 19, 10}), LevelChange::ofCells({17, 9, 19, 10}),
+      LevelChange::ofProperty(Property::Width), LevelChange::ofProperty(Property::Artwork),
+      LevelChange::ofProperty(Property::Artwork)};
+  EXPECT_EQ(recorder.changes, expected);
+  EXPECT_TRUE(recorder.changes[2].isSize());
+}
+
+TEST(LevelDocument, TheEmeraldTotalFollowsEveryEdit) {
+  LevelDocument doc{Furnished()};
+  EXPECT_EQ(doc.level().emeraldTotal(), 1 + 5);
+  doc.fill(6, 6, EL_BAG);  // 1 each
+  const int bags = doc.level().emeraldTotal() - 6;
+  EXPECT_GT(bags, 100);
+  doc.paste({3, 3}, "$(");  // ceruline 3 over the emerald, ruby 5 over the ruby
+  EXPECT_EQ(doc.level().emeraldTotal(), 3 + 5 + bags);
+  doc.undo();
+  doc.undo();
+  EXPECT_EQ(doc.level().emeraldTotal(), 6);
+}
+
+TEST(LevelDocument, TheTitleMarkFollowsTheSavedStateAndRestsWhileSaving) {
+  LevelDocument doc{Furnished()};
+  Recorder recorder;
+  doc.addObserver(&recorder);
+  doc.setTitle("cave.lev");
+  doc.setCell(1, 1, EL_ROCK);
+  EXPECT_EQ(doc.title(), "cave.lev*");
+  doc.setSaving(true);
+  EXPECT_EQ(doc.title(), "cave.lev");
+  doc.markSaved();
+  doc.setSaving(false);
+  EXPECT_EQ(doc.title(), "cave.lev");
+  doc.undo();
+  EXPECT_EQ(doc.title(), "cave.lev*");  // the saved state is the one with the rock
+  doc.redo();
+  EXPECT_EQ(doc.title(), "cave.lev");
+  EXPECT_EQ(recorder.stateChanges, 6);
+}
+
+TEST(TileBlock, TextAndExtentOfABlock) {
+  Level level = Furnished();
+  EXPECT_EQ(tileBlockText(level, {2, 2, 4, 3}), std::string("   \n *(\0", 8));
+  EXPECT_EQ(tileBlockText(level, {125, 0, 126, 0}), std::string("  \0", 3));  // past the store: empty
+  EXPECT_EQ(tileBlockExtent(std::string("ab\ncd\nef\0\nzz", 12), {4, 5}), (CellRange{4, 5, 5, 7}));
+  EXPECT_EQ(tileBlockExtent("\nabc", {1, 1}), (CellRange{1, 1, 4, 1}));
+  EXPECT_TRUE(tileBlockExtent("", {1, 1}).isEmpty());
+}
+
+}  // namespace

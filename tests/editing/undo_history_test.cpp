@@ -1,0 +1,59 @@
+// The save point of the history: when undo and redo lead back to the saved state, and when
+// that state is lost for good.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "editing/undo_history.h"
+#include "level/level.h"
+
+namespace {
+
+struct Marker : EditCommand {
+  Marker() : EditCommand("marker") {}
+  void undo(Level&) const override {}
+  void redo(Level&) const override {}
+  LevelChange change() const override { return {}; }
+};
+
+// Runs a script over a history of limit 3: 'p' pushes, 'u' undoes, 'r' redoes, 's' saves,
+// 'l' lowers the limit to 1; returns whether the history is clean afterwards.
+bool CleanAfter(const std::string& script) {
+  UndoHistory history(3);
+  for (char c : script) {
+    switch (c) {
+      case 'p': history.push(std::make_unique<Marker>()); break;
+      case 'u': history.undo(); break;
+      case 'r': history.redo(); break;
+      case 's': history.markSaved(); break;
+      case 'l': history.setLimit(1); break;
+    }
+  }
+  return history.isClean();
+}
+
+TEST(UndoHistory, SavePointRules) {
+  struct Case {
+    const char* script;
+    bool clean;
+  } cases[] = {
+      {"", true},          {"p", false},        {"pu", true},          {"pur", false},
+      {"pps", true},       {"ppsu", false},     {"ppsur", true},       {"ppsuup", false},  // new step past the save point
+      {"ppsuupuu", false}, {"ppspu", true},     {"pppp", false},       {"ppppuuu", false}, // the start fell off the end
+      {"sppp", false},     {"spppuuu", true},   {"psppp", false},      {"pspppuuu", true},
+      {"ppsl", true},      {"ppslu", false},    {"ppsuul", false},     {"uuurrr", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CleanAfter(c.script), c.clean) << c.script;
+}
+
+TEST(UndoHistory, KeepsAtMostItsLimit) {
+  UndoHistory history(1000);
+  for (int i = 0; i < 1005; ++i) history.push(std::make_unique<Marker>());
+  EXPECT_EQ(history.undoCount(), 1000);
+  while (history.undo()) {
+  }
+  EXPECT_EQ(history.redoCount(), 1000);
+  EXPECT_FALSE(history.isClean());
+}
+
+}  // namespace
