@@ -63,7 +63,8 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
   connect(m_template, &CDocTemplate::recentFilesChanged, m_frame.get(), &CMainFrame::SetRecentFiles);
   connect(m_template, &CDocTemplate::documentsChanged, m_router.get(), &CommandRouter::RequestRefresh);
   connect(m_frame.get(), &CMainFrame::recentFileChosen, this, [this](const QString& path) {
-    m_template->OpenDocumentFile(path);
+    // The user has been told why it failed; the entry would only fail again.
+    if (!m_template->OpenDocumentFile(path)) m_template->RemoveFromRecentFiles(path);
   });
   connect(m_frame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
     for (const QString& path : paths) m_template->OpenDocumentFile(path);

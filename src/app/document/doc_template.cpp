@@ -177,6 +177,12 @@ void CDocTemplate::AddToRecentFiles(const QString& path) {
   emit recentFilesChanged(m_recentFiles);
 }
 
+void CDocTemplate::RemoveFromRecentFiles(const QString& path) {
+  if (m_recentFiles.removeAll(path) == 0) return;
+  SaveRecentFiles();
+  emit recentFilesChanged(m_recentFiles);
+}
+
 void CDocTemplate::LoadRecentFiles() {
   QSettings settings;
   settings.beginGroup(kRecentGroup);

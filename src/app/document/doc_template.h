@@ -34,6 +34,7 @@ class CDocTemplate : public QObject {
 
   QStringList RecentFiles() const { return m_recentFiles; }
   void AddToRecentFiles(const QString& path);
+  void RemoveFromRecentFiles(const QString& path);
 
   // Closes every window of the level after asking whether to save it; false when the user
   // keeps it open.
