@@ -74,12 +74,16 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
   });
   connect(this, &QApplication::focusChanged, m_router.get(), &CommandRouter::RequestRefresh);
   connect(clipboard(), &QClipboard::dataChanged, m_router.get(), &CommandRouter::RequestRefresh);
-  connect(m_template, &CDocTemplate::frameCreated, m_router.get(), [this](CChildFrame* frame) {
+  // The artwork set is the program's: every level's windows and the element buttons show it.
+  const auto showArtwork = [this] {
+    for (CChildFrame* child : m_frame->Children()) child->LevelView()->viewport()->update();
+    m_frame->RefreshElementIcons();
+  };
+  connect(m_template, &CDocTemplate::frameCreated, m_router.get(), [this, showArtwork](CChildFrame* frame) {
     connect(frame->LevelView(), &CBrannocView::stateChanged, m_router.get(), &CommandRouter::RequestRefresh);
-    connect(frame->LevelView(), &CBrannocView::artworkChanged, m_frame.get(), [this] {
-      for (CChildFrame* child : m_frame->Children()) child->LevelView()->viewport()->update();
-      m_frame->RefreshElementIcons();
-    });
+    connect(frame->LevelView(), &CBrannocView::artworkChanged, m_frame.get(), showArtwork);
+    // Creating or opening a level made the default set current again.
+    showArtwork();
   });
 
   const QString file = arguments.isEmpty() ? QString() : arguments.first();

@@ -12,6 +12,7 @@
 #include "gui_support.h"
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
+#include "level/properties.h"
 
 TEST(MainFrame, SixToolbarsWithTheirButtons) {
   EditorSession session;
@@ -134,4 +135,16 @@ TEST(MainFrame, LongRecentFileIsShortenedAndOneThatFailsIsDropped) {
   EXPECT_EQ(catcher.texts.size(), 1);
   EXPECT_FALSE(App().DocTemplate()->RecentFiles().contains(lost));
   EXPECT_EQ(entry(), nullptr);
+}
+
+TEST(MainFrame, ElementPicturesFollowTheSetANewOrOpenedLevelMakesCurrent) {
+  EditorSession session;
+  QAction* wall = App().Router()->Action(FindElement(EL_WALL)->commandId);
+  const auto picture = [wall] { return wall->icon().pixmap(16).toImage(); };
+  const QImage byDefault = picture();
+  session.Child()->Document().SetStringProperty("Night", PROP_ARTWORK, true);
+  ASSERT_NE(picture(), byDefault) << "the Night set draws its own wall";
+  App().Router()->Execute(cmd::FILE_NEW);  // the new level makes the Default set current
+  Settle();
+  EXPECT_EQ(picture(), byDefault);
 }
