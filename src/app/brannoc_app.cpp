@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QPrinter>
+#include <QTextStream>
 
 #include "app/about/about_box.h"
 #include "app/commands/command_ids.h"
@@ -12,6 +14,9 @@
 #include "app/document/doc_template.h"
 #include "app/frame/child_frame.h"
 #include "app/frame/main_frame.h"
+#include "level/brannoc_doc.h"
+#include "level/level_file.h"
+#include "view/level_printer.h"
 #include "view/program_printer.h"
 #include "view/brannoc_view.h"
 #include "artwork/artwork_startup.h"
@@ -33,11 +38,15 @@ CBrannocApp::~CBrannocApp() {
 
 QString CBrannocApp::UsageText() {
   return "usage: cavernia-editor [FILE.lev]\n"
+         "       cavernia-editor --print FILE.lev\n"
+         "       cavernia-editor --print-to PRINTER FILE.lev\n"
          "\n"
          "Opens the level FILE, or a new level when no file is given.\n"
          "\n"
-         "  -h, --help     show this help\n"
-         "  --version      show the version\n";
+         "  --print             print the level on the default printer and end\n"
+         "  --print-to PRINTER  print the level on the printer named PRINTER and end\n"
+         "  -h, --help          show this help\n"
+         "  --version           show the version\n";
 }
 
 bool CBrannocApp::InitInstance(const QStringList& arguments) {
@@ -63,7 +72,8 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
   connect(m_template, &CDocTemplate::recentFilesChanged, m_frame.get(), &CMainFrame::SetRecentFiles);
   connect(m_template, &CDocTemplate::documentsChanged, m_router.get(), &CommandRouter::RequestRefresh);
   connect(m_frame.get(), &CMainFrame::recentFileChosen, this, [this](const QString& path) {
-    m_template->OpenDocumentFile(path);
+    // The user has been told why it failed; the entry would only fail again.
+    if (!m_template->OpenDocumentFile(path)) m_template->RemoveFromRecentFiles(path);
   });
   connect(m_frame.get(), &CMainFrame::filesDropped, this, [this](const QStringList& paths) {
     for (const QString& path : paths) m_template->OpenDocumentFile(path);
@@ -73,12 +83,16 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
   });
   connect(this, &QApplication::focusChanged, m_router.get(), &CommandRouter::RequestRefresh);
   connect(clipboard(), &QClipboard::dataChanged, m_router.get(), &CommandRouter::RequestRefresh);
-  connect(m_template, &CDocTemplate::frameCreated, m_router.get(), [this](CChildFrame* frame) {
+  // The artwork set is the program's: every level's windows and the element buttons show it.
+  const auto showArtwork = [this] {
+    for (CChildFrame* child : m_frame->Children()) child->LevelView()->viewport()->update();
+    m_frame->RefreshElementIcons();
+  };
+  connect(m_template, &CDocTemplate::frameCreated, m_router.get(), [this, showArtwork](CChildFrame* frame) {
     connect(frame->LevelView(), &CBrannocView::stateChanged, m_router.get(), &CommandRouter::RequestRefresh);
-    connect(frame->LevelView(), &CBrannocView::artworkChanged, m_frame.get(), [this] {
-      for (CChildFrame* child : m_frame->Children()) child->LevelView()->viewport()->update();
-      m_frame->RefreshElementIcons();
-    });
+    connect(frame->LevelView(), &CBrannocView::artworkChanged, m_frame.get(), showArtwork);
+    // Creating or opening a level made the default set current again.
+    showArtwork();
   });
 
   const QString file = arguments.isEmpty() ? QString() : arguments.first();
@@ -93,6 +107,34 @@ int CBrannocApp::ExitInstance(int code) {
   m_router.reset();
   StopArtwork();
   return code;
+}
+
+int CBrannocApp::PrintInstance(const QString& file, const QString& printerName, QTextStream& errors,
+                               QPrinter* printer) {
+  StartArtwork(applicationDirPath().toStdString());
+  const auto fail = [&errors](const QString& message) {
+    errors << "cavernia-editor: " << message << "\n";
+    errors.flush();
+    StopArtwork();
+    return 1;
+  };
+  CBrannocDoc doc;
+  const FileResult opened = OpenLevelFile(doc, QFileInfo(file).absoluteFilePath().toStdString());
+  if (!opened.ok) return fail(QString::fromStdString(opened.message));
+  std::unique_ptr<QPrinter> systemPrinter;
+  if (!printer) {
+    QString problem;
+    systemPrinter = SystemPrinter(printerName, &problem);
+    if (!systemPrinter) return fail(QString("%1 could not be printed: %2").arg(file, problem));
+    printer = systemPrinter.get();
+  }
+  printer->setDocName(QFileInfo(file).fileName());
+  if (!PrintLevel(*printer, doc)) {
+    const QString where = printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    return fail(QString("%1 could not be printed: the printer \"%2\" could not be started").arg(file, where));
+  }
+  StopArtwork();
+  return 0;
 }
 
 void CBrannocApp::OpenFileDialog() {

@@ -7,6 +7,8 @@
 #include "app/commands/command_target.h"
 
 class CommandRouter;
+class QPrinter;
+class QTextStream;
 class CMainFrame;
 class CDocTemplate;
 
@@ -23,6 +25,10 @@ class CBrannocApp : public QApplication, public CCmdTarget {
   bool InitInstance(const QStringList& arguments);
   // Releases what start-up loaded; returns the exit code.
   int ExitInstance(int code);
+  // Prints a level file without showing any window and returns the exit code; what went wrong
+  // goes to `errors`. The printer is the print system's printer of that name (empty: the
+  // default printer), or `printer` when one comes set up already.
+  int PrintInstance(const QString& file, const QString& printerName, QTextStream& errors, QPrinter* printer = nullptr);
 
   CMainFrame* MainFrame() const { return m_frame.get(); }
   CDocTemplate* DocTemplate() const { return m_template; }

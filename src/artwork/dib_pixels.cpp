@@ -12,21 +12,6 @@ const uint8_t* FileRow(const BmpLayout& layout, int32_t y, size_t rowSize) {
   return layout.bits.data() + rowSize * static_cast<size_t>(stored);
 }
 
-bool IndicesFit(const uint8_t* row, const BmpLayout& layout) {
-  const uint32_t count = layout.colorCount;
-  if (count == (1u << layout.bitCount)) return true;
-  for (int32_t x = 0; x < layout.width; ++x) {
-    uint32_t index = 0;
-    switch (layout.bitCount) {
-      case 1: index = (row[x / 8] >> (7 - x % 8)) & 1; break;
-      case 4: index = (row[x / 2] >> (x % 2 ? 0 : 4)) & 15; break;
-      default: index = row[x]; break;
-    }
-    if (index >= count) return false;
-  }
-  return true;
-}
-
 struct Channel {
   uint32_t mask;
   int shift;
@@ -49,9 +34,8 @@ uint8_t Scale(uint32_t pixel, const Channel& c) {
 bool DecodePlainRows(const BmpLayout& layout, Dib& dib) {
   const size_t rowSize = DibRowSize(dib);
   for (int32_t y = 0; y < layout.height; ++y) {
-    const uint8_t* source = FileRow(layout, y, rowSize);
-    if (layout.bitCount <= 8 && !IndicesFit(source, layout)) return false;
-    std::memcpy(DibRow(dib, y), source, rowSize);
+    // Indices beyond the colour table are kept: they draw black, as a missing entry does.
+    std::memcpy(DibRow(dib, y), FileRow(layout, y, rowSize), rowSize);
   }
   return true;
 }

@@ -15,7 +15,10 @@ constexpr uint64_t kMaxDibFileSize = 64ull << 20;
 // 1, 4, 8, 16, 24 and 32 bits, top-down rows, RLE4, RLE8 and bit-field masks, and returns
 // them in the one stored form (bottom-up, uncompressed, 1, 4, 8 or 24 bits). nullptr for the
 // 12-byte core header and for anything broken, short or absurd; nothing is allocated from a
-// size before it has been checked against the bytes there are.
+// size before it has been checked against the bytes there are (run-length pictures: against
+// the largest picture kept). Harmless oddities are read: a pixel index beyond the colour
+// table (drawn black), a planes field other than 1, a file-size field larger than the file,
+// runs that stop early or run past the end of their row (clipped to the row).
 std::unique_ptr<Dib> ReadDib(std::span<const uint8_t> file);
 
 // The same from an open stream, read to its end.

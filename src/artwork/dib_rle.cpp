@@ -1,5 +1,6 @@
 // RLE8 and RLE4 pixel data, decoded into plain bottom-up rows. Pixels that the runs skip (by
-// a delta, the end of a line or the end of the picture) keep colour index 0.
+// a delta, the end of a line or the end of the picture) keep colour index 0; the part of a run
+// past the end of its row is dropped.
 #include "artwork/bmp_layout.h"
 
 namespace {
@@ -15,10 +16,8 @@ class RunDecoder {
       const uint8_t count = data[pos], value = data[pos + 1];
       pos += 2;
       if (count > 0) {
-        if (!Room(count)) return false;
-        for (int i = 0; i < count; ++i) {
-          if (!Put(m_four ? (i % 2 ? value & 15 : value >> 4) : value)) return false;
-        }
+        if (!InPicture()) return false;
+        for (int i = 0; i < count; ++i) Put(m_four ? (i % 2 ? value & 15 : value >> 4) : value);
         continue;
       }
       switch (value) {
@@ -38,10 +37,10 @@ class RunDecoder {
         }
         default: {  // 'value' pixels given one by one, padded to a 16-bit boundary
           const size_t bytes = m_four ? (value + 1u) / 2 : value;
-          if (pos + bytes > data.size() || !Room(value)) return false;
+          if (pos + bytes > data.size() || !InPicture()) return false;
           for (int i = 0; i < value; ++i) {
             const uint8_t byte = data[pos + (m_four ? i / 2 : i)];
-            if (!Put(m_four ? (i % 2 ? byte & 15 : byte >> 4) : byte)) return false;
+            Put(m_four ? (i % 2 ? byte & 15 : byte >> 4) : byte);
           }
           pos += (bytes + 1) & ~size_t{1};
           break;
@@ -53,17 +52,17 @@ class RunDecoder {
   }
 
  private:
-  bool Room(int count) const { return m_y < m_layout.height && m_x + count <= m_layout.width; }
+  bool InPicture() const { return m_y < m_layout.height; }
 
-  bool Put(uint32_t index) {
-    if (index >= m_layout.colorCount) return false;
+  // Indices beyond the colour table are kept: they draw black, as a missing entry does.
+  void Put(uint32_t index) {
+    if (m_x >= m_layout.width) return;
     uint8_t* row = DibRow(m_dib, m_layout.height - 1 - m_y);  // the file's rows run bottom-up
     if (m_four)
       row[m_x / 2] |= static_cast<uint8_t>(m_x % 2 ? index : index << 4);
     else
       row[m_x] = static_cast<uint8_t>(index);
     ++m_x;
-    return true;
   }
 
   const BmpLayout& m_layout;

@@ -1,5 +1,6 @@
 #include "level/cp1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -23,11 +24,31 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-char FromCodePoint(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+// The byte of a code point; -1 when the code page has none.
+int FromCodePoint(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   for (size_t i = 0; i < kHigh.size(); ++i)
-    if (kHigh[i] == cp) return static_cast<char>(0x80 + i);
-  return '?';
+    if (kHigh[i] == cp) return static_cast<int>(0x80 + i);
+  return -1;
+}
+
+// The character at utf8[at]; a broken sequence counts as one invalid byte.
+struct Decoded {
+  char32_t cp;
+  bool valid;
+  size_t length;
+};
+Decoded DecodeAt(std::string_view utf8, size_t at) {
+  const unsigned char lead = static_cast<unsigned char>(utf8[at]);
+  const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+  if (length == 0 || at + length > utf8.size()) return {0, false, 1};
+  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (size_t k = 1; k < length; ++k) {
+    const unsigned char next = static_cast<unsigned char>(utf8[at + k]);
+    if ((next & 0xC0) != 0x80) return {0, false, 1};
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  return {cp, true, length};
 }
 
 }  // namespace
@@ -44,29 +65,25 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
 std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  size_t i = 0;
-  while (i < utf8.size()) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-    int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > utf8.size()) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    bool valid = true;
-    for (int k = 1; k < length; ++k) {
-      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) valid = false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += FromCodePoint(cp);
-    i += length;
+  for (size_t i = 0; i < utf8.size();) {
+    const Decoded c = DecodeAt(utf8, i);
+    const int byte = c.valid ? FromCodePoint(c.cp) : -1;
+    out += byte < 0 ? '?' : static_cast<char>(byte);
+    i += c.length;
   }
   return out;
+}
+
+std::vector<std::string> Cp1252Missing(std::string_view utf8) {
+  std::vector<std::string> missing;
+  for (size_t i = 0; i < utf8.size();) {
+    const Decoded c = DecodeAt(utf8, i);
+    if (!c.valid || FromCodePoint(c.cp) < 0) {
+      // A broken sequence is named by the replacement character.
+      const std::string name = c.valid ? std::string(utf8.substr(i, c.length)) : "\xEF\xBF\xBD";
+      if (std::find(missing.begin(), missing.end(), name) == missing.end()) missing.push_back(name);
+    }
+    i += c.length;
+  }
+  return missing;
 }

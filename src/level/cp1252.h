@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Level files hold 8-bit text, shown and typed as Windows-1252.
 
@@ -11,6 +12,10 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 
 // Characters the code page cannot hold become '?'. Broken UTF-8 sequences become '?' as well.
 std::string Utf8ToCp1252(std::string_view utf8);
+
+// The characters of a UTF-8 text that the code page cannot hold, each once, in the order they
+// first appear (as UTF-8); empty when the whole text can be written.
+std::vector<std::string> Cp1252Missing(std::string_view utf8);
 
 // The Unicode code point of one byte.
 char32_t Cp1252ToCodePoint(unsigned char byte);

@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "level/brannoc_doc.h"
@@ -23,23 +21,69 @@ std::string DirectoryOf(const std::string& path) {
 
 FileResult Failure(const std::string& path, const std::string& what) { return {false, path + ": " + what}; }
 
+// Closes the descriptor however the reading ends.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : m_fd(fd) {}
+  ~FileDescriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int Get() const { return m_fd; }
+
+ private:
+  int m_fd;
+};
+
+const char* KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISFIFO(mode)) return "a pipe";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  return "not a regular file";
+}
+
+// The whole file, once it is known to be one that can hold a level: a regular file (a device
+// or a pipe could block or never end; opening without blocking lets the type be checked on
+// the open file itself), no bigger than kMaxLevelFileBytes, and text (a zero byte marks a
+// picture or other binary file, which saving would destroy).
+FileResult ReadLevelBytes(const std::string& path, std::string& bytes) {
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  if (file.Get() < 0) return Failure(path, std::string("cannot open: ") + std::strerror(errno));
+  struct stat st {};
+  if (::fstat(file.Get(), &st) != 0) return Failure(path, std::string("cannot open: ") + std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return Failure(path, std::string("this is ") + KindOf(st.st_mode) + ", not a level file");
+  const std::string tooBig =
+      "the file is larger than " + std::to_string(kMaxLevelFileBytes >> 20) + " MiB, too large for a level file";
+  if (static_cast<uint64_t>(st.st_size) > kMaxLevelFileBytes) return Failure(path, tooBig);
+  // The file may grow while it is read: the bound holds for what is read, not for what stat said.
+  bytes.clear();
+  char buffer[16384];
+  for (;;) {
+    const ssize_t n = ::read(file.Get(), buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return Failure(path, std::string("read error: ") + std::strerror(errno));
+    if (n == 0) break;
+    if (bytes.size() + static_cast<size_t>(n) > kMaxLevelFileBytes) return Failure(path, tooBig);
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  if (bytes.find('\0') != std::string::npos)
+    return Failure(path, "the file holds a zero byte: it is binary data (a picture?), not a level file");
+  return {};
+}
+
 }  // namespace
 
 FileResult OpenLevelFile(CBrannocDoc& doc, const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return Failure(path, "this is a folder, not a level file");
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Failure(path, std::string("cannot open: ") + std::strerror(errno));
+  std::string bytes;
+  if (FileResult read = ReadLevelBytes(path, bytes); !read.ok) return read;
+  std::istringstream in(bytes, std::ios::binary);
   doc.DeleteContents();
   try {
     doc.ReadLevel(in, path);
   } catch (const LevelFormatError& e) {
     doc.OnNewDocument();  // nothing half-read stays behind
     return {false, std::string(e.what()) + " (the file has an invalid format)"};
-  }
-  if (in.bad()) {
-    doc.OnNewDocument();
-    return Failure(path, "read error");
   }
   doc.SetModifiedFlag(false);
   return {};

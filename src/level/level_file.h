@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 class CBrannocDoc;
@@ -9,8 +10,13 @@ struct FileResult {
   std::string message;  // names the file and what went wrong
 };
 
+// No level comes near this size; a bigger file is something else and is not read.
+constexpr uint64_t kMaxLevelFileBytes = 16ull << 20;
+
 // Opens a level the way opening a document does: empty it, read the file, clear the modified
-// flag. On failure the document is left empty (a new-level state) and the message says why.
+// flag. A file that is not a regular file, is larger than kMaxLevelFileBytes or holds a zero
+// byte is refused before the document is touched. On a broken level the document is left
+// empty (a new-level state). On failure the message says why.
 FileResult OpenLevelFile(CBrannocDoc& doc, const std::string& path);
 
 // Writes the level to a temporary file beside the target and renames it into place only once

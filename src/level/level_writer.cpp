@@ -1,4 +1,5 @@
 // Writing the document as a .lev file.
+#include <algorithm>
 #include <ostream>
 
 #include "level/brannoc_doc.h"
@@ -80,13 +81,17 @@ void CBrannocDoc::WriteLevel(std::ostream& out) {
   for (size_t i = first; i < infoLines.size(); ++i) WriteKeyLine('i', infoLines[i], out);
   TrimRight(m_strInfo);
 
-  out << "m " << m_nWidth << ' ' << m_nHeight << CRLF;
+  // A size outside the cell store (set by a caller that did not check it) is written as the
+  // nearest one the store has, never read past its end.
+  const int width = std::clamp<int>(m_nWidth, 1, MAX_LEVEL_SIZE);
+  const int height = std::clamp<int>(m_nHeight, 1, MAX_LEVEL_SIZE);
+  out << "m " << width << ' ' << height << CRLF;
   std::string row;
-  for (int y = 0; y < m_nHeight; ++y) {
+  for (int y = 0; y < height; ++y) {
     // '~' in column 0 keeps a row from being blank, even if its trailing spaces get lost.
-    row.assign(m_nWidth, ' ');
+    row.assign(width, ' ');
     row[0] = NO_ELEMENT_CHAR;
-    for (int x = 0; x < m_nWidth; ++x)
+    for (int x = 0; x < width; ++x)
       if (const CTile* tile = m_grid[x][y].get()) row[x] = tile->m_cCharacter;
     row += CRLF;
     out << row;

@@ -109,10 +109,7 @@ void CPropView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
     case HINT_CELL_CHANGED:
     case HINT_CELL_ERASED: RefreshEmeraldCount(); break;
     case HINT_COMMIT_FORM: CommitAll(); break;
-    case HINT_PROPERTIES:
-      Refill();
-      SelectFolderEntries();
-      break;
+    case HINT_PROPERTIES: Refill(); break;
     case HINT_ARTWORK: m_remainderButton->update(); break;
     case HINT_REMAINDERS: RefreshRemainders(); break;
     default: break;
@@ -144,10 +141,14 @@ void CPropView::Refill() {
   SetText(IDC_ARTWORK, m_doc.m_strArtwork);
   SetText(IDC_SOUNDS, m_doc.m_strSounds);
   SetText(IDC_MUSIC, m_doc.m_strMusic);
+  SelectFolderEntries();
   m_bFilling = false;
 }
 
-void CPropView::RefreshEmeraldCount() { m_emeraldCount->setText(QString("(%1)").arg(m_doc.m_nEmeraldTotal)); }
+void CPropView::RefreshEmeraldCount() {
+  m_emeraldCount->setText(QString("(%1)").arg(m_doc.m_nEmeraldTotal));
+  m_emeraldCount->adjustSize();
+}
 
 QString CPropView::Text(int id) const {
   QWidget* field = Field(id);
@@ -159,6 +160,7 @@ QString CPropView::Text(int id) const {
 
 void CPropView::SetText(int id, const std::string& text) {
   QWidget* field = Field(id);
+  m_edited.remove(id);
   QString shown = FromLevelText(text);
   if (auto* edit = qobject_cast<QLineEdit*>(field)) {
     edit->setText(shown);
@@ -167,14 +169,9 @@ void CPropView::SetText(int id, const std::string& text) {
     shown.replace("\r\n", "\n");
     info->setPlainText(shown);
   } else if (auto* box = qobject_cast<QComboBox*>(field)) {
-    // An editable box selects the first entry that begins with the text, else shows the text.
-    int match = -1;
-    for (int i = 0; i < box->count() && match < 0; ++i)
-      if (!shown.isEmpty() && box->itemText(i).startsWith(shown, Qt::CaseInsensitive)) match = i;
-    if (match >= 0)
-      box->setCurrentIndex(match);
-    else
-      box->setEditText(shown);
+    // The box shows the name as stored; the entry is selected by SelectFolderEntries.
+    box->setCurrentIndex(-1);
+    box->setEditText(shown);
   }
 }
 
@@ -187,12 +184,13 @@ bool CPropView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut && !m_bFilling && !m_bWarning &&
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
     const auto it = m_idOf.find(static_cast<QWidget*>(watched));
-    if (it != m_idOf.end()) Commit(*it);
+    if (it != m_idOf.end() && m_edited.contains(*it)) Commit(*it);
   }
   return QWidget::eventFilter(watched, event);
 }
 
 void CPropView::Commit(int id) {
+  m_edited.remove(id);
   switch (id) {
     case IDC_EMERALDS: CommitEmeralds(); break;
     case IDC_WIDTH:
@@ -212,6 +210,7 @@ void CPropView::CommitText(int id) {
   if (!field) return;
   QString text = Text(id);
   const QString trimmed = field->trimStart ? TrimBoth(text) : field->trimEnd ? TrimEnd(text) : text;
+  if (!Writable(trimmed, id)) return;
   if (trimmed != text) {
     m_bFilling = true;
     SetText(id, ToLevelText(trimmed));
@@ -241,7 +240,7 @@ void CPropView::CommitEmeralds() {
     }
     Committed(m_doc.SetStringProperty(ToLevelText(text), PROP_EMERALDS, true));
   } else if (!m_bQuiet) {
-    Warn("Please enter a number or a *", IDC_EMERALDS);
+    Refuse("Please enter a number or a *", IDC_EMERALDS);
   } else {
     m_bFilling = true;
     SetText(IDC_EMERALDS, "");
@@ -254,7 +253,7 @@ void CPropView::CommitSize(int id) {
   bool isNumber = false;
   const int value = Text(id).trimmed().toInt(&isNumber);
   if (!isNumber) {
-    if (!m_bQuiet) Warn("Please enter an integer.", id);
+    Refuse("Please enter an integer.", id);
     return;
   }
   if (value >= 1 && value <= MAX_LEVEL_SIZE) {
@@ -262,8 +261,8 @@ void CPropView::CommitSize(int id) {
       m_doc.UpdateAllViews(this, HINT_GRID_SIZE);
       m_doc.UpdateAllViews(this, HINT_REFRESH);
     }
-  } else if (!m_bQuiet) {
-    Warn(QString("Please enter a value between 1 and %1").arg(MAX_LEVEL_SIZE), id);
+  } else {
+    Refuse(QString("Please enter a value between 1 and %1").arg(MAX_LEVEL_SIZE), id);
   }
 }
 
@@ -280,6 +279,7 @@ void CPropView::CommitDifficulty() {
 }
 
 void CPropView::CommitList(int id) {
+  if (!Writable(Text(id), id)) return;
   const int property = id == IDC_ARTWORK ? PROP_ARTWORK : id == IDC_SOUNDS ? PROP_SOUNDS : PROP_MUSIC;
   // The document answers false for every artwork choice, so the change is seen in the name:
   // the level's other forms must show it, or their next commit would put the old name back.
@@ -301,8 +301,22 @@ void CPropView::CommitAll() {
                  IDC_NEXT_LEVEL, IDC_PUSHING, IDC_SWAMP, IDC_MAX_DESTROY, IDC_WHEEL_TIME, IDC_ROBOT_SPEED,
                  IDC_YAMYAM_SOUND, IDC_LASER_SOUND, IDC_DISPENSER, IDC_TOTAL_TURNS, IDC_DIFFICULTY, IDC_ARTWORK,
                  IDC_SOUNDS, IDC_MUSIC})
-    Commit(id);
+    if (m_edited.contains(id)) Commit(id);
   m_bQuiet = wasQuiet;
+}
+
+void CPropView::Refuse(const QString& message, int id) {
+  m_edited.insert(id);
+  if (!m_bQuiet) Warn(message, id);
+}
+
+bool CPropView::Writable(const QString& text, int id) {
+  const std::vector<std::string> missing = Cp1252Missing(text.toStdString());
+  if (missing.empty()) return true;
+  QStringList names;
+  for (const std::string& name : missing) names << QString::fromStdString(name);
+  Refuse(QString("Level files cannot hold these characters: %1. Please replace them.").arg(names.join(", ")), id);
+  return false;
 }
 
 void CPropView::Warn(const QString& message, int id) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 #include <string>
 
@@ -18,6 +19,8 @@ class CRemainderButton;
 // The property form beside the level: every property in a labelled field. A field reaches
 // the document as a recorded property change when it loses the focus (texts), is clicked
 // (check boxes) or a choice is made (lists); all fields at once before a save or close.
+// Only a field the user typed in is committed when it is left: what the file holds is kept
+// exactly as read until the user changes it.
 class CPropView : public QWidget, public CDocObserver {
   Q_OBJECT
  public:
@@ -43,7 +46,7 @@ class CPropView : public QWidget, public CDocObserver {
   void FocusField(int controlId);
   QWidget* Field(int controlId) const { return m_fields.value(controlId); }
 
-  // Commits every field in the fixed order, silently (before a save or close).
+  // Commits every field typed in, in the fixed order, silently (before a save or close).
   void CommitAll();
 
   // --- artwork, sound and music lists ---
@@ -79,6 +82,10 @@ class CPropView : public QWidget, public CDocObserver {
   void CommitDifficulty();
   void CommitList(int controlId);
   void Committed(bool changed);
+  // Keeps an edit that cannot be stored pending, with a message unless the form is quiet.
+  void Refuse(const QString& message, int controlId);
+  // False, with a message, when the text holds characters a level file cannot store.
+  bool Writable(const QString& text, int controlId);
   void SelectComboEntry(int controlId, const std::string& levelName);
   void SelectFolderEntries();
   void LayoutRemainderEditor();
@@ -103,4 +110,5 @@ class CPropView : public QWidget, public CDocObserver {
   bool m_bQuiet = false;
   bool m_bWarning = false;   // a message box is up: focus changes it causes commit nothing
   bool m_bFilling = false;   // the form is being written: its own changes are not edits
+  QSet<int> m_edited;        // fields the user typed in since they were filled or committed
 };

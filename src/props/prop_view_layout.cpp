@@ -52,6 +52,9 @@ const FieldLayout kFields[] = {
     {CPropView::IDC_INFO, {6, 264, 189, 57}, "Level information:", {6, 255}, nullptr, {}},
 };
 
+constexpr const char* kEmeraldCountRoomText = "(99999)";
+constexpr int kEmeraldCountRoomDlu = 117 - 93;  // from the count to the robot speed label
+
 constexpr int kFormWidthDlu = 202;
 constexpr int kFormHeightDlu = 326;
 
@@ -91,6 +94,9 @@ void CPropView::CreateControls() {
         box->setInsertPolicy(QComboBox::NoInsert);
         const int id = layout.id;
         connect(box, &QComboBox::activated, this, [this, id] { Commit(id); });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, id] { m_edited.insert(id); });
+        // A typed name is stored as typed: no completion; the drop-down list offers the names.
+        box->setCompleter(nullptr);
         // The box, not its edit field, receives the focus events.
         box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);
@@ -121,6 +127,9 @@ void CPropView::CreateControls() {
         info->setLineWrapMode(QPlainTextEdit::NoWrap);
         info->setTabChangesFocus(true);
         info->installEventFilter(this);
+        connect(info, &QPlainTextEdit::textChanged, this, [this] {
+          if (!m_bFilling) m_edited.insert(IDC_INFO);
+        });
         field = info;
         break;
       }
@@ -128,6 +137,8 @@ void CPropView::CreateControls() {
         auto* edit = new QLineEdit(this);
         if (DigitsOnly(layout.id)) edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
         edit->installEventFilter(this);
+        const int id = layout.id;
+        connect(edit, &QLineEdit::textEdited, this, [this, id] { m_edited.insert(id); });
         field = edit;
         break;
       }
@@ -162,6 +173,8 @@ void CPropView::LayOut() {
     const int room = layout.field.x - layout.labelAt.x();
     unitX = std::max(unitX, (metrics.horizontalAdvance(layout.label) + 3) / static_cast<double>(room));
   }
+  // The emerald count of a full level, "(15876)", fits before the robot speed label.
+  unitX = std::max(unitX, (metrics.horizontalAdvance(kEmeraldCountRoomText) + 3) / static_cast<double>(kEmeraldCountRoomDlu));
   const double unitY = metrics.height() / 8.0;
   auto px = [&](int x, int y) { return QPoint(qRound(x * unitX), qRound(y * unitY)); };
   const int fieldHeight = std::max(qRound(12 * unitY), metrics.height() + 8);

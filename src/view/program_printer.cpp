@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <memory>
 
@@ -36,4 +37,14 @@ void OnFilePrintSetup(QWidget* parent) {
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
     if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
   dialog.exec();
+}
+
+std::unique_ptr<QPrinter> SystemPrinter(const QString& name, QString* problem) {
+  const QPrinterInfo info = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
+  if (info.isNull()) {
+    *problem = name.isEmpty() ? QString("there is no default printer")
+                              : QString("there is no printer named \"%1\"").arg(name);
+    return nullptr;
+  }
+  return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <memory>
+
 class QPrinter;
 class QWidget;
 
@@ -9,3 +12,7 @@ QPrinter& ProgramPrinter();
 
 // The Printer Setup command: which printer, paper, orientation and margins.
 void OnFilePrintSetup(QWidget* parent);
+
+// A printer of the print system by its name, or the default printer for an empty name; null,
+// with the reason in `problem`, when there is no such printer.
+std::unique_ptr<QPrinter> SystemPrinter(const QString& name, QString* problem);

@@ -22,6 +22,7 @@ struct BmpSpec {
   std::vector<uint32_t> masks;        // written after a 40-byte header, or inside a longer one
   std::vector<uint8_t> bits;          // pixel data exactly as stored in the file
   bool zeroOffset = false;            // leave the pixel offset 0 (data follows the table)
+  uint32_t fileSize = 0;              // the file-size field; 0 writes the real size
 };
 
 inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
@@ -49,7 +50,7 @@ inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
   std::vector<uint8_t> file(14, 0);
   file[0] = 'B';
   file[1] = 'M';
-  WriteU32(&file[2], static_cast<uint32_t>(offset + s.bits.size()));
+  WriteU32(&file[2], s.fileSize != 0 ? s.fileSize : static_cast<uint32_t>(offset + s.bits.size()));
   WriteU32(&file[10], s.zeroOffset ? 0 : offset);
   file.insert(file.end(), header.begin(), header.end());
   file.insert(file.end(), extra.begin(), extra.end());

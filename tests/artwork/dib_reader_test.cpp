@@ -122,14 +122,12 @@ TEST(DibReader, RefusesFieldsThatDoNotFitTheFile) {
       [](BmpSpec& s) { s.height = 2000000; },
       [](BmpSpec& s) { s.width = -4; },
       [](BmpSpec& s) { s.height = 0; },
-      [](BmpSpec& s) { s.planes = 2; },
       [](BmpSpec& s) { s.bitCount = 2; },
       [](BmpSpec& s) { s.colorsUsed = 257; },
       [](BmpSpec& s) { s.colorsUsed = 0x12345678; },
       [](BmpSpec& s) { s.imageSize = 0x7F000000; },
       [](BmpSpec& s) { s.compression = 2; },  // RLE4 on an 8-bit picture
       [](BmpSpec& s) { s.compression = 4; },
-      [](BmpSpec& s) { s.bits[5] = 4; },  // no colour 4 in the table
       masks({0xF800, 0x07E0, 0}),         // a channel without bits
       masks({0xF800, 0x0FE0, 0x001F}),    // overlapping
       masks({0xF800, 0x05E0, 0x001F}),    // broken run of bits
@@ -148,6 +146,23 @@ TEST(DibReader, RefusesFieldsThatDoNotFitTheFile) {
   file[0] = 'M';
   file[1] = 'B';
   EXPECT_FALSE(Read(file));
+}
+
+TEST(DibReader, ReadsHarmlessOddFields) {
+  std::vector<uint32_t> blackSecond = kFourColourPixels;
+  blackSecond[1] = 0;
+  const std::pair<std::function<void(BmpSpec&)>, std::vector<uint32_t>> cases[] = {
+      {[](BmpSpec& s) { s.bits[5] = 4; }, blackSecond},  // no colour 4 in the table: black
+      {[](BmpSpec& s) { s.planes = 2; }, kFourColourPixels},
+      {[](BmpSpec& s) { s.fileSize = 1u << 30; }, kFourColourPixels},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    BmpSpec s = FourColours();
+    cases[i].first(s);
+    const auto dib = Read(MakeBmp(s));
+    ASSERT_TRUE(dib) << "case " << i;
+    EXPECT_EQ(Pixels(*dib), cases[i].second) << "case " << i;
+  }
 }
 
 TEST(DibReader, EveryCutShortCopyOfAFileIsRefused) {

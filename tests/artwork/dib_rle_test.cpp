@@ -44,15 +44,33 @@ TEST(DibRle, DecodesRunsLiteralsDeltasAndLineEnds) {
                                               5, 5, 0, 0, 0, 0, 0, 0}));
 }
 
+TEST(DibRle, ReadsBlankPicturesAndClipsRunsToTheirRow) {
+  // Only the end-of-picture marker: a blank picture of any size.
+  BmpSpec blank = Rle(8, {0, 1});
+  blank.width = 300;
+  blank.height = 200;
+  const auto empty = ReadDib(MakeBmp(blank));
+  ASSERT_TRUE(empty);
+  EXPECT_EQ(Indices(*empty), std::vector<int>(300 * 200, 0));
+  // A run and a literal past the row's end lose their surplus; colour 6 is beyond the table.
+  const auto rle8 = ReadDib(MakeBmp(Rle(8, {9, 1, 0, 0, 0, 10, 2, 3, 4, 5, 2, 3, 4, 5, 2, 3, 0, 0, 2, 6, 0, 1})));
+  ASSERT_TRUE(rle8);
+  EXPECT_EQ(Indices(*rle8), (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1,  //
+                                              2, 3, 4, 5, 2, 3, 4, 5,  //
+                                              0, 0, 0, 0, 0, 0, 0, 0}));
+  const auto rle4 = ReadDib(MakeBmp(Rle(4, {9, 0x12, 0, 1})));
+  ASSERT_TRUE(rle4);
+  EXPECT_EQ(Indices(*rle4), (std::vector<int>{1, 2, 1, 2, 1, 2, 1, 2,  //
+                                              0, 0, 0, 0, 0, 0, 0, 0,  //
+                                              0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
 TEST(DibRle, RefusesCorruptRuns) {
   const std::vector<std::vector<uint8_t>> corrupt = {
-      {9, 1, 0, 1},                      // a run longer than the row
-      {0, 9, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 1},  // a literal longer than the row
       {0, 4, 1, 2},                      // a literal cut short by the end of the data
       {0, 2, 9, 0, 0, 1},                // a delta beyond the right edge
       {0, 2, 0, 3, 0, 1},                // a delta beyond the top row
       {0, 0, 0, 0, 0, 0, 3, 1, 0, 1},    // a run above the last row
-      {3, 6, 0, 1},                      // a colour the table does not have
       {3, 1, 0, 0},                      // data that stops before the picture is complete
       {0, 2, 1},                         // a delta without its offsets
   };
@@ -64,7 +82,7 @@ TEST(DibRle, RefusesCorruptRuns) {
   ASSERT_TRUE(ReadDib(MakeBmp(topDown)));
   topDown.height = -3;
   EXPECT_FALSE(ReadDib(MakeBmp(topDown)));
-  // Nor can a picture be far larger than its runs could fill.
+  // Nor can a picture be larger than any picture kept, however few runs it has.
   BmpSpec huge = Rle(8, {0, 1});
   huge.width = 30000;
   huge.height = 30000;

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
 #include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
+#include "app/document/doc_template.h"
 #include "gui_support.h"
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
+#include "level/properties.h"
 
 TEST(MainFrame, SixToolbarsWithTheirButtons) {
   EditorSession session;
@@ -107,4 +111,40 @@ TEST(MainFrame, NewWindowShowsTheSameLevel) {
   Settle();
   EXPECT_EQ(session.Frame().Children().size(), 1);
   EXPECT_EQ(second->Document().GetTitle(), "NewLevel1") << "the level lives on in its other window";
+}
+
+TEST(MainFrame, LongRecentFileIsShortenedAndOneThatFailsIsDropped) {
+  EditorSession session;
+  const QString lost = "/" + QString("deep/").repeated(20000) + "lost.lev";
+  App().DocTemplate()->AddToRecentFiles(lost);
+  QMenu* file = session.Frame().menuBar()->actions().first()->menu();
+  const auto entry = [&]() -> QAction* {
+    for (QAction* action : file->actions())
+      if (action->isVisible() && action->statusTip() == lost) return action;
+    return nullptr;
+  };
+  QAction* recent = entry();
+  ASSERT_NE(recent, nullptr) << "the prompt shows the whole path";
+  EXPECT_TRUE(recent->text().startsWith("&1 /deep/")) << recent->text().left(80).toStdString();
+  EXPECT_TRUE(recent->text().endsWith("/lost.lev"));
+  EXPECT_LT(file->sizeHint().width(), 800);
+
+  MessageCatcher catcher;
+  recent->trigger();
+  Settle();
+  EXPECT_EQ(catcher.texts.size(), 1);
+  EXPECT_FALSE(App().DocTemplate()->RecentFiles().contains(lost));
+  EXPECT_EQ(entry(), nullptr);
+}
+
+TEST(MainFrame, ElementPicturesFollowTheSetANewOrOpenedLevelMakesCurrent) {
+  EditorSession session;
+  QAction* wall = App().Router()->Action(FindElement(EL_WALL)->commandId);
+  const auto picture = [wall] { return wall->icon().pixmap(16).toImage(); };
+  const QImage byDefault = picture();
+  session.Child()->Document().SetStringProperty("Night", PROP_ARTWORK, true);
+  ASSERT_NE(picture(), byDefault) << "the Night set draws its own wall";
+  App().Router()->Execute(cmd::FILE_NEW);  // the new level makes the Default set current
+  Settle();
+  EXPECT_EQ(picture(), byDefault);
 }

@@ -10,8 +10,10 @@
 #include <QStandardPaths>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <memory>
 
+#include "app/command_line.h"
 #include "app/commands/command_ids.h"
 #include "artwork/dib_reader.h"
 #include "artwork/qt/dib_image.h"
@@ -228,4 +230,39 @@ TEST(Printing, CommandsUseTheProgramsPrinterAndLeaveTheViewsAlone) {
   EXPECT_EQ(doc.m_nCellHeight, 60);
   EXPECT_EQ(view.horizontalScrollBar()->maximum() + view.viewport()->width(), 126 * 60);
   EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(Printing, CommandLinePrintsALevelFileWithoutAWindow) {
+  struct Line {
+    QStringList arguments;
+    CommandLine::Action action;
+    QString file, printer;
+  };
+  for (const Line& c : {Line{{"--print", "a.lev"}, CommandLine::PRINT, "a.lev", ""},
+                        Line{{"--print-to", "Office", "a.lev"}, CommandLine::PRINT, "a.lev", "Office"},
+                        Line{{"--print"}, CommandLine::USAGE_ERROR}, Line{{"--print-to"}, CommandLine::USAGE_ERROR},
+                        Line{{"--print-to", "Office"}, CommandLine::USAGE_ERROR},
+                        Line{{"--print", "a.lev", "b.lev"}, CommandLine::USAGE_ERROR}}) {
+    const CommandLine line = ParseCommandLine(c.arguments);
+    EXPECT_EQ(line.action, c.action) << c.arguments.join(' ').toStdString();
+    if (c.action == CommandLine::PRINT) EXPECT_EQ(line.file + "|" + line.printer, c.file + "|" + c.printer);
+  }
+
+  const QString level = CAVERNIA_EXAMPLES_DIR "/key-vault.lev";
+  QTemporaryDir folder;
+  QPrinter pdf(QPrinter::HighResolution);
+  MakePdfPrinter(pdf, folder.filePath("cli.pdf"));
+  QString errors;
+  QTextStream stream(&errors);
+  EXPECT_EQ(App().PrintInstance(level, QString(), stream, &pdf), 0) << errors.toStdString();
+  EXPECT_GT(QFileInfo(pdf.outputFileName()).size(), 0);
+  EXPECT_GT(PrintedBitmap().width(), 8) << "the level's cells, not an empty page";
+  for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_FALSE(widget->isVisible());
+  // Each failure is said on the error stream, and the status says it failed.
+  for (const auto& [file, printer, says] : {std::tuple<QString, QString, QString>{"/no/such/lost.lev", "", "lost.lev"},
+                                            {level, "No Such Printer", "no printer named \"No Such Printer\""}}) {
+    errors.clear();
+    EXPECT_EQ(App().PrintInstance(file, printer, stream), 1);
+    EXPECT_TRUE(errors.contains(says)) << errors.toStdString();
+  }
 }

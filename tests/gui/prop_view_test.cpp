@@ -2,18 +2,33 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include "app/commands/command_ids.h"
 #include "gui_support.h"
 #include "level/brannoc_doc.h"
+#include "level/level_file.h"
 #include "level/update_hints.h"
 #include "props/prop_view.h"
+#include "support/level_text.h"
 #include "view/brannoc_view.h"
 
 namespace {
+
+// Real key presses; characters beyond ASCII come as text, as an input method sends them.
+void TypeText(QWidget* field, const QString& text) {
+  for (QChar c : text) {
+    if (c.unicode() < 0x80)
+      QTest::keyClick(field, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+}
 
 // Types into a field as the user would and then moves the focus away, which commits it.
 void TypeAndLeave(CPropView& form, int id, const QString& text) {
@@ -22,7 +37,7 @@ void TypeAndLeave(CPropView& form, int id, const QString& text) {
   Settle();
   if (auto* edit = qobject_cast<QLineEdit*>(field)) {
     edit->selectAll();
-    QTest::keyClicks(edit, text);
+    TypeText(edit, text);
   } else if (auto* info = qobject_cast<QPlainTextEdit*>(field)) {
     info->selectAll();
     const QStringList lines = text.split('\n');
@@ -98,6 +113,16 @@ TEST(PropView, BadValuesAreRefusedWithAMessage) {
   putRight(CPropView::IDC_HEIGHT, "126");
   TypeAndLeave(form, CPropView::IDC_WIDTH, "126");
   EXPECT_EQ(catcher.texts.size(), 3) << "126 is accepted";
+  // Text a level file cannot hold is not stored, not even by the silent pass before a save.
+  const std::string name = doc.m_strName;
+  TypeAndLeave(form, CPropView::IDC_NAME, "Łódź 日本");
+  ASSERT_EQ(catcher.texts.size(), 4);
+  EXPECT_EQ(catcher.texts[3], "Level files cannot hold these characters: Ł, ź, 日, 本. Please replace them.");
+  doc.UpdateAllViews(nullptr, HINT_COMMIT_FORM);
+  EXPECT_EQ(doc.m_strName, name);
+  putRight(CPropView::IDC_NAME, QString::fromStdString(name).toLatin1().constData());
+  TypeAndLeave(form, CPropView::IDC_WIDTH, "126");
+  EXPECT_EQ(catcher.texts.size(), 4);
   EXPECT_FALSE(doc.CanUndo());
   EXPECT_FALSE(doc.IsModified());
 }
@@ -143,4 +168,58 @@ TEST(PropView, PendingEditIsCommittedBeforeSaving) {
   form.Document().UpdateAllViews(nullptr, HINT_COMMIT_FORM);
   EXPECT_EQ(form.Document().m_strNextLevel, "Level Two");
   EXPECT_TRUE(catcher.texts.isEmpty()) << "the pass before a save is silent";
+}
+
+// Values the form would show otherwise than the file holds them. Tabbing through every field
+// and the pass before a save commit nothing the user did not type, so the level stays
+// unchanged and is written as the command line's format writes it.
+TEST(PropView, UntouchedFieldsKeepTheStoredValues) {
+  const std::string kLevels[] = {
+      CrLf({"A Nig", "S ech", "M 7 gem rush", "d 07", "T 0x10", "D 12", "n  Spaced Name", "e abc", "p x4",
+            "E  -2", "w 1e3", "o +3", "s 030", "a  Ann ", "f\tFirst", "N  Next", "Y", "L", "i text", "i ",
+            "m 3 1", "#*#"}),
+      CrLf({"A  Night", "S Classic ", "D 3x", "e 1 2", "i   indented", "i \r", "m 126 2", "#", "#"}),
+  };
+  for (const std::string& level : kLevels) {
+    SCOPED_TRACE(level.substr(0, level.find("\r\n")));
+    QTemporaryDir dir;
+    const QString path = dir.filePath("odd.lev");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(level.data(), static_cast<qint64>(level.size()));
+    file.close();
+    CBrannocDoc formatted;
+    ASSERT_TRUE(OpenLevelFile(formatted, path.toStdString()).ok);
+
+    EditorSession session({path});
+    ASSERT_TRUE(session.started);
+    session.Frame().activateWindow();
+    CPropView& form = *session.Child()->Form();
+    CBrannocDoc& doc = form.Document();
+    MessageCatcher catcher;
+    form.FocusField(CPropView::IDC_NAME);
+    Settle();
+    for (int i = 0; i < 30 && QApplication::focusWidget(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      Settle();
+    }
+    doc.UpdateAllViews(nullptr, HINT_COMMIT_FORM);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
+    EXPECT_EQ(WriteText(doc), WriteText(formatted));
+  }
+}
+
+TEST(PropView, EmeraldCountOfAFullLevelShowsWhole) {
+  EditorSession session;
+  CPropView& form = *session.Child()->Form();
+  form.Document().m_nEmeraldTotal = 126 * 126;
+  form.Document().UpdateAllViews(nullptr, HINT_CELL_CHANGED);
+  auto* count = form.findChild<QLabel*>("field1026");
+  ASSERT_EQ(count->text(), "(15876)");
+  EXPECT_GE(count->width(), count->sizeHint().width());
+  for (QLabel* label : form.findChildren<QLabel*>()) {
+    if (label->text() == "Robot speed") EXPECT_LT(count->geometry().right(), label->x());
+  }
 }

@@ -147,10 +147,53 @@ TEST(SaveFlow, TheQuestionComesOnlyAtTheLastWindow) {
   s.Doc().SetCell(0, 0, EL_BOMB, true, 1, true, false);
   s.NewWindow();
   MessageCatcher no(QMessageBox::No);
-  s.Child()->close();
-  Settle();
+  // Both in one round of events: the first window is closed but not yet deleted.
+  CChildFrame* second = s.Child();
+  s.Frame().Children().first()->close();
   EXPECT_TRUE(no.texts.isEmpty());
-  s.Child()->close();
+  second->close();
+  Settle();
+  EXPECT_EQ(no.texts.size(), 1);
+  EXPECT_EQ(s.Frame().Children().size(), 0);
+
+  // File > Close asks once and closes every window of the level.
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  s.Doc().SetCell(0, 0, EL_BOMB, true, 1, true, false);
+  s.NewWindow();
+  App().Router()->Execute(cmd::FILE_CLOSE);
+  Settle();
+  EXPECT_EQ(no.texts.size(), 2);
+  EXPECT_EQ(s.Frame().Children().size(), 0);
+}
+
+TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
+  SaveSession s;
+  CBrannocDoc& changed = s.Doc();
+  changed.SetCell(0, 0, EL_BOMB, true, 1, true, false);
+  s.NewWindow();
+  App().Router()->Execute(cmd::FILE_NEW);  // unchanged: no question
+  Settle();
+  {
+    MessageCatcher cancel(QMessageBox::Cancel);
+    App().Router()->Execute(cmd::APP_EXIT);
+    Settle();
+    EXPECT_EQ(cancel.texts.join('|'), "Save changes to NewLevel1?");
+    ASSERT_EQ(s.Frame().Children().size(), 3) << "cancel keeps every window";
+    EXPECT_TRUE(s.Frame().isVisible());
+  }
+  {
+    // Yes, and the save fails: quitting stops and nothing is lost.
+    g_answer = "/nonexistent/folder/lost.lev";
+    MessageCatcher yes(QMessageBox::Yes);
+    s.Frame().close();
+    Settle();
+    EXPECT_EQ(yes.texts.size(), 2) << "the question and the failure";
+    ASSERT_EQ(s.Frame().Children().size(), 3);
+    EXPECT_TRUE(changed.IsModified());
+  }
+  MessageCatcher no(QMessageBox::No);
+  s.Frame().close();
   Settle();
   EXPECT_EQ(no.texts.size(), 1);
   EXPECT_EQ(s.Frame().Children().size(), 0);

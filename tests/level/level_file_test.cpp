@@ -1,6 +1,7 @@
 #include "level/level_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -70,6 +71,28 @@ TEST_F(LevelFileTest, FailuresNameTheFileAndLeaveTheDocumentEmpty) {
   EXPECT_EQ(doc->m_strName, "");
   EXPECT_EQ(doc->GetLevelSize(), (CSize{126, 126}));
   EXPECT_EQ(doc->m_remainders.size(), 20u);
+}
+
+TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevelsBeforeTouchingTheDocument) {
+  const std::string fifo = (dir / "pipe.lev").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const struct {
+    std::string path;
+    const char* why;
+  } cases[] = {
+      {Write("picture.lev", std::string("BM\x36\0\0\0\r\nn Name\r\n", 14)), "zero byte"},
+      {Write("huge.lev", std::string(kMaxLevelFileBytes + 1, '\n')), "larger than 16 MiB"},
+      {"/dev/zero", "this is a device"},  // would never end
+      {fifo, "this is a pipe"},          // would block until a writer comes
+  };
+  for (const auto& c : cases) {
+    auto doc = ReadText(CrLf({"n Kept"}));
+    const FileResult result = OpenLevelFile(*doc, c.path);
+    EXPECT_FALSE(result.ok) << c.path;
+    EXPECT_EQ(result.message.rfind(c.path + ": ", 0), 0u) << result.message;
+    EXPECT_NE(result.message.find(c.why), std::string::npos) << result.message;
+    EXPECT_EQ(doc->m_strName, "Kept") << c.path;
+  }
 }
 
 TEST_F(LevelFileTest, SaveReplacesTheFileWhole) {

@@ -165,3 +165,18 @@ TEST(LevelWriter, OnlyTheCellsInsideTheLevelAreWritten) {
   EXPECT_EQ(back->CountTiles(), 1);
   EXPECT_EQ(back->m_nEmeraldTotal, 1);
 }
+
+TEST(LevelWriter, ASizeOutsideTheCellStoreIsWrittenClamped) {
+  auto doc = ReadText(CrLf({"m 2 1", "*$"}));
+  const struct {
+    int width, height;
+    const char* header;
+  } cases[] = {{200, 1, "m 126 1"}, {0, 300, "m 1 126"}, {-5, -1, "m 1 1"}};
+  for (const auto& c : cases) {
+    doc->m_nWidth = c.width;
+    doc->m_nHeight = c.height;
+    const std::string text = WriteText(*doc);
+    EXPECT_NE(text.find(std::string("\r\n") + c.header + "\r\n"), std::string::npos) << c.header;
+    EXPECT_EQ(ReadText(text)->m_nEmeraldTotal, c.width > 1 ? 4 : 1) << c.header;
+  }
+}

@@ -97,8 +97,9 @@ void CDocTemplate::OnFrameCloseRequested(CChildFrame* frame, bool* accept) {
   *accept = true;
   if (!level || level->closing) return;
   frame->Document().UpdateAllViews(nullptr, HINT_COMMIT_FORM);
-  // Only the level's last window asks whether to save.
-  if (level->frames == 1) *accept = level->commands->SaveFlow().SaveModified();
+  // Only the level's last window asks whether to save. A window closed earlier may not be
+  // deleted yet, so count the windows still open, not the ones still alive.
+  if (OpenWindowCount(frame->Document()) == 1) *accept = level->commands->SaveFlow().SaveModified();
 }
 
 bool CDocTemplate::CloseDocument(CBrannocDoc& doc) {
@@ -144,9 +145,27 @@ int CDocTemplate::FrameCount(const CBrannocDoc& doc) const {
   return level ? level->frames : 0;
 }
 
+int CDocTemplate::OpenWindowCount(const CBrannocDoc& doc) const {
+  int count = 0;
+  for (CChildFrame* child : m_frame.Children()) count += &child->Document() == &doc ? 1 : 0;
+  return count;
+}
+
 bool CDocTemplate::CloseAllDocuments() {
-  for (CChildFrame* child : m_frame.Children())
-    if (!child->close()) return false;
+  // Every changed level is asked about before any window closes: Cancel, or a save that
+  // fails, leaves every level as it was.
+  for (CBrannocDoc* doc : Documents()) {
+    OpenLevel* level = Find(*doc);  // the questions run events: look it up afresh
+    if (!level || level->closing || level->frames == 0) continue;
+    for (CChildFrame* child : m_frame.Children())
+      if (&child->Document() == doc) {
+        m_frame.MdiArea()->setActiveSubWindow(child);  // show which level is asked about
+        break;
+      }
+    if (!level->commands->SaveFlow().SaveModified()) return false;
+  }
+  for (const auto& level : m_levels) level->closing = true;
+  for (CChildFrame* child : m_frame.Children()) child->close();
   return true;
 }
 
@@ -154,6 +173,12 @@ void CDocTemplate::AddToRecentFiles(const QString& path) {
   m_recentFiles.removeAll(path);
   m_recentFiles.prepend(path);
   while (m_recentFiles.size() > kRecentFileCount) m_recentFiles.removeLast();
+  SaveRecentFiles();
+  emit recentFilesChanged(m_recentFiles);
+}
+
+void CDocTemplate::RemoveFromRecentFiles(const QString& path) {
+  if (m_recentFiles.removeAll(path) == 0) return;
   SaveRecentFiles();
   emit recentFilesChanged(m_recentFiles);
 }

@@ -29,14 +29,18 @@ class CDocTemplate : public QObject {
   CDocCommands* CommandsOf(const CBrannocDoc& doc) const;
   std::vector<CBrannocDoc*> Documents() const;
   int FrameCount(const CBrannocDoc& doc) const;
+  // The level's windows that are open (a closed window may live on until it is deleted).
+  int OpenWindowCount(const CBrannocDoc& doc) const;
 
   QStringList RecentFiles() const { return m_recentFiles; }
   void AddToRecentFiles(const QString& path);
+  void RemoveFromRecentFiles(const QString& path);
 
   // Closes every window of the level after asking whether to save it; false when the user
   // keeps it open.
   bool CloseDocument(CBrannocDoc& doc);
-  // Closes every window; false when the user kept one open.
+  // Asks about every changed level, then closes every window; false, with nothing closed,
+  // when the user kept a level open.
   bool CloseAllDocuments();
 
  signals:

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMdiArea>
 #include <QScreen>
 #include <QMdiSubWindow>
@@ -24,7 +25,15 @@
 
 namespace {
 constexpr int kRecentFileCount = 4;
+constexpr int kRecentFileChars = 60;  // a recent file's menu text, in average characters at most
 const char* const kBarsGroup = "BrannocBars";
+
+// A long path loses its middle, so that the folder it starts in and its file name both show.
+QString RecentFileText(int number, const QString& path, const QFontMetrics& metrics) {
+  const QString shown = metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle,
+                                           metrics.averageCharWidth() * kRecentFileChars);
+  return QString("&%1 %2").arg(number).arg(QString(shown).replace('&', "&&"));
+}
 }  // namespace
 
 CMainFrame::CMainFrame(CommandRouter& router) : m_router(router) {
@@ -180,13 +189,15 @@ void CMainFrame::UpdateMenuSet() {
 void CMainFrame::SetRecentFiles(const QStringList& files) {
   m_recentFiles = files.mid(0, kRecentFileCount);
   for (int set = 0; set < 2; ++set) {
+    const QMenu* menu = set ? m_levelFileMenu : m_noLevelFileMenu;
+    const QFontMetrics metrics(menu ? menu->font() : font());
     for (int i = 0; i < m_recentActions[set].size(); ++i) {
       QAction* action = m_recentActions[set][i];
       const bool used = i < m_recentFiles.size();
       action->setVisible(used);
       if (used) {
-        action->setText(QString("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(m_recentFiles[i])));
-        action->setStatusTip("Opens this level");
+        action->setText(RecentFileText(i + 1, m_recentFiles[i], metrics));
+        action->setStatusTip(QDir::toNativeSeparators(m_recentFiles[i]));
       }
     }
     if (m_recentSeparators[set]) m_recentSeparators[set]->setVisible(!m_recentFiles.isEmpty());

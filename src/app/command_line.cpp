@@ -1,0 +1,36 @@
+#include "app/command_line.h"
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+  CommandLine line;
+  // Asking for help or the version is answered whatever else the line holds.
+  if (arguments.contains("-h") || arguments.contains("--help")) {
+    line.action = CommandLine::HELP;
+    return line;
+  }
+  if (arguments.contains("--version")) {
+    line.action = CommandLine::VERSION;
+    return line;
+  }
+  const auto fail = [&line](const QString& error) {
+    line.action = CommandLine::USAGE_ERROR;
+    line.error = error;
+    return line;
+  };
+  QStringList files;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == "--print") {
+      line.action = CommandLine::PRINT;
+    } else if (argument == "--print-to") {
+      if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) return fail("--print-to needs a printer name");
+      line.action = CommandLine::PRINT;
+      line.printer = arguments[++i];
+    } else {
+      files.append(argument);
+    }
+  }
+  if (files.size() > 1) return fail("only one level can be named");
+  if (line.action == CommandLine::PRINT && files.isEmpty()) return fail("printing needs a level file");
+  if (!files.isEmpty()) line.file = files.first();
+  return line;
+}
