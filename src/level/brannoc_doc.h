@@ -11,6 +11,7 @@
 #include "edit/draw_modes.h"
 #include "level/document.h"
 #include "level/geometry.h"
+#include "level/level.h"
 #include "level/tile.h"
 #include "undo/action_history.h"
 
@@ -44,6 +45,8 @@ class CBrannocDoc : public CDocument, public CActionHistory {
   // --- file format (.lev); the reader throws LevelFormatError on a broken map block ---
   void ReadLevel(std::istream& in, std::string_view fileName);
   void WriteLevel(std::ostream& out);
+  Level ToLevel() const;
+  void LoadLevel(const Level& level);
   static void WriteKeyLine(char key, std::string& value, std::ostream& out);
 
   // --- geometry and view state ---

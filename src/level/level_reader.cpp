@@ -1,9 +1,9 @@
-// Reading a .lev file into the document.
+// Reading a .lev file.
 #include <istream>
 #include <limits>
 #include <optional>
 
-#include "level/brannoc_doc.h"
+#include "level/level_io.h"
 #include "level/level_format_error.h"
 #include "level/text_util.h"
 
@@ -79,53 +79,58 @@ std::string BaseName(std::string_view path) {
 
 }  // namespace
 
-void CBrannocDoc::ReadLevel(std::istream& in, std::string_view fileName) {
-  ResetToDefaults();
+Level readLevel(std::istream& in, std::string_view fileName) {
+  Level level;
+  using enum Property;
+  auto set = [&level](Property property, std::string value) { level.setText(property, std::move(value)); };
 
   const std::string name = BaseName(fileName);
   const char last = name.empty() ? '\0' : name.back();
-  m_strDifficulty = (last >= '0' && last <= '9') ? std::string(1, last) : std::string("0");
+  set(Difficulty, (last >= '0' && last <= '9') ? std::string(1, last) : std::string("0"));
 
-  std::vector<std::string> remainders;
+  Level::Remainders remainders;
+  size_t remainderCount = 0;
+  std::vector<std::string> extraLines;
+  std::string info;
   LineReader reader(in);
   std::string line;
-  auto setWord = [&line](std::string& field) {
-    if (std::optional<std::string> word = Word(line)) field = std::move(*word);
+  auto setWord = [&](Property property) {
+    if (std::optional<std::string> word = Word(line)) set(property, std::move(*word));
   };
 
   while (reader.NextNonEmpty(line)) {
     switch (line[0]) {
-      case 'A': m_strArtwork = RestOfLine(line); break;
-      case 'S': m_strSounds = RestOfLine(line); break;
+      case 'A': set(Artwork, RestOfLine(line)); break;
+      case 'S': set(Sounds, RestOfLine(line)); break;
       case 'M':
         if (std::optional<std::string> prefix = Word(line)) {
-          m_strMusicPrefix = std::move(*prefix);
-          m_strMusic = MusicName(line);
+          set(MusicPrefix, std::move(*prefix));
+          set(Music, MusicName(line));
         }
         break;
-      case 'd': setWord(m_strDispenser); break;
-      case 'T': setWord(m_strTotalTurns); break;
-      case 'D': setWord(m_strDifficulty); break;
-      case 'n': m_strName = RestOfLine(line); break;
-      case 'e': m_strEmeralds = RestOfLine(line); break;
-      case 'p': setWord(m_strPushing); break;
-      case 'E': setWord(m_strMaxDestroy); break;
-      case 'w': setWord(m_strWheelTime); break;
-      case 'o': setWord(m_strRobotSpeed); break;
-      case 's': setWord(m_strSwamp); break;
-      case 'a': m_strDesigner = RestOfLine(line); break;
-      case 'f': m_strFirstToFinish = RestOfLine(line); break;
-      case 'N': m_strNextLevel = RestOfLine(line); break;
-      case 'Y': m_bYamYamSoundOff = true; break;
-      case 'L': m_bLaserSoundOff = true; break;
-      case 'i': {
-        const std::string text = RestOfLine(line);
-        if (!m_strInfo.empty()) m_strInfo += "\r\n";
-        m_strInfo += text;
+      case 'd': setWord(Dispenser); break;
+      case 'T': setWord(TotalTurns); break;
+      case 'D': setWord(Difficulty); break;
+      case 'n': set(Name, RestOfLine(line)); break;
+      case 'e': set(Emeralds, RestOfLine(line)); break;
+      case 'p': setWord(Pushing); break;
+      case 'E': setWord(MaxDestroy); break;
+      case 'w': setWord(WheelTime); break;
+      case 'o': setWord(RobotSpeed); break;
+      case 's': setWord(Swamp); break;
+      case 'a': set(Designer, RestOfLine(line)); break;
+      case 'f': set(FirstToFinish, RestOfLine(line)); break;
+      case 'N': set(NextLevel, RestOfLine(line)); break;
+      case 'Y': level.setNumber(YamYamSoundOff, 1); break;
+      case 'L': level.setNumber(LaserSoundOff, 1); break;
+      case 'i':
+        // Empty lines before the first text are lost, as they always were.
+        if (!info.empty()) info += "\r\n";
+        info += RestOfLine(line);
         break;
-      }
       case 'y':
-        if (std::optional<std::string> word = Word(line)) remainders.push_back(std::move(*word));
+        if (std::optional<std::string> word = Word(line); word && remainderCount < remainders.size())
+          remainders[remainderCount++] = std::move(*word);
         break;
       case 'm': {
         size_t pos = 1;
@@ -133,32 +138,30 @@ void CBrannocDoc::ReadLevel(std::istream& in, std::string_view fileName) {
         const std::optional<long long> height = width ? ParseInt(line, pos) : std::nullopt;
         if (!width || !height)
           throw LevelFormatError(std::string(fileName), reader.Number(), "the map header needs a width and a height");
-        if (*width < 1 || *width > MAX_LEVEL_SIZE || *height < 1 || *height > MAX_LEVEL_SIZE)
+        if (*width < 1 || *width > Level::kMaxSize || *height < 1 || *height > Level::kMaxSize)
           throw LevelFormatError(std::string(fileName), reader.Number(),
                                  "the map size " + std::to_string(*width) + " x " + std::to_string(*height) +
-                                     " is outside 1 to " + std::to_string(MAX_LEVEL_SIZE));
-        m_nWidth = static_cast<int32_t>(*width);
-        m_nHeight = static_cast<int32_t>(*height);
+                                     " is outside 1 to " + std::to_string(Level::kMaxSize));
+        level.setNumber(Width, static_cast<int>(*width));
+        level.setNumber(Height, static_cast<int>(*height));
         std::string row;
-        for (int y = 0; y < m_nHeight; ++y) {
+        for (int y = 0; y < level.height(); ++y) {
           if (!reader.NextNonEmpty(row))
             throw LevelFormatError(std::string(fileName), reader.Number(),
-                                   "the file ends after " + std::to_string(y) + " of " + std::to_string(m_nHeight) +
-                                       " map rows");
-          const int columns = std::min<int>(m_nWidth, static_cast<int>(row.size()));
-          for (int x = 0; x < columns; ++x) {
-            const char c = row[x];
-            if (c == ' ' || c == NO_ELEMENT_CHAR) continue;
-            // A second map block is read over the first: PlaceTile replaces and recounts.
-            if (const int element = ElementFromChar(c); element != NO_ELEMENT) PlaceTile(x, y, element);
-          }
+                                   "the file ends after " + std::to_string(y) + " of " +
+                                       std::to_string(level.height()) + " map rows");
+          const int columns = std::min<int>(level.width(), static_cast<int>(row.size()));
+          // A second map block is read over the first.
+          for (int x = 0; x < columns; ++x)
+            if (const int element = ElementFromChar(row[x]); element != NO_ELEMENT) level.setElement(x, y, element);
         }
         break;
       }
-      default: m_extraLines.push_back(line); break;
+      default: extraLines.push_back(line); break;
     }
   }
-
-  remainders.resize(REMAINDER_SLOTS);
-  m_remainders = std::move(remainders);
+  set(Info, std::move(info));
+  level.setRemainders(remainders);
+  level.setExtraLines(std::move(extraLines));
+  return level;
 }

@@ -1,8 +1,9 @@
-// Writing the document as a .lev file.
+// Writing a .lev file.
 #include <algorithm>
 #include <ostream>
+#include <sstream>
 
-#include "level/brannoc_doc.h"
+#include "level/level_io.h"
 #include "level/text_util.h"
 
 namespace {
@@ -37,72 +38,67 @@ std::string LineSafe(std::string_view value) {
 
 }  // namespace
 
-void CBrannocDoc::WriteKeyLine(char key, std::string& value, std::ostream& out) {
-  TrimRight(value);
+std::string keyLine(char key, std::string_view value) {
   std::string line;
   line.reserve(value.size() + 4);
   line += key;
   line += ' ';
-  line += LineSafe(value);
+  line += LineSafe(TrimmedRight(value));
   line += CRLF;
-  out << line;
+  return line;
 }
 
-void CBrannocDoc::WriteLevel(std::ostream& out) {
-  WriteKeyLine('A', m_strArtwork, out);
-  WriteKeyLine('S', m_strSounds, out);
-  if (!m_strMusic.empty()) {
-    if (m_strMusicPrefix.empty()) m_strMusicPrefix = "0";
+void writeLevel(const Level& level, std::ostream& out) {
+  using enum Property;
+  out << keyLine('A', level.text(Artwork)) << keyLine('S', level.text(Sounds));
+  if (const std::string& music = level.text(Music); !music.empty()) {
     // Reading skips the spaces before the name and a name of white space alone reads as none,
     // so neither is written: the file then reads back to what was written.
-    std::string name = LineSafe(m_strMusic);
+    std::string name = LineSafe(music);
     TrimRight(name);
     name.erase(0, name.find_first_not_of(' '));
     if (!name.empty()) {
-      std::string music = m_strMusicPrefix + " " + name;
-      WriteKeyLine('M', music, out);
+      const std::string prefix = level.text(MusicPrefix).empty() ? "0" : level.text(MusicPrefix);
+      out << keyLine('M', prefix + " " + name);
     }
   }
-  const std::pair<char, std::string*> keyLines[] = {
-      {'d', &m_strDispenser}, {'T', &m_strTotalTurns}, {'D', &m_strDifficulty}, {'n', &m_strName},
-      {'e', &m_strEmeralds},  {'p', &m_strPushing},    {'E', &m_strMaxDestroy}, {'w', &m_strWheelTime},
-      {'o', &m_strRobotSpeed}, {'s', &m_strSwamp},     {'a', &m_strDesigner},   {'f', &m_strFirstToFinish},
-      {'N', &m_strNextLevel}};
-  for (const auto& [key, field] : keyLines) WriteKeyLine(key, *field, out);
-  if (m_bYamYamSoundOff) out << "Y" << CRLF;
-  if (m_bLaserSoundOff) out << "L" << CRLF;
+  const std::pair<char, Property> keyLines[] = {
+      {'d', Dispenser}, {'T', TotalTurns}, {'D', Difficulty}, {'n', Name},           {'e', Emeralds},
+      {'p', Pushing},   {'E', MaxDestroy}, {'w', WheelTime},  {'o', RobotSpeed},     {'s', Swamp},
+      {'a', Designer},  {'f', FirstToFinish}, {'N', NextLevel}};
+  for (const auto& [key, property] : keyLines) out << keyLine(key, level.text(property));
+  if (level.number(YamYamSoundOff)) out << "Y" << CRLF;
+  if (level.number(LaserSoundOff)) out << "L" << CRLF;
 
   // One i line for each line of the information; an empty information is one empty i line.
   // Empty lines before the first text are left out: reading would drop them anyway, and
   // writing them would make a saved file change again on its next save.
-  std::vector<std::string> infoLines = SplitLines(m_strInfo);
+  const std::vector<std::string> infoLines = SplitLines(level.text(Info));
   size_t first = 0;
   while (first + 1 < infoLines.size() && TrimmedRight(infoLines[first]).empty()) ++first;
-  for (size_t i = first; i < infoLines.size(); ++i) WriteKeyLine('i', infoLines[i], out);
-  TrimRight(m_strInfo);
+  for (size_t i = first; i < infoLines.size(); ++i) out << keyLine('i', infoLines[i]);
 
-  // A size outside the cell store (set by a caller that did not check it) is written as the
-  // nearest one the store has, never read past its end.
-  const int width = std::clamp<int>(m_nWidth, 1, MAX_LEVEL_SIZE);
-  const int height = std::clamp<int>(m_nHeight, 1, MAX_LEVEL_SIZE);
-  out << "m " << width << ' ' << height << CRLF;
+  out << "m " << level.width() << ' ' << level.height() << CRLF;
   std::string row;
-  for (int y = 0; y < height; ++y) {
+  for (int y = 0; y < level.height(); ++y) {
     // '~' in column 0 keeps a row from being blank, even if its trailing spaces get lost.
-    row.assign(width, ' ');
+    row.assign(level.width(), ' ');
     row[0] = NO_ELEMENT_CHAR;
-    for (int x = 0; x < width; ++x)
-      if (const CTile* tile = m_grid[x][y].get()) row[x] = tile->m_cCharacter;
+    for (int x = 0; x < level.width(); ++x)
+      if (const int element = level.element(x, y); element != NO_ELEMENT) row[x] = CharFromElement(element);
     row += CRLF;
     out << row;
   }
   out << CRLF;
 
-  for (const std::string& pattern : m_remainders) {
-    if (pattern.empty()) continue;
-    std::string copy = pattern;
-    WriteKeyLine('y', copy, out);
-  }
-  for (const std::string& extra : m_extraLines) out << extra << CRLF;
+  for (const std::string& pattern : level.remainders())
+    if (!pattern.empty()) out << keyLine('y', pattern);
+  for (const std::string& extra : level.extraLines()) out << extra << CRLF;
   out.flush();
+}
+
+std::string levelText(const Level& level) {
+  std::ostringstream out(std::ios::binary);
+  writeLevel(level, out);
+  return out.str();
 }

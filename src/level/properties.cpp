@@ -1,42 +1,5 @@
 #include "level/properties.h"
 
-#include <array>
-
-namespace {
-
-using enum PropertyKind;
-
-constexpr std::array<PropertyInfo, PROPERTY_COUNT> kProperties = {{
-    {PROP_NAME, String, "Level name", 'n', "name"},
-    {PROP_WIDTH, Integer, "Width", 'm', "width"},
-    {PROP_HEIGHT, Integer, "Height", 'm', "height"},
-    {PROP_TOTAL_TURNS, String, "Total turns", 'T', "totalTurns"},
-    {PROP_ARTWORK, String, "Artwork", 'A', "artwork"},
-    {PROP_SOUNDS, String, "Sounds", 'S', "sounds"},
-    {PROP_MUSIC, String, "Music", 'M', "music"},
-    {PROP_EMERALDS, String, "Emeralds to collect ", 'e', "emeralds"},
-    {PROP_SWAMP, String, "Swamp spreading", 's', "swamp"},
-    {PROP_PUSHING, String, "Pushing probability", 'p', "pushing"},
-    {PROP_DESIGNER, String, "Designer", 'a', "designer"},
-    {PROP_FIRST_TO_FINISH, String, "First to finish", 'f', "firstToFinish"},
-    {PROP_NEXT_LEVEL, String, "Next level", 'N', "nextLevel"},
-    {PROP_INFO, String, "Level information:", 'i', "info"},
-    {PROP_DIFFICULTY, String, "Difficulty", 'D', "difficulty"},
-    {PROP_MUSIC_PREFIX, String, nullptr, 'M', "musicPrefix"},
-    {PROP_YAMYAM_SOUND_OFF, Integer, "Turn off yam-yam sound", 'Y', "yamYamSoundOff"},
-    {PROP_DISPENSER, String, "Dispenser", 'd', "dispenser"},
-    {PROP_MAX_DESTROY, String, "Maximum to destroy", 'E', "maxDestroy"},
-    {PROP_WHEEL_TIME, String, "Wheel time", 'w', "wheelTime"},
-    {PROP_ROBOT_SPEED, String, "Robot speed", 'o', "robotSpeed"},
-    {PROP_LASER_SOUND_OFF, Integer, "Turn off laser sound", 'L', "laserSoundOff"},
-}};
-
-}  // namespace
-
-std::span<const PropertyInfo> PropertyTable() { return kProperties; }
-
-const PropertyInfo* FindProperty(int id) { return id >= 0 && id < PROPERTY_COUNT ? &kProperties[id] : nullptr; }
-
 std::string* StringField(CBrannocDoc& doc, int id) {
   switch (id) {
     case PROP_NAME: return &doc.m_strName;

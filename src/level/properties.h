@@ -15,20 +15,6 @@ enum PropertyId : int {
 };
 constexpr int PROPERTY_COUNT = 22;
 
-enum class PropertyKind { String, Integer };
-
-struct PropertyInfo {
-  PropertyId id;
-  PropertyKind kind;
-  const char* label;     // the property form's label; nullptr where no control edits it
-  char fileKey;          // 'm' for width and height
-  const char* jsonName;  // the name tools print it under
-};
-
-// Every property, in id order.
-std::span<const PropertyInfo> PropertyTable();
-const PropertyInfo* FindProperty(int id);
-
 // The text field of a string property, or nullptr for an integer property or a bad id.
 std::string* StringField(CBrannocDoc& doc, int id);
 const std::string* StringField(const CBrannocDoc& doc, int id);

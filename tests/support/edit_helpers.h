@@ -62,11 +62,11 @@ inline Snapshot Take(const CBrannocDoc& doc, int area) {
     }
   s.tileCount = doc.CountTiles();
   s.emeraldTotal = doc.m_nEmeraldTotal;
-  for (const PropertyInfo& info : PropertyTable()) {
-    if (info.kind == PropertyKind::String)
-      s.strings.push_back(*StringField(doc, info.id));
+  for (int id = 0; id < PROPERTY_COUNT; ++id) {
+    if (const std::string* text = StringField(doc, id))
+      s.strings.push_back(*text);
     else
-      s.integers.push_back(IntValue(doc, info.id));
+      s.integers.push_back(IntValue(doc, id));
   }
   return s;
 }

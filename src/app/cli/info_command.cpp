@@ -20,21 +20,18 @@ std::array<int, ELEMENT_COUNT> CountElements(const CBrannocDoc& doc) {
   return counts;
 }
 
-std::string PropertyText(const CBrannocDoc& doc, const PropertyInfo& property) {
-  if (property.kind == PropertyKind::Integer) return std::to_string(IntValue(doc, property.id));
-  return *StringField(doc, property.id);
-}
 
 void PrintJson(const std::string& path, const CBrannocDoc& doc, std::ostream& out) {
   out << "{\"file\":" << JsonString(path) << ",\"width\":" << doc.m_nWidth << ",\"height\":" << doc.m_nHeight
       << ",\"tiles\":" << doc.CountTiles() << ",\"emeraldTotal\":" << doc.m_nEmeraldTotal << ",\"properties\":{";
   bool first = true;
-  for (const PropertyInfo& property : PropertyTable()) {
+  const Level level = doc.ToLevel();
+  for (const PropertyInfo& property : propertyTable()) {
     out << (first ? "" : ",") << '"' << property.jsonName << "\":";
-    if (property.kind == PropertyKind::Integer)
-      out << IntValue(doc, property.id);
+    if (isNumberProperty(property.property))
+      out << level.number(property.property);
     else
-      out << JsonString(*StringField(doc, property.id));
+      out << JsonString(level.text(property.property));
     first = false;
   }
   out << "},\"elements\":{";
@@ -67,10 +64,11 @@ void PrintText(const std::string& path, const CBrannocDoc& doc, std::ostream& ou
       << "Tiles:         " << doc.CountTiles() << '\n'
       << "Emerald total: " << doc.m_nEmeraldTotal << '\n'
       << "\nProperties:\n";
-  for (const PropertyInfo& property : PropertyTable()) {
+  const Level level = doc.ToLevel();
+  for (const PropertyInfo& property : propertyTable()) {
     std::string label = property.label ? property.label : "Music prefix";
     while (!label.empty() && (label.back() == ' ' || label.back() == ':')) label.pop_back();
-    std::string value = Cp1252ToUtf8(PropertyText(doc, property));
+    std::string value = Cp1252ToUtf8(level.text(property.property));
     // Continuation lines of the information line up under its first line.
     for (size_t pos = 0; (pos = value.find("\r\n", pos)) != std::string::npos;) {
       value.replace(pos, 2, "\n" + std::string(26, ' '));
