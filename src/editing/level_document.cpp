@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editing/cell_edit.h"
+#include "editing/composite_edit.h"
 #include "editing/fill_region.h"
 #include "editing/property_edit.h"
 #include "editing/remainder_edit.h"
@@ -110,23 +111,31 @@ void LevelDocument::beginGesture(std::string name) {
   notifyStateIfChanged();
 }
 
+std::unique_ptr<EditCommand> LevelDocument::takeGestureStep() {
+  m_inGesture = false;
+  std::unique_ptr<CellEdit> cells = std::move(m_openStep);
+  cells->seal();
+  std::unique_ptr<EditCommand> remainders;
+  if (m_remaindersBeforeGesture && *m_remaindersBeforeGesture != m_level.remainders())
+    remainders = std::make_unique<RemainderEdit>(cells->name(), *m_remaindersBeforeGesture, m_level.remainders());
+  m_remaindersBeforeGesture.reset();
+  if (cells->isEmpty()) return remainders;
+  if (!remainders) return cells;
+  std::vector<std::unique_ptr<EditCommand>> parts;
+  parts.push_back(std::move(cells));
+  parts.push_back(std::move(remainders));
+  return std::make_unique<CompositeEdit>(std::move(parts));
+}
+
 void LevelDocument::endGesture() {
   if (!m_inGesture) return;
-  m_inGesture = false;
-  m_openStep->seal();
-  if (m_openStep->isEmpty())
-    m_openStep.reset();
-  else
-    pushStep(std::move(m_openStep));
+  if (std::unique_ptr<EditCommand> step = takeGestureStep()) pushStep(std::move(step));
   notifyStateIfChanged();
 }
 
 void LevelDocument::cancelGesture() {
   if (!m_inGesture) return;
-  m_inGesture = false;
-  const std::unique_ptr<CellEdit> step = std::move(m_openStep);
-  step->seal();
-  if (!step->isEmpty()) {
+  if (const std::unique_ptr<EditCommand> step = takeGestureStep()) {
     step->undo(m_level);
     notifyLevel(step->change());
   }
@@ -161,9 +170,14 @@ bool LevelDocument::setNumber(Property property, int value) {
 
 bool LevelDocument::setRemainders(const Level::Remainders& remainders, std::string_view name) {
   if (remainders == m_level.remainders()) return false;
-  const Level::Remainders old = m_level.remainders();
-  m_level.setRemainders(remainders);
-  pushStep(std::make_unique<RemainderEdit>(std::string(name), old, remainders));
+  if (m_inGesture) {
+    if (!m_remaindersBeforeGesture) m_remaindersBeforeGesture = m_level.remainders();
+    m_level.setRemainders(remainders);
+  } else {
+    const Level::Remainders old = m_level.remainders();
+    m_level.setRemainders(remainders);
+    pushStep(std::make_unique<RemainderEdit>(std::string(name), old, remainders));
+  }
   notifyLevel(LevelChange::ofRemainders());
   notifyStateIfChanged();
   return true;
@@ -203,7 +217,10 @@ void LevelDocument::pushStep(std::unique_ptr<EditCommand> step) { m_history.push
 
 // --- file and title ---
 
-bool LevelDocument::isModified() const { return !m_history.isClean() || (m_openStep && !m_openStep->isEmpty()); }
+bool LevelDocument::isModified() const {
+  return !m_history.isClean() || (m_openStep && !m_openStep->isEmpty()) ||
+         (m_remaindersBeforeGesture && *m_remaindersBeforeGesture != m_level.remainders());
+}
 
 std::string LevelDocument::title() const { return isModified() && !m_saving ? m_title + '*' : m_title; }
 

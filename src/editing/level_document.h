@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -55,7 +56,7 @@ class LevelDocument {
   bool setText(Property property, std::string value);
   // Sets a number property (width and height within 1 to 126, the switches to 0 or 1).
   bool setNumber(Property property, int value);
-  // Replaces the remainder patterns as one step.
+  // Replaces the remainder patterns: one step, or part of the gesture under way.
   bool setRemainders(const Level::Remainders& remainders, std::string_view name);
 
   // --- undo and redo ---
@@ -89,6 +90,8 @@ class LevelDocument {
   bool writeCell(CellEdit& step, int x, int y, int element);
   int finishCellEdit(CellEdit& step, const CellRange& touched, int changed);
   void pushStep(std::unique_ptr<EditCommand> step);
+  // What the gesture changed, as one step (nullptr when it changed nothing).
+  std::unique_ptr<EditCommand> takeGestureStep();
   void notifyLevel(const LevelChange& change);
   void notifyStateIfChanged();
 
@@ -96,6 +99,7 @@ class LevelDocument {
   UndoHistory m_history;
   std::unique_ptr<CellEdit> m_openStep;  // the cells of the gesture (or single edit) under way
   bool m_inGesture = false;
+  std::optional<Level::Remainders> m_remaindersBeforeGesture;  // once the gesture changed them
   std::string m_title;
   std::string m_path;
   bool m_saving = false;

@@ -55,3 +55,4 @@ char CharFromElement(int32_t element);
 int32_t EmeraldValue(int32_t element);
 
 inline bool IsElement(int element) { return element >= 0 && element < ELEMENT_COUNT; }
+inline bool IsPlayer(int element) { return element == EL_PLAYER1 || element == EL_PLAYER2; }

@@ -9,10 +9,6 @@
 #include "view/tile_images.h"
 #include "view/view_geometry.h"
 
-namespace {
-bool IsPlayer(int element) { return element == EL_PLAYER1 || element == EL_PLAYER2; }
-}  // namespace
-
 CRemainderButton::CRemainderButton(QWidget* parent) : QPushButton(parent) {
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);  // the cursor follows the current element while the mouse is over it

@@ -142,6 +142,27 @@ TEST(LevelDocument, GesturesRepaintAsTheyGoAndCancelTakesEverythingBack) {
   EXPECT_FALSE(doc.canUndo());
 }
 
+TEST(LevelDocument, PaintingARemainderPatternIsOneStep) {
+  LevelDocument doc{Furnished()};
+  const Level before = doc.level();
+  doc.beginGesture("Paint Remainder");
+  Level::Remainders patterns = doc.level().remainders();
+  for (char c : std::string("*$(")) {
+    patterns[2] += c;
+    doc.setRemainders(patterns, "ignored inside a gesture");
+  }
+  EXPECT_TRUE(doc.isModified());
+  doc.endGesture();
+  const Level after = doc.level();
+  EXPECT_EQ(doc.history().undoCount(), 1);
+  EXPECT_EQ(doc.undoName(), "Paint Remainder");
+  doc.undo();
+  EXPECT_EQ(doc.level(), before);
+  EXPECT_FALSE(doc.isModified());
+  doc.redo();
+  EXPECT_EQ(doc.level(), after);
+}
+
 TEST(LevelDocument, ChangeNoticesNameWhatChanged) {
   LevelDocument doc{Furnished()};
   Recorder recorder;
