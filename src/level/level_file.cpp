@@ -10,6 +10,7 @@
 
 #include "level/brannoc_doc.h"
 #include "level/level_format_error.h"
+#include "level/level_io.h"
 
 namespace {
 
@@ -74,26 +75,34 @@ FileResult ReadLevelBytes(const std::string& path, std::string& bytes) {
 
 }  // namespace
 
-FileResult OpenLevelFile(CBrannocDoc& doc, const std::string& path) {
+FileResult ReadLevelFile(const std::string& path, Level& level) {
   std::string bytes;
   if (FileResult read = ReadLevelBytes(path, bytes); !read.ok) return read;
   std::istringstream in(bytes, std::ios::binary);
-  doc.DeleteContents();
   try {
-    doc.ReadLevel(in, path);
+    level = readLevel(in, path);
   } catch (const LevelFormatError& e) {
-    doc.OnNewDocument();  // nothing half-read stays behind
     return {false, std::string(e.what()) + " (the file has an invalid format)"};
   }
-  doc.SetModifiedFlag(false);
   return {};
 }
 
-FileResult SaveLevelFile(CBrannocDoc& doc, const std::string& path) {
-  std::ostringstream out(std::ios::binary);
-  doc.WriteLevel(out);
-  return WriteFileAtomically(path, out.str());
+FileResult SaveLevelFile(const Level& level, const std::string& path) { return WriteFileAtomically(path, levelText(level)); }
+
+FileResult OpenLevelFile(CBrannocDoc& doc, const std::string& path) {
+  Level level;
+  FileResult result = ReadLevelFile(path, level);
+  if (result.ok) {
+    doc.DeleteContents();
+    doc.LoadLevel(level);
+    doc.SetModifiedFlag(false);
+  } else if (result.message.ends_with("(the file has an invalid format)")) {
+    doc.OnNewDocument();  // as before: a broken level leaves a new level behind
+  }
+  return result;
 }
+
+FileResult SaveLevelFile(CBrannocDoc& doc, const std::string& path) { return SaveLevelFile(doc.ToLevel(), path); }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes) {
   std::string temp = DirectoryOf(path) + "/.cavernia-XXXXXX";

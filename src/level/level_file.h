@@ -4,6 +4,7 @@
 #include <string>
 
 class CBrannocDoc;
+class Level;
 
 struct FileResult {
   bool ok = true;
@@ -12,6 +13,15 @@ struct FileResult {
 
 // No level comes near this size; a bigger file is something else and is not read.
 constexpr uint64_t kMaxLevelFileBytes = 16ull << 20;
+
+// Reads a level file into `level`. A file that is not a regular file, is larger than
+// kMaxLevelFileBytes or holds a zero byte is refused before anything is read; on any failure
+// `level` is left as it was and the message names the file and says why.
+FileResult ReadLevelFile(const std::string& path, Level& level);
+
+// Writes the level to a temporary file beside the target and renames it into place only once
+// everything is on disk, so a failed save never harms the old file.
+FileResult SaveLevelFile(const Level& level, const std::string& path);
 
 // Opens a level the way opening a document does: empty it, read the file, clear the modified
 // flag. A file that is not a regular file, is larger than kMaxLevelFileBytes or holds a zero
