@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "app/cli/cli_commands.h"
-#include "level/brannoc_doc.h"
+#include "level/level.h"
 #include "level/level_file.h"
 
 namespace {
@@ -11,8 +11,8 @@ int RunCheck(const std::vector<std::string>& args, CliIo& io) {
   if (args.empty()) return UsageError(kCheckCommand, io, "no file given");
   int status = EXIT_OK;
   for (const std::string& path : args) {
-    auto doc = std::make_unique<CBrannocDoc>();
-    const FileResult result = OpenLevelFile(*doc, path);
+    Level level;
+    const FileResult result = ReadLevelFile(path, level);
     if (result.ok) {
       io.out << path << ": ok\n";
     } else {

@@ -1,9 +1,9 @@
 // cavernia-level format FILE [-o OUT]: writes a level back exactly as the editor saves it.
 #include <iostream>
-#include <sstream>
 
 #include "app/cli/cli_commands.h"
-#include "level/brannoc_doc.h"
+#include "level/level.h"
+#include "level/level_io.h"
 #include "level/level_file.h"
 
 namespace {
@@ -25,18 +25,17 @@ int RunFormat(const std::vector<std::string>& args, CliIo& io) {
   }
   if (input.empty()) return UsageError(kFormatCommand, io, "no file given");
 
-  auto doc = std::make_unique<CBrannocDoc>();
-  if (const FileResult read = OpenLevelFile(*doc, input); !read.ok) {
+  Level level;
+  if (const FileResult read = ReadLevelFile(input, level); !read.ok) {
     io.err << "cavernia-level format: " << read.message << '\n';
     return EXIT_FAILED;
   }
-  std::ostringstream text(std::ios::binary);
-  doc->WriteLevel(text);
+  const std::string text = levelText(level);
   if (output.empty() || output == "-") {
-    io.out << text.str();
+    io.out << text;
     return io.out.good() ? EXIT_OK : EXIT_FAILED;
   }
-  if (const FileResult written = WriteFileAtomically(output, text.str()); !written.ok) {
+  if (const FileResult written = WriteFileAtomically(output, text); !written.ok) {
     io.err << "cavernia-level format: " << written.message << '\n';
     return EXIT_FAILED;
   }

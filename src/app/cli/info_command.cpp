@@ -5,27 +5,26 @@
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/json_text.h"
-#include "level/brannoc_doc.h"
+#include "level/level.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
 #include "level/properties.h"
 
 namespace {
 
-std::array<int, ELEMENT_COUNT> CountElements(const CBrannocDoc& doc) {
+std::array<int, ELEMENT_COUNT> CountElements(const Level& level) {
   std::array<int, ELEMENT_COUNT> counts{};
-  for (const auto& column : doc.m_grid)
-    for (const auto& tile : column)
-      if (tile && IsElement(tile->m_nElement)) ++counts[tile->m_nElement];
+  for (int y = 0; y < Level::kMaxSize; ++y)
+    for (int x = 0; x < Level::kMaxSize; ++x)
+      if (const int element = level.element(x, y); IsElement(element)) ++counts[element];
   return counts;
 }
 
 
-void PrintJson(const std::string& path, const CBrannocDoc& doc, std::ostream& out) {
-  out << "{\"file\":" << JsonString(path) << ",\"width\":" << doc.m_nWidth << ",\"height\":" << doc.m_nHeight
-      << ",\"tiles\":" << doc.CountTiles() << ",\"emeraldTotal\":" << doc.m_nEmeraldTotal << ",\"properties\":{";
+void PrintJson(const std::string& path, const Level& level, std::ostream& out) {
+  out << "{\"file\":" << JsonString(path) << ",\"width\":" << level.width() << ",\"height\":" << level.height()
+      << ",\"tiles\":" << level.tileCount() << ",\"emeraldTotal\":" << level.emeraldTotal() << ",\"properties\":{";
   bool first = true;
-  const Level level = doc.ToLevel();
   for (const PropertyInfo& property : propertyTable()) {
     out << (first ? "" : ",") << '"' << property.jsonName << "\":";
     if (isNumberProperty(property.property))
@@ -35,7 +34,7 @@ void PrintJson(const std::string& path, const CBrannocDoc& doc, std::ostream& ou
     first = false;
   }
   out << "},\"elements\":{";
-  const auto counts = CountElements(doc);
+  const auto counts = CountElements(level);
   first = true;
   for (const ElementInfo& element : ElementTable()) {
     if (counts[element.index] == 0) continue;
@@ -44,27 +43,26 @@ void PrintJson(const std::string& path, const CBrannocDoc& doc, std::ostream& ou
   }
   out << "},\"remainders\":[";
   first = true;
-  for (const std::string& pattern : doc.m_remainders) {
+  for (const std::string& pattern : level.remainders()) {
     if (pattern.empty()) continue;
     out << (first ? "" : ",") << JsonString(pattern);
     first = false;
   }
   out << "],\"extraLines\":[";
   first = true;
-  for (const std::string& line : doc.m_extraLines) {
+  for (const std::string& line : level.extraLines()) {
     out << (first ? "" : ",") << JsonString(line);
     first = false;
   }
   out << "]}\n";
 }
 
-void PrintText(const std::string& path, const CBrannocDoc& doc, std::ostream& out) {
+void PrintText(const std::string& path, const Level& level, std::ostream& out) {
   out << "File:          " << path << '\n'
-      << "Size:          " << doc.m_nWidth << " x " << doc.m_nHeight << '\n'
-      << "Tiles:         " << doc.CountTiles() << '\n'
-      << "Emerald total: " << doc.m_nEmeraldTotal << '\n'
+      << "Size:          " << level.width() << " x " << level.height() << '\n'
+      << "Tiles:         " << level.tileCount() << '\n'
+      << "Emerald total: " << level.emeraldTotal() << '\n'
       << "\nProperties:\n";
-  const Level level = doc.ToLevel();
   for (const PropertyInfo& property : propertyTable()) {
     std::string label = property.label ? property.label : "Music prefix";
     while (!label.empty() && (label.back() == ' ' || label.back() == ':')) label.pop_back();
@@ -76,17 +74,17 @@ void PrintText(const std::string& path, const CBrannocDoc& doc, std::ostream& ou
     out << "  " << std::left << std::setw(24) << label << value << '\n';
   }
   out << "\nElements:\n";
-  const auto counts = CountElements(doc);
+  const auto counts = CountElements(level);
   for (const ElementInfo& element : ElementTable())
     if (counts[element.index] > 0) out << "  " << std::left << std::setw(32) << element.name << counts[element.index] << '\n';
   out << "\nRemainders:\n";
   int slot = 0;
-  for (const std::string& pattern : doc.m_remainders) {
+  for (const std::string& pattern : level.remainders()) {
     ++slot;
     if (!pattern.empty()) out << "  " << std::right << std::setw(2) << slot << ": " << Cp1252ToUtf8(pattern) << '\n';
   }
-  out << "\nExtra lines: " << doc.m_extraLines.size() << '\n';
-  for (const std::string& line : doc.m_extraLines) out << "  " << Cp1252ToUtf8(line) << '\n';
+  out << "\nExtra lines: " << level.extraLines().size() << '\n';
+  for (const std::string& line : level.extraLines()) out << "  " << Cp1252ToUtf8(line) << '\n';
 }
 
 int RunInfo(const std::vector<std::string>& args, CliIo& io) {
@@ -105,15 +103,15 @@ int RunInfo(const std::vector<std::string>& args, CliIo& io) {
   }
   if (path.empty()) return UsageError(kInfoCommand, io, "no file given");
 
-  auto doc = std::make_unique<CBrannocDoc>();
-  if (const FileResult read = OpenLevelFile(*doc, path); !read.ok) {
+  Level level;
+  if (const FileResult read = ReadLevelFile(path, level); !read.ok) {
     io.err << "cavernia-level info: " << read.message << '\n';
     return EXIT_FAILED;
   }
   if (json)
-    PrintJson(path, *doc, io.out);
+    PrintJson(path, level, io.out);
   else
-    PrintText(path, *doc, io.out);
+    PrintText(path, level, io.out);
   return EXIT_OK;
 }
 
