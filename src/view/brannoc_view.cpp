@@ -62,7 +62,11 @@ void CBrannocView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
       RepaintAll();
       break;
     }
-    case HINT_GRID_SIZE: UpdateScrollSizes(); break;
+    case HINT_GRID_SIZE:
+      // Undo and redo send no refresh after a size change: the cells must be drawn anew here.
+      UpdateScrollSizes();
+      viewport()->update();
+      break;
     case HINT_GRID_LINES:
       m_bShowGrid = !m_bShowGrid;
       RepaintAll();
