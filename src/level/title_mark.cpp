@@ -17,3 +17,9 @@ void CBrannocDoc::UpdateTitleMark(bool modified) {
     title.pop_back();
   SetTitle(title);
 }
+
+std::string CBrannocDoc::UnmarkedTitle() const {
+  std::string title = GetTitle();
+  if (IsModified() && !title.empty() && title.back() == '*') title.pop_back();
+  return title;
+}

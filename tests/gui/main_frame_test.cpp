@@ -6,9 +6,15 @@
 
 #include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
+#include "editing_support.h"
 #include "gui_support.h"
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
+#include "modal_dialog.h"
+#include "view/program_printer.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
 
 TEST(MainFrame, SixToolbarsWithTheirButtons) {
   EditorSession session;
@@ -107,4 +113,29 @@ TEST(MainFrame, NewWindowShowsTheSameLevel) {
   Settle();
   EXPECT_EQ(session.Frame().Children().size(), 1);
   EXPECT_EQ(second->Document().GetTitle(), "NewLevel1") << "the level lives on in its other window";
+}
+
+TEST(MainFrame, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
+  EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
+  session.Child()->showMaximized();  // no second copy of the name in brackets
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev");
+  CChildFrame* first = session.Child();
+  App().Router()->Execute(FindElement(EL_RUBY)->commandId);
+  ViewDriver(*first->LevelView()).Drag(2, 2, 2, 2);
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev*");
+  CChildFrame* second = session.NewWindow();
+  EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev:1*");
+  EXPECT_EQ(second->windowTitle().toStdString(), "key-vault.lev:2*");
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev:2*");
+  // The print job is named after the level, without the window number or the '*'.
+  WhenDialogOpens<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+  App().Router()->Execute(cmd::FILE_PRINT);
+  EXPECT_EQ(ProgramPrinter().docName().toStdString(), "key-vault.lev");
+  second->close();
+  Settle();
+  EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev*");
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev*");
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - NewLevel1");
 }

@@ -11,6 +11,23 @@
 #include "props/prop_view.h"
 #include "view/brannoc_view.h"
 
+namespace {
+
+// The level's windows in the order they were opened.
+QList<CChildFrame*> FramesOf(const CBrannocDoc& doc) {
+  QList<CChildFrame*> frames;
+  for (CDocObserver* observer : doc.GetViews())
+    if (auto* frame = dynamic_cast<CChildFrame*>(observer)) frames.append(frame);
+  return frames;
+}
+
+// Every window of the level numbers itself anew when one comes or goes.
+void RetitleFrames(const CBrannocDoc& doc) {
+  for (CChildFrame* frame : FramesOf(doc)) frame->OnTitleChanged();
+}
+
+}  // namespace
+
 CChildFrame::CChildFrame(CBrannocDoc& doc, QWidget* parent) : QMdiSubWindow(parent), m_doc(doc) {
   setAttribute(Qt::WA_DeleteOnClose);
   m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -30,14 +47,26 @@ CChildFrame::CChildFrame(CBrannocDoc& doc, QWidget* parent) : QMdiSubWindow(pare
   m_splitter->setSizes({formWidth, 600});
   setWidget(m_splitter);
   m_doc.AddView(this);
-  OnTitleChanged();
+  RetitleFrames(m_doc);
   m_form->OnInitialUpdate();
   m_view->OnInitialUpdate();
 }
 
-CChildFrame::~CChildFrame() { m_doc.RemoveView(this); }
+CChildFrame::~CChildFrame() {
+  m_doc.RemoveView(this);
+  RetitleFrames(m_doc);
+}
 
-void CChildFrame::OnTitleChanged() { setWindowTitle(QString::fromStdString(Cp1252ToUtf8(m_doc.GetTitle()))); }
+void CChildFrame::OnTitleChanged() {
+  // Two windows of one level show their number after the name; the '*' stays last.
+  const std::string name = m_doc.UnmarkedTitle();
+  const bool marked = name != m_doc.GetTitle();
+  QString caption = QString::fromStdString(Cp1252ToUtf8(name));
+  const QList<CChildFrame*> frames = FramesOf(m_doc);
+  if (frames.size() > 1) caption += QString(":%1").arg(frames.indexOf(this) + 1);
+  if (marked) caption += '*';
+  setWindowTitle(caption);
+}
 
 QWidget* CChildFrame::ActivePane() const {
   QWidget* focus = QApplication::focusWidget();

@@ -25,17 +25,21 @@
 namespace {
 constexpr int kRecentFileCount = 4;
 const char* const kBarsGroup = "BrannocBars";
+const char* const kAppTitle = "Cavernia Level Editor";
 }  // namespace
 
 CMainFrame::CMainFrame(CommandRouter& router) : m_router(router) {
-  setWindowTitle("Cavernia Level Editor");
+  m_caption = kAppTitle;
+  setWindowTitle(m_caption);
   setAcceptDrops(true);
   m_mdiArea = new QMdiArea(this);
   m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   m_mdiArea->setBackground(QColor(128, 128, 128));
   setCentralWidget(m_mdiArea);
-  connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+  connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    if (window) connect(window, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateCaption, Qt::UniqueConnection);
+    UpdateCaption();
     UpdateMenuSet();
     m_router.RequestRefresh();
   });
@@ -175,6 +179,18 @@ void CMainFrame::UpdateMenuSet() {
   m_levelMenusShown = levelActive;
   menuBar()->clear();
   for (QMenu* menu : levelActive ? m_levelMenus : m_noLevelMenus) menuBar()->addMenu(menu);
+}
+
+void CMainFrame::UpdateCaption() {
+  const CChildFrame* child = ActiveChild();
+  m_caption = child ? QString("%1 - %2").arg(kAppTitle, child->windowTitle()) : QString(kAppTitle);
+  setWindowTitle(m_caption);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A maximized level window appends its caption in brackets; the caption already has it.
+  if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_caption) setWindowTitle(m_caption);
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& files) {

@@ -43,6 +43,7 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void closeRequested(bool* accept);
 
  protected:
+  void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -54,6 +55,8 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void CreateToolbars();
   void CreateStatusBar();
   void UpdateMenuSet();
+  // "Cavernia Level Editor - " and the active window's caption.
+  void UpdateCaption();
   void UpdateLockIndicators(quint32 nativeModifiers);
   QMenu* FileMenu(bool levelActive);
 
@@ -67,6 +70,7 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   QAction* m_recentSeparators[2] = {nullptr, nullptr};
   QStringList m_recentFiles;
   bool m_levelMenusShown = false;
+  QString m_caption;
   QList<QPair<int, QToolBar*>> m_bars;
   QLabel* m_capsIndicator = nullptr;
   QLabel* m_numIndicator = nullptr;
