@@ -75,6 +75,7 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
   connect(clipboard(), &QClipboard::dataChanged, m_router.get(), &CommandRouter::RequestRefresh);
   connect(m_template, &CDocTemplate::frameCreated, m_router.get(), [this](CChildFrame* frame) {
     connect(frame->LevelView(), &CBrannocView::stateChanged, m_router.get(), &CommandRouter::RequestRefresh);
+    connect(frame, &CChildFrame::historyChanged, m_router.get(), &CommandRouter::RequestRefresh);
     connect(frame->LevelView(), &CBrannocView::artworkChanged, m_frame.get(), [this] {
       for (CChildFrame* child : m_frame->Children()) child->LevelView()->viewport()->update();
       m_frame->RefreshElementIcons();

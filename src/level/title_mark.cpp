@@ -5,6 +5,7 @@ void CBrannocDoc::SetModifiedFlag(bool modified) {
   const bool was = IsModified();
   CDocument::SetModifiedFlag(modified);
   if (was != modified) UpdateTitleMark(modified);
+  HistoryChanged();  // every recorded change, undo and redo passes here
 }
 
 void CBrannocDoc::UpdateTitleMark(bool modified) {

@@ -144,3 +144,16 @@ TEST(PropView, PendingEditIsCommittedBeforeSaving) {
   EXPECT_EQ(form.Document().m_strNextLevel, "Level Two");
   EXPECT_TRUE(catcher.texts.isEmpty()) << "the pass before a save is silent";
 }
+
+TEST(PropView, UndoLightsUpAsSoonAsACheckBoxCommits) {
+  EditorSession session;
+  CPropView& form = *session.Child()->Form();
+  auto* laser = static_cast<QCheckBox*>(form.Field(CPropView::IDC_LASER_SOUND));
+  form.FocusField(CPropView::IDC_LASER_SOUND);  // the click moves no focus
+  Settle();
+  QAction* undo = App().Router()->Action(cmd::EDIT_UNDO);
+  ASSERT_FALSE(undo->isEnabled());
+  QTest::mouseClick(laser, Qt::LeftButton, {}, QPoint(5, laser->height() / 2));
+  Settle();
+  EXPECT_TRUE(undo->isEnabled());
+}

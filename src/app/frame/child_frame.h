@@ -31,10 +31,13 @@ class CChildFrame : public QMdiSubWindow, public CDocObserver {
 
   void OnUpdate(CDocObserver* sender, int hint, const HintObject& object) override {}
   void OnTitleChanged() override;
+  void OnHistoryChanged() override { emit historyChanged(); }
 
  signals:
   // Asked before the window closes; set *accept to false to keep it open.
   void closeRequested(CChildFrame* frame, bool* accept);
+  // The level was edited, undone, redone or saved.
+  void historyChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

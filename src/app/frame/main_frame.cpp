@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
+#include <utility>
 
 #include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
@@ -50,8 +51,8 @@ CMainFrame::~CMainFrame() {
   // menus on a frame that is half destroyed.
   disconnect(m_mdiArea, nullptr, this, nullptr);
   qApp->removeEventFilter(this);
-  delete m_mdiArea;
-  m_mdiArea = nullptr;
+  // Windows that go renumber the others, whose captions reach this frame: it has no area by then.
+  delete std::exchange(m_mdiArea, nullptr);
 }
 
 void CMainFrame::Create() {
