@@ -10,7 +10,6 @@
 #include "level/brannoc_doc.h"
 #include "level/update_hints.h"
 #include "view/level_painter.h"
-#include "view/level_printer.h"
 
 int CBrannocView::s_nMarkMode = -1;
 
@@ -82,8 +81,6 @@ void CBrannocView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
 bool CBrannocView::OnCommand(int id) {
   switch (id) {
     case cmd::VIEW_REDRAW: RepaintAll(); return true;
-    case cmd::FILE_PRINT: OnFilePrint(m_doc, window()); return true;
-    case cmd::FILE_PRINT_PREVIEW: OnFilePrintPreview(m_doc, window()); return true;
     case cmd::EDIT_COPY: OnEditCopy(); return true;
     case cmd::EDIT_CUT: OnEditCut(); return true;
     case cmd::EDIT_PASTE: OnEditPaste(); return true;
@@ -93,9 +90,7 @@ bool CBrannocView::OnCommand(int id) {
 
 bool CBrannocView::OnUpdateCommand(int id, CommandState& state) {
   switch (id) {
-    case cmd::VIEW_REDRAW:
-    case cmd::FILE_PRINT:
-    case cmd::FILE_PRINT_PREVIEW: state.enabled = true; return true;
+    case cmd::VIEW_REDRAW: state.enabled = true; return true;
     case cmd::EDIT_COPY:
     case cmd::EDIT_CUT: state.enabled = !m_rcSelection.IsNone(); return true;
     case cmd::EDIT_PASTE: state.enabled = !m_rcSelection.IsNone() && ClipboardHasTiles(); return true;

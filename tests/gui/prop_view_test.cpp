@@ -157,3 +157,20 @@ TEST(PropView, UndoLightsUpAsSoonAsACheckBoxCommits) {
   Settle();
   EXPECT_TRUE(undo->isEnabled());
 }
+
+TEST(PropView, CtrlZUndoesTheFieldsTypingAndThenTheLevel) {
+  EditorSession session;
+  CPropView& form = *session.Child()->Form();
+  CBrannocDoc& doc = form.Document();
+  TypeAndLeave(form, CPropView::IDC_DESIGNER, "Ann");  // the focus is on the name now
+  auto* name = static_cast<QLineEdit*>(form.Field(CPropView::IDC_NAME));
+  QTest::keyClicks(name, "Mine");
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(name->text(), "") << "the typing goes first";
+  EXPECT_EQ(doc.m_strDesigner, "Ann");
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(doc.m_strDesigner, "") << "then the level's last action";
+  QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(doc.m_strDesigner, "Ann");
+  EXPECT_TRUE(name->hasFocus());
+}
