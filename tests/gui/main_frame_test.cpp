@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -138,4 +140,41 @@ TEST(MainFrame, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   App().Router()->Execute(cmd::FILE_NEW);
   Settle();
   EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - NewLevel1");
+}
+
+TEST(MainFrame, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
+  EditorSession session;
+  CChildFrame* first = session.Child();
+  CChildFrame* second = session.NewWindow();
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  CChildFrame* third = session.Child();
+  QMenuBar* bar = session.Frame().menuBar();
+  QAction* windowItem = bar->actions()[3];
+  ASSERT_EQ(windowItem->text(), "&Window");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(windowItem).center());
+  Settle();
+  QMenu* menu = windowItem->menu();
+  QStringList listed, checked;
+  for (QAction* action : menu->actions().mid(5)) {
+    listed.append(action->text());
+    if (action->isChecked()) checked.append(action->text());
+  }
+  EXPECT_EQ(listed, (QStringList{"&1 NewLevel1:1", "&2 NewLevel1:2", "&3 NewLevel2"}));
+  EXPECT_EQ(checked, QStringList{"&3 NewLevel2"});
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[5]).center());
+  Settle();
+  EXPECT_EQ(session.Child(), first);
+  struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    CChildFrame* then;
+  };
+  for (const Step& step : {Step{Qt::Key_Tab, Qt::ControlModifier, second}, Step{Qt::Key_F6, Qt::ControlModifier, third},
+                           Step{Qt::Key_Tab, Qt::ControlModifier, first},
+                           Step{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, third}}) {
+    QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+    Settle();
+    EXPECT_EQ(session.Child(), step.then) << step.key;
+  }
 }

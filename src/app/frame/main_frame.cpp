@@ -11,6 +11,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
@@ -27,6 +28,7 @@ namespace {
 constexpr int kRecentFileCount = 4;
 const char* const kBarsGroup = "BrannocBars";
 const char* const kAppTitle = "Cavernia Level Editor";
+constexpr qsizetype kListedWindows = 9;  // the Window menu numbers them 1 to 9
 }  // namespace
 
 CMainFrame::CMainFrame(CommandRouter& router) : m_router(router) {
@@ -167,10 +169,11 @@ void CMainFrame::CreateMenus() {
   levelView->addSeparator();
   levelView->addAction(m_router.Action(cmd::VIEW_GRID));
   levelView->addAction(m_router.Action(cmd::VIEW_GRID_SIZE));
-  auto* window = new QMenu("&Window", this);
+  m_windowMenu = new QMenu("&Window", this);
   for (int id : {cmd::WINDOW_NEW, cmd::WINDOW_CASCADE, cmd::WINDOW_TILE_HORZ, cmd::WINDOW_TILE_VERT})
-    window->addAction(m_router.Action(id));
-  m_levelMenus = {m_levelFileMenu, edit, levelView, window, helpMenu()};
+    m_windowMenu->addAction(m_router.Action(id));
+  connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::ListWindows);
+  m_levelMenus = {m_levelFileMenu, edit, levelView, m_windowMenu, helpMenu()};
   m_levelMenusShown = true;  // forces the first UpdateMenuSet to fill the bar
 }
 
@@ -180,6 +183,25 @@ void CMainFrame::UpdateMenuSet() {
   m_levelMenusShown = levelActive;
   menuBar()->clear();
   for (QMenu* menu : levelActive ? m_levelMenus : m_noLevelMenus) menuBar()->addMenu(menu);
+}
+
+void CMainFrame::ListWindows() {
+  for (QAction* action : std::exchange(m_windowActions, {})) delete action;
+  const QList<CChildFrame*> children = Children();
+  if (children.isEmpty()) return;
+  m_windowActions.append(m_windowMenu->addSeparator());
+  for (qsizetype i = 0; i < std::min<qsizetype>(children.size(), kListedWindows); ++i) {
+    CChildFrame* child = children[i];
+    QString caption = child->windowTitle();
+    QAction* action = m_windowMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption.replace('&', "&&")));
+    action->setCheckable(true);
+    action->setChecked(child == ActiveChild());
+    action->setStatusTip("Activates this window");
+    connect(action, &QAction::triggered, this, [this, window = QPointer<CChildFrame>(child)] {
+      if (window && m_mdiArea) m_mdiArea->setActiveSubWindow(window);
+    });
+    m_windowActions.append(action);
+  }
 }
 
 void CMainFrame::UpdateCaption() {
@@ -238,6 +260,8 @@ bool CMainFrame::OnCommand(int id) {
   switch (id) {
     case cmd::VIEW_STATUS_BAR: statusBar()->setVisible(statusBar()->isHidden()); return true;
     case cmd::WINDOW_CASCADE: m_mdiArea->cascadeSubWindows(); return true;
+    case cmd::WINDOW_NEXT: m_mdiArea->activateNextSubWindow(); return true;
+    case cmd::WINDOW_PREV: m_mdiArea->activatePreviousSubWindow(); return true;
     case cmd::WINDOW_TILE_HORZ:
     case cmd::WINDOW_TILE_VERT: {
       // Stack the windows across (horizontally) or side by side (vertically).
@@ -277,6 +301,8 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
     case cmd::WINDOW_TILE_VERT:
       state.enabled = !m_mdiArea->subWindowList().isEmpty();
       return true;
+    case cmd::WINDOW_NEXT:
+    case cmd::WINDOW_PREV: state.enabled = m_mdiArea->subWindowList().size() > 1; return true;
     case cmd::APP_EXIT: state.enabled = true; return true;
     default: return false;
   }

@@ -57,6 +57,8 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void UpdateMenuSet();
   // "Cavernia Level Editor - " and the active window's caption.
   void UpdateCaption();
+  // The open windows at the end of the Window menu, numbered, the active one checked.
+  void ListWindows();
   void UpdateLockIndicators(quint32 nativeModifiers);
   QMenu* FileMenu(bool levelActive);
 
@@ -66,6 +68,8 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   QList<QMenu*> m_levelMenus;
   QMenu* m_noLevelFileMenu = nullptr;
   QMenu* m_levelFileMenu = nullptr;
+  QMenu* m_windowMenu = nullptr;
+  QList<QAction*> m_windowActions;
   QList<QAction*> m_recentActions[2];
   QAction* m_recentSeparators[2] = {nullptr, nullptr};
   QStringList m_recentFiles;
