@@ -13,6 +13,7 @@
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
 #include "modal_dialog.h"
+#include "props/prop_view.h"
 #include "view/program_printer.h"
 
 #include <QPrintDialog>
@@ -177,4 +178,30 @@ TEST(MainFrame, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
     Settle();
     EXPECT_EQ(session.Child(), step.then) << step.key;
   }
+}
+
+TEST(MainFrame, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
+  EditorSession session;
+  session.Frame().resize(1400, 1100);
+  Settle();
+  App().Router()->Execute(cmd::FILE_NEW);
+  session.NewWindow();
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  const QList<CChildFrame*> windows = session.Frame().Children();
+  ASSERT_EQ(windows.size(), 4);
+  auto expectUsable = [&session](CChildFrame* child, const char* when) {
+    const QRect room = session.Frame().MdiArea()->viewport()->rect();
+    EXPECT_TRUE(room.contains(child->geometry())) << when << ": inside the workspace";
+    QWidget* form = child->Form();
+    EXPECT_EQ(form->visibleRegion().boundingRect(), form->rect()) << when << ": the whole form shows";
+    EXPECT_GE(child->LevelView()->viewport()->width(), 300) << when;
+  };
+  for (qsizetype i = 1; i < windows.size(); ++i) {
+    expectUsable(windows[i], "new");
+    EXPECT_GT(windows[i]->x(), windows[i - 1]->x()) << "cascaded from the window before";
+  }
+  App().Router()->Execute(cmd::WINDOW_CASCADE);
+  Settle();
+  for (CChildFrame* child : windows) expectUsable(child, "cascaded");
 }

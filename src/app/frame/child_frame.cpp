@@ -42,9 +42,7 @@ CChildFrame::CChildFrame(CBrannocDoc& doc, QWidget* parent) : QMdiSubWindow(pare
   m_splitter->setStretchFactor(0, 0);
   m_splitter->setStretchFactor(1, 1);
   m_splitter->setChildrenCollapsible(false);
-  // The form gets its 330 pixels, or what its font needs when that is more.
-  const int formWidth = std::max(kFormWidth, m_form->minimumWidth() + formScroller->verticalScrollBar()->sizeHint().width());
-  m_splitter->setSizes({formWidth, 600});
+  m_splitter->setSizes({FormPaneWidth(), 600});
   setWidget(m_splitter);
   m_doc.AddView(this);
   RetitleFrames(m_doc);
@@ -66,6 +64,18 @@ void CChildFrame::OnTitleChanged() {
   if (frames.size() > 1) caption += QString(":%1").arg(frames.indexOf(this) + 1);
   if (marked) caption += '*';
   setWindowTitle(caption);
+}
+
+int CChildFrame::FormPaneWidth() const {
+  // The form gets its 330 pixels, or what its font needs when that is more.
+  const auto* scroller = static_cast<const QScrollArea*>(m_splitter->widget(0));
+  return std::max(kFormWidth, m_form->minimumWidth() + scroller->verticalScrollBar()->sizeHint().width());
+}
+
+QSize CChildFrame::UsableSize() const {
+  // The frame's border and title bar come on top of what the splitter needs.
+  const QSize frame = (sizeHint() - m_splitter->sizeHint()).expandedTo(QSize(0, 0));
+  return QSize(FormPaneWidth() + m_splitter->handleWidth() + kUsefulLevelWidth, m_form->minimumHeight()) + frame;
 }
 
 QWidget* CChildFrame::ActivePane() const {

@@ -15,6 +15,7 @@ class CChildFrame : public QMdiSubWindow, public CDocObserver {
   Q_OBJECT
  public:
   static constexpr int kFormWidth = 330;
+  static constexpr int kUsefulLevelWidth = 300;  // ten cells at the usual size
 
   CChildFrame(CBrannocDoc& doc, QWidget* parent = nullptr);
   ~CChildFrame() override;
@@ -23,6 +24,9 @@ class CChildFrame : public QMdiSubWindow, public CDocObserver {
   CBrannocView* LevelView() const { return m_view; }
   CPropView* Form() const { return m_form; }
   QSplitter* Splitter() const { return m_splitter; }
+
+  // The smallest size that shows the whole form and a useful part of the level.
+  QSize UsableSize() const;
 
   // The pane that has the keyboard focus (the level view when neither has).
   QWidget* ActivePane() const;
@@ -43,6 +47,8 @@ class CChildFrame : public QMdiSubWindow, public CDocObserver {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  int FormPaneWidth() const;
+
   CBrannocDoc& m_doc;
   QSplitter* m_splitter = nullptr;
   CPropView* m_form = nullptr;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMdiArea>
 #include <QScreen>
 #include <QMdiSubWindow>
@@ -14,6 +15,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <utility>
 
@@ -29,6 +31,9 @@ constexpr int kRecentFileCount = 4;
 const char* const kBarsGroup = "BrannocBars";
 const char* const kAppTitle = "Cavernia Level Editor";
 constexpr qsizetype kListedWindows = 9;  // the Window menu numbers them 1 to 9
+
+// Usable where the workspace allows, and never beyond it: a window is always wholly inside.
+QSize FittedSize(QSize wanted, QSize usable, QSize room) { return wanted.expandedTo(usable).boundedTo(room); }
 }  // namespace
 
 CMainFrame::CMainFrame(CommandRouter& router) : m_router(router) {
@@ -185,6 +190,54 @@ void CMainFrame::UpdateMenuSet() {
   for (QMenu* menu : levelActive ? m_levelMenus : m_noLevelMenus) menuBar()->addMenu(menu);
 }
 
+QRect CMainFrame::Workspace() {
+  // Before the main window first shows, its layout has not given the area its size yet.
+  if (!isVisible() && layout()) layout()->activate();
+  return m_mdiArea->viewport()->rect();
+}
+
+int CMainFrame::CascadeStep() const {
+  return m_mdiArea->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_mdiArea) + 4;
+}
+
+void CMainFrame::PlaceNewWindow(CChildFrame* child) {
+  const QRect room = Workspace();
+  const QSize size = FittedSize(room.size() * 9 / 10, child->UsableSize(), room.size());
+  // One title bar below and right of the window opened last, back to the corner when that
+  // would reach past the workspace.
+  QPoint at(0, 0);
+  const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+  for (qsizetype i = windows.size() - 1; i >= 0; --i) {
+    if (windows[i] == child || windows[i]->isHidden()) continue;
+    at = windows[i]->pos() + QPoint(CascadeStep(), CascadeStep());
+    break;
+  }
+  if (!room.contains(QRect(at, size))) at = room.topLeft();
+  child->setGeometry(QRect(at, size));
+}
+
+void CMainFrame::Cascade() {
+  QList<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+    if (!window->isMinimized() && !window->isHidden()) windows.append(window);
+  if (windows.isEmpty()) return;
+  // The active window ends on top, in front of the others.
+  if (QMdiSubWindow* active = m_mdiArea->activeSubWindow(); windows.removeOne(active)) windows.append(active);
+  const QRect room = Workspace();
+  const int step = CascadeStep();
+  const QSize wanted = room.size() - QSize(step, step) * static_cast<int>(windows.size() - 1);
+  QPoint at = room.topLeft();
+  for (QMdiSubWindow* window : windows) {
+    window->showNormal();
+    const auto* child = qobject_cast<CChildFrame*>(window);
+    const QSize size = FittedSize(wanted, child ? child->UsableSize() : window->minimumSizeHint(), room.size());
+    if (!room.contains(QRect(at, size))) at = room.topLeft();
+    window->setGeometry(QRect(at, size));
+    window->raise();
+    at += QPoint(step, step);
+  }
+}
+
 void CMainFrame::ListWindows() {
   for (QAction* action : std::exchange(m_windowActions, {})) delete action;
   const QList<CChildFrame*> children = Children();
@@ -259,7 +312,7 @@ bool CMainFrame::OnCommand(int id) {
   }
   switch (id) {
     case cmd::VIEW_STATUS_BAR: statusBar()->setVisible(statusBar()->isHidden()); return true;
-    case cmd::WINDOW_CASCADE: m_mdiArea->cascadeSubWindows(); return true;
+    case cmd::WINDOW_CASCADE: Cascade(); return true;
     case cmd::WINDOW_NEXT: m_mdiArea->activateNextSubWindow(); return true;
     case cmd::WINDOW_PREV: m_mdiArea->activatePreviousSubWindow(); return true;
     case cmd::WINDOW_TILE_HORZ:

@@ -30,6 +30,10 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void Create();
   // Gives the element buttons their pictures (again, after the artwork changed).
   void RefreshElementIcons();
+  // Gives a new level window its place: wholly inside the workspace, large enough for the form
+  // and part of the level where there is room, below and right of the window opened before.
+  void PlaceNewWindow(CChildFrame* child);
+
   // Shows the recent files (most recent first) in the File menu of both menu sets.
   void SetRecentFiles(const QStringList& files);
 
@@ -59,6 +63,11 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void UpdateCaption();
   // The open windows at the end of the Window menu, numbered, the active one checked.
   void ListWindows();
+  // Overlaps the windows, each a title bar further, each at a usable size.
+  void Cascade();
+  // The part of the area windows live in that shows; laid out first if the frame has not shown.
+  QRect Workspace();
+  int CascadeStep() const;
   void UpdateLockIndicators(quint32 nativeModifiers);
   QMenu* FileMenu(bool levelActive);
 
