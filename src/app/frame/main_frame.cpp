@@ -191,9 +191,10 @@ void CMainFrame::UpdateMenuSet() {
 }
 
 QRect CMainFrame::Workspace() {
+  if (isVisible()) return m_mdiArea->viewport()->rect();
   // Before the main window first shows, its layout has not given the area its size yet.
-  if (!isVisible() && layout()) layout()->activate();
-  return m_mdiArea->viewport()->rect();
+  if (layout()) layout()->setGeometry(rect());
+  return QRect(QPoint(0, 0), m_mdiArea->contentsRect().size());
 }
 
 int CMainFrame::CascadeStep() const {
@@ -214,6 +215,15 @@ void CMainFrame::PlaceNewWindow(CChildFrame* child) {
   }
   if (!room.contains(QRect(at, size))) at = room.topLeft();
   child->setGeometry(QRect(at, size));
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Windows placed before the frame showed went by an estimate of the workspace.
+  const QRect room = Workspace();
+  for (CChildFrame* child : Children())
+    if (!child->isMaximized() && !room.contains(child->geometry()))
+      child->setGeometry(QRect(room.topLeft(), FittedSize(child->size(), child->UsableSize(), room.size())));
 }
 
 void CMainFrame::Cascade() {
