@@ -161,7 +161,7 @@ TEST(MainFrame, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
     listed.append(action->text());
     if (action->isChecked()) checked.append(action->text());
   }
-  EXPECT_EQ(listed, (QStringList{"&1 NewLevel1:1", "&2 NewLevel1:2", "&3 NewLevel2"}));
+  ASSERT_EQ(listed, (QStringList{"&1 NewLevel1:1", "&2 NewLevel1:2", "&3 NewLevel2"}));
   EXPECT_EQ(checked, QStringList{"&3 NewLevel2"});
   QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[5]).center());
   Settle();
