@@ -154,6 +154,8 @@ TEST(MainFrame, ElementPicturesFollowTheSetANewOrOpenedLevelMakesCurrent) {
   App().Router()->Execute(cmd::FILE_NEW);  // the new level makes the Default set current
   Settle();
   EXPECT_EQ(picture(), byDefault);
+}
+
 TEST(MainFrame, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
   session.Child()->showMaximized();  // no second copy of the name in brackets

@@ -222,6 +222,8 @@ TEST(PropView, EmeraldCountOfAFullLevelShowsWhole) {
   for (QLabel* label : form.findChildren<QLabel*>()) {
     if (label->text() == "Robot speed") EXPECT_LT(count->geometry().right(), label->x());
   }
+}
+
 TEST(PropView, UndoLightsUpAsSoonAsACheckBoxCommits) {
   EditorSession session;
   CPropView& form = *session.Child()->Form();
@@ -250,4 +252,11 @@ TEST(PropView, CtrlZUndoesTheFieldsTypingAndThenTheLevel) {
   QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(doc.m_strDesigner, "Ann");
   EXPECT_TRUE(name->hasFocus());
+  // Back in a field whose typing was committed, Ctrl+Z takes back the commit.
+  TypeAndLeave(form, CPropView::IDC_NEXT_LEVEL, "Two");
+  auto* next = static_cast<QLineEdit*>(form.Field(CPropView::IDC_NEXT_LEVEL));
+  form.FocusField(CPropView::IDC_NEXT_LEVEL);
+  QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(doc.m_strNextLevel, "");
+  EXPECT_EQ(next->text(), "");
 }
