@@ -10,6 +10,7 @@
 #include "app/about/about_box.h"
 #include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
+#include "app/commands/text_field_target.h"
 #include "app/document/doc_commands.h"
 #include "app/document/doc_template.h"
 #include "app/frame/child_frame.h"
@@ -33,6 +34,7 @@ CBrannocApp::CBrannocApp(int& argc, char** argv) : QApplication(argc, argv) {
 
 CBrannocApp::~CBrannocApp() {
   m_frame.reset();
+  m_textField.reset();
   m_router.reset();
 }
 
@@ -54,11 +56,15 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
   StartArtwork(applicationDirPath().toStdString());
 
   m_router = std::make_unique<CommandRouter>();
+  m_textField = std::make_unique<CTextFieldTarget>([this] { m_router->RequestRefresh(); });
   m_frame = std::make_unique<CMainFrame>(*m_router);
   m_template = new CDocTemplate(*m_frame);
   m_router->SetRoute([this] {
     std::vector<CCmdTarget*> route;
     if (!m_frame) return route;  // shutting down
+    QWidget* focus = QApplication::focusWidget();
+    if (m_textField->Follow(focus && focus->window() == m_frame.get() ? focus : nullptr))
+      route.push_back(m_textField.get());
     if (CChildFrame* child = m_frame->ActiveChild()) {
       if (auto* pane = dynamic_cast<CCmdTarget*>(child->ActivePane())) route.push_back(pane);
       if (CDocCommands* commands = m_template->CommandsOf(child->Document())) route.push_back(commands);
@@ -90,6 +96,7 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
   };
   connect(m_template, &CDocTemplate::frameCreated, m_router.get(), [this, showArtwork](CChildFrame* frame) {
     connect(frame->LevelView(), &CBrannocView::stateChanged, m_router.get(), &CommandRouter::RequestRefresh);
+    connect(frame, &CChildFrame::historyChanged, m_router.get(), &CommandRouter::RequestRefresh);
     connect(frame->LevelView(), &CBrannocView::artworkChanged, m_frame.get(), showArtwork);
     // Creating or opening a level made the default set current again.
     showArtwork();
@@ -104,6 +111,7 @@ bool CBrannocApp::InitInstance(const QStringList& arguments) {
 
 int CBrannocApp::ExitInstance(int code) {
   m_frame.reset();
+  m_textField.reset();
   m_router.reset();
   StopArtwork();
   return code;

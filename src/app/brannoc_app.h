@@ -11,6 +11,7 @@ class QPrinter;
 class QTextStream;
 class CMainFrame;
 class CDocTemplate;
+class CTextFieldTarget;
 
 // The application: start-up in a fixed order, the application's own commands (New, Open),
 // and the route every command takes.
@@ -43,6 +44,7 @@ class CBrannocApp : public QApplication, public CCmdTarget {
   void OpenFileDialog();
 
   std::unique_ptr<CommandRouter> m_router;
+  std::unique_ptr<CTextFieldTarget> m_textField;
   std::unique_ptr<CMainFrame> m_frame;
   CDocTemplate* m_template = nullptr;  // owned by the frame
 };

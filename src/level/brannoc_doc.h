@@ -36,6 +36,8 @@ class CBrannocDoc : public CDocument, public CActionHistory {
   void SetModifiedFlag(bool modified = true) override;
   // Adds or removes the '*' at the end of the title; leaves the title alone while saving.
   void UpdateTitleMark(bool modified);
+  // The title without the '*' of unsaved changes: what the level is called.
+  std::string UnmarkedTitle() const;
 
   // --- life cycle ---
   bool OnNewDocument();

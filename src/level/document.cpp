@@ -22,3 +22,8 @@ void CDocument::UpdateAllViews(CDocObserver* sender, int hint, const HintObject&
     view->OnUpdate(sender, hint, object);
   }
 }
+
+void CDocument::HistoryChanged() {
+  for (CDocObserver* view : std::vector<CDocObserver*>(m_views))
+    if (std::find(m_views.begin(), m_views.end(), view) != m_views.end()) view->OnHistoryChanged();
+}

@@ -17,6 +17,8 @@ class CDocObserver {
   virtual void OnUpdate(CDocObserver* sender, int hint, const HintObject& object) = 0;
   // The title (or its modified mark) changed; frames show it in their caption.
   virtual void OnTitleChanged() {}
+  // An edit, undo, redo or save: what Undo, Redo and Save can do may have changed.
+  virtual void OnHistoryChanged() {}
 };
 
 // The document base: title, path, modified flag and the observers that show it.
@@ -42,6 +44,8 @@ class CDocument {
 
   // Tells every observer but the sender. Observers may come and go while being told.
   void UpdateAllViews(CDocObserver* sender, int hint = 0, const HintObject& object = {});
+  // Tells every observer that the history or the modified flag may have changed.
+  void HistoryChanged();
 
  private:
   std::string m_strTitle;

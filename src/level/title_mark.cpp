@@ -5,6 +5,7 @@ void CBrannocDoc::SetModifiedFlag(bool modified) {
   const bool was = IsModified();
   CDocument::SetModifiedFlag(modified);
   if (was != modified) UpdateTitleMark(modified);
+  HistoryChanged();  // every recorded change, undo and redo passes here
 }
 
 void CBrannocDoc::UpdateTitleMark(bool modified) {
@@ -16,4 +17,10 @@ void CBrannocDoc::UpdateTitleMark(bool modified) {
   else if (!modified && marked)
     title.pop_back();
   SetTitle(title);
+}
+
+std::string CBrannocDoc::UnmarkedTitle() const {
+  std::string title = GetTitle();
+  if (IsModified() && !title.empty() && title.back() == '*') title.pop_back();
+  return title;
 }

@@ -203,6 +203,22 @@ void CPropView::Commit(int id) {
     case IDC_MUSIC: CommitList(id); break;
     default: CommitText(id); break;
   }
+  if (!m_edited.contains(id)) ForgetTyping(id);
+}
+
+void CPropView::ForgetTyping(int id) {
+  // Committed typing is the level's step now: Ctrl+Z in the field undoes that step, not the
+  // keystrokes again.
+  QWidget* field = Field(id);
+  QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+  if (auto* box = qobject_cast<QComboBox*>(field)) edit = box->lineEdit();
+  if (edit && (edit->isUndoAvailable() || edit->isRedoAvailable())) {
+    const int cursor = edit->cursorPosition();
+    edit->setText(edit->text());
+    edit->setCursorPosition(cursor);
+  } else if (auto* info = qobject_cast<QPlainTextEdit*>(field)) {
+    info->document()->clearUndoRedoStacks();
+  }
 }
 
 void CPropView::CommitText(int id) {

@@ -82,6 +82,8 @@ class CPropView : public QWidget, public CDocObserver {
   void CommitDifficulty();
   void CommitList(int controlId);
   void Committed(bool changed);
+  // Forgets a committed field's own undo steps.
+  void ForgetTyping(int id);
   // Keeps an edit that cannot be stored pending, with a message unless the form is quiet.
   void Refuse(const QString& message, int controlId);
   // False, with a message, when the text holds characters a level file cannot store.

@@ -10,7 +10,6 @@
 #include "level/brannoc_doc.h"
 #include "level/update_hints.h"
 #include "view/level_painter.h"
-#include "view/level_printer.h"
 
 int CBrannocView::s_nMarkMode = -1;
 
@@ -62,7 +61,11 @@ void CBrannocView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
       RepaintAll();
       break;
     }
-    case HINT_GRID_SIZE: UpdateScrollSizes(); break;
+    case HINT_GRID_SIZE:
+      // Undo and redo send no refresh after a size change: the cells must be drawn anew here.
+      UpdateScrollSizes();
+      viewport()->update();
+      break;
     case HINT_GRID_LINES:
       m_bShowGrid = !m_bShowGrid;
       RepaintAll();
@@ -78,8 +81,6 @@ void CBrannocView::OnUpdate(CDocObserver*, int hint, const HintObject& object) {
 bool CBrannocView::OnCommand(int id) {
   switch (id) {
     case cmd::VIEW_REDRAW: RepaintAll(); return true;
-    case cmd::FILE_PRINT: OnFilePrint(m_doc, window()); return true;
-    case cmd::FILE_PRINT_PREVIEW: OnFilePrintPreview(m_doc, window()); return true;
     case cmd::EDIT_COPY: OnEditCopy(); return true;
     case cmd::EDIT_CUT: OnEditCut(); return true;
     case cmd::EDIT_PASTE: OnEditPaste(); return true;
@@ -89,9 +90,7 @@ bool CBrannocView::OnCommand(int id) {
 
 bool CBrannocView::OnUpdateCommand(int id, CommandState& state) {
   switch (id) {
-    case cmd::VIEW_REDRAW:
-    case cmd::FILE_PRINT:
-    case cmd::FILE_PRINT_PREVIEW: state.enabled = true; return true;
+    case cmd::VIEW_REDRAW: state.enabled = true; return true;
     case cmd::EDIT_COPY:
     case cmd::EDIT_CUT: state.enabled = !m_rcSelection.IsNone(); return true;
     case cmd::EDIT_PASTE: state.enabled = !m_rcSelection.IsNone() && ClipboardHasTiles(); return true;

@@ -22,7 +22,7 @@ QSize UsedExtent(const CBrannocDoc& doc) {
   return {extent.cx, extent.cy};
 }
 
-QString DocumentName(const CBrannocDoc& doc) { return QString::fromStdString(Cp1252ToUtf8(doc.GetTitle())); }
+QString DocumentName(const CBrannocDoc& doc) { return QString::fromStdString(Cp1252ToUtf8(doc.UnmarkedTitle())); }
 
 void PreparePrinter(QPrinter& printer, const CBrannocDoc& doc) {
   printer.setDocName(DocumentName(doc));

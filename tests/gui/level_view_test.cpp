@@ -134,3 +134,31 @@ TEST(LevelView, AnotherArtworkSetShowsInEveryLevel) {
   Settle();
   EXPECT_NE(pixel(), before) << "the first level's window draws with the new set as well";
 }
+
+TEST(LevelView, UndoAndRedoOfAWidthChangeShowTheCellsAtOnce) {
+  EditorSession session;
+  CChildFrame* child = session.Child();
+  CBrannocDoc& doc = child->Document();
+  // Room for every column at 15 pixels, so that no scroll bar comes or goes and repaints.
+  session.Frame().resize(2600, 2400);
+  child->showMaximized();
+  doc.SetCellSize(15);
+  doc.PlaceTile(10, 0, EL_WALL);
+  doc.SetIntProperty(10, PROP_WIDTH, true);
+  doc.UpdateAllViews(nullptr, HINT_GRID_SIZE);
+  doc.UpdateAllViews(nullptr, HINT_REFRESH);
+  Settle();
+  // What the screen shows of the cell (10, 0), not a fresh drawing of the view.
+  CBrannocView& view = *child->LevelView();
+  auto onScreen = [&view] {
+    const QPoint at = view.viewport()->mapTo(view.window(), QPoint(157, 7));
+    return view.screen()->grabWindow(view.window()->winId(), at.x(), at.y(), 1, 1).toImage().pixel(0, 0);
+  };
+  EXPECT_EQ(onScreen(), kBlack);
+  App().Router()->Execute(cmd::EDIT_UNDO);
+  Settle();
+  EXPECT_NE(onScreen(), kBlack) << "undo shows the column again";
+  App().Router()->Execute(cmd::EDIT_REDO);
+  Settle();
+  EXPECT_EQ(onScreen(), kBlack) << "redo hides it again";
+}

@@ -9,10 +9,17 @@
 #include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
 #include "app/document/doc_template.h"
+#include "editing_support.h"
 #include "gui_support.h"
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
 #include "level/properties.h"
+#include "modal_dialog.h"
+#include "props/prop_view.h"
+#include "view/program_printer.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
 
 TEST(MainFrame, SixToolbarsWithTheirButtons) {
   EditorSession session;
@@ -147,4 +154,92 @@ TEST(MainFrame, ElementPicturesFollowTheSetANewOrOpenedLevelMakesCurrent) {
   App().Router()->Execute(cmd::FILE_NEW);  // the new level makes the Default set current
   Settle();
   EXPECT_EQ(picture(), byDefault);
+}
+
+TEST(MainFrame, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
+  EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
+  session.Child()->showMaximized();  // no second copy of the name in brackets
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev");
+  CChildFrame* first = session.Child();
+  App().Router()->Execute(FindElement(EL_RUBY)->commandId);
+  ViewDriver(*first->LevelView()).Drag(2, 2, 2, 2);
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev*");
+  CChildFrame* second = session.NewWindow();
+  EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev:1*");
+  EXPECT_EQ(second->windowTitle().toStdString(), "key-vault.lev:2*");
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev:2*");
+  // The print job is named after the level, without the window number or the '*'.
+  WhenDialogOpens<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); });
+  App().Router()->Execute(cmd::FILE_PRINT);
+  EXPECT_EQ(ProgramPrinter().docName().toStdString(), "key-vault.lev");
+  second->close();
+  Settle();
+  EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev*");
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - key-vault.lev*");
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  EXPECT_EQ(session.Frame().windowTitle().toStdString(), "Cavernia Level Editor - NewLevel1");
+}
+
+TEST(MainFrame, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
+  EditorSession session;
+  CChildFrame* first = session.Child();
+  CChildFrame* second = session.NewWindow();
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  CChildFrame* third = session.Child();
+  QMenuBar* bar = session.Frame().menuBar();
+  QAction* windowItem = bar->actions()[3];
+  ASSERT_EQ(windowItem->text(), "&Window");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(windowItem).center());
+  Settle();
+  QMenu* menu = windowItem->menu();
+  QStringList listed, checked;
+  for (QAction* action : menu->actions().mid(5)) {
+    listed.append(action->text());
+    if (action->isChecked()) checked.append(action->text());
+  }
+  ASSERT_EQ(listed, (QStringList{"&1 NewLevel1:1", "&2 NewLevel1:2", "&3 NewLevel2"}));
+  EXPECT_EQ(checked, QStringList{"&3 NewLevel2"});
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[5]).center());
+  Settle();
+  EXPECT_EQ(session.Child(), first);
+  struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    CChildFrame* then;
+  };
+  for (const Step& step : {Step{Qt::Key_Tab, Qt::ControlModifier, second}, Step{Qt::Key_F6, Qt::ControlModifier, third},
+                           Step{Qt::Key_Tab, Qt::ControlModifier, first},
+                           Step{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, third}}) {
+    QTest::keyClick(QApplication::focusWidget(), step.key, step.modifiers);
+    Settle();
+    EXPECT_EQ(session.Child(), step.then) << step.key;
+  }
+}
+
+TEST(MainFrame, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
+  EditorSession session;
+  session.Frame().resize(1400, 1100);
+  Settle();
+  App().Router()->Execute(cmd::FILE_NEW);
+  session.NewWindow();
+  App().Router()->Execute(cmd::FILE_NEW);
+  Settle();
+  const QList<CChildFrame*> windows = session.Frame().Children();
+  ASSERT_EQ(windows.size(), 4);
+  auto expectUsable = [&session](CChildFrame* child, const char* when) {
+    const QRect room = session.Frame().MdiArea()->viewport()->rect();
+    EXPECT_TRUE(room.contains(child->geometry())) << when << ": inside the workspace";
+    QWidget* form = child->Form();
+    EXPECT_EQ(form->visibleRegion().boundingRect(), form->rect()) << when << ": the whole form shows";
+    EXPECT_GE(child->LevelView()->viewport()->width(), 300) << when;
+  };
+  for (qsizetype i = 1; i < windows.size(); ++i) {
+    expectUsable(windows[i], "new");
+    EXPECT_GT(windows[i]->x(), windows[i - 1]->x()) << "cascaded from the window before";
+  }
+  App().Router()->Execute(cmd::WINDOW_CASCADE);
+  Settle();
+  for (CChildFrame* child : windows) expectUsable(child, "cascaded");
 }

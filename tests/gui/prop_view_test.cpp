@@ -223,3 +223,40 @@ TEST(PropView, EmeraldCountOfAFullLevelShowsWhole) {
     if (label->text() == "Robot speed") EXPECT_LT(count->geometry().right(), label->x());
   }
 }
+
+TEST(PropView, UndoLightsUpAsSoonAsACheckBoxCommits) {
+  EditorSession session;
+  CPropView& form = *session.Child()->Form();
+  auto* laser = static_cast<QCheckBox*>(form.Field(CPropView::IDC_LASER_SOUND));
+  form.FocusField(CPropView::IDC_LASER_SOUND);  // the click moves no focus
+  Settle();
+  QAction* undo = App().Router()->Action(cmd::EDIT_UNDO);
+  ASSERT_FALSE(undo->isEnabled());
+  QTest::mouseClick(laser, Qt::LeftButton, {}, QPoint(5, laser->height() / 2));
+  Settle();
+  EXPECT_TRUE(undo->isEnabled());
+}
+
+TEST(PropView, CtrlZUndoesTheFieldsTypingAndThenTheLevel) {
+  EditorSession session;
+  CPropView& form = *session.Child()->Form();
+  CBrannocDoc& doc = form.Document();
+  TypeAndLeave(form, CPropView::IDC_DESIGNER, "Ann");  // the focus is on the name now
+  auto* name = static_cast<QLineEdit*>(form.Field(CPropView::IDC_NAME));
+  QTest::keyClicks(name, "Mine");
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(name->text(), "") << "the typing goes first";
+  EXPECT_EQ(doc.m_strDesigner, "Ann");
+  QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(doc.m_strDesigner, "") << "then the level's last action";
+  QTest::keyClick(name, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(doc.m_strDesigner, "Ann");
+  EXPECT_TRUE(name->hasFocus());
+  // Back in a field whose typing was committed, Ctrl+Z takes back the commit.
+  TypeAndLeave(form, CPropView::IDC_NEXT_LEVEL, "Two");
+  auto* next = static_cast<QLineEdit*>(form.Field(CPropView::IDC_NEXT_LEVEL));
+  form.FocusField(CPropView::IDC_NEXT_LEVEL);
+  QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(doc.m_strNextLevel, "");
+  EXPECT_EQ(next->text(), "");
+}

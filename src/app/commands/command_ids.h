@@ -54,6 +54,8 @@ constexpr int WINDOW_NEW = 57648;
 constexpr int WINDOW_CASCADE = 57650;
 constexpr int WINDOW_TILE_HORZ = 57651;
 constexpr int WINDOW_TILE_VERT = 57652;
+constexpr int WINDOW_NEXT = 61504;
+constexpr int WINDOW_PREV = 61520;
 constexpr int NEXT_PANE = 57680;
 constexpr int PREV_PANE = 57681;
 

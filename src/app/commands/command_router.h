@@ -10,10 +10,12 @@
 #include "app/commands/command_target.h"
 
 class QAction;
+class QKeyEvent;
 
 // Sends each command along a route of targets (active view, its document, the frame, the
 // application) to the first that handles it, and asks the same route for the enabled and
-// checked state of every action whenever something may have changed.
+// checked state of every action whenever something may have changed. A command's keys reach it
+// also where a text field would keep them, whenever the route enables it.
 class CommandRouter : public QObject {
   Q_OBJECT
  public:
@@ -35,7 +37,13 @@ class CommandRouter : public QObject {
   // Refreshes every action now.
   void RefreshNow();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // The command whose key this is among the actions of the window; 0 when none.
+  int CommandOfKey(const QKeyEvent& key, const QWidget* window) const;
+
   Route m_route;
   QHash<int, QPointer<QAction>> m_actions;  // the frame owns them and may go first
   bool m_refreshPending = false;

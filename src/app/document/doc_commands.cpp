@@ -13,6 +13,7 @@
 #include "edit/draw_modes.h"
 #include "level/brannoc_doc.h"
 #include "view/grid_size_dialog.h"
+#include "view/level_printer.h"
 
 namespace {
 
@@ -53,6 +54,9 @@ bool CDocCommands::OnCommand(int id) {
     case cmd::FILE_SAVE_AS: m_saveFlow.OnFileSaveAs(); return true;
     case cmd::FILE_CLOSE: m_template.CloseDocument(m_doc); return true;
     case cmd::FILE_SEND_MAIL: SendMail(); return true;
+    // The active level prints wherever the focus is, the form included.
+    case cmd::FILE_PRINT: OnFilePrint(m_doc, m_parent); return true;
+    case cmd::FILE_PRINT_PREVIEW: OnFilePrintPreview(m_doc, m_parent); return true;
     default: break;
   }
   if (const int element = ElementFromCommand(id); element != NO_ELEMENT) {
@@ -85,7 +89,9 @@ bool CDocCommands::OnUpdateCommand(int id, CommandState& state) {
     case cmd::EDIT_REDO: state.enabled = m_doc.CanRedo(); return true;
     case cmd::FILE_SAVE:
     case cmd::FILE_SAVE_AS:
-    case cmd::FILE_CLOSE: return true;
+    case cmd::FILE_CLOSE:
+    case cmd::FILE_PRINT:
+    case cmd::FILE_PRINT_PREVIEW: return true;
     case cmd::FILE_SEND_MAIL: state.enabled = MailProgramExists(); return true;
     default: break;
   }

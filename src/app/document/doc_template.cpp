@@ -82,10 +82,7 @@ CChildFrame* CDocTemplate::CreateFrame(OpenLevel& level) {
   connect(frame, &CChildFrame::closeRequested, this, &CDocTemplate::OnFrameCloseRequested);
   connect(frame, &QObject::destroyed, this, [this, doc] { OnFrameDestroyed(doc); });
   m_frame.MdiArea()->addSubWindow(frame);
-  // A level window takes most of the room it has (before the main window shows, the room it
-  // will have).
-  const QSize room = m_frame.isVisible() ? m_frame.MdiArea()->size() : m_frame.size() - QSize(0, 140);
-  frame->resize(std::max(640, room.width() * 9 / 10), std::max(480, room.height() * 9 / 10));
+  m_frame.PlaceNewWindow(frame);
   frame->show();
   frame->LevelView()->setFocus();
   emit frameCreated(frame);

@@ -11,6 +11,23 @@
 #include "props/prop_view.h"
 #include "view/brannoc_view.h"
 
+namespace {
+
+// The level's windows in the order they were opened.
+QList<CChildFrame*> FramesOf(const CBrannocDoc& doc) {
+  QList<CChildFrame*> frames;
+  for (CDocObserver* observer : doc.GetViews())
+    if (auto* frame = dynamic_cast<CChildFrame*>(observer)) frames.append(frame);
+  return frames;
+}
+
+// Every window of the level numbers itself anew when one comes or goes.
+void RetitleFrames(const CBrannocDoc& doc) {
+  for (CChildFrame* frame : FramesOf(doc)) frame->OnTitleChanged();
+}
+
+}  // namespace
+
 CChildFrame::CChildFrame(CBrannocDoc& doc, QWidget* parent) : QMdiSubWindow(parent), m_doc(doc) {
   setAttribute(Qt::WA_DeleteOnClose);
   m_splitter = new QSplitter(Qt::Horizontal, this);
@@ -25,19 +42,41 @@ CChildFrame::CChildFrame(CBrannocDoc& doc, QWidget* parent) : QMdiSubWindow(pare
   m_splitter->setStretchFactor(0, 0);
   m_splitter->setStretchFactor(1, 1);
   m_splitter->setChildrenCollapsible(false);
-  // The form gets its 330 pixels, or what its font needs when that is more.
-  const int formWidth = std::max(kFormWidth, m_form->minimumWidth() + formScroller->verticalScrollBar()->sizeHint().width());
-  m_splitter->setSizes({formWidth, 600});
+  m_splitter->setSizes({FormPaneWidth(), 600});
   setWidget(m_splitter);
   m_doc.AddView(this);
-  OnTitleChanged();
+  RetitleFrames(m_doc);
   m_form->OnInitialUpdate();
   m_view->OnInitialUpdate();
 }
 
-CChildFrame::~CChildFrame() { m_doc.RemoveView(this); }
+CChildFrame::~CChildFrame() {
+  m_doc.RemoveView(this);
+  RetitleFrames(m_doc);
+}
 
-void CChildFrame::OnTitleChanged() { setWindowTitle(QString::fromStdString(Cp1252ToUtf8(m_doc.GetTitle()))); }
+void CChildFrame::OnTitleChanged() {
+  // Two windows of one level show their number after the name; the '*' stays last.
+  const std::string name = m_doc.UnmarkedTitle();
+  const bool marked = name != m_doc.GetTitle();
+  QString caption = QString::fromStdString(Cp1252ToUtf8(name));
+  const QList<CChildFrame*> frames = FramesOf(m_doc);
+  if (frames.size() > 1) caption += QString(":%1").arg(frames.indexOf(this) + 1);
+  if (marked) caption += '*';
+  setWindowTitle(caption);
+}
+
+int CChildFrame::FormPaneWidth() const {
+  // The form gets its 330 pixels, or what its font needs when that is more.
+  const auto* scroller = static_cast<const QScrollArea*>(m_splitter->widget(0));
+  return std::max(kFormWidth, m_form->minimumWidth() + scroller->verticalScrollBar()->sizeHint().width());
+}
+
+QSize CChildFrame::UsableSize() const {
+  // The frame's border and title bar come on top of what the splitter needs.
+  const QSize frame = (sizeHint() - m_splitter->sizeHint()).expandedTo(QSize(0, 0));
+  return QSize(FormPaneWidth() + m_splitter->handleWidth() + kUsefulLevelWidth, m_form->minimumHeight()) + frame;
+}
 
 QWidget* CChildFrame::ActivePane() const {
   QWidget* focus = QApplication::focusWidget();

@@ -15,6 +15,7 @@ class CChildFrame : public QMdiSubWindow, public CDocObserver {
   Q_OBJECT
  public:
   static constexpr int kFormWidth = 330;
+  static constexpr int kUsefulLevelWidth = 300;  // ten cells at the usual size
 
   CChildFrame(CBrannocDoc& doc, QWidget* parent = nullptr);
   ~CChildFrame() override;
@@ -24,6 +25,9 @@ class CChildFrame : public QMdiSubWindow, public CDocObserver {
   CPropView* Form() const { return m_form; }
   QSplitter* Splitter() const { return m_splitter; }
 
+  // The smallest size that shows the whole form and a useful part of the level.
+  QSize UsableSize() const;
+
   // The pane that has the keyboard focus (the level view when neither has).
   QWidget* ActivePane() const;
   // Moves the keyboard focus to the other pane (F6 and Shift+F6 both have two panes to visit).
@@ -31,15 +35,20 @@ class CChildFrame : public QMdiSubWindow, public CDocObserver {
 
   void OnUpdate(CDocObserver* sender, int hint, const HintObject& object) override {}
   void OnTitleChanged() override;
+  void OnHistoryChanged() override { emit historyChanged(); }
 
  signals:
   // Asked before the window closes; set *accept to false to keep it open.
   void closeRequested(CChildFrame* frame, bool* accept);
+  // The level was edited, undone, redone or saved.
+  void historyChanged();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  int FormPaneWidth() const;
+
   CBrannocDoc& m_doc;
   QSplitter* m_splitter = nullptr;
   CPropView* m_form = nullptr;

@@ -7,14 +7,18 @@
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLayout>
 #include <QMdiArea>
 #include <QScreen>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QSettings>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <utility>
 
 #include "app/commands/command_ids.h"
 #include "app/commands/command_router.h"
@@ -34,17 +38,25 @@ QString RecentFileText(int number, const QString& path, const QFontMetrics& metr
                                            metrics.averageCharWidth() * kRecentFileChars);
   return QString("&%1 %2").arg(number).arg(QString(shown).replace('&', "&&"));
 }
+const char* const kAppTitle = "Cavernia Level Editor";
+constexpr qsizetype kListedWindows = 9;  // the Window menu numbers them 1 to 9
+
+// Usable where the workspace allows, and never beyond it: a window is always wholly inside.
+QSize FittedSize(QSize wanted, QSize usable, QSize room) { return wanted.expandedTo(usable).boundedTo(room); }
 }  // namespace
 
 CMainFrame::CMainFrame(CommandRouter& router) : m_router(router) {
-  setWindowTitle("Cavernia Level Editor");
+  m_caption = kAppTitle;
+  setWindowTitle(m_caption);
   setAcceptDrops(true);
   m_mdiArea = new QMdiArea(this);
   m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   m_mdiArea->setBackground(QColor(128, 128, 128));
   setCentralWidget(m_mdiArea);
-  connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] {
+  connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    if (window) connect(window, &QWidget::windowTitleChanged, this, &CMainFrame::UpdateCaption, Qt::UniqueConnection);
+    UpdateCaption();
     UpdateMenuSet();
     m_router.RequestRefresh();
   });
@@ -55,8 +67,8 @@ CMainFrame::~CMainFrame() {
   // menus on a frame that is half destroyed.
   disconnect(m_mdiArea, nullptr, this, nullptr);
   qApp->removeEventFilter(this);
-  delete m_mdiArea;
-  m_mdiArea = nullptr;
+  // Windows that go renumber the others, whose captions reach this frame: it has no area by then.
+  delete std::exchange(m_mdiArea, nullptr);
 }
 
 void CMainFrame::Create() {
@@ -171,10 +183,11 @@ void CMainFrame::CreateMenus() {
   levelView->addSeparator();
   levelView->addAction(m_router.Action(cmd::VIEW_GRID));
   levelView->addAction(m_router.Action(cmd::VIEW_GRID_SIZE));
-  auto* window = new QMenu("&Window", this);
+  m_windowMenu = new QMenu("&Window", this);
   for (int id : {cmd::WINDOW_NEW, cmd::WINDOW_CASCADE, cmd::WINDOW_TILE_HORZ, cmd::WINDOW_TILE_VERT})
-    window->addAction(m_router.Action(id));
-  m_levelMenus = {m_levelFileMenu, edit, levelView, window, helpMenu()};
+    m_windowMenu->addAction(m_router.Action(id));
+  connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::ListWindows);
+  m_levelMenus = {m_levelFileMenu, edit, levelView, m_windowMenu, helpMenu()};
   m_levelMenusShown = true;  // forces the first UpdateMenuSet to fill the bar
 }
 
@@ -184,6 +197,95 @@ void CMainFrame::UpdateMenuSet() {
   m_levelMenusShown = levelActive;
   menuBar()->clear();
   for (QMenu* menu : levelActive ? m_levelMenus : m_noLevelMenus) menuBar()->addMenu(menu);
+}
+
+QRect CMainFrame::Workspace() {
+  if (isVisible()) return m_mdiArea->viewport()->rect();
+  // Before the main window first shows, its layout has not given the area its size yet.
+  if (layout()) layout()->setGeometry(rect());
+  return QRect(QPoint(0, 0), m_mdiArea->contentsRect().size());
+}
+
+int CMainFrame::CascadeStep() const {
+  return m_mdiArea->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_mdiArea) + 4;
+}
+
+void CMainFrame::PlaceNewWindow(CChildFrame* child) {
+  const QRect room = Workspace();
+  const QSize size = FittedSize(room.size() * 9 / 10, child->UsableSize(), room.size());
+  // One title bar below and right of the window opened last, back to the corner when that
+  // would reach past the workspace.
+  QPoint at(0, 0);
+  const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+  for (qsizetype i = windows.size() - 1; i >= 0; --i) {
+    if (windows[i] == child || windows[i]->isHidden()) continue;
+    at = windows[i]->pos() + QPoint(CascadeStep(), CascadeStep());
+    break;
+  }
+  if (!room.contains(QRect(at, size))) at = room.topLeft();
+  child->setGeometry(QRect(at, size));
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // Windows placed before the frame showed went by an estimate of the workspace.
+  const QRect room = Workspace();
+  for (CChildFrame* child : Children())
+    if (!child->isMaximized() && !room.contains(child->geometry()))
+      child->setGeometry(QRect(room.topLeft(), FittedSize(child->size(), child->UsableSize(), room.size())));
+}
+
+void CMainFrame::Cascade() {
+  QList<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+    if (!window->isMinimized() && !window->isHidden()) windows.append(window);
+  if (windows.isEmpty()) return;
+  // The active window ends on top, in front of the others.
+  if (QMdiSubWindow* active = m_mdiArea->activeSubWindow(); windows.removeOne(active)) windows.append(active);
+  const QRect room = Workspace();
+  const int step = CascadeStep();
+  const QSize wanted = room.size() - QSize(step, step) * static_cast<int>(windows.size() - 1);
+  QPoint at = room.topLeft();
+  for (QMdiSubWindow* window : windows) {
+    window->showNormal();
+    const auto* child = qobject_cast<CChildFrame*>(window);
+    const QSize size = FittedSize(wanted, child ? child->UsableSize() : window->minimumSizeHint(), room.size());
+    if (!room.contains(QRect(at, size))) at = room.topLeft();
+    window->setGeometry(QRect(at, size));
+    window->raise();
+    at += QPoint(step, step);
+  }
+}
+
+void CMainFrame::ListWindows() {
+  for (QAction* action : std::exchange(m_windowActions, {})) delete action;
+  const QList<CChildFrame*> children = Children();
+  if (children.isEmpty()) return;
+  m_windowActions.append(m_windowMenu->addSeparator());
+  for (qsizetype i = 0; i < std::min<qsizetype>(children.size(), kListedWindows); ++i) {
+    CChildFrame* child = children[i];
+    QString caption = child->windowTitle();
+    QAction* action = m_windowMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption.replace('&', "&&")));
+    action->setCheckable(true);
+    action->setChecked(child == ActiveChild());
+    action->setStatusTip("Activates this window");
+    connect(action, &QAction::triggered, this, [this, window = QPointer<CChildFrame>(child)] {
+      if (window && m_mdiArea) m_mdiArea->setActiveSubWindow(window);
+    });
+    m_windowActions.append(action);
+  }
+}
+
+void CMainFrame::UpdateCaption() {
+  const CChildFrame* child = ActiveChild();
+  m_caption = child ? QString("%1 - %2").arg(kAppTitle, child->windowTitle()) : QString(kAppTitle);
+  setWindowTitle(m_caption);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A maximized level window appends its caption in brackets; the caption already has it.
+  if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_caption) setWindowTitle(m_caption);
 }
 
 void CMainFrame::SetRecentFiles(const QStringList& files) {
@@ -231,7 +333,9 @@ bool CMainFrame::OnCommand(int id) {
   }
   switch (id) {
     case cmd::VIEW_STATUS_BAR: statusBar()->setVisible(statusBar()->isHidden()); return true;
-    case cmd::WINDOW_CASCADE: m_mdiArea->cascadeSubWindows(); return true;
+    case cmd::WINDOW_CASCADE: Cascade(); return true;
+    case cmd::WINDOW_NEXT: m_mdiArea->activateNextSubWindow(); return true;
+    case cmd::WINDOW_PREV: m_mdiArea->activatePreviousSubWindow(); return true;
     case cmd::WINDOW_TILE_HORZ:
     case cmd::WINDOW_TILE_VERT: {
       // Stack the windows across (horizontally) or side by side (vertically).
@@ -271,6 +375,8 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
     case cmd::WINDOW_TILE_VERT:
       state.enabled = !m_mdiArea->subWindowList().isEmpty();
       return true;
+    case cmd::WINDOW_NEXT:
+    case cmd::WINDOW_PREV: state.enabled = m_mdiArea->subWindowList().size() > 1; return true;
     case cmd::APP_EXIT: state.enabled = true; return true;
     default: return false;
   }

@@ -30,6 +30,10 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void Create();
   // Gives the element buttons their pictures (again, after the artwork changed).
   void RefreshElementIcons();
+  // Gives a new level window its place: wholly inside the workspace, large enough for the form
+  // and part of the level where there is room, below and right of the window opened before.
+  void PlaceNewWindow(CChildFrame* child);
+
   // Shows the recent files (most recent first) in the File menu of both menu sets.
   void SetRecentFiles(const QStringList& files);
 
@@ -43,6 +47,8 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void closeRequested(bool* accept);
 
  protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -54,6 +60,15 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   void CreateToolbars();
   void CreateStatusBar();
   void UpdateMenuSet();
+  // "Cavernia Level Editor - " and the active window's caption.
+  void UpdateCaption();
+  // The open windows at the end of the Window menu, numbered, the active one checked.
+  void ListWindows();
+  // Overlaps the windows, each a title bar further, each at a usable size.
+  void Cascade();
+  // The part of the area windows live in that shows; laid out first if the frame has not shown.
+  QRect Workspace();
+  int CascadeStep() const;
   void UpdateLockIndicators(quint32 nativeModifiers);
   QMenu* FileMenu(bool levelActive);
 
@@ -63,10 +78,13 @@ class CMainFrame : public QMainWindow, public CCmdTarget {
   QList<QMenu*> m_levelMenus;
   QMenu* m_noLevelFileMenu = nullptr;
   QMenu* m_levelFileMenu = nullptr;
+  QMenu* m_windowMenu = nullptr;
+  QList<QAction*> m_windowActions;
   QList<QAction*> m_recentActions[2];
   QAction* m_recentSeparators[2] = {nullptr, nullptr};
   QStringList m_recentFiles;
   bool m_levelMenusShown = false;
+  QString m_caption;
   QList<QPair<int, QToolBar*>> m_bars;
   QLabel* m_capsIndicator = nullptr;
   QLabel* m_numIndicator = nullptr;
