@@ -15,7 +15,7 @@
 #include "level/brannoc_doc.h"
 #include "level/level_file.h"
 #include "view/brannoc_view.h"
-#include "view/level_painter.h"
+#include "render/level_painter.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ void BM_PaintWholeLevel(benchmark::State& state) {
   const int cell = static_cast<int>(state.range(0));
   const QRect all(0, 0, doc->m_nWidth * cell, doc->m_nHeight * cell);
   QImage image(all.size(), QImage::Format_RGB32);
-  for (auto _ : state) PaintLevel(image, all, *doc, cell, true);
+  for (auto _ : state) PaintLevel(image, all, doc->ToLevel(), cell, true);
 }
 BENCHMARK(BM_PaintWholeLevel)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
 

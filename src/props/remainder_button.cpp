@@ -6,8 +6,8 @@
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
 #include "props/prop_view.h"
-#include "view/tile_images.h"
-#include "view/view_geometry.h"
+#include "render/tile_images.h"
+#include "render/view_geometry.h"
 
 CRemainderButton::CRemainderButton(QWidget* parent) : QPushButton(parent) {
   setFocusPolicy(Qt::NoFocus);

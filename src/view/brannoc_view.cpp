@@ -9,7 +9,7 @@
 #include "edit/line_cells.h"
 #include "level/brannoc_doc.h"
 #include "level/update_hints.h"
-#include "view/level_painter.h"
+#include "render/level_painter.h"
 
 int CBrannocView::s_nMarkMode = -1;
 
@@ -159,7 +159,7 @@ void CBrannocView::paintEvent(QPaintEvent* event) {
   const QRect clip = exposed.translated(scroll);
   QImage image(clip.size(), QImage::Format_RGB32);
   if (image.isNull()) return;  // no memory for the picture: leave the screen as it is
-  PaintLevel(image, clip, m_doc, m_doc.m_nCellWidth, m_bShowGrid);
+  PaintLevel(image, clip, m_doc.ToLevel(), m_doc.m_nCellWidth, m_bShowGrid);
   QPainter painter(viewport());
   painter.drawImage(exposed.topLeft(), image);
   if (!m_rcSelection.IsNone()) {

@@ -4,7 +4,7 @@
 
 #include "app/commands/command_target.h"
 #include "level/document.h"
-#include "view/view_geometry.h"
+#include "render/view_geometry.h"
 
 class CBrannocDoc;
 

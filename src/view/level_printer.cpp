@@ -8,12 +8,12 @@
 #include <QPrinter>
 
 #include "artwork/dib_writer.h"
-#include "artwork/qt/dib_image.h"
+#include "render/dib_image.h"
 #include "level/brannoc_doc.h"
 #include "level/cp1252.h"
 #include "view/program_printer.h"
-#include "view/tile_images.h"
-#include "view/view_geometry.h"
+#include "render/tile_images.h"
+#include "render/view_geometry.h"
 
 namespace {
 

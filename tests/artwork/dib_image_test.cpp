@@ -3,7 +3,7 @@
 #include <QImage>
 
 #include "artwork/dib_writer.h"
-#include "artwork/qt/dib_image.h"
+#include "render/dib_image.h"
 
 namespace {
 

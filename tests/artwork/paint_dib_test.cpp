@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
-#include "artwork/qt/draw_image.h"
-#include "artwork/qt/paint_dib.h"
+#include "render/draw_image.h"
+#include "render/paint_dib.h"
 
 namespace {
 

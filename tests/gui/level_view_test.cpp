@@ -8,10 +8,10 @@
 #include "level/update_hints.h"
 #include "level/properties.h"
 #include "view/brannoc_view.h"
-#include "view/level_painter.h"
-#include "view/tile_images.h"
+#include "render/level_painter.h"
+#include "render/tile_images.h"
 #include "artwork/artwork_sets.h"
-#include "artwork/qt/draw_image.h"
+#include "render/draw_image.h"
 #include <QPainter>
 
 namespace {
@@ -21,7 +21,7 @@ const QRgb kBlack = qRgb(0, 0, 0);
 
 QImage Paint(const CBrannocDoc& doc, QRect clip, int cell, bool grid) {
   QImage image(clip.size(), QImage::Format_RGB32);
-  PaintLevel(image, clip, doc, cell, grid);
+  PaintLevel(image, clip, doc.ToLevel(), cell, grid);
   return image;
 }
 

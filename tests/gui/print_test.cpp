@@ -16,7 +16,7 @@
 #include "app/command_line.h"
 #include "app/commands/command_ids.h"
 #include "artwork/dib_reader.h"
-#include "artwork/qt/dib_image.h"
+#include "render/dib_image.h"
 #include "gui_support.h"
 #include "modal_dialog.h"
 #include "level/brannoc_doc.h"

@@ -7,7 +7,7 @@
 
 #include "app/about/hyper_link.h"
 #include "level/elements.h"
-#include "view/tile_images.h"
+#include "render/tile_images.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "app/cli/cli_commands.h"
 #include "artwork/artwork_sets.h"
-#include "artwork/qt/contact_sheet.h"
+#include "render/contact_sheet.h"
 #include "level/level_file.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "level/brannoc_doc.h"
 #include "level/level_file.h"
 #include "level/text_util.h"
-#include "view/level_painter.h"
+#include "render/level_painter.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ int RunRender(const std::vector<std::string>& args, CliIo& io) {
            << " picture\n";
     return EXIT_FAILED;
   }
-  PaintLevel(image, area, *doc, cell, grid);
+  PaintLevel(image, area, doc->ToLevel(), cell, grid);
   if (!image.save(QString::fromStdString(output), "PNG")) {
     io.err << "cavernia-level render: " << output << ": cannot write the picture\n";
     return EXIT_FAILED;

@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 #include "artwork/artwork_sets.h"
-#include "artwork/qt/draw_image.h"
+#include "render/draw_image.h"
 
 QIcon ElementIcon(int element) {
   const ArtworkSet* set = CurrentArtworkSet() ? CurrentArtworkSet() : DefaultArtworkSet();

@@ -1,31 +1,30 @@
-#include "view/level_painter.h"
+#include "render/level_painter.h"
 
 #include <QPainter>
 
-#include "level/brannoc_doc.h"
-#include "view/tile_images.h"
-#include "view/view_geometry.h"
+#include "level/level.h"
+#include "render/tile_images.h"
+#include "render/view_geometry.h"
 
 namespace {
 const QColor kGridColour(128, 128, 128);
 }
 
-void PaintLevel(QImage& target, const QRect& clip, const CBrannocDoc& doc, int cellSize, bool showGrid) {
+void PaintLevel(QImage& target, const QRect& clip, const Level& level, int cellSize, bool showGrid) {
   target.fill(Qt::black);
   if (cellSize <= 0 || clip.isEmpty()) return;
   QPainter painter(&target);
-  const int firstCol = std::clamp(clip.left() / cellSize, 0, doc.m_nWidth - 1);
-  const int lastCol = std::clamp((clip.right() + 1) / cellSize + 1, 0, doc.m_nWidth - 1);
-  const int firstRow = std::clamp(clip.top() / cellSize, 0, doc.m_nHeight - 1);
-  const int lastRow = std::clamp((clip.bottom() + 1) / cellSize + 1, 0, doc.m_nHeight - 1);
+  const int firstCol = std::clamp(clip.left() / cellSize, 0, level.width() - 1);
+  const int lastCol = std::clamp((clip.right() + 1) / cellSize + 1, 0, level.width() - 1);
+  const int firstRow = std::clamp(clip.top() / cellSize, 0, level.height() - 1);
+  const int lastRow = std::clamp((clip.bottom() + 1) / cellSize + 1, 0, level.height() - 1);
   for (int row = firstRow; row <= lastRow; ++row) {
     for (int col = firstCol; col <= lastCol; ++col) {
-      const CTile* tile = doc.m_grid[col][row].get();
-      if (!tile || !IsElement(tile->m_nElement)) continue;
-      DrawTileImage(painter, CellRect(col, row, cellSize).translated(-clip.topLeft()), tile->m_nElement);
+      const int element = level.element(col, row);
+      if (element != NO_ELEMENT) DrawTileImage(painter, CellRect(col, row, cellSize).translated(-clip.topLeft()), element);
     }
   }
-  if (showGrid) DrawGrid(painter, clip, cellSize, doc.m_nWidth, doc.m_nHeight);
+  if (showGrid) DrawGrid(painter, clip, cellSize, level.width(), level.height());
 }
 
 void DrawGrid(QPainter& painter, const QRect& clip, int cellSize, int levelWidth, int levelHeight) {

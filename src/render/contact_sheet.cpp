@@ -1,9 +1,9 @@
-#include "artwork/qt/contact_sheet.h"
+#include "render/contact_sheet.h"
 
 #include <QFont>
 #include <QPainter>
 
-#include "artwork/qt/draw_image.h"
+#include "render/draw_image.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "artwork/qt/draw_image.h"
+#include "render/draw_image.h"
 
-#include "artwork/qt/paint_dib.h"
+#include "render/paint_dib.h"
 
 void DrawImage(QPainter& painter, const QRect& dest, const Dib* image, QSize imageSize, uint8_t flags) {
   if (!image || !painter.isActive()) return;

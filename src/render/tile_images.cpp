@@ -1,11 +1,11 @@
-#include "view/tile_images.h"
+#include "render/tile_images.h"
 
 #include <QImage>
 #include <QPainter>
 #include <unordered_map>
 
 #include "artwork/artwork_sets.h"
-#include "artwork/qt/draw_image.h"
+#include "render/draw_image.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "artwork/qt/paint_dib.h"
+#include "render/paint_dib.h"
 
 #include <QImage>
 #include <cstdlib>

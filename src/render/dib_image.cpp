@@ -1,4 +1,4 @@
-#include "artwork/qt/dib_image.h"
+#include "render/dib_image.h"
 
 #include <algorithm>
 
