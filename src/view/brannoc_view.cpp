@@ -6,7 +6,7 @@
 
 #include "app/commands/command_ids.h"
 #include "edit/draw_modes.h"
-#include "edit/line_cells.h"
+#include "editing/line_cells.h"
 #include "level/brannoc_doc.h"
 #include "level/update_hints.h"
 #include "render/level_painter.h"
@@ -188,7 +188,7 @@ void CBrannocView::DrawMarking(QPainter& painter, bool isNew) {
     painter.setClipping(false);
     if (mode == DRAW_FILLED_RECTANGLE && frameInner.isValid()) painter.fillRect(frameInner, Qt::white);
   } else {
-    for (const CPoint& cell : LineCells(m_rcSelection.left, m_rcSelection.top, m_rcSelection.right, m_rcSelection.bottom))
+    for (const CellPos& cell : lineCells({m_rcSelection.left, m_rcSelection.top}, {m_rcSelection.right, m_rcSelection.bottom}))
       painter.fillRect(QRect(cell.x * s, cell.y * s, s, s).adjusted(0, 0, -1, -1), Qt::white);
   }
   painter.restore();

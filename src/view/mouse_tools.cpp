@@ -4,7 +4,7 @@
 
 #include "edit/block_text.h"
 #include "edit/draw_modes.h"
-#include "edit/line_cells.h"
+#include "editing/line_cells.h"
 #include "level/brannoc_doc.h"
 #include "view/brannoc_view.h"
 #include "view/tool_cursors.h"
@@ -123,8 +123,9 @@ void CBrannocView::FinishFilledRectangle(char ch) {
 
 void CBrannocView::FinishLine(char ch) {
   if (m_rcSelection.IsNone()) return;
-  const std::vector<CPoint> points =
-      LineCells(m_rcSelection.left, m_rcSelection.top, m_rcSelection.right, m_rcSelection.bottom);
+  std::vector<CPoint> points;
+  for (const CellPos& cell : lineCells({m_rcSelection.left, m_rcSelection.top}, {m_rcSelection.right, m_rcSelection.bottom}))
+    points.push_back({cell.x, cell.y});
   SetMarking(CellMarking::None());
   m_doc.DrawCells(points, ch);
 }

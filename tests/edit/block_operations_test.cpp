@@ -3,7 +3,15 @@
 #include <algorithm>
 
 #include "edit/block_text.h"
-#include "edit/line_cells.h"
+#include "editing/line_cells.h"
+
+namespace {
+std::vector<CPoint> LineCells(int x1, int y1, int x2, int y2) {
+  std::vector<CPoint> points;
+  for (const CellPos& cell : lineCells({x1, y1}, {x2, y2})) points.push_back({cell.x, cell.y});
+  return points;
+}
+}  // namespace
 #include "level/update_hints.h"
 #include "support/doc_recorders.h"
 #include "support/edit_helpers.h"

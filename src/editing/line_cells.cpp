@@ -1,9 +1,10 @@
-#include "edit/line_cells.h"
+#include "editing/line_cells.h"
 
 #include <cstdlib>
 #include <utility>
 
-std::vector<CPoint> LineCells(int x1, int y1, int x2, int y2) {
+std::vector<CellPos> lineCells(CellPos from, CellPos to) {
+  int x1 = from.x, y1 = from.y, x2 = to.x, y2 = to.y;
   if (y2 < y1) {
     std::swap(x1, x2);
     std::swap(y1, y2);
@@ -14,7 +15,7 @@ std::vector<CPoint> LineCells(int x1, int y1, int x2, int y2) {
   const int dy = y2 - y1;
   const int sx = x2 < x1 ? -1 : 1;
 
-  std::vector<CPoint> cells;
+  std::vector<CellPos> cells;
   cells.reserve(std::max(dx, dy) + 1);
   if (dx == 0 || dy == 0 || dx == dy) {
     for (int k = 0; k <= std::max(dx, dy); ++k)
