@@ -39,86 +39,66 @@ class LevelFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(LevelFileTest, OpenReadsAndClearsTheModifiedFlag) {
-  const std::string path = Write("cave.5", CrLf({"n Cave", "m 2 1", "*$"}));
-  auto doc = NewLevel();
-  doc->SetModifiedFlag(true);
-  const FileResult result = OpenLevelFile(*doc, path);
+TEST_F(LevelFileTest, ReadTakesTheDifficultyFromTheFileName) {
+  Level level;
+  const FileResult result = ReadLevelFile(Write("cave.5", CrLf({"n Cave", "m 2 1", "*$"})), level);
   ASSERT_TRUE(result.ok) << result.message;
-  EXPECT_FALSE(doc->IsModified());
-  EXPECT_EQ(doc->m_strName, "Cave");
-  EXPECT_EQ(doc->m_strDifficulty, "5");
-  EXPECT_EQ(doc->m_nEmeraldTotal, 4);
+  EXPECT_EQ(level.text(Property::Name), "Cave");
+  EXPECT_EQ(level.text(Property::Difficulty), "5");
+  EXPECT_EQ(level.emeraldTotal(), 4);
 }
 
-TEST_F(LevelFileTest, FailuresNameTheFileAndLeaveTheDocumentEmpty) {
-  auto doc = NewLevel();
-  const std::string missing = (dir / "missing.lev").string();
-  FileResult result = OpenLevelFile(*doc, missing);
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(result.message.rfind(missing, 0), 0u) << result.message;
-
-  result = OpenLevelFile(*doc, dir.string());
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find("folder"), std::string::npos) << result.message;
-
-  const std::string broken = Write("broken.lev", CrLf({"n Half", "m 3 3", "***", "***"}));
-  result = OpenLevelFile(*doc, broken);
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find("broken.lev: line 4"), std::string::npos) << result.message;
-  EXPECT_EQ(doc->CountTiles(), 0);
-  EXPECT_EQ(doc->m_nEmeraldTotal, 0);
-  EXPECT_EQ(doc->m_strName, "");
-  EXPECT_EQ(doc->GetLevelSize(), (CSize{126, 126}));
-  EXPECT_EQ(doc->m_remainders.size(), 20u);
-}
-
-TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevelsBeforeTouchingTheDocument) {
+// A failed read names the file, says why and leaves the level as it was.
+TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
   const std::string fifo = (dir / "pipe.lev").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const struct {
     std::string path;
     const char* why;
   } cases[] = {
+      {(dir / "missing.lev").string(), "cannot open"},
+      {dir.string(), "folder"},
+      {Write("broken.lev", CrLf({"n Half", "m 3 3", "***", "***"})), "broken.lev: line 4"},
       {Write("picture.lev", std::string("BM\x36\0\0\0\r\nn Name\r\n", 14)), "zero byte"},
       {Write("huge.lev", std::string(kMaxLevelFileBytes + 1, '\n')), "larger than 16 MiB"},
       {"/dev/zero", "this is a device"},  // would never end
       {fifo, "this is a pipe"},          // would block until a writer comes
   };
   for (const auto& c : cases) {
-    auto doc = ReadText(CrLf({"n Kept"}));
-    const FileResult result = OpenLevelFile(*doc, c.path);
+    Level level = ReadText(CrLf({"n Kept", "m 2 1", "*$"}));
+    const Level before = level;
+    const FileResult result = ReadLevelFile(c.path, level);
     EXPECT_FALSE(result.ok) << c.path;
     EXPECT_EQ(result.message.rfind(c.path + ": ", 0), 0u) << result.message;
     EXPECT_NE(result.message.find(c.why), std::string::npos) << result.message;
-    EXPECT_EQ(doc->m_strName, "Kept") << c.path;
+    EXPECT_EQ(level, before) << c.path;
   }
 }
 
 TEST_F(LevelFileTest, SaveReplacesTheFileWhole) {
   const std::string path = Write("cave.lev", "old contents");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  auto doc = NewLevel();
-  doc->m_strName = "Saved";
-  const FileResult result = SaveLevelFile(*doc, path);
+  Level level;
+  level.setText(Property::Name, "Saved");
+  const FileResult result = SaveLevelFile(level, path);
   ASSERT_TRUE(result.ok) << result.message;
-  EXPECT_EQ(Read(path), WriteText(*doc));
+  EXPECT_EQ(Read(path), levelText(level));
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(EntriesInDir(), 1u) << "no temporary file is left behind";
 }
 
 TEST_F(LevelFileTest, FailedSaveLeavesNothingBehind) {
-  auto doc = NewLevel();
+  const Level level;
   // The target is a folder: the rename fails after everything was written.
   fs::create_directories(dir / "taken.lev" / "inside");
-  FileResult result = SaveLevelFile(*doc, (dir / "taken.lev").string());
+  FileResult result = SaveLevelFile(level, (dir / "taken.lev").string());
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message.find("taken.lev"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(dir / "taken.lev" / "inside"));
   EXPECT_EQ(EntriesInDir(), 1u);
   // A folder that does not exist.
-  result = SaveLevelFile(*doc, (dir / "nowhere" / "x.lev").string());
+  result = SaveLevelFile(level, (dir / "nowhere" / "x.lev").string());
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message.find("nowhere/x.lev"), std::string::npos);
 }

@@ -5,10 +5,7 @@
 
 namespace {
 
-int ElementAt(const CBrannocDoc& doc, int x, int y) {
-  const CTile* tile = doc.GetTile(x, y);
-  return tile ? tile->m_nElement : NO_ELEMENT;
-}
+using enum Property;
 
 // Runs the reader and returns the failure it reports (the test fails if there is none).
 LevelFormatError ReadFailure(const std::string& text, const std::string& fileName = "broken.lev") {
@@ -21,146 +18,117 @@ LevelFormatError ReadFailure(const std::string& text, const std::string& fileNam
   return LevelFormatError("", 0, "");
 }
 
-}  // namespace
-
-TEST(LevelReader, EveryKeyReachesItsField) {
-  auto doc = ReadText(CrLf({"A Night", "S Quiet", "M 3 Deep Song", "d 7", "T 500", "D 6", "n My Level", "e 12",
-                            "p 2", "E 9", "w 40", "o 5", "s 11", "a Ann", "f Bob", "N Next One", "Y", "L",
-                            "i first", "i second", "y 123456789"}));
-  EXPECT_EQ(doc->m_strArtwork, "Night");
-  EXPECT_EQ(doc->m_strSounds, "Quiet");
-  EXPECT_EQ(doc->m_strMusicPrefix, "3");
-  EXPECT_EQ(doc->m_strMusic, "Deep Song");
-  EXPECT_EQ(doc->m_strDispenser, "7");
-  EXPECT_EQ(doc->m_strTotalTurns, "500");
-  EXPECT_EQ(doc->m_strDifficulty, "6");
-  EXPECT_EQ(doc->m_strName, "My Level");
-  EXPECT_EQ(doc->m_strEmeralds, "12");
-  EXPECT_EQ(doc->m_strPushing, "2");
-  EXPECT_EQ(doc->m_strMaxDestroy, "9");
-  EXPECT_EQ(doc->m_strWheelTime, "40");
-  EXPECT_EQ(doc->m_strRobotSpeed, "5");
-  EXPECT_EQ(doc->m_strSwamp, "11");
-  EXPECT_EQ(doc->m_strDesigner, "Ann");
-  EXPECT_EQ(doc->m_strFirstToFinish, "Bob");
-  EXPECT_EQ(doc->m_strNextLevel, "Next One");
-  EXPECT_TRUE(doc->m_bYamYamSoundOff);
-  EXPECT_TRUE(doc->m_bLaserSoundOff);
-  EXPECT_EQ(doc->m_strInfo, "first\r\nsecond");
-  EXPECT_EQ(doc->m_remainders[0], "123456789");
-  EXPECT_EQ(doc->m_remainders.size(), 20u);
-  EXPECT_TRUE(doc->m_extraLines.empty());
+TEST(LevelReader, EveryKeyReachesItsProperty) {
+  const Level level = ReadText(CrLf({"A Night", "S Quiet", "M 3 Deep Song", "d 7", "T 500", "D 6", "n My Level",
+                                     "e 12", "p 2", "E 9", "w 40", "o 5", "s 11", "a Ann", "f Bob", "N Next One",
+                                     "Y", "L", "i first", "i second", "y 123456789"}));
+  const std::pair<Property, const char*> expected[] = {
+      {Artwork, "Night"},  {Sounds, "Quiet"},      {MusicPrefix, "3"},   {Music, "Deep Song"},
+      {Dispenser, "7"},    {TotalTurns, "500"},    {Difficulty, "6"},    {Name, "My Level"},
+      {Emeralds, "12"},    {Pushing, "2"},         {MaxDestroy, "9"},    {WheelTime, "40"},
+      {RobotSpeed, "5"},   {Swamp, "11"},          {Designer, "Ann"},    {FirstToFinish, "Bob"},
+      {NextLevel, "Next One"}, {YamYamSoundOff, "1"}, {LaserSoundOff, "1"}, {Info, "first\r\nsecond"},
+  };
+  for (const auto& [property, value] : expected) EXPECT_EQ(level.text(property), value) << static_cast<int>(property);
+  EXPECT_EQ(level.remainders()[0], "123456789");
+  EXPECT_TRUE(level.extraLines().empty());
 }
 
 TEST(LevelReader, AbsentLinesKeepTheNewLevelValues) {
-  for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) {
-    auto doc = ReadText(text);
-    EXPECT_EQ(doc->GetLevelSize(), (CSize{126, 126}));
-    EXPECT_EQ(doc->CountTiles(), 0);
-    EXPECT_EQ(doc->m_strArtwork, "Default");
-    EXPECT_EQ(doc->m_strEmeralds, "*");
-    EXPECT_EQ(doc->m_strWheelTime, "30");
-    EXPECT_EQ(doc->m_strDifficulty, "0");
-    EXPECT_EQ(doc->m_remainders, std::vector<std::string>(20));
-  }
+  for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) EXPECT_EQ(ReadText(text), Level());
 }
 
 TEST(LevelReader, WordsAndRestOfLine) {
   // Word values: separator missing or doubled, surplus words dropped, no word at all ignored.
-  auto doc = ReadText(CrLf({"p7", "w   45  extra", "o", "s \t", "e two words", "n", "aX", "f  spaced  "}));
-  EXPECT_EQ(doc->m_strPushing, "7");
-  EXPECT_EQ(doc->m_strWheelTime, "45");
-  EXPECT_EQ(doc->m_strRobotSpeed, "3");
-  EXPECT_EQ(doc->m_strSwamp, "30");
-  EXPECT_EQ(doc->m_strEmeralds, "two words");
-  EXPECT_EQ(doc->m_strName, "");
-  EXPECT_EQ(doc->m_strDesigner, "");
-  EXPECT_EQ(doc->m_strFirstToFinish, " spaced  ") << "rest of line is taken as it is";
+  const Level level = ReadText(CrLf({"p7", "w   45  extra", "o", "s \t", "e two words", "n", "aX", "f  spaced  "}));
+  EXPECT_EQ(level.text(Pushing), "7");
+  EXPECT_EQ(level.text(WheelTime), "45");
+  EXPECT_EQ(level.text(RobotSpeed), "3");
+  EXPECT_EQ(level.text(Swamp), "30");
+  EXPECT_EQ(level.text(Emeralds), "two words");
+  EXPECT_EQ(level.text(Name), "");
+  EXPECT_EQ(level.text(Designer), "");
+  EXPECT_EQ(level.text(FirstToFinish), " spaced  ") << "rest of line is taken as it is";
   // The second character is skipped whatever it is.
-  EXPECT_EQ(ReadText(CrLf({"nXName"}))->m_strName, "Name");
-  EXPECT_EQ(ReadText(CrLf({"p two words"}))->m_strPushing, "two");
+  EXPECT_EQ(ReadText(CrLf({"nXName"})).text(Name), "Name");
+  EXPECT_EQ(ReadText(CrLf({"p two words"})).text(Pushing), "two");
+  const std::string longWord(5000, 'x');
+  EXPECT_EQ(ReadText(CrLf({"p " + longWord})).text(Pushing), longWord);
 }
 
 TEST(LevelReader, MusicLine) {
-  auto doc = ReadText(CrLf({"M 0 Two Words"}));
-  EXPECT_EQ(doc->m_strMusicPrefix, "0");
-  EXPECT_EQ(doc->m_strMusic, "Two Words");
-  doc = ReadText(CrLf({"M  5 x"}));
-  EXPECT_EQ(doc->m_strMusicPrefix, "5");
-  EXPECT_EQ(doc->m_strMusic, "5 x");
-  doc = ReadText(CrLf({"M   "}));
-  EXPECT_EQ(doc->m_strMusicPrefix, "");
-  EXPECT_EQ(doc->m_strMusic, "");
-  doc = ReadText(CrLf({"M 0"}));
-  EXPECT_EQ(doc->m_strMusicPrefix, "0");
-  EXPECT_EQ(doc->m_strMusic, "");
+  const struct {
+    const char* line;
+    const char* prefix;
+    const char* music;
+  } cases[] = {{"M 0 Two Words", "0", "Two Words"}, {"M  5 x", "5", "5 x"}, {"M   ", "", ""}, {"M 0", "0", ""}};
+  for (const auto& c : cases) {
+    const Level level = ReadText(CrLf({c.line}));
+    EXPECT_EQ(level.text(MusicPrefix), c.prefix) << c.line;
+    EXPECT_EQ(level.text(Music), c.music) << c.line;
+  }
 }
 
 TEST(LevelReader, DifficultyDefaultsToTheLastCharacterOfTheFileName) {
-  EXPECT_EQ(ReadText("", "levels/cave.lev")->m_strDifficulty, "0");
-  EXPECT_EQ(ReadText("", "levels/cave.3")->m_strDifficulty, "3");
-  EXPECT_EQ(ReadText("", "levels7/cave")->m_strDifficulty, "0") << "folders do not count";
-  EXPECT_EQ(ReadText("", "")->m_strDifficulty, "0");
-  EXPECT_EQ(ReadText(CrLf({"D 8"}), "cave.3")->m_strDifficulty, "8");
+  EXPECT_EQ(ReadText("", "levels/cave.lev").text(Difficulty), "0");
+  EXPECT_EQ(ReadText("", "levels/cave.3").text(Difficulty), "3");
+  EXPECT_EQ(ReadText("", "levels7/cave").text(Difficulty), "0") << "folders do not count";
+  EXPECT_EQ(ReadText("", "").text(Difficulty), "0");
+  EXPECT_EQ(ReadText(CrLf({"D 8"}), "cave.3").text(Difficulty), "8");
 }
 
 TEST(LevelReader, InformationLines) {
-  auto doc = ReadText(CrLf({"i ", "i ", "i one", "i ", "i three", "i"}));
-  EXPECT_EQ(doc->m_strInfo, "one\r\n\r\nthree\r\n") << "leading empty lines are lost, later ones survive";
+  const Level level = ReadText(CrLf({"i ", "i ", "i one", "i ", "i three", "i"}));
+  EXPECT_EQ(level.text(Info), "one\r\n\r\nthree\r\n") << "leading empty lines are lost, later ones survive";
 }
 
-TEST(LevelReader, RemaindersAreCutOrPaddedToTwenty) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < 25; ++i) lines.push_back("y ~~~~" + std::to_string(i % 10) + "~~~~");
+TEST(LevelReader, RemaindersBeyondTwentyAreDropped) {
   std::string text;
-  for (const auto& l : lines) text += l + "\r\n";
-  auto doc = ReadText(text + "y\r\n");
-  ASSERT_EQ(doc->m_remainders.size(), 20u);
-  EXPECT_EQ(doc->m_remainders[19], "~~~~9~~~~");
-  EXPECT_EQ(ReadText(CrLf({"y abc", "y"}))->m_remainders, (std::vector<std::string>{"abc", "", "", "", "", "", "",
-                                                                                  "", "", "", "", "", "", "", "", "",
-                                                                                  "", "", "", ""}));
+  for (int i = 0; i < 25; ++i) text += "y ~~~~" + std::to_string(i % 10) + "~~~~\r\n";
+  EXPECT_EQ(ReadText(text + "y\r\n").remainders()[19], "~~~~9~~~~");
+  const Level level = ReadText(CrLf({"y abc", "y"}));
+  EXPECT_EQ(level.remainders()[0], "abc");
+  EXPECT_EQ(level.remainders()[1], "");
 }
 
 TEST(LevelReader, ExtraLinesAreKeptInOrder) {
-  auto doc = ReadText(CrLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
-  EXPECT_EQ(doc->m_extraLines, (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
+  const Level level = ReadText(CrLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
+  EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
 }
 
 TEST(LevelReader, LineEnds) {
   // LF alone, CR LF, and a last line without a break are all lines; a CR inside a line stays.
-  auto doc = ReadText("n one\nA two\r\nS three\rx\r\na last");
-  EXPECT_EQ(doc->m_strName, "one");
-  EXPECT_EQ(doc->m_strArtwork, "two");
-  EXPECT_EQ(doc->m_strSounds, "three\rx");
-  EXPECT_EQ(doc->m_strDesigner, "last");
-  EXPECT_EQ(ReadText("a last\r")->m_strDesigner, "last\r") << "a CR without LF at the end is text";
+  const Level level = ReadText("n one\nA two\r\nS three\rx\r\na last");
+  EXPECT_EQ(level.text(Name), "one");
+  EXPECT_EQ(level.text(Artwork), "two");
+  EXPECT_EQ(level.text(Sounds), "three\rx");
+  EXPECT_EQ(level.text(Designer), "last");
+  EXPECT_EQ(ReadText("a last\r").text(Designer), "last\r") << "a CR without LF at the end is text";
 }
 
-TEST(LevelReader, MapBlockExample) {
-  auto doc = ReadText(CrLf({"m 4 3", "1", "", "~ $", "~"}));
-  EXPECT_EQ(doc->GetLevelSize(), (CSize{4, 3}));
-  EXPECT_EQ(ElementAt(*doc, 0, 0), EL_PLAYER1);
-  EXPECT_EQ(ElementAt(*doc, 2, 1), EL_CERULINE);
-  EXPECT_EQ(doc->CountTiles(), 2);
-  EXPECT_EQ(doc->m_nEmeraldTotal, 3);
-}
+TEST(LevelReader, MapBlocks) {
+  Level level = ReadText(CrLf({"m 4 3", "1", "", "~ $", "~"}));
+  EXPECT_EQ(level.bounds(), (CellRange{0, 0, 3, 2}));
+  EXPECT_EQ(level.element(0, 0), EL_PLAYER1);
+  EXPECT_EQ(level.element(2, 1), EL_CERULINE);
+  EXPECT_EQ(level.tileCount(), 2);
+  EXPECT_EQ(level.emeraldTotal(), 3);
 
-TEST(LevelReader, RowsAreCountedNotKeyed) {
-  auto doc = ReadText(CrLf({"m 3 1", "sss", "sss"}));
-  for (int x = 0; x < 3; ++x) EXPECT_EQ(ElementAt(*doc, x, 0), EL_SAND);
-  EXPECT_EQ(doc->m_strSwamp, "ss") << "after the last row, the same text is a swamp line";
-}
+  level = ReadText(CrLf({"m 3 1", "sss", "sss"}));
+  EXPECT_EQ(level.tileCount(), 3);
+  EXPECT_EQ(level.text(Swamp), "ss") << "rows are counted, not keyed: after the last row the text is a swamp line";
 
-TEST(LevelReader, RowLengthsAndUnknownCharacters) {
-  auto doc = ReadText(CrLf({"m 3 2", "#z*#####", "~~"}));
-  EXPECT_EQ(ElementAt(*doc, 0, 0), EL_WALL);
-  EXPECT_EQ(ElementAt(*doc, 1, 0), NO_ELEMENT) << "a character that names no element leaves the cell empty";
-  EXPECT_EQ(ElementAt(*doc, 2, 0), EL_EMERALD);
-  EXPECT_EQ(ElementAt(*doc, 3, 0), NO_ELEMENT) << "the surplus of a long row is ignored";
-  EXPECT_EQ(doc->CountTiles(), 2);
-  auto wide = ReadText("m 126 1\r\n" + std::string(300, '#'));
-  EXPECT_EQ(wide->CountTiles(), 126);
+  level = ReadText(CrLf({"m 3 2", "#z*#####", "~~"}));
+  EXPECT_EQ(level.element(1, 0), NO_ELEMENT) << "a character that names no element leaves the cell empty";
+  EXPECT_EQ(level.element(3, 0), NO_ELEMENT) << "the surplus of a long row is ignored";
+  EXPECT_EQ(level.tileCount(), 2);
+  EXPECT_EQ(ReadText("m 126 1\r\n" + std::string(300, '#')).tileCount(), 126);
+
+  level = ReadText(CrLf({"m 3 1", "*$(", "m 2 1", "#&"}));
+  EXPECT_EQ(level.bounds(), (CellRange{0, 0, 1, 0}));
+  EXPECT_EQ(level.element(1, 0), EL_EMBEDDED_EMERALD);
+  EXPECT_EQ(level.element(2, 0), EL_RUBY) << "outside the second map, the first one's cell stays";
+  EXPECT_EQ(level.emeraldTotal(), 6);
 }
 
 TEST(LevelReader, BrokenMapBlocksNameTheFileAndLine) {
@@ -179,21 +147,4 @@ TEST(LevelReader, BrokenMapBlocksNameTheFileAndLine) {
   EXPECT_NO_THROW(ReadText(CrLf({"m\t+2  1x", "##"}))) << "the header is read the way %d reads numbers";
 }
 
-TEST(LevelReader, SecondMapIsReadOverTheFirst) {
-  auto doc = ReadText(CrLf({"m 3 1", "*$(", "m 2 1", "#&"}));
-  EXPECT_EQ(doc->GetLevelSize(), (CSize{2, 1}));
-  EXPECT_EQ(ElementAt(*doc, 0, 0), EL_WALL);
-  EXPECT_EQ(ElementAt(*doc, 1, 0), EL_EMBEDDED_EMERALD);
-  EXPECT_EQ(ElementAt(*doc, 2, 0), EL_RUBY) << "outside the second map, the first one's tile stays";
-  EXPECT_EQ(doc->CountTiles(), 3);
-  EXPECT_EQ(doc->m_nEmeraldTotal, 6);
-  EXPECT_EQ(doc->m_nEmeraldTotal, doc->CountEmeralds());
-}
-
-TEST(LevelReader, VeryLongWordsAreTakenWhole) {
-  const std::string longWord(5000, 'x');
-  auto doc = ReadText(CrLf({"p " + longWord, "y " + longWord, "n " + longWord}));
-  EXPECT_EQ(doc->m_strPushing, longWord);
-  EXPECT_EQ(doc->m_remainders[0], longWord);
-  EXPECT_EQ(doc->m_strName, longWord);
-}
+}  // namespace

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <memory>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 
-#include "level/brannoc_doc.h"
+#include "level/level_io.h"
 
-// Small helpers for tests that read and write level text in memory.
+// Level text in memory, for tests that read and write it.
 
 // Joins lines with CR LF, the way the writer ends every line.
 inline std::string CrLf(std::initializer_list<std::string> lines) {
@@ -15,22 +15,7 @@ inline std::string CrLf(std::initializer_list<std::string> lines) {
   return text;
 }
 
-inline std::unique_ptr<CBrannocDoc> ReadText(const std::string& text, const std::string& fileName = "test.lev") {
-  auto doc = std::make_unique<CBrannocDoc>();
-  doc->DeleteContents();
+inline Level ReadText(const std::string& text, const std::string& fileName = "test.lev") {
   std::istringstream in(text, std::ios::binary);
-  doc->ReadLevel(in, fileName);
-  return doc;
-}
-
-inline std::string WriteText(CBrannocDoc& doc) {
-  std::ostringstream out(std::ios::binary);
-  doc.WriteLevel(out);
-  return out.str();
-}
-
-inline std::unique_ptr<CBrannocDoc> NewLevel() {
-  auto doc = std::make_unique<CBrannocDoc>();
-  doc->OnNewDocument();
-  return doc;
+  return readLevel(in, fileName);
 }

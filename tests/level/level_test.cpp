@@ -1,0 +1,75 @@
+// The cell store's invariants and the tile block text of the clipboard.
+#include "level/level.h"
+
+#include <gtest/gtest.h>
+
+#include "level/tile_block.h"
+
+namespace {
+
+using namespace std::string_view_literals;
+
+TEST(Level, TheStoreKeepsTheEmeraldTotalAndRefusesWhatItCannotHold) {
+  Level level;
+  level.setElement(0, 0, EL_RUBY);
+  level.setElement(125, 125, EL_CERULINE);
+  EXPECT_EQ(level.emeraldTotal(), 8);
+  EXPECT_EQ(level.setElement(0, 0, EL_EMERALD), EL_RUBY);  // replacing recounts
+  EXPECT_EQ(level.emeraldTotal(), 4);
+  EXPECT_EQ(level.setElement(125, 125, NO_ELEMENT), EL_CERULINE);
+  EXPECT_EQ(level.emeraldTotal(), 1);
+  const Level before = level;
+  for (auto [x, y, element] : {std::array{126, 0, int(EL_WALL)}, {-1, 0, EL_WALL}, {0, 126, EL_WALL}, {3, 3, 50}, {3, 3, -7}})
+    level.setElement(x, y, element);
+  EXPECT_EQ(level, before);
+  EXPECT_EQ(level.element(0, 126), NO_ELEMENT);
+  EXPECT_EQ(level.element(-1, 0), NO_ELEMENT);
+}
+
+TEST(Level, CellsOutsideASmallerLevelAreKeptAndCounted) {
+  Level level;
+  level.setElement(40, 3, EL_EMERALD);
+  level.setNumber(Property::Width, 20);
+  EXPECT_EQ(level.emeraldTotal(), 1);
+  EXPECT_FALSE(level.contains(40, 3));
+  EXPECT_EQ(level.usedExtent(), (CellRange{0, 0, 40, 3}));
+  level.setNumber(Property::Width, 60);
+  EXPECT_EQ(level.element(40, 3), EL_EMERALD);
+  EXPECT_EQ(Level().usedExtent(), (CellRange{0, 0, 0, 0}));
+}
+
+TEST(Level, SizesStayWithinTheStoreAndSwitchesAreOnOrOff) {
+  const struct {
+    Property property;
+    int value, stored;
+  } cases[] = {{Property::Width, 200, 126}, {Property::Height, 0, 1}, {Property::Width, -5, 1},
+               {Property::LaserSoundOff, 7, 1}, {Property::YamYamSoundOff, -1, 1}, {Property::Name, 3, 0}};
+  for (const auto& c : cases) {
+    Level level;
+    level.setNumber(c.property, c.value);
+    EXPECT_EQ(level.number(c.property), c.stored) << c.value;
+  }
+}
+
+TEST(TileBlock, TextOfARangeReadsBackThroughItsExtent) {
+  Level level;
+  level.setElement(3, 3, EL_EMERALD);
+  level.setElement(4, 3, EL_RUBY);
+  EXPECT_EQ(tileBlockText(level, {2, 2, 4, 3}), "   \n *(\0"sv);
+  EXPECT_EQ(tileBlockText(level, {124, 0, 127, 0}), "    \0"sv);  // past the store: empty
+  EXPECT_EQ(tileBlockExtent(tileBlockText(level, {2, 2, 4, 3}), {9, 9}), (CellRange{9, 9, 11, 10}));
+  const struct {
+    std::string_view text;
+    CellRange extent;
+  } cases[] = {
+      {"ab\ncd\nef\0\nzz"sv, {4, 5, 5, 7}},
+      {"12345\n12345\n12345\n12345\n12345"sv, {4, 5, 8, 9}},
+      {"\nab\ncd"sv, {4, 5, 9, 5}},  // an empty first row: the whole text counts as one row
+      {"abc"sv, {4, 5, 6, 5}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(tileBlockExtent(c.text, {4, 5}), c.extent) << testing::PrintToString(c.text);
+  EXPECT_TRUE(tileBlockExtent("\0abc"sv, {1, 1}).isEmpty());
+  EXPECT_TRUE(tileBlockExtent("", {1, 1}).isEmpty());
+}
+
+}  // namespace
