@@ -77,6 +77,11 @@ int LevelDocument::paste(CellPos topLeft, std::string_view text, std::string_vie
   size_t pos = 0;
   for (int y = topLeft.y; y < m_level.height() && pos < text.size(); ++y) {
     for (int x = topLeft.x; pos < text.size(); ++x) {
+      if (x >= m_level.width()) {  // the rest of the row lies beyond the level
+        const size_t lineFeed = text.find('\n', pos);
+        pos = lineFeed == std::string_view::npos ? text.size() : lineFeed + 1;
+        break;
+      }
       const char c = text[pos++];
       if (c == '\n') break;
       if (writeCell(step, x, y, ElementFromChar(c))) {

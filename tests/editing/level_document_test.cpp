@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "editing/level_document.h"
-#include "level/tile_block.h"
 
 namespace {
 
@@ -212,13 +211,82 @@ TEST(LevelDocument, TheTitleMarkFollowsTheSavedStateAndRestsWhileSaving) {
   EXPECT_EQ(recorder.stateChanges, 6);
 }
 
-TEST(TileBlock, TextAndExtentOfABlock) {
-  Level level = Furnished();
-  EXPECT_EQ(tileBlockText(level, {2, 2, 4, 3}), std::string("   \n *(\0", 8));
-  EXPECT_EQ(tileBlockText(level, {125, 0, 126, 0}), std::string("  \0", 3));  // past the store: empty
-  EXPECT_EQ(tileBlockExtent(std::string("ab\ncd\nef\0\nzz", 12), {4, 5}), (CellRange{4, 5, 5, 7}));
-  EXPECT_EQ(tileBlockExtent("\nabc", {1, 1}), (CellRange{1, 1, 4, 1}));
-  EXPECT_TRUE(tileBlockExtent("", {1, 1}).isEmpty());
+// Paste and clear write only inside the level; a paste ends at a zero byte or at the end of
+// the text, and a character that names no element empties its cell.
+TEST(LevelDocument, PasteAndClearStayInsideTheLevel) {
+  using namespace std::string_view_literals;
+  const struct {
+    CellPos topLeft;
+    std::string_view text;  // empty: clear from topLeft to (14, 1) instead
+    std::vector<std::string> rows;  // afterwards; the rest stays swamp ('%')
+  } cases[] = {
+      {{2, 1}, "# *\n..1\n::\0"sv, {"", "%%#~*", "%%..1"}},  // spaces empty; cut at the bottom
+      {{8, 1}, "*****\n&&&&&"sv, {"", "%%%%%%%%**", "%%%%%%%%&&"}},  // cut at the right
+      {{0, 3}, "###"sv, {}},                                         // below the level
+      {{-1, -1}, "*#0\n$&(\n.:+"sv, {"&(", ":+"}},                   // cut at the left and top
+      {{0, 0}, "##\0##\n##"sv, {"##"}},
+      {{0, 1}, std::string_view("#*#", 2), {"", "#*"}},
+      {{0, 0}, "~x\x7f\xe9="sv, {"~~~~~"}},
+      {{1, 1}, ""sv, {"", "%~~~~~~~~~"}},  // column 10 lies outside the level
+      {{-5, -5}, ""sv, {"~~~~~~~~~~", "~~~~~~~~~~"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.text));
+    Level level;
+    for (int x = 0; x <= 14; ++x)
+      for (int y = 0; y <= 4; ++y) level.setElement(x, y, EL_SWAMP);
+    level.setNumber(Property::Width, 10);
+    level.setNumber(Property::Height, 3);
+    LevelDocument doc{level};
+    if (c.text.empty())
+      doc.clear(CellRange::spanning(c.topLeft, {14, 1}), "Delete");
+    else
+      doc.paste(c.topLeft, c.text);
+    for (int y = 0; y <= 4; ++y) {
+      std::string expected = y < static_cast<int>(c.rows.size()) ? c.rows[y] : "";
+      expected.resize(15, '%');
+      std::string row;
+      for (int x = 0; x <= 14; ++x) row += CharFromElement(doc.level().element(x, y));
+      EXPECT_EQ(row, expected) << "row " << y;
+    }
+  }
+}
+
+TEST(LevelDocument, EveryTextPropertyIsAStepOfItsOwn) {
+  LevelDocument doc;
+  const Level before = doc.level();
+  int steps = 0;
+  for (const PropertyInfo& info : propertyTable()) {
+    if (isNumberProperty(info.property)) continue;
+    const std::string value = "value " + std::to_string(static_cast<int>(info.property));
+    ASSERT_TRUE(doc.setText(info.property, value + " \t\r\n"));
+    EXPECT_EQ(doc.level().text(info.property), value);  // without trailing white space
+    ASSERT_TRUE(doc.setText(info.property, value + "!"));  // not merged with the one before
+    EXPECT_EQ(doc.history().undoCount(), steps += 2);
+  }
+  const Level after = doc.level();
+  while (doc.undo()) {
+  }
+  EXPECT_EQ(doc.level(), before);
+  while (doc.redo()) {
+  }
+  EXPECT_EQ(doc.level(), after);
+  EXPECT_FALSE(doc.setText(Property::Width, "7"));
+}
+
+TEST(LevelDocument, AnObserverMayLeaveWhileBeingTold) {
+  LevelDocument doc;
+  Recorder other;
+  struct Leaver : DocumentObserver {
+    LevelDocument& doc;
+    DocumentObserver& other;
+    Leaver(LevelDocument& doc, DocumentObserver& other) : doc(doc), other(other) {}
+    void levelChanged(const LevelChange&) override { doc.removeObserver(&other); }
+  } leaver(doc, other);
+  doc.addObserver(&leaver);
+  doc.addObserver(&other);
+  doc.setCell(1, 1, EL_WALL);
+  EXPECT_TRUE(other.changes.empty()) << "an observer removed during the round is not told any more";
 }
 
 }  // namespace

@@ -80,22 +80,34 @@ TEST(RandomGestures, UndoToTheStartAndRedoToTheEndPassEveryStateAgain) {
     LevelDocument doc{start};
     RandomDesigner designer(doc, seed);
     std::vector<Level> states{doc.level()};
+    size_t savedAt = 0;
     for (int i = 0; i < 400; ++i) {
       const int steps = doc.history().undoCount();
+      const bool wasModified = doc.isModified();
       designer.act();
       ASSERT_LE(doc.history().undoCount(), steps + 1) << "one step per gesture";
-      if (doc.history().undoCount() > steps) states.push_back(doc.level());
+      if (doc.history().undoCount() > steps) {
+        states.push_back(doc.level());
+      } else {
+        ASSERT_EQ(doc.level(), states.back()) << "a change without a step";
+        ASSERT_EQ(doc.isModified(), wasModified);
+      }
       ASSERT_EQ(doc.level().emeraldTotal(), emeraldSum(doc.level()));
+      if (i % 37 == 0) {
+        doc.markSaved();
+        savedAt = states.size() - 1;
+      }
     }
     ASSERT_EQ(states.size(), static_cast<size_t>(doc.history().undoCount()) + 1);
     for (size_t i = states.size() - 1; i > 0; --i) {
       ASSERT_TRUE(doc.undo());
       ASSERT_EQ(doc.level(), states[i - 1]) << "after undoing step " << i;
+      ASSERT_EQ(doc.isModified(), i - 1 != savedAt);
     }
-    EXPECT_FALSE(doc.isModified());
     for (size_t i = 1; i < states.size(); ++i) {
       ASSERT_TRUE(doc.redo());
       ASSERT_EQ(doc.level(), states[i]) << "after redoing step " << i;
+      ASSERT_EQ(doc.isModified(), i != savedAt);
     }
   }
 }

@@ -39,15 +39,6 @@ class LevelFileTest : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(LevelFileTest, ReadTakesTheDifficultyFromTheFileName) {
-  Level level;
-  const FileResult result = ReadLevelFile(Write("cave.5", CrLf({"n Cave", "m 2 1", "*$"})), level);
-  ASSERT_TRUE(result.ok) << result.message;
-  EXPECT_EQ(level.text(Property::Name), "Cave");
-  EXPECT_EQ(level.text(Property::Difficulty), "5");
-  EXPECT_EQ(level.emeraldTotal(), 4);
-}
-
 // A failed read names the file, says why and leaves the level as it was.
 TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
   const std::string fifo = (dir / "pipe.lev").string();
@@ -75,14 +66,18 @@ TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
   }
 }
 
-TEST_F(LevelFileTest, SaveReplacesTheFileWhole) {
+TEST_F(LevelFileTest, SaveReplacesTheFileWholeAndReadTakesItBack) {
   const std::string path = Write("cave.lev", "old contents");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   Level level;
   level.setText(Property::Name, "Saved");
+  level.setElement(1, 1, EL_RUBY);
   const FileResult result = SaveLevelFile(level, path);
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(Read(path), levelText(level));
+  Level back;
+  ASSERT_TRUE(ReadLevelFile(path, back).ok);
+  EXPECT_EQ(back, level);
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(EntriesInDir(), 1u) << "no temporary file is left behind";

@@ -22,11 +22,6 @@ TEST(LevelWriter, WhatItWritesReadsBackToTheSameBytes) {
     ASSERT_FALSE(original.empty()) << name;
     EXPECT_EQ(levelText(ReadText(original, name)), original) << name << " is not in the writer's own form";
   }
-  const Level demo = ReadText(ReadFileBytes(std::string(CAVERNIA_EXAMPLES_DIR) + "/demo.lev"));
-  EXPECT_EQ(demo.emeraldTotal(), 4);
-  EXPECT_EQ(demo.element(2, 1), EL_CERULINE);
-  EXPECT_EQ(demo.remainders()[0], "~~~~*~~~~");
-
   const struct {
     Property property;
     const char* value;
