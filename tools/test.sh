@@ -9,7 +9,7 @@ export QT_QPA_PLATFORM=offscreen
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCAVERNIA_SANITIZE=ON -DCAVERNIA_BENCH=ON
 cmake --build build/test
 
-bash tools/fuzz.sh "${FUZZ_SECONDS:-60}"
+bash tools/fuzz.sh "${FUZZ_SECONDS:-45}"
 
 # ctest's summary is the last thing printed.
 ctest --test-dir build/test --output-on-failure -j2 --timeout 600

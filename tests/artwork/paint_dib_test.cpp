@@ -42,9 +42,7 @@ TEST(PaintDib, StretchesWithoutSmoothing) {
   for (int y = 0; y < 15; ++y)
     for (int x = 0; x < 15; ++x) {
       const uint32_t p = At(small, x, y);
-      ASSERT_EQ(p & 0xFF, 0x80u);
-      ASSERT_EQ((p >> 16) % 4, 0u);
-      ASSERT_EQ((p >> 8 & 0xFF) % 4, 0u);
+      ASSERT_TRUE((p & 0xFF) == 0x80 && (p >> 16) % 4 == 0 && (p >> 8 & 0xFF) % 4 == 0) << x << ',' << y;
     }
   EXPECT_LE(At(small, 0, 0) >> 16, 4u * 2);
   EXPECT_GE(At(small, 14, 14) >> 16, 4u * 29);
@@ -92,7 +90,6 @@ TEST(DrawImage, ShowsTheMeasuredPartOfAWidePictureOverTheWholeCell) {
     QPainter painter(&cell);
     painter.translate(-100, -200);  // cells are placed in level pixels
     DrawImage(painter, {100, 200, 60, 48}, dib.get(), {60, 48}, 0);
-    DrawImage(painter, {100, 200, 60, 48}, nullptr, {60, 48}, IMAGE_INVERT);
   }
   for (int y = 0; y < 48; ++y)
     for (int x = 0; x < 60; ++x) ASSERT_EQ(At(cell, x, y), DibPixel(*dib, x, y));
