@@ -3,15 +3,19 @@
 
 #include <fstream>
 #include <iterator>
-#include <memory>
-#include <sstream>
 
-#include "level/brannoc_doc.h"
 #include "level/level_file.h"
+#include "level/level_io.h"
 
 namespace {
 
 const std::string kShowcase = std::string(CAVERNIA_EXAMPLES_DIR) + "/showcase.lev";
+
+Level Showcase(benchmark::State& state) {
+  Level level;
+  if (!ReadLevelFile(kShowcase, level).ok) state.SkipWithError("cannot read the sample level");
+  return level;
+}
 
 void BM_RawFileRead(benchmark::State& state) {
   for (auto _ : state) {
@@ -24,30 +28,24 @@ BENCHMARK(BM_RawFileRead);
 
 void BM_ReadLevelFile(benchmark::State& state) {
   for (auto _ : state) {
-    auto doc = std::make_unique<CBrannocDoc>();
-    if (!OpenLevelFile(*doc, kShowcase).ok) state.SkipWithError("cannot read the sample level");
-    benchmark::DoNotOptimize(doc->m_nEmeraldTotal);
+    Level level;
+    if (!ReadLevelFile(kShowcase, level).ok) state.SkipWithError("cannot read the sample level");
+    benchmark::DoNotOptimize(level.emeraldTotal());
   }
 }
 BENCHMARK(BM_ReadLevelFile);
 
 void BM_WriteLevelToMemory(benchmark::State& state) {
-  auto doc = std::make_unique<CBrannocDoc>();
-  if (!OpenLevelFile(*doc, kShowcase).ok) state.SkipWithError("cannot read the sample level");
-  for (auto _ : state) {
-    std::ostringstream out(std::ios::binary);
-    doc->WriteLevel(out);
-    benchmark::DoNotOptimize(out.str().size());
-  }
+  const Level level = Showcase(state);
+  for (auto _ : state) benchmark::DoNotOptimize(levelText(level).size());
 }
 BENCHMARK(BM_WriteLevelToMemory);
 
 void BM_SaveLevelFile(benchmark::State& state) {
-  auto doc = std::make_unique<CBrannocDoc>();
-  if (!OpenLevelFile(*doc, kShowcase).ok) state.SkipWithError("cannot read the sample level");
+  const Level level = Showcase(state);
   const std::string target = "/tmp/cavernia-bench-save.lev";
   for (auto _ : state) {
-    if (!SaveLevelFile(*doc, target).ok) state.SkipWithError("cannot save");
+    if (!SaveLevelFile(level, target).ok) state.SkipWithError("cannot save");
   }
 }
 BENCHMARK(BM_SaveLevelFile);
