@@ -1,5 +1,7 @@
 #include "editing/fill_region.h"
 
+#include <cstdint>
+
 #include "level/level.h"
 
 // The recursion of the fill is unrolled onto an explicit stack, because a region can hold
@@ -10,12 +12,18 @@ std::vector<CellPos> fillRegion(const Level& level, int x, int y) {
   std::vector<CellPos> region;
   if (!level.contains(x, y)) return region;
   const int target = level.element(x, y);
-  std::vector<bool> taken(static_cast<size_t>(Level::kMaxSize) * Level::kMaxSize, false);
+  const int width = level.width();
+  const int height = level.height();
+  // The cells the fill may still take: those of the level that hold the target. Marked once
+  // up front, so each test during the walk is a single look-up.
+  std::vector<uint8_t> open(static_cast<size_t>(width) * height);
+  for (int cy = 0; cy < height; ++cy)
+    for (int cx = 0; cx < width; ++cx) open[cy * width + cx] = level.element(cx, cy) == target;
   auto qualifies = [&](int cx, int cy) {
-    return level.contains(cx, cy) && !taken[cy * Level::kMaxSize + cx] && level.element(cx, cy) == target;
+    return cx >= 0 && cy >= 0 && cx < width && cy < height && open[cy * width + cx];
   };
   auto take = [&](int cx, int cy) {
-    taken[cy * Level::kMaxSize + cx] = true;
+    open[cy * width + cx] = 0;
     region.push_back({cx, cy});
   };
 
