@@ -132,10 +132,10 @@ void LevelView::paintEvent(QPaintEvent* event) {
   const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
   QPainter painter(viewport());
   for (const QRect& exposed : event->region()) {
-    QImage image(exposed.size(), QImage::Format_RGB32);
-    if (image.isNull()) return;  // no memory for the picture: leave the screen as it is
-    PaintLevel(image, exposed.translated(scroll), m_document.level(), m_settings.cellSize(), m_settings.gridVisible());
-    painter.drawImage(exposed.topLeft(), image);
+    if (m_picture.size() != exposed.size()) m_picture = QImage(exposed.size(), QImage::Format_RGB32);
+    if (m_picture.isNull()) return;  // no memory for the picture: leave the screen as it is
+    PaintLevel(m_picture, exposed.translated(scroll), m_document.level(), m_settings.cellSize(), m_settings.gridVisible());
+    painter.drawImage(exposed.topLeft(), m_picture);
   }
   if (m_marking) {
     painter.translate(-scroll);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QImage>
 #include <memory>
 #include <optional>
 
@@ -74,4 +75,5 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   std::unique_ptr<MouseTool> m_tool;
   Qt::MouseButton m_dragButton = Qt::NoButton;
   std::optional<Marking> m_marking;
+  QImage m_picture;  // kept between paints: a fresh screenful of memory costs more than the painting
 };
