@@ -1,16 +1,68 @@
 #include "render/level_painter.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "level/level.h"
 #include "render/tile_images.h"
 #include "render/view_geometry.h"
 
 namespace {
+
 const QColor kGridColour(128, 128, 128);
+constexpr int kMaxStampSize = 1000;  // as large as the pictures the tile images keep
+
+// A cell's pixels as painting gives them: its picture (black without one) and, with the grid,
+// grey along its last pixel row and column.
+QImage cellStamp(int element, int cellSize, bool showGrid) {
+  QImage stamp = KeptTileImage(element, cellSize);
+  if (stamp.isNull()) {
+    stamp = QImage(cellSize, cellSize, QImage::Format_RGB32);
+    stamp.fill(Qt::black);
+  }
+  if (showGrid) {
+    const QRgb grey = kGridColour.rgb();
+    for (int y = 0; y < cellSize; ++y) reinterpret_cast<QRgb*>(stamp.scanLine(y))[cellSize - 1] = grey;
+    std::fill_n(reinterpret_cast<QRgb*>(stamp.scanLine(cellSize - 1)), cellSize, grey);
+  }
+  return stamp;
 }
 
+// Copies each cell's stamp straight into an RGB32 picture of the clip: a screenful has
+// thousands of small cells and hundreds of one-pixel lines, too many to draw one by one
+// through a painter. The pixels are the same.
+void copyCells(QImage& target, const QRect& clip, const Level& level, int cellSize, bool showGrid) {
+  const QRect area = clip & QRect(0, 0, level.width() * cellSize, level.height() * cellSize);
+  if (area != clip) target.fill(Qt::black);
+  if (area.isEmpty()) return;
+  std::array<QImage, ELEMENT_COUNT + 1> stamps;  // the last one: an empty cell
+  uchar* const bits = target.bits();
+  const qsizetype stride = target.bytesPerLine();
+  for (int row = area.top() / cellSize; row <= area.bottom() / cellSize; ++row) {
+    for (int col = area.left() / cellSize; col <= area.right() / cellSize; ++col) {
+      const int element = level.element(col, row);
+      const int slot = IsElement(element) ? element : ELEMENT_COUNT;
+      if (stamps[slot].isNull()) stamps[slot] = cellStamp(element, cellSize, showGrid);
+      const QImage& stamp = stamps[slot];
+      const QRect cell = CellRect(col, row, cellSize);
+      const QRect part = cell & area;
+      const qsizetype stampStride = stamp.bytesPerLine();
+      const uchar* from = stamp.constBits() + (part.top() - cell.top()) * stampStride + (part.left() - cell.left()) * 4;
+      uchar* to = bits + (part.top() - clip.top()) * stride + (part.left() - clip.left()) * 4;
+      const size_t bytes = static_cast<size_t>(part.width()) * 4;
+      for (int y = 0; y < part.height(); ++y, from += stampStride, to += stride) std::memcpy(to, from, bytes);
+    }
+  }
+}
+
+}  // namespace
+
 void PaintLevel(QImage& target, const QRect& clip, const Level& level, int cellSize, bool showGrid) {
+  if (target.format() == QImage::Format_RGB32 && target.size() == clip.size() && cellSize > 0 &&
+      cellSize <= kMaxStampSize)
+    return copyCells(target, clip, level, cellSize, showGrid);
   target.fill(Qt::black);
   if (cellSize <= 0 || clip.isEmpty()) return;
   QPainter painter(&target);

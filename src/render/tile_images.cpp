@@ -25,6 +25,7 @@ struct ScaledKeyHash {
 };
 
 constexpr size_t kMaxScaled = 600;  // a dozen cell sizes of a whole set
+constexpr int kMaxKeptSide = 1000;
 
 const QImage& Scaled(const TileImage& record, int side) {
   static std::unordered_map<ScaledKey, QImage, ScaledKeyHash> cache;
@@ -48,13 +49,19 @@ const QImage& Scaled(const TileImage& record, int side) {
 
 }  // namespace
 
+QImage KeptTileImage(int element, int side) {
+  const ArtworkSet* set = CurrentArtworkSet();
+  if (!set || !IsElement(element) || !set->images[element].image || side <= 0 || side > kMaxKeptSide) return {};
+  return Scaled(set->images[element], side);
+}
+
 void DrawTileImage(QPainter& painter, const QRect& dest, int element) {
   const ArtworkSet* set = CurrentArtworkSet();
   if (!set || !IsElement(element)) return;
   const TileImage& record = set->images[element];
   if (!record.image) return;
   // Square cells on an unscaled painter come from the cache; printing scales its painter.
-  if (dest.width() == dest.height() && dest.width() <= 1000 && painter.transform().isIdentity())
+  if (dest.width() == dest.height() && dest.width() <= kMaxKeptSide && painter.transform().isIdentity())
     painter.drawImage(dest.topLeft(), Scaled(record, dest.width()));
   else
     DrawImage(painter, dest, record);

@@ -11,20 +11,21 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "level/brannoc_doc.h"
+#include "view/view_settings.h"
 
-std::optional<int> CellSizeFromText(const QString& text) {
+std::optional<int> cellSizeFromText(const QString& text) {
   QString digits = text.trimmed();
   if (digits.isEmpty()) return std::nullopt;
   for (QChar c : digits)
     if (!c.isDigit()) return std::nullopt;
   while (digits.size() > 1 && digits.front() == '0') digits.remove(0, 1);
   // More than four digits is past the largest size whatever they say (and may not fit an int).
-  if (digits.size() > 4) return MAX_CELL_SIZE;
-  return std::clamp(digits.toInt(), MIN_CELL_SIZE, MAX_CELL_SIZE);
+  if (digits.size() > 4) return ViewSettings::kMaxCellSize;
+  return std::clamp(digits.toInt(), ViewSettings::kMinCellSize, ViewSettings::kMaxCellSize);
 }
 
-CGridSizeDlg::CGridSizeDlg(QWidget* parent) : QDialog(parent) {
+GridSizeDialog::GridSizeDialog(ViewSettings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_size(settings.cellSize()) {
   setWindowTitle("Gridsettings");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -38,7 +39,7 @@ CGridSizeDlg::CGridSizeDlg(QWidget* parent) : QDialog(parent) {
   m_slider->setRange(kSliderMin, kSliderMax);
   m_slider->setTickPosition(QSlider::NoTicks);
   m_slider->setMinimumWidth(160);
-  connect(m_slider, &QSlider::valueChanged, this, &CGridSizeDlg::OnHScroll);
+  connect(m_slider, &QSlider::valueChanged, this, &GridSizeDialog::sliderMoved);
 
   auto* sizeRow = new QHBoxLayout;
   sizeRow->addWidget(new QLabel("Gridsize", this));
@@ -51,7 +52,7 @@ CGridSizeDlg::CGridSizeDlg(QWidget* parent) : QDialog(parent) {
     auto* button = new QPushButton(QString::number(size), this);
     button->setAutoDefault(false);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance("000") + 18);
-    connect(button, &QPushButton::clicked, this, [this, size] { OnPreset(size); });
+    connect(button, &QPushButton::clicked, this, [this, size] { presetChosen(size); });
     presetRow->addWidget(button);
   }
   presetRow->addStretch();
@@ -64,8 +65,8 @@ CGridSizeDlg::CGridSizeDlg(QWidget* parent) : QDialog(parent) {
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
   auto* cancel = new QPushButton("Cancel", this);
-  connect(ok, &QPushButton::clicked, this, &CGridSizeDlg::accept);
-  connect(cancel, &QPushButton::clicked, this, &CGridSizeDlg::reject);
+  connect(ok, &QPushButton::clicked, this, &GridSizeDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &GridSizeDialog::reject);
   auto* right = new QVBoxLayout;
   right->addWidget(ok);
   right->addWidget(cancel);
@@ -78,92 +79,84 @@ CGridSizeDlg::CGridSizeDlg(QWidget* parent) : QDialog(parent) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void CGridSizeDlg::showEvent(QShowEvent* event) {
-  OnInitDialog();
+void GridSizeDialog::showEvent(QShowEvent* event) {
+  m_closing = false;
+  showSize();
+  moveSlider(m_size);
+  m_edit->setFocus();
+  m_edit->selectAll();
   QDialog::showEvent(event);
 }
 
-void CGridSizeDlg::OnInitDialog() {
-  m_bClosing = false;
-  ShowSize();
-  MoveSlider(m_nSize);
-  m_edit->setFocus();
-  m_edit->selectAll();
+void GridSizeDialog::applySize(int size) { m_settings.setCellSize(size); }
+
+void GridSizeDialog::sliderMoved(int position) {
+  m_size = position;
+  showSize();
+  applySize(m_size);
 }
 
-void CGridSizeDlg::ApplySize(int size) {
-  if (m_pDoc) m_pDoc->SetCellSize(std::clamp(size, MIN_CELL_SIZE, MAX_CELL_SIZE));
+void GridSizeDialog::presetChosen(int size) {
+  m_size = size;
+  showSize();
+  applySize(m_size);
+  moveSlider(m_size);
 }
 
-void CGridSizeDlg::OnHScroll(int position) {
-  m_nSize = position;
-  ShowSize();
-  ApplySize(m_nSize);
+void GridSizeDialog::sizeBoxLeft() {
+  readSizeBox();
+  moveSlider(m_size);
+  applySize(m_size);
 }
 
-void CGridSizeDlg::OnPreset(int size) {
-  m_nSize = size;
-  ShowSize();
-  ApplySize(m_nSize);
-  MoveSlider(m_nSize);
-}
-
-void CGridSizeDlg::OnKillfocusSize() {
-  ReadSizeBox();
-  MoveSlider(m_nSize);
-  ApplySize(m_nSize);
-}
-
-void CGridSizeDlg::accept() {
+void GridSizeDialog::accept() {
   // A size typed just before Enter counts too, not only one whose box lost the focus.
-  if (!ReadSizeBox()) return;
-  MoveSlider(m_nSize);
-  ApplySize(m_nSize);
-  m_bClosing = true;
+  if (!readSizeBox()) return;
+  moveSlider(m_size);
+  applySize(m_size);
+  m_closing = true;
   QDialog::accept();
 }
 
-void CGridSizeDlg::done(int result) {
+void GridSizeDialog::done(int result) {
   // Closing takes the focus from the box; that is no edit to apply.
-  m_bClosing = true;
+  m_closing = true;
   QDialog::done(result);
 }
 
-bool CGridSizeDlg::ReadSizeBox() {
-  const std::optional<int> size = CellSizeFromText(m_edit->text());
+bool GridSizeDialog::readSizeBox() {
+  const std::optional<int> size = cellSizeFromText(m_edit->text());
   if (!size) {
-    m_bAsking = true;
+    m_asking = true;
     QMessageBox::warning(this, windowTitle(), "Please enter an integer.");
-    m_bAsking = false;
-    ShowSize();
+    m_asking = false;
+    showSize();
     m_edit->setFocus();
     return false;
   }
-  m_nSize = *size;
-  ShowSize();  // a size out of range shows the bound that applies
+  m_size = *size;
+  showSize();  // a size out of range shows the bound that applies
   return true;
 }
 
-void CGridSizeDlg::ShowSize() {
-  if (m_edit->text() != QString::number(m_nSize)) m_edit->setText(QString::number(m_nSize));
+void GridSizeDialog::showSize() {
+  if (m_edit->text() != QString::number(m_size)) m_edit->setText(QString::number(m_size));
 }
 
-void CGridSizeDlg::MoveSlider(int size) {
+void GridSizeDialog::moveSlider(int size) {
   // Moving the slider from here is no slider action of the user's: nothing to apply.
   const QSignalBlocker quiet(m_slider);
   m_slider->setValue(std::clamp(size, kSliderMin, kSliderMax));
 }
 
-bool CGridSizeDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == m_edit && event->type() == QEvent::FocusOut && !m_bAsking && !m_bClosing && isVisible())
-    OnKillfocusSize();
+bool GridSizeDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_edit && event->type() == QEvent::FocusOut && !m_asking && !m_closing && isVisible())
+    sizeBoxLeft();
   return QDialog::eventFilter(watched, event);
 }
 
-void RunGridSizeDialog(CBrannocDoc& doc, QWidget* parent) {
-  const int before = doc.m_nCellWidth;
-  CGridSizeDlg dialog(parent);
-  dialog.m_pDoc = &doc;
-  dialog.m_nSize = before;
-  if (dialog.exec() != QDialog::Accepted && doc.m_nCellWidth != before) doc.SetCellSize(before);
+void runGridSizeDialog(ViewSettings& settings, QWidget* parent) {
+  const int before = settings.cellSize();
+  GridSizeDialog dialog(settings, parent);
+  if (dialog.exec() != QDialog::Accepted) settings.setCellSize(before);
 }

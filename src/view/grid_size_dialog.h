@@ -3,39 +3,26 @@
 #include <QDialog>
 #include <optional>
 
-class CBrannocDoc;
 class QLineEdit;
 class QSlider;
+class ViewSettings;
 
-// The smallest and largest cell size the editor accepts, in pixels. Every view divides by the
-// cell size, so 0 must never reach a document.
-constexpr int MIN_CELL_SIZE = 1;
-constexpr int MAX_CELL_SIZE = 1000;
-
-// A typed size brought into the accepted range; nullopt for a box without digits.
-std::optional<int> CellSizeFromText(const QString& text);
+// A typed size brought into the accepted cell sizes; nullopt for a box without digits.
+std::optional<int> cellSizeFromText(const QString& text);
 
 // "Gridsettings": picks a level's cell size with a slider, a number box and three preset
-// buttons. Every change reaches the level at once, so its views resize while the dialog is
-// open; the command that opens it puts the old size back unless the dialog ends with OK.
-class CGridSizeDlg : public QDialog {
+// buttons. Every change reaches the level's settings at once, so its views resize while the
+// dialog is open; runGridSizeDialog puts the old size back unless the dialog ends with OK.
+class GridSizeDialog : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kSliderMin = 2;
   static constexpr int kSliderMax = 300;
 
-  explicit CGridSizeDlg(QWidget* parent = nullptr);
+  explicit GridSizeDialog(ViewSettings& settings, QWidget* parent = nullptr);
 
-  // The level the dialog changes (none: it changes nothing) and the size it starts with.
-  CBrannocDoc* m_pDoc = nullptr;
-  int m_nSize = 0;
-
-  // Shows m_nSize in the box and on the slider; called when the dialog is shown.
-  void OnInitDialog();
-  void ApplySize(int size);
-
-  QLineEdit* SizeBox() const { return m_edit; }
-  QSlider* Slider() const { return m_slider; }
+  QLineEdit* sizeBox() const { return m_edit; }
+  QSlider* slider() const { return m_slider; }
 
   void accept() override;
   void done(int result) override;
@@ -45,20 +32,23 @@ class CGridSizeDlg : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void OnHScroll(int position);
-  void OnPreset(int size);
-  void OnKillfocusSize();
-  // Reads the box into m_nSize; false (after saying so) when it holds no number.
-  bool ReadSizeBox();
-  void ShowSize();
-  void MoveSlider(int size);
+  void applySize(int size);
+  void sliderMoved(int position);
+  void presetChosen(int size);
+  void sizeBoxLeft();
+  // Reads the box into m_size; false (after saying so) when it holds no number.
+  bool readSizeBox();
+  void showSize();
+  void moveSlider(int size);
 
+  ViewSettings& m_settings;
+  int m_size;
   QLineEdit* m_edit = nullptr;
   QSlider* m_slider = nullptr;
-  bool m_bAsking = false;   // the "enter a number" message is up
-  bool m_bClosing = false;  // OK or Cancel is ending the dialog
+  bool m_asking = false;   // the "enter a number" message is up
+  bool m_closing = false;  // OK or Cancel is ending the dialog
 };
 
-// The custom grid size command: runs the dialog for the level and puts the cell size the
-// level had back unless the dialog ends with OK.
-void RunGridSizeDialog(CBrannocDoc& doc, QWidget* parent);
+// The custom grid size command: runs the dialog for the level's settings and puts the cell
+// size back unless the dialog ends with OK.
+void runGridSizeDialog(ViewSettings& settings, QWidget* parent);

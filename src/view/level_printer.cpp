@@ -8,61 +8,64 @@
 #include <QPrinter>
 
 #include "artwork/dib_writer.h"
-#include "render/dib_image.h"
-#include "level/brannoc_doc.h"
+#include "editing/level_document.h"
 #include "level/cp1252.h"
-#include "view/program_printer.h"
+#include "level/level.h"
+#include "render/dib_image.h"
 #include "render/tile_images.h"
 #include "render/view_geometry.h"
+#include "view/program_printer.h"
 
 namespace {
 
-QSize UsedExtent(const CBrannocDoc& doc) {
-  const CSize extent = doc.GetUsedExtent();
-  return {extent.cx, extent.cy};
+QSize usedExtent(const Level& level) {
+  const CellRange extent = level.usedExtent();
+  return {extent.width(), extent.height()};
 }
 
-QString DocumentName(const CBrannocDoc& doc) { return QString::fromStdString(Cp1252ToUtf8(doc.UnmarkedTitle())); }
+// The title without the mark of unsaved changes.
+QString documentName(const LevelDocument& document) {
+  std::string title = document.title();
+  if (document.isModified() && title.ends_with('*')) title.pop_back();
+  return QString::fromStdString(Cp1252ToUtf8(title));
+}
 
-void PreparePrinter(QPrinter& printer, const CBrannocDoc& doc) {
-  printer.setDocName(DocumentName(doc));
+void preparePrinter(QPrinter& printer, const QString& documentName) {
+  printer.setDocName(documentName);
   printer.setFromTo(0, 0);  // one page, always
 }
 
 }  // namespace
 
-QImage PrintImage(const CBrannocDoc& doc) {
-  const QSize extent = UsedExtent(doc);
-  QImage image(extent * PRINT_IMAGE_CELL, QImage::Format_RGB32);
+QImage printImage(const Level& level) {
+  const QSize extent = usedExtent(level);
+  QImage image(extent * kPrintImageCell, QImage::Format_RGB32);
   if (image.isNull()) return image;
   image.fill(Qt::black);
   QPainter painter(&image);
-  for (int row = 0; row < extent.height(); ++row) {
-    for (int col = 0; col < extent.width(); ++col) {
-      const CTile* tile = doc.m_grid[col][row].get();
-      if (tile && IsElement(tile->m_nElement))
-        DrawTileImage(painter, CellRect(col, row, PRINT_IMAGE_CELL), tile->m_nElement);
-    }
-  }
+  for (int row = 0; row < extent.height(); ++row)
+    for (int col = 0; col < extent.width(); ++col)
+      if (const int element = level.element(col, row); IsElement(element))
+        DrawTileImage(painter, CellRect(col, row, kPrintImageCell), element);
   return image;
 }
 
-int PageCellSize(QSize printable, QSize extent) {
+int pageCellSize(QSize printable, QSize extent) {
   if (extent.width() <= 0 || extent.height() <= 0) return 0;
-  return std::max(0, std::min({printable.width() / extent.width(), printable.height() / extent.height(), MAX_PAGE_CELL}));
+  return std::max(0, std::min({printable.width() / extent.width(), printable.height() / extent.height(), kMaxPageCell}));
 }
 
-QString PrintImagePath() { return QDir(QDir::tempPath()).filePath("vorelprint.bmp"); }
+QString printImagePath() { return QDir(QDir::tempPath()).filePath("vorelprint.bmp"); }
 
-void DrawLevelPage(QPainter& painter, QSize printable, const CBrannocDoc& doc) {
-  const QSize extent = UsedExtent(doc);
-  const QImage image = PrintImage(doc);
+void drawLevelPage(QPainter& painter, QSize printable, const Level& level) {
+  const QSize extent = usedExtent(level);
+  const QImage image = printImage(level);
   const std::unique_ptr<Dib> dib = BitmapToDib(image);
   if (!dib) return;  // no memory for the picture: the page stays empty
   // The page image is a by-product for whoever wants the picture; failing to write it does
   // not stop the page.
-  SaveDibFile(dib.get(), PrintImagePath().toStdString());
-  const int cell = PageCellSize(printable, extent);
+  SaveDibFile(dib.get(), printImagePath().toStdString());
+  const int cell = pageCellSize(printable, extent);
   if (cell == 0) return;
   painter.save();
   // Each of the 8 x 8 pixels of a cell becomes a sharp block; the printer does the enlarging,
@@ -73,35 +76,36 @@ void DrawLevelPage(QPainter& painter, QSize printable, const CBrannocDoc& doc) {
   painter.restore();
 }
 
-bool PrintLevel(QPrinter& printer, const CBrannocDoc& doc) {
+bool printLevel(QPrinter& printer, const Level& level) {
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  DrawLevelPage(painter, QSize(printer.width(), printer.height()), doc);
+  drawLevelPage(painter, QSize(printer.width(), printer.height()), level);
   return painter.end();
 }
 
-void OnFilePrint(const CBrannocDoc& doc, QWidget* parent) {
-  QPrinter& printer = ProgramPrinter();
-  PreparePrinter(printer, doc);
+void printWithDialog(const LevelDocument& document, QWidget* parent) {
+  QPrinter& printer = programPrinter();
+  const QString name = documentName(document);
+  preparePrinter(printer, name);
   QPrintDialog dialog(&printer, parent);
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintLevel(printer, doc)) {
+  if (!printLevel(printer, document.level())) {
     const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     QMessageBox::warning(parent, "Cavernia Level Editor",
                          QString("The level \"%1\" could not be printed: the printer \"%2\" could not be started.")
-                             .arg(DocumentName(doc), where));
+                             .arg(name, where));
   }
 }
 
-void OnFilePrintPreview(const CBrannocDoc& doc, QWidget* parent) {
-  QPrinter& printer = ProgramPrinter();
-  PreparePrinter(printer, doc);
+void showPrintPreview(const LevelDocument& document, QWidget* parent) {
+  QPrinter& printer = programPrinter();
+  preparePrinter(printer, documentName(document));
   QPrintPreviewDialog preview(&printer, parent);
   preview.setWindowTitle("Print Preview");
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&doc](QPrinter* target) {
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&document](QPrinter* target) {
     QPainter painter(target);
-    DrawLevelPage(painter, QSize(target->width(), target->height()), doc);
+    drawLevelPage(painter, QSize(target->width(), target->height()), document.level());
   });
   preview.exec();
 }

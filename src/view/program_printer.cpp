@@ -10,28 +10,28 @@
 
 namespace {
 
-std::unique_ptr<QPrinter>& PrinterSlot() {
+std::unique_ptr<QPrinter>& printerSlot() {
   static std::unique_ptr<QPrinter> printer;
   return printer;
 }
 
 }  // namespace
 
-QPrinter& ProgramPrinter() {
-  std::unique_ptr<QPrinter>& printer = PrinterSlot();
+QPrinter& programPrinter() {
+  std::unique_ptr<QPrinter>& printer = printerSlot();
   if (!printer) {
     printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     // The printer talks to the print system, which goes with the application object.
-    qAddPostRoutine([] { PrinterSlot().reset(); });
+    qAddPostRoutine([] { printerSlot().reset(); });
   }
   return *printer;
 }
 
-void OnFilePrintSetup(QWidget* parent) {
+void runPrinterSetup(QWidget* parent) {
   // The print dialog without its printing: it chooses the printer (or a PDF file) and, under
   // its properties, paper, orientation and margins. The page setup dialog alone would not
   // choose a printer, and refuses the PDF printer of a machine without a print server.
-  QPrintDialog dialog(&ProgramPrinter(), parent);
+  QPrintDialog dialog(&programPrinter(), parent);
   dialog.setWindowTitle("Printer Setup");
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
@@ -39,7 +39,7 @@ void OnFilePrintSetup(QWidget* parent) {
   dialog.exec();
 }
 
-std::unique_ptr<QPrinter> SystemPrinter(const QString& name, QString* problem) {
+std::unique_ptr<QPrinter> systemPrinter(const QString& name, QString* problem) {
   const QPrinterInfo info = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
   if (info.isNull()) {
     *problem = name.isEmpty() ? QString("there is no default printer")

@@ -14,7 +14,7 @@
 #include "level/brannoc_doc.h"
 #include "level/elements.h"
 #include "level/properties.h"
-#include "modal_dialog.h"
+#include "support/modal_dialog.h"
 #include "props/prop_view.h"
 #include "view/program_printer.h"
 

@@ -8,7 +8,7 @@
 #include "app/cli/program_folder.h"
 #include "artwork/artwork_sets.h"
 #include "artwork/artwork_startup.h"
-#include "level/brannoc_doc.h"
+#include "level/level.h"
 #include "level/level_file.h"
 #include "level/text_util.h"
 #include "render/level_painter.h"
@@ -55,12 +55,12 @@ int RunRender(const std::vector<std::string>& args, CliIo& io) {
   if (input.empty()) return UsageError(kRenderCommand, io, "no file given");
   if (output.empty()) return UsageError(kRenderCommand, io, "-o OUT.png is needed");
 
-  auto doc = std::make_unique<CBrannocDoc>();
+  Level level;
   StartArtwork(ProgramFolder());
   struct Stop {
     ~Stop() { StopArtwork(); }
   } stop;
-  if (const FileResult read = OpenLevelFile(*doc, input); !read.ok) {
+  if (const FileResult read = ReadLevelFile(input, level); !read.ok) {
     io.err << "cavernia-level render: " << read.message << '\n';
     return EXIT_FAILED;
   }
@@ -73,16 +73,16 @@ int RunRender(const std::vector<std::string>& args, CliIo& io) {
       return EXIT_FAILED;
     }
   }
-  SelectArtworkSet((artwork.empty() ? doc->m_strArtwork : artwork).c_str());
+  SelectArtworkSet((artwork.empty() ? level.text(Property::Artwork) : artwork).c_str());
 
-  const QRect area(0, 0, doc->m_nWidth * cell, doc->m_nHeight * cell);
+  const QRect area(0, 0, level.width() * cell, level.height() * cell);
   QImage image(area.size(), QImage::Format_RGB32);
   if (image.isNull()) {
     io.err << "cavernia-level render: not enough memory for a " << area.width() << " x " << area.height()
            << " picture\n";
     return EXIT_FAILED;
   }
-  PaintLevel(image, area, doc->ToLevel(), cell, grid);
+  PaintLevel(image, area, level, cell, grid);
   if (!image.save(QString::fromStdString(output), "PNG")) {
     io.err << "cavernia-level render: " << output << ": cannot write the picture\n";
     return EXIT_FAILED;

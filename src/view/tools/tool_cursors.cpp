@@ -1,17 +1,16 @@
-#include "view/tool_cursors.h"
+#include "view/tools/tool_cursors.h"
 
 #include <QBitmap>
 #include <QPainter>
 #include <QPolygon>
 #include <functional>
 
-#include "edit/draw_modes.h"
 
 namespace {
 
 // A 32 x 32 two-colour cursor: `outline` paints the black parts, `fill` the white ones.
 // Everything painted becomes opaque; the rest of the square is transparent.
-QCursor MakeCursor(QPoint hotSpot, const std::function<void(QPainter&)>& fill,
+QCursor makeCursor(QPoint hotSpot, const std::function<void(QPainter&)>& fill,
                    const std::function<void(QPainter&)>& outline) {
   QBitmap black(32, 32), mask(32, 32);
   black.clear();
@@ -37,9 +36,9 @@ QCursor MakeCursor(QPoint hotSpot, const std::function<void(QPainter&)>& fill,
   return QCursor(black, mask, hotSpot.x(), hotSpot.y());
 }
 
-QCursor Pencil() {
+QCursor pencilCursor() {
   const QPolygon body({QPoint(12, 24), QPoint(27, 9), QPoint(31, 13), QPoint(16, 28)});
-  return MakeCursor(
+  return makeCursor(
       QPoint(6, 16), [&](QPainter& p) { p.drawPolygon(body); },
       [&](QPainter& p) {
         p.setBrush(Qt::NoBrush);
@@ -50,9 +49,9 @@ QCursor Pencil() {
       });
 }
 
-QCursor Bucket() {
+QCursor bucketCursor() {
   const QPolygon bucket({QPoint(16, 10), QPoint(28, 20), QPoint(20, 30), QPoint(8, 20)});
-  return MakeCursor(
+  return makeCursor(
       QPoint(4, 15), [&](QPainter& p) { p.drawPolygon(bucket); },
       [&](QPainter& p) {
         p.setBrush(Qt::NoBrush);
@@ -63,8 +62,8 @@ QCursor Bucket() {
       });
 }
 
-QCursor Rectangle(bool filled) {
-  return MakeCursor(
+QCursor rectangleCursor(bool filled) {
+  return makeCursor(
       QPoint(6, 5), [](QPainter& p) { p.drawRect(12, 12, 18, 14); },
       [filled](QPainter& p) {
         p.setBrush(Qt::NoBrush);
@@ -76,8 +75,8 @@ QCursor Rectangle(bool filled) {
       });
 }
 
-QCursor Line() {
-  return MakeCursor(
+QCursor lineCursor() {
+  return makeCursor(
       QPoint(5, 5), [](QPainter& p) { p.drawPolygon(QPolygon({QPoint(11, 13), QPoint(13, 11), QPoint(30, 28), QPoint(28, 30)})); },
       [](QPainter& p) {
         p.drawLine(12, 12, 29, 29);
@@ -87,15 +86,16 @@ QCursor Line() {
 
 }  // namespace
 
-QCursor ToolCursor(int drawMode) {
-  static const QCursor pencil = Pencil(), bucket = Bucket(), rectangle = Rectangle(false),
-                       filledRectangle = Rectangle(true), line = Line();
-  switch (drawMode) {
-    case DRAW_FREE: return pencil;
-    case DRAW_FILL: return bucket;
-    case DRAW_RECTANGLE: return rectangle;
-    case DRAW_FILLED_RECTANGLE: return filledRectangle;
-    case DRAW_LINE: return line;
-    default: return QCursor(Qt::ArrowCursor);
+QCursor toolCursor(ViewSettings::DrawMode mode) {
+  static const QCursor pencil = pencilCursor(), bucket = bucketCursor(), rectangle = rectangleCursor(false),
+                       filledRectangle = rectangleCursor(true), line = lineCursor();
+  switch (mode) {
+    case ViewSettings::DrawMode::Free: return pencil;
+    case ViewSettings::DrawMode::Fill: return bucket;
+    case ViewSettings::DrawMode::Rectangle: return rectangle;
+    case ViewSettings::DrawMode::FilledRectangle: return filledRectangle;
+    case ViewSettings::DrawMode::Line: return line;
+    case ViewSettings::DrawMode::Selection: break;
   }
+  return QCursor(Qt::ArrowCursor);
 }

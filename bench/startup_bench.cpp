@@ -1,0 +1,68 @@
+// Start-up to the first painted level window, next to a bare main window's start-up.
+#include <benchmark/benchmark.h>
+
+#include <QMainWindow>
+#include <memory>
+
+#include "app/brannoc_app.h"
+#include "app/frame/child_frame.h"
+#include "app/frame/main_frame.h"
+#include "artwork/artwork_startup.h"
+#include "view/brannoc_view.h"
+
+namespace {
+
+const std::string kShowcase = std::string(CAVERNIA_EXAMPLES_DIR) + "/showcase.lev";
+
+// Counts paints of a widget, so start-up can wait for the first one.
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+void BM_StartupToFirstPaintedLevel(benchmark::State& state) {
+  auto* app = static_cast<CBrannocApp*>(QCoreApplication::instance());
+  for (auto _ : state) {
+    app->InitInstance({QString::fromStdString(kShowcase)});
+    PaintCounter counter;
+    CChildFrame* child = app->MainFrame()->ActiveChild();
+    child->LevelView()->viewport()->installEventFilter(&counter);
+    while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    state.PauseTiming();
+    app->ExitInstance(0);
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartupToFirstPaintedLevel)->Unit(benchmark::kMillisecond);
+
+void BM_StartupBareMainWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    auto window = std::make_unique<QMainWindow>();
+    PaintCounter counter;
+    window->installEventFilter(&counter);
+    window->resize(1600, 1000);
+    window->show();
+    while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    state.PauseTiming();
+    window.reset();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartupBareMainWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  CBrannocApp app(argc, argv);
+  StartArtwork(QCoreApplication::applicationDirPath().toStdString());
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  StopArtwork();
+  return 0;
+}

@@ -1,0 +1,169 @@
+#include "view/level_view.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "editing/level_document.h"
+#include "editing/line_cells.h"
+#include "render/level_painter.h"
+#include "render/view_geometry.h"
+#include "view/view_settings.h"
+
+LevelView::LevelView(LevelDocument& document, ViewSettings& settings, QWidget* parent)
+    : QAbstractScrollArea(parent),
+      m_document(document),
+      m_settings(settings),
+      m_toolContext{document, settings, [this](std::optional<Marking> marking) { setMarking(marking); }} {
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);  // every exposed pixel is painted
+  viewport()->setAutoFillBackground(false);
+  viewport()->setMouseTracking(true);  // the cursor follows the drawing mode
+  setFrameShape(QFrame::NoFrame);
+  chooseTool();
+  connect(&settings, &ViewSettings::drawModeChanged, this, &LevelView::chooseTool);
+  connect(&settings, &ViewSettings::cellSizeChanged, this, [this] {
+    updateScrollRange();
+    redraw();
+  });
+  connect(&settings, &ViewSettings::gridVisibleChanged, this, &LevelView::redraw);
+  m_document.addObserver(this);
+  updateScrollRange();
+}
+
+LevelView::~LevelView() { m_document.removeObserver(this); }
+
+std::optional<CellRange> LevelView::selection() const {
+  if (!m_marking || m_marking->mode != ViewSettings::DrawMode::Selection) return std::nullopt;
+  return m_marking->cells();
+}
+
+void LevelView::setSelection(std::optional<CellRange> cells) {
+  if (!cells) return setMarking(std::nullopt);
+  setMarking(Marking{{cells->left, cells->top}, {cells->right, cells->bottom}, ViewSettings::DrawMode::Selection});
+}
+
+void LevelView::setMarking(std::optional<Marking> marking) {
+  if (marking == m_marking) return;
+  // Only the pixels under the old and the new marking change.
+  QRect dirty;
+  if (m_marking) dirty |= viewportRect(m_marking->cells());
+  if (marking) dirty |= viewportRect(marking->cells());
+  viewport()->update(dirty.adjusted(-2, -2, 2, 2));
+  m_marking = marking;
+  emit stateChanged();
+}
+
+void LevelView::levelChanged(const LevelChange& change) {
+  switch (change.kind) {
+    case LevelChange::Kind::Cells: viewport()->update(viewportRect(change.cells)); break;
+    case LevelChange::Kind::Property:
+      if (change.isSize()) {
+        fitMarkingToLevel();
+        updateScrollRange();
+        viewport()->update();
+      } else if (change.property == Property::Artwork) {
+        viewport()->update();
+      }
+      break;
+    case LevelChange::Kind::Remainders: break;
+    case LevelChange::Kind::Everything:
+      fitMarkingToLevel();
+      updateScrollRange();
+      viewport()->update();
+      break;
+  }
+}
+
+void LevelView::fitMarkingToLevel() {
+  if (!m_marking) return;
+  const CellRange inside = m_marking->cells().intersected(m_document.level().bounds());
+  if (inside == m_marking->cells()) return;
+  if (m_dragButton != Qt::NoButton) {
+    // A shape whose cells left the level is not drawn half.
+    cancelDrag();
+    setMarking(std::nullopt);
+  } else {
+    setSelection(inside.isEmpty() ? std::nullopt : std::optional(inside));
+  }
+}
+
+void LevelView::updateScrollRange() {
+  const int cell = m_settings.cellSize();
+  const QSize level(m_document.level().width() * cell, m_document.level().height() * cell);
+  const QSize page = viewport()->size();
+  horizontalScrollBar()->setRange(0, std::max(0, level.width() - page.width()));
+  verticalScrollBar()->setRange(0, std::max(0, level.height() - page.height()));
+  horizontalScrollBar()->setPageStep(page.width());
+  verticalScrollBar()->setPageStep(page.height());
+  horizontalScrollBar()->setSingleStep(std::max(1, level.width() / 100));
+  verticalScrollBar()->setSingleStep(std::max(1, level.height() / 100));
+}
+
+void LevelView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  updateScrollRange();
+}
+
+void LevelView::scrollContentsBy(int, int) { viewport()->update(); }
+
+void LevelView::redraw() {
+  viewport()->update();
+  viewport()->repaint();
+}
+
+QRect LevelView::cellViewportRect(CellPos cell) const {
+  return CellRect(cell.x, cell.y, m_settings.cellSize())
+      .translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+}
+
+QRect LevelView::viewportRect(const CellRange& cells) const {
+  if (cells.isEmpty()) return {};
+  return cellViewportRect({cells.left, cells.top}).united(cellViewportRect({cells.right, cells.bottom}));
+}
+
+CellPos LevelView::cellAt(QPoint viewportPos) const {
+  const QPoint levelPixel = viewportPos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  const QPoint cell = CellAt(levelPixel, m_settings.cellSize());
+  return {cell.x(), cell.y()};
+}
+
+void LevelView::paintEvent(QPaintEvent* event) {
+  const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  QPainter painter(viewport());
+  for (const QRect& exposed : event->region()) {
+    if (m_picture.size() != exposed.size()) m_picture = QImage(exposed.size(), QImage::Format_RGB32);
+    if (m_picture.isNull()) return;  // no memory for the picture: leave the screen as it is
+    PaintLevel(m_picture, exposed.translated(scroll), m_document.level(), m_settings.cellSize(), m_settings.gridVisible());
+    painter.drawImage(exposed.topLeft(), m_picture);
+  }
+  if (m_marking) {
+    painter.translate(-scroll);
+    drawMarking(painter);
+  }
+}
+
+void LevelView::drawMarking(QPainter& painter) const {
+  const int s = m_settings.cellSize();
+  painter.save();
+  // Drawing in white with XOR inverts the pixels underneath.
+  painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+  if (m_marking->mode == ViewSettings::DrawMode::Line) {
+    for (const CellPos& cell : lineCells(m_marking->anchor, m_marking->end))
+      painter.fillRect(QRect(cell.x * s, cell.y * s, s, s).adjusted(0, 0, -1, -1), Qt::white);
+  } else {
+    const CellRange m = m_marking->cells();
+    const QRect outer(QPoint(m.left * s + 1, m.top * s + 1), QPoint((m.right + 1) * s - 2, (m.bottom + 1) * s - 2));
+    // A 3-pixel frame centred on the rectangle's edge, as a wide pen draws it.
+    const QRect frameOuter = outer.adjusted(-1, -1, 1, 1);
+    const QRect frameInner = outer.adjusted(2, 2, -2, -2);
+    QRegion frame(frameOuter);
+    if (frameInner.isValid()) frame -= QRegion(frameInner);
+    painter.setClipRegion(frame);
+    painter.fillRect(frameOuter, Qt::white);
+    painter.setClipping(false);
+    if (m_marking->mode == ViewSettings::DrawMode::FilledRectangle && frameInner.isValid())
+      painter.fillRect(frameInner, Qt::white);
+  }
+  painter.restore();
+}

@@ -1,0 +1,60 @@
+// The mouse and the keys in the level view: the drawing mode's tool gets the cells, the view
+// keeps who is dragging and the marking.
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "view/level_view.h"
+#include "view/tools/fill_tool.h"
+#include "view/tools/free_draw_tool.h"
+#include "view/tools/selection_tool.h"
+#include "view/tools/shape_tool.h"
+
+void LevelView::chooseTool() {
+  cancelDrag();
+  switch (const ViewSettings::DrawMode mode = m_settings.drawMode()) {
+    case ViewSettings::DrawMode::Free: m_tool = std::make_unique<FreeDrawTool>(m_toolContext); break;
+    case ViewSettings::DrawMode::Fill: m_tool = std::make_unique<FillTool>(m_toolContext); break;
+    case ViewSettings::DrawMode::Selection: m_tool = std::make_unique<SelectionTool>(m_toolContext); break;
+    default: m_tool = std::make_unique<ShapeTool>(m_toolContext, mode); break;
+  }
+  viewport()->setCursor(m_tool->cursor());
+}
+
+void LevelView::cancelDrag() {
+  if (m_dragButton == Qt::NoButton) return;
+  m_dragButton = Qt::NoButton;
+  m_tool->cancel();
+  emit stateChanged();
+}
+
+void LevelView::mousePressEvent(QMouseEvent* event) {
+  const Qt::MouseButton button = event->button();
+  // A press of the other button during a drag changes nothing.
+  if ((button != Qt::LeftButton && button != Qt::RightButton) || m_dragButton != Qt::NoButton) return;
+  m_dragButton = button;
+  setMarking(std::nullopt);
+  m_tool->press(cellAt(event->position().toPoint()), button);
+  emit stateChanged();
+}
+
+void LevelView::mouseMoveEvent(QMouseEvent* event) {
+  if (m_dragButton != Qt::NoButton) m_tool->move(cellAt(event->position().toPoint()));
+}
+
+void LevelView::mouseReleaseEvent(QMouseEvent* event) {
+  const Qt::MouseButton button = event->button();
+  if (m_dragButton == Qt::NoButton || (button != Qt::LeftButton && button != Qt::RightButton)) return;
+  // Releasing the other button draws a shape with that button's element, as it always has.
+  m_tool->release(button);
+  if (button == m_dragButton) m_dragButton = Qt::NoButton;
+  emit stateChanged();
+}
+
+void LevelView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && m_dragButton != Qt::NoButton) {
+    cancelDrag();
+    return;
+  }
+  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) deleteSelection();
+  QAbstractScrollArea::keyPressEvent(event);
+}

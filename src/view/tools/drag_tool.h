@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+
+#include "view/tools/mouse_tool.h"
+
+// A tool that drags a marking from the cell pressed to the cell under the mouse, kept inside
+// the level. A drag that begins outside the level marks nothing.
+class DragTool : public MouseTool {
+ public:
+  DragTool(ToolContext& context, ViewSettings::DrawMode mode) : MouseTool(context), m_mode(mode) {}
+
+  void press(CellPos cell, Qt::MouseButton button) override;
+  void move(CellPos cell) override;
+  void cancel() override;
+  QCursor cursor() const override;
+
+ protected:
+  // Ends the drag; the marking it made, if any.
+  std::optional<Marking> takeMarking();
+
+  ViewSettings::DrawMode m_mode;
+
+ private:
+  std::optional<Marking> m_marking;
+};

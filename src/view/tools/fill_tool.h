@@ -1,0 +1,17 @@
+#pragma once
+
+#include "editing/level_document.h"
+#include "view/tools/stroke_tool.h"
+#include "view/tools/tool_cursors.h"
+
+// Fills the region of each cell the mouse passes: with the current element, or with nothing
+// for the right button. A click is one "Fill" step, and so is a drag over several regions.
+class FillTool : public StrokeTool {
+ public:
+  using StrokeTool::StrokeTool;
+  QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Fill); }
+
+ protected:
+  const char* stepName(Qt::MouseButton) const override { return "Fill"; }
+  void apply(CellPos cell, int element) override { m_context.document.fill(cell.x, cell.y, element); }
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "editing/level_document.h"
+#include "view/tools/stroke_tool.h"
+#include "view/tools/tool_cursors.h"
+
+// The left button draws the current element into every cell it passes, the right one empties them.
+class FreeDrawTool : public StrokeTool {
+ public:
+  using StrokeTool::StrokeTool;
+  QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Free); }
+
+ protected:
+  const char* stepName(Qt::MouseButton button) const override { return button == Qt::LeftButton ? "Draw" : "Erase"; }
+  void apply(CellPos cell, int element) override { m_context.document.setCell(cell.x, cell.y, element); }
+};

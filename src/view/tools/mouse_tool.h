@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QCursor>
+#include <functional>
+#include <optional>
+
+#include "level/cell_range.h"
+#include "view/marking.h"
+
+class LevelDocument;
+class ViewSettings;
+
+// What a tool works on: the level, the view's settings and the marking the view shows.
+struct ToolContext {
+  LevelDocument& document;
+  const ViewSettings& settings;
+  std::function<void(std::optional<Marking>)> showMarking;
+};
+
+// One drawing mode of the level view. The view hands it the cell under the mouse from the
+// press of a button to its release; everything the tool changes in between is one undo step.
+class MouseTool {
+ public:
+  explicit MouseTool(ToolContext& context) : m_context(context) {}
+  virtual ~MouseTool() = default;
+  MouseTool(const MouseTool&) = delete;
+  MouseTool& operator=(const MouseTool&) = delete;
+
+  virtual void press(CellPos cell, Qt::MouseButton button) = 0;
+  virtual void move(CellPos cell) = 0;
+  // Any button's release while the drag goes on, not only the one that began it.
+  virtual void release(Qt::MouseButton button) = 0;
+  // Esc during the drag: the drag leaves no trace.
+  virtual void cancel() = 0;
+  virtual QCursor cursor() const = 0;
+
+ protected:
+  // The element a button draws: the current element, or nothing for the right button.
+  int elementFor(Qt::MouseButton button) const;
+
+  ToolContext& m_context;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "view/tools/mouse_tool.h"
+
+// A tool that edits as the mouse goes: every cell the mouse passes with a button down gets
+// the button's element; the stroke from press to release is one step.
+class StrokeTool : public MouseTool {
+ public:
+  using MouseTool::MouseTool;
+
+  void press(CellPos cell, Qt::MouseButton button) override;
+  void move(CellPos cell) override;
+  void release(Qt::MouseButton button) override;
+  void cancel() override;
+
+ protected:
+  virtual const char* stepName(Qt::MouseButton button) const = 0;
+  virtual void apply(CellPos cell, int element) = 0;
+
+ private:
+  Qt::MouseButton m_button = Qt::NoButton;
+};

@@ -1,0 +1,97 @@
+#include <QClipboard>
+#include <QMimeData>
+
+#include "view_fixture.h"
+
+namespace {
+
+QByteArray clipboardTiles() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  return data ? data->data("Vorel Tiles") : QByteArray();
+}
+
+void putTiles(const QByteArray& bytes) {
+  auto* data = new QMimeData;
+  data->setData("Vorel Tiles", bytes);
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+class ClipboardTest : public ViewTest {
+ protected:
+  ClipboardTest() {
+    QGuiApplication::clipboard()->clear();
+    document.setCell(1, 1, EL_WALL);
+    document.setCell(2, 2, EL_RUBY);
+    document.setCell(4, 3, EL_EMERALD);
+    document.markSaved();
+  }
+};
+
+}  // namespace
+
+TEST_F(ClipboardTest, CopyPutsTheTileBlockTextThere) {
+  EXPECT_FALSE(view.canCopy());
+  view.setSelection(CellRange{1, 1, 4, 3});
+  ASSERT_TRUE(view.canCopy());
+  view.copy();
+  EXPECT_EQ(clipboardTiles(), QByteArray("#   \n (  \n   *\0", 15));
+  EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(ClipboardTest, CutAndDeleteAreOneStepEach) {
+  view.setSelection(CellRange{2, 2, 4, 3});
+  view.cut();
+  EXPECT_EQ(clipboardTiles(), QByteArray("(  \n  *\0", 8)) << "copied before the cells went";
+  EXPECT_EQ(document.level().tileCount(), 1);
+  EXPECT_EQ(document.undoName(), "Cut");
+  document.undo();
+  EXPECT_EQ(document.level().tileCount(), 3);
+  EXPECT_FALSE(document.isModified());
+
+  view.setSelection(std::nullopt);
+  QTest::keyClick(&view, Qt::Key_Delete);
+  EXPECT_EQ(document.level().tileCount(), 3) << "Delete without a selection";
+  view.setSelection(CellRange{0, 0, 3, 3});
+  QTest::keyClick(&view, Qt::Key_Delete);
+  EXPECT_EQ(document.level().tileCount(), 1);
+  EXPECT_EQ(document.undoName(), "Delete");
+  EXPECT_EQ(clipboardTiles().size(), 8) << "Delete leaves the clipboard alone";
+}
+
+TEST_F(ClipboardTest, PasteGoesToTheAnchorIsCutAtTheEdgeAndUndoesWhole) {
+  view.setSelection(CellRange{0, 0, 0, 0});
+  EXPECT_FALSE(view.canPaste()) << "no tiles on the clipboard";
+  putTiles(QByteArray("*****\n*****\n*****\n*****\n*****\0", 30));
+  EXPECT_TRUE(view.canPaste());
+  const Level before = document.level();
+  view.paste();
+  EXPECT_EQ(count(EL_EMERALD), 25) << "over the existing cells";
+  EXPECT_EQ(document.undoName(), "Paste");
+  document.undo();
+  EXPECT_TRUE(document.level() == before);
+
+  view.setSelection(CellRange{122, 0, 122, 0});
+  view.paste();
+  EXPECT_EQ(view.selection(), (CellRange{122, 0, 125, 4}));
+  EXPECT_EQ(count(EL_EMERALD), 1 + 20) << "the fifth column lies outside the level";
+
+  settings.setDrawMode(ViewSettings::DrawMode::Selection);
+  drag(10, 9, 7, 7);  // the anchor is where the drag began
+  view.paste();
+  EXPECT_EQ(at(10, 9), EL_EMERALD);
+  EXPECT_EQ(at(9, 9), NO_ELEMENT);
+  EXPECT_EQ(view.selection(), (CellRange{10, 9, 14, 13}));
+}
+
+TEST_F(ClipboardTest, BlocksMoveBetweenLevels) {
+  LevelDocument other;
+  ViewSettings otherSettings;
+  LevelView otherView(other, otherSettings);
+  view.setSelection(CellRange{1, 1, 2, 2});
+  view.copy();
+  otherView.setSelection(CellRange{5, 5, 5, 5});
+  otherView.paste();
+  EXPECT_EQ(other.level().element(5, 5), EL_WALL);
+  EXPECT_EQ(other.level().element(6, 6), EL_RUBY);
+  EXPECT_EQ(other.undoName(), "Paste");
+}

@@ -1,0 +1,105 @@
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSlider>
+
+#include "support/modal_dialog.h"
+#include "view/grid_size_dialog.h"
+#include "view_fixture.h"
+
+namespace {
+
+QPushButton* button(QDialog* dialog, const QString& text) {
+  for (QPushButton* b : dialog->findChildren<QPushButton*>())
+    if (b->text() == text) return b;
+  ADD_FAILURE() << "no button " << text.toStdString();
+  return nullptr;
+}
+
+// Types into the size box and moves the focus on, as the Tab key does.
+void typeSize(GridSizeDialog* dialog, const QString& text) {
+  dialog->sizeBox()->setFocus();
+  dialog->sizeBox()->selectAll();
+  QTest::keyClicks(dialog->sizeBox(), text);
+  dialog->slider()->setFocus();
+}
+
+class GridSizeDialogTest : public ViewTest {
+ protected:
+  // Runs the dialog as the command does and works it with `act`, which ends it.
+  void run(std::function<void(GridSizeDialog*)> act) {
+    bool opened = false;
+    WhenDialogOpens<GridSizeDialog>([&](GridSizeDialog* dialog) {
+      opened = true;
+      QApplication::setActiveWindow(dialog);
+      act(dialog);
+    });
+    runGridSizeDialog(settings, &view);
+    ASSERT_TRUE(opened);
+  }
+  int levelPixels() const { return view.horizontalScrollBar()->maximum() + view.viewport()->width(); }
+};
+
+}  // namespace
+
+TEST_F(GridSizeDialogTest, ChangesApplyAtOnceAndCancelRestores) {
+  run([&](GridSizeDialog* dialog) {
+    EXPECT_EQ(dialog->sizeBox()->text(), "30");
+    button(dialog, "60")->click();
+    EXPECT_EQ(levelPixels(), 126 * 60) << "the view follows while the dialog is open";
+    EXPECT_EQ(dialog->slider()->value(), 60);
+    dialog->slider()->setValue(45);
+    EXPECT_EQ(settings.cellSize(), 45);
+    EXPECT_EQ(dialog->sizeBox()->text(), "45");
+    button(dialog, "Cancel")->click();
+  });
+  EXPECT_EQ(settings.cellSize(), 30);
+  EXPECT_EQ(levelPixels(), 126 * 30);
+  run([](GridSizeDialog* dialog) {
+    button(dialog, "15")->click();
+    button(dialog, "OK")->click();
+  });
+  EXPECT_EQ(settings.cellSize(), 15);
+  EXPECT_FALSE(document.isModified()) << "the cell size is a display setting";
+}
+
+TEST_F(GridSizeDialogTest, TypedSizesApplyWhenTheBoxIsLeftAndStayInRange) {
+  run([&](GridSizeDialog* dialog) {
+    const struct {
+      const char* typed;
+      int size, slider;
+      const char* shown;
+    } cases[] = {{"120", 120, 120, "120"}, {"500", 500, 300, "500"}, {"1", 1, 2, "1"}, {"0", 1, 2, "1"},
+                 {"1001", 1000, 300, "1000"}, {"99999999999999", 1000, 300, "1000"}, {"-7x", 7, 7, "7"}};
+    for (const auto& c : cases) {
+      typeSize(dialog, c.typed);
+      EXPECT_EQ(settings.cellSize(), c.size) << c.typed;
+      EXPECT_EQ(dialog->slider()->value(), c.slider) << c.typed;
+      EXPECT_EQ(dialog->sizeBox()->text(), c.shown) << c.typed;
+    }
+    // Enter takes what was typed even though the box kept the focus.
+    dialog->sizeBox()->selectAll();
+    QTest::keyClicks(dialog->sizeBox(), "0045");
+    QTest::keyClick(dialog->sizeBox(), Qt::Key_Return);
+  });
+  EXPECT_EQ(settings.cellSize(), 45);
+}
+
+TEST_F(GridSizeDialogTest, EmptyBoxAsksForANumberAndKeepsTheSize) {
+  QString said;
+  run([&](GridSizeDialog* dialog) {
+    typeSize(dialog, "75");
+    dialog->sizeBox()->clear();
+    WhenDialogOpens<QMessageBox>([&](QMessageBox* box) {
+      said = box->text();
+      box->accept();
+    });
+    button(dialog, "OK")->click();  // refused: the dialog stays
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->sizeBox()->text(), "75");
+    button(dialog, "OK")->click();
+  });
+  EXPECT_EQ(said, "Please enter an integer.");
+  EXPECT_EQ(settings.cellSize(), 75);
+}

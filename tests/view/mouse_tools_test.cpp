@@ -1,0 +1,133 @@
+#include <vector>
+
+#include "view_fixture.h"
+
+using Mode = ViewSettings::DrawMode;
+
+namespace {
+
+struct Gesture {
+  const char* what;
+  Mode mode;
+  Qt::MouseButton button;
+  CellPos from, to;
+  const char* step;  // "" for none
+  int emeralds;      // cells holding the current element afterwards
+  std::vector<std::pair<CellPos, int>> cells;
+};
+
+}  // namespace
+
+TEST_F(ViewTest, EachGestureIsOneStepThatUndoAndRedoTakeWhole) {
+  const std::vector<Gesture> gestures = {
+      {"rectangle", Mode::Rectangle, Qt::LeftButton, {2, 2}, {5, 4}, "Rectangle", 10,
+       {{{3, 3}, EL_RUBY}, {{4, 3}, NO_ELEMENT}, {{2, 4}, EL_EMERALD}}},
+      {"rectangle dragged up and left", Mode::Rectangle, Qt::LeftButton, {5, 4}, {2, 2}, "Rectangle", 10, {}},
+      {"filled rectangle", Mode::FilledRectangle, Qt::LeftButton, {0, 0}, {2, 1}, "Filled Rectangle", 6, {}},
+      {"filled rectangle, right button", Mode::FilledRectangle, Qt::RightButton, {4, 4}, {3, 3}, "Filled Rectangle", 0,
+       {{{3, 3}, NO_ELEMENT}}},
+      {"line", Mode::Line, Qt::LeftButton, {0, 0}, {4, 2}, "Line", 5,
+       {{{1, 1}, EL_EMERALD}, {{2, 1}, EL_EMERALD}, {{3, 2}, EL_EMERALD}, {{4, 2}, EL_EMERALD}}},
+      {"fill click", Mode::Fill, Qt::LeftButton, {0, 0}, {0, 0}, "Fill", 126 * 126 - 1, {{{3, 3}, EL_RUBY}}},
+      {"fill drag over two regions", Mode::Fill, Qt::LeftButton, {0, 0}, {3, 3}, "Fill", 126 * 126, {}},
+      {"fill, right button", Mode::Fill, Qt::RightButton, {3, 3}, {3, 3}, "Fill", 0, {{{3, 3}, NO_ELEMENT}}},
+      {"free draw, right button", Mode::Free, Qt::RightButton, {3, 3}, {4, 3}, "Erase", 0, {{{3, 3}, NO_ELEMENT}}},
+      {"selection", Mode::Selection, Qt::LeftButton, {4, 3}, {1, 1}, "", 0, {{{3, 3}, EL_RUBY}}},
+  };
+  settings.setCurrentElement(EL_EMERALD);
+  document.setCell(3, 3, EL_RUBY);
+  for (const Gesture& g : gestures) {
+    SCOPED_TRACE(g.what);
+    settings.setDrawMode(g.mode);
+    const Level before = document.level();
+    const std::string lastStep = document.undoName();
+    drag(g.from.x, g.from.y, g.to.x, g.to.y, g.button);
+    EXPECT_EQ(count(EL_EMERALD), g.emeralds);
+    for (const auto& [cell, element] : g.cells) EXPECT_EQ(at(cell.x, cell.y), element) << cell.x << "," << cell.y;
+    EXPECT_EQ(document.undoName(), *g.step ? g.step : lastStep);
+    if (!*g.step) continue;
+    EXPECT_EQ(view.selection(), std::nullopt) << "the shape's marking goes";
+    const Level after = document.level();
+    ASSERT_TRUE(document.undo());
+    EXPECT_TRUE(document.level() == before);
+    ASSERT_TRUE(document.redo());
+    EXPECT_TRUE(document.level() == after);
+    ASSERT_TRUE(document.undo());
+  }
+}
+
+TEST_F(ViewTest, AStrokeIsOneStep) {
+  press(0, 5);
+  for (int x = 1; x < 30; ++x) move(x, 5);
+  release(29, 5);
+  EXPECT_EQ(count(EL_WALL), 30);
+  EXPECT_EQ(document.undoName(), "Draw");
+  document.undo();
+  EXPECT_EQ(count(EL_WALL), 0) << "one undo for the 30 cells";
+  EXPECT_FALSE(document.canUndo());
+}
+
+TEST_F(ViewTest, EscapeCancelsADrag) {
+  settings.setDrawMode(Mode::Rectangle);
+  press(1, 1);
+  move(4, 4);
+  QTest::keyClick(&view, Qt::Key_Escape);
+  EXPECT_EQ(view.selection(), std::nullopt);
+  release(4, 4);
+  EXPECT_EQ(count(EL_WALL), 0);
+
+  settings.setDrawMode(Mode::Free);
+  press(1, 1);
+  move(2, 1);
+  move(3, 1);
+  QTest::keyClick(&view, Qt::Key_Escape);
+  EXPECT_EQ(count(EL_WALL), 0) << "the stroke's cells are taken back";
+  move(4, 1);
+  release(4, 1);
+  EXPECT_EQ(count(EL_WALL), 0) << "the cancelled stroke draws no more";
+  EXPECT_FALSE(document.canUndo());
+  EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(ViewTest, ShapesStayInsideTheLevel) {
+  document.setNumber(Property::Width, 8);
+  settings.setDrawMode(Mode::Rectangle);
+  drag(9, 2, 1, 1);
+  EXPECT_EQ(count(EL_WALL), 0) << "a drag that begins outside the level draws nothing";
+  settings.setDrawMode(Mode::Line);
+  drag(5, 5, 12, 8);
+  EXPECT_EQ(count(EL_WALL), 4) << "a line dragged out ends in the last column";
+  EXPECT_EQ(at(7, 8), EL_WALL);
+}
+
+TEST_F(ViewTest, TheOtherButtonDuringADrag) {
+  settings.setDrawMode(Mode::FilledRectangle);
+  document.setCells(std::vector<CellPos>{{0, 0}, {1, 0}, {2, 0}}, EL_SAND, "Draw");
+  press(0, 0);
+  move(2, 0);
+  press(2, 0, Qt::RightButton);    // ignored while the left drag goes on
+  release(2, 0, Qt::RightButton);  // draws the marking with nothing: the cells empty
+  EXPECT_EQ(count(EL_SAND), 0);
+  release(2, 0);
+  EXPECT_EQ(count(EL_WALL), 0) << "the marking is gone: nothing more happens";
+}
+
+TEST_F(ViewTest, SelectionStaysUntilTheNextPress) {
+  settings.setDrawMode(Mode::Selection);
+  drag(4, 3, 1, 1);
+  EXPECT_EQ(view.selection(), (CellRange{1, 1, 4, 3}));
+  document.setCell(9, 9, EL_WALL);
+  EXPECT_EQ(view.selection(), (CellRange{1, 1, 4, 3})) << "an edit keeps it";
+  settings.setDrawMode(Mode::Free);
+  press(20, 20);
+  EXPECT_EQ(view.selection(), std::nullopt) << "any press removes it";
+  release(20, 20);
+}
+
+TEST_F(ViewTest, CursorFollowsTheMode) {
+  settings.setDrawMode(Mode::Selection);
+  EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
+  settings.setDrawMode(Mode::Line);
+  EXPECT_EQ(view.viewport()->cursor().shape(), Qt::BitmapCursor);
+  EXPECT_EQ(view.viewport()->cursor().hotSpot(), QPoint(5, 5));
+}

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "artwork/dib_reader.h"
+#include "level/level.h"
+#include "render/dib_image.h"
+#include "view/level_printer.h"
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kBlack = qRgb(0, 0, 0);
+constexpr int kDpi = 300;
+
+// The top-left w x h pixels of the PDF's first page at 300 dots an inch; null without pdftoppm.
+QImage renderPage(const QString& pdf, int w, int h) {
+  const QString tool = QStandardPaths::findExecutable("pdftoppm");
+  if (tool.isEmpty()) return {};
+  const QString out = pdf + "-page";
+  QProcess::execute(tool, {"-r", QString::number(kDpi), "-x", "0", "-y", "0", "-W", QString::number(w), "-H",
+                           QString::number(h), "-singlefile", pdf, out});
+  return QImage(out + ".ppm").convertToFormat(QImage::Format_RGB32);
+}
+
+bool near(QRgb a, QRgb b) {
+  return std::abs(qRed(a) - qRed(b)) <= 12 && std::abs(qGreen(a) - qGreen(b)) <= 12 &&
+         std::abs(qBlue(a) - qBlue(b)) <= 12;
+}
+
+QImage printedBitmap() {
+  const std::unique_ptr<Dib> dib = LoadDibFile(printImagePath().toStdString());
+  return dib ? DibToBitmap(dib.get()).convertToFormat(QImage::Format_RGB32) : QImage();
+}
+
+}  // namespace
+
+TEST(Printing, PageCellSizeFitsTheUsedExtentIntoThePrintableArea) {
+  EXPECT_EQ(pageCellSize({4800, 6600}, {126, 126}), 38) << "a full level";
+  EXPECT_EQ(pageCellSize({4800, 6600}, {1, 1}), 300) << "one cell is never larger than 300";
+  EXPECT_EQ(pageCellSize({2000, 6600}, {10, 5}), 200) << "the narrow side decides";
+  EXPECT_EQ(pageCellSize({6600, 400}, {10, 5}), 80);
+  EXPECT_EQ(pageCellSize({100, 100}, {126, 126}), 0) << "a page too small for one pixel a cell";
+}
+
+TEST(Printing, PageImageCoversTheUsedExtentOfTheWholeStore) {
+  Level level;
+  level.setNumber(Property::Width, 5);
+  level.setNumber(Property::Height, 3);
+  level.setElement(0, 0, EL_WALL);
+  level.setElement(9, 3, EL_EMERALD);  // outside the level's size: printed all the same
+  QImage page(2000, 900, QImage::Format_RGB32);
+  page.fill(kWhite);
+  QPainter painter(&page);
+  QFile::remove(printImagePath());
+  drawLevelPage(painter, page.size(), level);
+  painter.end();
+
+  const QImage bitmap = printedBitmap();
+  ASSERT_EQ(bitmap.size(), QSize(10 * 8, 4 * 8)) << "the page image is written as " << printImagePath().toStdString();
+  EXPECT_EQ(bitmap, printImage(level).convertToFormat(QImage::Format_RGB32));
+  // 10 x 4 cells on 2000 x 900 pixels: 200 pixels a cell from the top-left, each picture pixel
+  // a sharp block of 25 x 25.
+  for (int y = 0; y < bitmap.height(); ++y)
+    for (int x = 0; x < bitmap.width(); ++x) {
+      ASSERT_EQ(page.pixel(x * 25 + 2, y * 25 + 2), bitmap.pixel(x, y)) << x << "," << y;
+      ASSERT_EQ(page.pixel(x * 25 + 22, y * 25 + 22), bitmap.pixel(x, y)) << x << "," << y;
+    }
+  EXPECT_EQ(page.pixel(1000, 4 * 200), kWhite) << "nothing below the picture";
+}
+
+TEST(Printing, PdfPageShowsTheLevelAtTheTopLeft) {
+  struct Case {
+    const char* what;
+    int element;  // in cell (0, 0); none: an empty level
+  };
+  for (const Case& c : {Case{"a single tile", EL_RUBY}, Case{"an empty level", NO_ELEMENT}}) {
+    SCOPED_TRACE(c.what);
+    Level level;
+    level.setElement(0, 0, c.element);
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("level.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setResolution(kDpi);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins({}, QPageLayout::Millimeter);
+    ASSERT_TRUE(printLevel(printer, level));
+    const QImage cell = printImage(level).convertToFormat(QImage::Format_RGB32);
+
+    const QImage page = renderPage(pdf, 400, 400);
+    if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed (tools/setup.sh installs it)";
+    // One cell of 300 page pixels: each picture pixel a block of 37.5; look at the block centres.
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) ASSERT_TRUE(near(page.pixel(x * 300 / 8 + 18, y * 300 / 8 + 18), cell.pixel(x, y)));
+    EXPECT_TRUE(near(page.pixel(310, 150), kWhite)) << "the cell ends at 300";
+    EXPECT_TRUE(near(page.pixel(150, 310), kWhite));
+  }
+}

@@ -1,0 +1,19 @@
+// The view tests share one application object and the artwork shipped beside the program.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "artwork/artwork_sets.h"
+#include "artwork/artwork_startup.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  StartArtwork(QCoreApplication::applicationDirPath().toStdString());
+  SelectArtworkSet("Default");
+  const int result = RUN_ALL_TESTS();
+  StopArtwork();
+  return result;
+}
