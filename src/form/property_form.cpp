@@ -196,13 +196,7 @@ void PropertyForm::commit(Field id) {
 void PropertyForm::commitTyped(Field id, Property property) {
   const PropertyInput input = interpretInput(property, typedText(id).toStdString());
   if (!input.accepted) {
-    if (!(m_quiet && property == Property::Emeralds)) {
-      refuse(input.message, id);
-      return;
-    }
-    // A save does not wait for a count: what cannot be one is stored as none.
-    m_document.setText(property, "");
-    showProperty(property);
+    refuse(input.message, id);
     return;
   }
   const bool changed = isNumberProperty(property) ? m_document.setNumber(property, std::stoi(input.value))
@@ -213,8 +207,8 @@ void PropertyForm::commitTyped(Field id, Property property) {
 
 void PropertyForm::commitDifficulty() {
   const int index = static_cast<QComboBox*>(field(Field::Difficulty))->currentIndex();
-  // An empty difficulty reads as "tutorial": choosing that is no change.
-  if (index == 0 && m_document.level().text(Property::Difficulty).empty()) return;
+  // Choosing the entry the stored text reads as ("" and "3x" among them) is no change.
+  if (index < 0 || index == leadingNumber(m_document.level().text(Property::Difficulty))) return;
   m_document.setText(Property::Difficulty, std::to_string(index));
 }
 
