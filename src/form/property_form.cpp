@@ -190,7 +190,6 @@ void PropertyForm::commit(Field id) {
     commitDifficulty();
   else
     commitTyped(id, entry->property);
-  if (!m_edited.contains(id)) forgetTyping(id);
 }
 
 void PropertyForm::commitTyped(Field id, Property property) {
@@ -201,7 +200,8 @@ void PropertyForm::commitTyped(Field id, Property property) {
   }
   const bool changed = isNumberProperty(property) ? m_document.setNumber(property, std::stoi(input.value))
                                                   : m_document.setText(property, input.value);
-  // The field shows what was stored: trimmed, or the level's spelling where only case differed.
+  // The field shows what was stored (trimmed, or the level's spelling where only case
+  // differed), which also drops its typing: Ctrl+Z there now undoes the committed step.
   if (!changed) showProperty(property);
 }
 
@@ -210,21 +210,6 @@ void PropertyForm::commitDifficulty() {
   // Choosing the entry the stored text reads as ("" and "3x" among them) is no change.
   if (index < 0 || index == leadingNumber(m_document.level().text(Property::Difficulty))) return;
   m_document.setText(Property::Difficulty, std::to_string(index));
-}
-
-void PropertyForm::forgetTyping(Field id) {
-  // Committed typing is the level's step now: Ctrl+Z in the field undoes that step, not the
-  // keystrokes again.
-  QWidget* widget = field(id);
-  QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
-  if (auto* box = qobject_cast<QComboBox*>(widget)) edit = box->lineEdit();
-  if (edit && (edit->isUndoAvailable() || edit->isRedoAvailable())) {
-    const int cursor = edit->cursorPosition();
-    edit->setText(edit->text());
-    edit->setCursorPosition(cursor);
-  } else if (auto* info = qobject_cast<QPlainTextEdit*>(widget)) {
-    info->document()->clearUndoRedoStacks();
-  }
 }
 
 void PropertyForm::commitPendingEdits() {

@@ -69,7 +69,6 @@ class PropertyForm : public QWidget, public DocumentObserver {
   void commit(Field field);
   void commitTyped(Field field, Property property);
   void commitDifficulty();
-  void forgetTyping(Field field);
   // Keeps an edit that cannot be stored pending, with a message unless the form is quiet.
   void refuse(const std::string& message, Field field);
 

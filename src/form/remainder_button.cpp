@@ -86,6 +86,6 @@ void RemainderButton::updateCursor() {
 void RemainderButton::paintCell(QPoint point) {
   const int element = m_dragButton == Qt::LeftButton ? m_currentElement() : NO_ELEMENT;
   const int cell = cellAt(point);
-  if (cell < 0 || IsPlayer(element)) return;
+  if (cell < 0) return;
   if (m_pattern[cell] != CharFromElement(element)) emit cellPainted(cell, element);
 }
