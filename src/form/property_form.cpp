@@ -78,7 +78,6 @@ PropertyForm::PropertyForm(LevelDocument& document, std::function<int()> current
 }
 
 PropertyForm::~PropertyForm() {
-  m_quiet = true;
   finishRemainderPainting();
   m_document.removeObserver(this);
 }
