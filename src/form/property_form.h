@@ -3,12 +3,22 @@
 // CONTRACT for the port (the app is written against it): the public interface below is what
 // other layers use; the private part is the form's own.
 
+#include <QHash>
+#include <QList>
+#include <QPoint>
+#include <QSet>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "editing/document_observer.h"
+#include "level/property.h"
 
 class LevelDocument;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class RemainderButton;
 
 // The property form beside the level: every property in a labelled field. A field reaches the
 // document as one undo step when the user leaves it after typing (texts), clicks it (check
@@ -38,6 +48,49 @@ class PropertyForm : public QWidget, public DocumentObserver {
 
   void levelChanged(const LevelChange& change) override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  // property_form_layout.cpp
+  void createFields(const std::function<int()>& currentElement);
+  void layOut();
+  void layOutRemainderEditor();
+
+  // Showing the level.
+  void showAll();
+  void showProperty(Property property);
+  void showEmeraldCount();
+  void showText(Field field, const std::string& levelText);
+  void selectFolderEntry(Field field);
+  QString typedText(Field field) const;
+
+  // Committing.
+  void commit(Field field);
+  void commitTyped(Field field, Property property);
+  void commitDifficulty();
+  // Keeps an edit that cannot be stored pending, with a message unless the form is quiet.
+  void refuse(const std::string& message, Field field);
+
+  // property_form_remainders.cpp
+  void showRemainders();
+  void showSelectedRemainder();
+  QString remainderEntryText(int slot) const;
+  // Insert, Delete and Ctrl+Delete in the remainder list; true when the key was used.
+  bool remainderKey(int key, Qt::KeyboardModifiers modifiers);
+  void paintRemainderCell(int cell, int element);
+  void finishRemainderPainting();
+
   LevelDocument& m_document;
+  QHash<Field, QWidget*> m_fields;
+  QHash<QWidget*, Field> m_fieldOf;  // also the edit fields inside the list boxes
+  QList<QPair<QLabel*, QPoint>> m_labels;  // label and its place in dialog units
+  QLabel* m_emeraldCount = nullptr;
+  QListWidget* m_remainderList = nullptr;
+  RemainderButton* m_remainderButton = nullptr;
+  bool m_painting = false;   // a remainder paint gesture is under way
+  bool m_quiet = false;      // commits give no messages
+  bool m_warning = false;    // a message is on its way: focus changes it causes commit nothing
+  bool m_filling = false;    // the form is being written: its own changes are not edits
+  QSet<Field> m_edited;      // fields the user typed in since they were shown or committed
 };

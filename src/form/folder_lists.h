@@ -15,7 +15,11 @@ struct FolderLists {
 
 // Scans the three folders under programFolder; a missing folder gives an empty list. The
 // lists come in the order the file system gives them.
-FolderLists ScanFolderLists(const QString& programFolder);
+FolderLists scanFolderLists(const QString& programFolder);
 
 // Adds an entry at its place in a list kept in alphabetical order, case ignored; returns its index.
-int InsertSorted(QComboBox& box, const QString& text);
+int insertSorted(QComboBox& box, const QString& text);
+
+// Selects the entry that equals the name, ignoring the case of A to Z only; a name in no
+// entry is added to the list. An empty name does nothing.
+void selectComboEntry(QComboBox& box, const QString& name);

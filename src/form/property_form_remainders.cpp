@@ -1,0 +1,66 @@
+// The form's list of yam-yam explosion remainders and the pattern button beside it.
+#include <QKeyEvent>
+#include <QListWidget>
+
+#include "editing/level_document.h"
+#include "editing/remainder_patterns.h"
+#include "form/property_form.h"
+#include "form/remainder_button.h"
+#include "level/cp1252.h"
+
+void PropertyForm::showRemainders() {
+  const QSignalBlocker quiet(m_remainderList);
+  const int row = m_remainderList->currentRow();
+  if (m_remainderList->count() != Level::kRemainderSlots) {
+    m_remainderList->clear();
+    for (int slot = 0; slot < Level::kRemainderSlots; ++slot) m_remainderList->addItem(QString());
+  }
+  for (int slot = 0; slot < Level::kRemainderSlots; ++slot)
+    m_remainderList->item(slot)->setText(remainderEntryText(slot));
+  m_remainderList->setCurrentRow(row);
+  showSelectedRemainder();
+}
+
+QString PropertyForm::remainderEntryText(int slot) const {
+  const std::string& pattern = m_document.level().remainders()[slot];
+  if (pattern.empty()) return QString("%1 %2").arg("Remainder").arg(slot + 1);
+  return QString("%1 %2    (%3)").arg("Remainder").arg(slot + 1).arg(QString::fromStdString(Cp1252ToUtf8(pattern)));
+}
+
+void PropertyForm::showSelectedRemainder() {
+  const int slot = m_remainderList->currentRow();
+  m_remainderButton->setPattern(slot >= 0 && slot < Level::kRemainderSlots ? m_document.level().remainders()[slot]
+                                                                           : std::string());
+}
+
+bool PropertyForm::remainderKey(int key, Qt::KeyboardModifiers modifiers) {
+  using namespace remainder_patterns;
+  const int slot = m_remainderList->currentRow();
+  if (slot < 0 || slot >= Level::kRemainderSlots) return false;
+  const Level::Remainders& patterns = m_document.level().remainders();
+  if (key == Qt::Key_Insert)
+    m_document.setRemainders(inserted(patterns, slot), "Insert Remainder");
+  else if (key == Qt::Key_Delete && (modifiers & Qt::ControlModifier))
+    m_document.setRemainders(removed(patterns, slot), "Delete Remainder");
+  else if (key == Qt::Key_Delete)
+    m_document.setRemainders(replaced(patterns, slot, std::string()), "Clear Remainder");
+  else
+    return false;
+  return true;
+}
+
+void PropertyForm::paintRemainderCell(int cell, int element) {
+  const int slot = m_remainderList->currentRow();
+  if (slot < 0 || slot >= Level::kRemainderSlots) return;
+  const Level::Remainders patterns = remainder_patterns::painted(m_document.level().remainders(), slot, cell, element);
+  if (patterns == m_document.level().remainders()) return;
+  // The cells one press and drag paints are one step.
+  if (!m_painting) m_document.beginGesture("Paint Remainder");
+  m_painting = true;
+  m_document.setRemainders(patterns, "Paint Remainder");
+}
+
+void PropertyForm::finishRemainderPainting() {
+  if (m_painting) m_document.endGesture();
+  m_painting = false;
+}

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <sstream>
+
+#include "editing/level_document.h"
+#include "form/property_form.h"
+#include "level/level_io.h"
+
+using Field = PropertyForm::Field;
+
+// Answers every message box that comes up while it lives, and remembers what they said.
+class MessageCatcher {
+ public:
+  MessageCatcher() {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+      for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+          texts.append(box->text());
+          box->accept();
+        }
+    });
+    m_timer.start(10);
+  }
+  QStringList texts;
+
+ private:
+  QTimer m_timer;
+};
+
+// Lets queued work (a message waiting for the focus to arrive) run.
+inline void settle() {
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+// A shown form on a level document, with the element the remainder button paints.
+struct FormOnLevel {
+  explicit FormOnLevel(Level level = Level()) : document(std::move(level)) { open(document); }
+  PropertyForm& open(LevelDocument& doc) {
+    forms.push_back(std::make_unique<PropertyForm>(doc, [this] { return element; }));
+    forms.back()->show();
+    forms.back()->activateWindow();
+    settle();
+    return *forms.back();
+  }
+  PropertyForm& form() const { return *forms.front(); }
+  template <typename Widget>
+  Widget& field(Field id, int index = 0) const { return *static_cast<Widget*>(forms.at(index)->field(id)); }
+  const Level& level() const { return document.level(); }
+
+  LevelDocument document;
+  int element = EL_EMERALD;
+  std::vector<std::unique_ptr<PropertyForm>> forms;
+};
+
+inline Level readText(const std::string& text) {
+  std::istringstream in(text, std::ios::binary);
+  return readLevel(in, "test.lev");
+}
+
+// Types into a field with real key presses, as the user would, then moves the focus away,
+// which commits it. Characters beyond ASCII come as text, as an input method sends them.
+inline void typeAndLeave(PropertyForm& form, Field id, const QString& text) {
+  form.focusField(id);
+  settle();
+  QWidget* field = form.field(id);
+  for (QChar c : text) {
+    if (c == '\n')
+      QTest::keyClick(field, Qt::Key_Return);
+    else if (c.unicode() < 0x80)
+      QTest::keyClick(field, c.toLatin1());
+    else
+      QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+  }
+  form.focusField(id == Field::Name ? Field::Designer : Field::Name);
+  settle();
+}
+
+inline QString shownText(QWidget* field) {
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) return edit->text();
+  if (auto* info = qobject_cast<QPlainTextEdit*>(field)) return info->toPlainText();
+  return {};
+}

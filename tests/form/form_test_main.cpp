@@ -1,0 +1,17 @@
+// The form tests share one application object.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "artwork/artwork_sets.h"
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  // The remainder button draws with the current set, which the editor selects at start-up.
+  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
+  SelectArtworkSet("Default");
+  return RUN_ALL_TESTS();
+}

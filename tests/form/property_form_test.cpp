@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+
+#include "form_support.h"
+
+namespace {
+
+// Joins lines with CR LF, the way the writer ends every line.
+std::string crLf(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+TEST(PropertyForm, EachCommittedFieldIsOneStepThatUndoShowsBackInEveryForm) {
+  FormOnLevel f;
+  PropertyForm& second = f.open(f.document);
+  typeAndLeave(f.form(), Field::Name, "  Crystal Caves ");
+  EXPECT_EQ(f.level().text(Property::Name), "Crystal Caves");
+  EXPECT_EQ(shownText(f.form().field(Field::Name)), "Crystal Caves") << "the field shows the trimmed text";
+  EXPECT_EQ(shownText(second.field(Field::Name)), "Crystal Caves") << "the other form follows";
+  EXPECT_EQ(f.document.undoName(), "Level name");
+
+  typeAndLeave(f.form(), Field::Info, "  first\nsecond  \n");
+  EXPECT_EQ(f.level().text(Property::Info), "  first\r\nsecond");
+  typeAndLeave(second, Field::Width, "10");
+  EXPECT_EQ(f.level().width(), 10);
+  EXPECT_EQ(shownText(f.form().field(Field::Width)), "10");
+
+  auto& laser = f.field<QCheckBox>(Field::LaserSound);
+  QTest::mouseClick(&laser, Qt::LeftButton, {}, QPoint(5, laser.height() / 2));
+  EXPECT_EQ(f.level().number(Property::LaserSoundOff), 1) << "a check box commits at once";
+  auto& difficulty = f.field<QComboBox>(Field::Difficulty);
+  difficulty.setCurrentIndex(3);
+  emit difficulty.activated(3);
+  EXPECT_EQ(f.level().text(Property::Difficulty), "3");
+
+  for (int steps = 0; steps < 5; ++steps) ASSERT_TRUE(f.document.undo());
+  EXPECT_FALSE(f.document.canUndo()) << "one step per commit";
+  EXPECT_EQ(f.level(), Level());
+  for (int form = 0; form < 2; ++form) {
+    SCOPED_TRACE(form);
+    EXPECT_EQ(shownText(f.forms[form]->field(Field::Name)), "");
+    EXPECT_EQ(shownText(f.forms[form]->field(Field::Width)), "126");
+    EXPECT_FALSE(f.field<QCheckBox>(Field::LaserSound, form).isChecked());
+    EXPECT_EQ(f.field<QComboBox>(Field::Difficulty, form).currentIndex(), 0);
+  }
+}
+
+TEST(PropertyForm, RefusedValuesStayWithAMessageAndTheFocus) {
+  struct Case {
+    Field field;
+    Property property;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {Field::Emeralds, Property::Emeralds, "1 2", "Please enter a number or a *"},
+      {Field::Width, Property::Width, "0", "Please enter a value between 1 and 126"},
+      {Field::Name, Property::Name, "Łódź 日本", "Level files cannot hold these characters: Ł, ź, 日, 本. Please replace them."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    FormOnLevel f;
+    MessageCatcher catcher;
+    typeAndLeave(f.form(), c.field, c.typed);
+    ASSERT_EQ(catcher.texts.size(), 1);
+    EXPECT_EQ(catcher.texts.takeLast(), c.message);
+    EXPECT_TRUE(f.form().field(c.field)->hasFocus()) << "back to the field to be put right";
+    EXPECT_EQ(shownText(f.form().field(c.field)), c.typed) << "with the user's text";
+    // Nor does the silent pass before a save store it: the level keeps its value.
+    f.form().commitPendingEdits();
+    settle();
+    EXPECT_TRUE(catcher.texts.isEmpty());
+    EXPECT_EQ(f.level(), Level());
+    EXPECT_FALSE(f.document.canUndo());
+  }
+}
+
+TEST(PropertyForm, PendingEditIsCommittedSilentlyBeforeASave) {
+  FormOnLevel f;
+  MessageCatcher catcher;
+  f.form().focusField(Field::NextLevel);
+  QTest::keyClicks(f.form().field(Field::NextLevel), "Level Two");
+  f.form().commitPendingEdits();
+  EXPECT_EQ(f.level().text(Property::NextLevel), "Level Two");
+  settle();
+  EXPECT_TRUE(catcher.texts.isEmpty());
+}
+
+// Values the form would show otherwise than the file holds them. Tabbing through every field
+// and the pass before a save commit nothing the user did not type, so the level stays
+// unchanged and is written as it was read.
+TEST(PropertyForm, UntouchedFieldsKeepTheStoredValues) {
+  const std::string kLevels[] = {
+      crLf({"A Nig", "S ech", "M 7 gem rush", "d 07", "T 0x10", "D 12", "n  Spaced Name", "e abc", "p x4",
+            "E  -2", "w 1e3", "o +3", "s 030", "a  Ann ", "f\tFirst", "N  Next", "Y", "L", "i text", "i ",
+            "m 3 1", "#*#"}),
+      crLf({"A  Night", "S Classic ", "D 3x", "e 1 2", "i   indented", "i \r", "m 126 2", "#", "#"}),
+      crLf({"n Plain", "m 3 1", "#*#"}),  // no difficulty: "tutorial"
+  };
+  for (const std::string& text : kLevels) {
+    SCOPED_TRACE(text.substr(0, text.find("\r\n")));
+    FormOnLevel f(readText(text));
+    f.form().fillFolderLists(QCoreApplication::applicationDirPath());
+    MessageCatcher catcher;
+    f.form().focusField(Field::Name);
+    for (int i = 0; i < 30 && QApplication::focusWidget(); ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      settle();
+    }
+    auto& difficulty = f.field<QComboBox>(Field::Difficulty);
+    emit difficulty.activated(difficulty.currentIndex());  // the shown choice made again
+    f.form().commitPendingEdits();
+    EXPECT_FALSE(f.document.isModified());
+    EXPECT_FALSE(f.document.canUndo()) << f.document.undoName();
+    EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
+    EXPECT_EQ(levelText(f.level()), levelText(readText(text)));
+  }
+}
+
+TEST(PropertyForm, CtrlZUndoesTheFieldsOwnTypingUntilItIsCommitted) {
+  FormOnLevel f;
+  auto& name = f.field<QLineEdit>(Field::Name);
+  f.form().focusField(Field::Name);
+  QTest::keyClicks(&name, "Mine");
+  QTest::keyClick(&name, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(name.text(), "") << "the typing goes first";
+  EXPECT_FALSE(f.document.canUndo());
+  typeAndLeave(f.form(), Field::Name, "Two");
+  // Back in the committed field there is no typing left to undo: Ctrl+Z reaches the level.
+  f.form().focusField(Field::Name);
+  EXPECT_FALSE(name.isUndoAvailable());
+  EXPECT_EQ(f.document.undoName(), "Level name");
+}
+
+TEST(PropertyForm, EmeraldCountOfAFullLevelShowsWhole) {
+  FormOnLevel f;
+  f.document.fill(0, 0, EL_EMERALD);
+  auto& count = f.field<QLabel>(Field::EmeraldCount);
+  ASSERT_EQ(count.text(), "(15876)");
+  EXPECT_GE(count.width(), count.sizeHint().width());
+  for (QLabel* label : f.form().findChildren<QLabel*>())
+    if (label->text() == "Robot speed") EXPECT_LT(count.geometry().right(), label->x());
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QMouseEvent>
+
+#include "form/remainder_button.h"
+#include "form_support.h"
+
+namespace {
+
+// Sends one mouse event to the button, with the buttons held after it.
+void mouse(QWidget& button, QEvent::Type type, QPoint at, Qt::MouseButton which, Qt::MouseButtons held) {
+  QMouseEvent event(type, at, button.mapToGlobal(at), which, held, Qt::NoModifier);
+  QApplication::sendEvent(&button, &event);
+}
+
+QPoint cellCentre(int cell) {
+  const int c = RemainderButton::kCellSize;
+  return QPoint((cell % 3) * c + c / 2, (cell / 3) * c + c / 2);
+}
+
+// Presses on the first point, moves over the others and releases on the last.
+void drag(QWidget& button, std::initializer_list<QPoint> path, Qt::MouseButton which = Qt::LeftButton) {
+  mouse(button, QEvent::MouseButtonPress, *path.begin(), which, which);
+  for (QPoint at : path) mouse(button, QEvent::MouseMove, at, Qt::NoButton, which);
+  mouse(button, QEvent::MouseButtonRelease, *(path.end() - 1), which, Qt::NoButton);
+}
+
+Level withRemainders(const std::vector<std::string>& patterns) {
+  Level level;
+  Level::Remainders remainders;
+  std::copy(patterns.begin(), patterns.end(), remainders.begin());
+  level.setRemainders(remainders);
+  return level;
+}
+
+struct Editor : FormOnLevel {
+  using FormOnLevel::FormOnLevel;
+  QListWidget& list = field<QListWidget>(Field::Remainders);
+  RemainderButton& button = field<RemainderButton>(Field::RemainderButton);
+  const std::string& pattern(int slot) const { return level().remainders()[slot]; }
+};
+
+TEST(RemainderEditor, APressAndDragPaintsOneStep) {
+  Editor e;
+  e.list.setCurrentRow(2);
+  e.element = EL_ROCK;
+  const char rock = CharFromElement(EL_ROCK);
+  // Beyond the grid's right and bottom edges nothing is painted.
+  drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
+  EXPECT_EQ(e.pattern(2), std::string("~~~") + rock + rock + rock + "~~" + rock);
+  EXPECT_EQ(e.list.item(2)->text(), QString("Remainder 3    (~~~%1%1%1~~%1)").arg(rock));
+  EXPECT_NE(e.button.grab().toImage().pixelColor(cellCentre(3)), QColor(Qt::white)) << "the rock is drawn";
+  EXPECT_EQ(e.document.undoName(), "Paint Remainder");
+  mouse(e.button, QEvent::MouseMove, cellCentre(0), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(e.pattern(2)[0], '~') << "after the release a move paints nothing";
+
+  drag(e.button, {cellCentre(3), cellCentre(4)}, Qt::RightButton);
+  EXPECT_EQ(e.pattern(2), std::string("~~~~~") + rock + "~~" + rock) << "the right button empties";
+  ASSERT_TRUE(e.document.undo());
+  ASSERT_TRUE(e.document.undo());
+  EXPECT_EQ(e.level(), Level());
+  EXPECT_EQ(e.button.pattern(), "~~~~~~~~~");
+}
+
+TEST(RemainderEditor, PlayersCannotBePainted) {
+  Editor e(withRemainders({"~~~~#~~~~"}));
+  e.element = EL_PLAYER1;
+  mouse(e.button, QEvent::MouseMove, cellCentre(1), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(e.button.cursor().shape(), Qt::ForbiddenCursor);
+  drag(e.button, {cellCentre(0)});
+  EXPECT_EQ(e.pattern(0), "~~~~#~~~~");
+  EXPECT_FALSE(e.document.canUndo());
+  drag(e.button, {cellCentre(4)}, Qt::RightButton);
+  EXPECT_EQ(e.pattern(0), "~~~~~~~~~") << "the right button still empties";
+}
+
+TEST(RemainderEditor, PatternsAreShownInNineCellsAndPaintingWhatIsThereChangesNothing) {
+  Editor e(withRemainders({"*", "abcdefghijkl"}));
+  EXPECT_EQ(e.button.pattern(), "*~~~~~~~~");
+  EXPECT_EQ(e.list.item(0)->text(), "Remainder 1    (*)") << "the stored text until a cell is painted";
+  e.list.setCurrentRow(1);
+  EXPECT_EQ(e.button.pattern(), "abcdefghi");
+  e.list.setCurrentRow(0);
+  drag(e.button, {cellCentre(0)});
+  EXPECT_EQ(e.pattern(0), "*");
+  EXPECT_FALSE(e.document.canUndo());
+}
+
+TEST(RemainderEditor, InsertDeleteAndCtrlDeleteAreOneStepEach) {
+  std::vector<std::string> numbered;
+  for (int i = 1; i <= 20; ++i) numbered.push_back("p" + std::to_string(i));
+  const Level level = withRemainders(numbered);
+  Editor e(level);
+  e.open(e.document);
+  auto& otherList = e.field<QListWidget>(Field::Remainders, 1);
+  otherList.setCurrentRow(6);
+
+  e.list.setCurrentRow(4);
+  QTest::keyClick(&e.list, Qt::Key_Insert);
+  EXPECT_EQ(e.pattern(4), "");
+  EXPECT_EQ(e.pattern(5), "p5");
+  EXPECT_EQ(e.pattern(19), "p19") << "the old entry 20 is dropped";
+  EXPECT_EQ(e.document.undoName(), "Insert Remainder");
+  EXPECT_EQ(otherList.item(5)->text(), "Remainder 6    (p5)") << "every form of the level follows";
+  EXPECT_EQ(otherList.currentRow(), 6) << "and keeps its own selection";
+
+  e.list.setCurrentRow(3);
+  QTest::keyClick(&e.list, Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(e.pattern(3), "");
+  EXPECT_EQ(e.pattern(18), "p19");
+  EXPECT_EQ(e.pattern(19), "") << "the last entry is left empty";
+  EXPECT_EQ(e.document.undoName(), "Delete Remainder");
+
+  QTest::keyClick(&e.list, Qt::Key_Down);
+  QTest::keyClick(&e.list, Qt::Key_Delete);
+  EXPECT_EQ(e.pattern(4), "");
+  EXPECT_EQ(e.pattern(5), "p6") << "plain Delete only empties the entry";
+  EXPECT_EQ(e.document.undoName(), "Clear Remainder");
+  EXPECT_EQ(e.list.item(4)->text(), "Remainder 5");
+  EXPECT_EQ(e.list.currentRow(), 4);
+
+  for (int step = 0; step < 3; ++step) ASSERT_TRUE(e.document.undo());
+  EXPECT_EQ(e.level(), level);
+}
+
+}  // namespace
