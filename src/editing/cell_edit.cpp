@@ -5,13 +5,24 @@
 void CellEdit::record(int x, int y, int before, int after) {
   if (x < 0 || y < 0 || x >= Level::kMaxSize || y >= Level::kMaxSize) return;
   const int index = y * Level::kMaxSize + x;
-  if (m_slotOf.empty()) m_slotOf.assign(Level::kMaxSize * Level::kMaxSize, -1);
-  int32_t& slot = m_slotOf[index];
+  // A small step finds its cells by looking; a big one keeps a table of where each cell sits.
+  constexpr size_t kLookLimit = 64;
+  if (m_slotOf.empty() && m_cells.size() >= kLookLimit) {
+    m_slotOf.assign(Level::kMaxSize * Level::kMaxSize, -1);
+    for (size_t i = 0; i < m_cells.size(); ++i) m_slotOf[m_cells[i].index] = static_cast<int32_t>(i);
+  }
+  int32_t slot = -1;
+  if (!m_slotOf.empty()) {
+    slot = m_slotOf[index];
+  } else {
+    for (size_t i = 0; i < m_cells.size() && slot < 0; ++i)
+      if (m_cells[i].index == index) slot = static_cast<int32_t>(i);
+  }
   if (slot >= 0) {
     m_cells[slot].after = static_cast<int8_t>(after);
     return;
   }
-  slot = static_cast<int32_t>(m_cells.size());
+  if (!m_slotOf.empty()) m_slotOf[index] = static_cast<int32_t>(m_cells.size());
   m_cells.push_back({static_cast<uint16_t>(index), static_cast<int8_t>(before), static_cast<int8_t>(after)});
   m_range = m_range.united({x, y, x, y});
 }

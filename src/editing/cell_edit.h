@@ -29,6 +29,6 @@ class CellEdit : public EditCommand {
     int8_t after;
   };
   std::vector<Cell> m_cells;
-  std::vector<int32_t> m_slotOf;  // while recording: where each store cell sits in m_cells, or -1
+  std::vector<int32_t> m_slotOf;  // while recording a big step: where each store cell sits in m_cells, or -1
   CellRange m_range;
 };
