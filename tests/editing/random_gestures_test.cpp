@@ -19,7 +19,7 @@ class RandomDesigner {
     switch (pick(9)) {
       case 0: {  // a stroke, drawing and erasing, sometimes over its own cells
         m_doc.beginGesture("Draw");
-        for (int i = pick(30); i >= 0; --i) m_doc.setCell(x + pick(5) - 2, y + pick(5) - 2, pick(4) ? element() : NO_ELEMENT);
+        for (int i = pick(160); i >= 0; --i) m_doc.setCell(x + pick(11) - 5, y + pick(11) - 5, pick(4) ? element() : NO_ELEMENT);
         if (pick(6) == 0)
           m_doc.cancelGesture();
         else
