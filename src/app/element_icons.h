@@ -4,4 +4,4 @@
 
 // The picture of an element for its palette button, from the current artwork set (or the
 // default set before any level chose one).
-QIcon ElementIcon(int element);
+QIcon elementIcon(int element);

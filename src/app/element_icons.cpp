@@ -1,4 +1,4 @@
-#include "app/frame/element_icons.h"
+#include "app/element_icons.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -6,7 +6,7 @@
 #include "artwork/artwork_sets.h"
 #include "render/draw_image.h"
 
-QIcon ElementIcon(int element) {
+QIcon elementIcon(int element) {
   const ArtworkSet* set = CurrentArtworkSet() ? CurrentArtworkSet() : DefaultArtworkSet();
   if (!set || !IsElement(element)) return {};
   const TileImage& record = set->images[element];
