@@ -138,8 +138,8 @@ void CaverniaApp::showArtworkOf(const LevelDocument* document, bool orDefault) {
 
 int CaverniaApp::finish(int code) {
   if (!m_window) return code;
-  m_context.reset();
   m_window.reset();  // the commands and the levels with it
+  m_context.reset();
   m_commands = nullptr;
   m_levels = nullptr;
   m_textField.reset();
