@@ -38,7 +38,10 @@ TEST(Commands, AThirtyCellStrokeIsOneUndoStepNamedInTheMenu) {
 
 TEST(Commands, AFocusedTextFieldTakesTheEditCommandsFirst) {
   EditorSession session;
-  session.active()->view()->setSelection(CellRange{1, 1, 2, 2});  // the level has cells to copy
+  Settle();
+  session.active()->view()->setSelection(CellRange{1, 1, 2, 2});
+  Settle();
+  ASSERT_TRUE(Act().edit.copy->isEnabled()) << "the level has cells to copy";
   PropertyForm& form = *session.active()->form();
   auto* name = static_cast<QLineEdit*>(form.field(PropertyForm::Field::Name));
   form.focusField(PropertyForm::Field::Name);
