@@ -3,19 +3,31 @@
 #include "app/cavernia_app.h"
 #include "app/command_line.h"
 
+namespace {
+
+// Help and the version are answered before the application needs a display.
+bool answeredWithoutDisplay(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  const CommandLine line = parseCommandLine(arguments);
+  if (line.action == CommandLine::Action::Help) QTextStream(stdout) << CaverniaApp::usageText();
+  if (line.action == CommandLine::Action::Version) QTextStream(stdout) << "Cavernia Level Editor 0.9\n";
+  return line.action == CommandLine::Action::Help || line.action == CommandLine::Action::Version;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (answeredWithoutDisplay(argc, argv)) return 0;
   CaverniaApp app(argc, argv);
+  // Qt takes its own options (-platform, -style) out of the arguments first.
   const CommandLine line = parseCommandLine(app.arguments().mid(1));
   QTextStream errors(stderr);
-  switch (line.action) {
-    case CommandLine::Action::Help: QTextStream(stdout) << CaverniaApp::usageText(); return 0;
-    case CommandLine::Action::Version: QTextStream(stdout) << "Cavernia Level Editor 0.9\n"; return 0;
-    case CommandLine::Action::UsageError:
-      errors << "cavernia-editor: " << line.error << "\n" << CaverniaApp::usageText();
-      return 2;
-    case CommandLine::Action::Print: return app.printLevelFile(line.file, line.printer, errors);
-    case CommandLine::Action::Open: break;
+  if (line.action == CommandLine::Action::UsageError) {
+    errors << "cavernia-editor: " << line.error << "\n" << CaverniaApp::usageText();
+    return 2;
   }
+  if (line.action == CommandLine::Action::Print) return app.printLevelFile(line.file, line.printer, errors);
   if (!app.start(line.file.isEmpty() ? QStringList() : QStringList{line.file})) return app.finish(1);
   return app.finish(app.exec());
 }
