@@ -17,6 +17,7 @@ LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::f
   setAttribute(Qt::WA_DeleteOnClose);
   m_splitter = new QSplitter(Qt::Horizontal, this);
   m_form = new PropertyForm(document, std::move(currentElement));
+  m_form->fillFolderLists(QCoreApplication::applicationDirPath());
   auto* formScroller = new QScrollArea;
   formScroller->setWidget(m_form);
   formScroller->setWidgetResizable(true);
