@@ -7,7 +7,7 @@
 #include "app/brannoc_app.h"
 #include "app/frame/child_frame.h"
 #include "app/frame/main_frame.h"
-#include "artwork/artwork_startup.h"
+#include "artwork/artwork_sets.h"
 #include "view/brannoc_view.h"
 
 namespace {
@@ -60,9 +60,9 @@ BENCHMARK(BM_StartupBareMainWindow)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   CBrannocApp app(argc, argv);
-  StartArtwork(QCoreApplication::applicationDirPath().toStdString());
+  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
-  StopArtwork();
+  FreeArtworkSets();
   return 0;
 }

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_startup.h"
+#include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "level/level_file.h"
 #include "render/level_painter.h"
@@ -72,10 +72,10 @@ BENCHMARK(BM_FloorCopyWholeLevel)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kM
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
-  StartArtwork(QCoreApplication::applicationDirPath().toStdString());
+  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   SelectArtworkSet("Default");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
-  StopArtwork();
+  FreeArtworkSets();
   return 0;
 }

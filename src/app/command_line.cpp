@@ -1,18 +1,18 @@
 #include "app/command_line.h"
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine parseCommandLine(const QStringList& arguments) {
   CommandLine line;
   // Asking for help or the version is answered whatever else the line holds.
   if (arguments.contains("-h") || arguments.contains("--help")) {
-    line.action = CommandLine::HELP;
+    line.action = CommandLine::Action::Help;
     return line;
   }
   if (arguments.contains("--version")) {
-    line.action = CommandLine::VERSION;
+    line.action = CommandLine::Action::Version;
     return line;
   }
   const auto fail = [&line](const QString& error) {
-    line.action = CommandLine::USAGE_ERROR;
+    line.action = CommandLine::Action::UsageError;
     line.error = error;
     return line;
   };
@@ -20,17 +20,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
     if (argument == "--print") {
-      line.action = CommandLine::PRINT;
+      line.action = CommandLine::Action::Print;
     } else if (argument == "--print-to") {
       if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) return fail("--print-to needs a printer name");
-      line.action = CommandLine::PRINT;
+      line.action = CommandLine::Action::Print;
       line.printer = arguments[++i];
     } else {
       files.append(argument);
     }
   }
   if (files.size() > 1) return fail("only one level can be named");
-  if (line.action == CommandLine::PRINT && files.isEmpty()) return fail("printing needs a level file");
+  if (line.action == CommandLine::Action::Print && files.isEmpty()) return fail("printing needs a level file");
   if (!files.isEmpty()) line.file = files.first();
   return line;
 }

@@ -5,8 +5,8 @@
 
 // What the editor's command line asks for.
 struct CommandLine {
-  enum Action { OPEN, PRINT, HELP, VERSION, USAGE_ERROR };
-  Action action = OPEN;
+  enum class Action { Open, Print, Help, Version, UsageError };
+  Action action = Action::Open;
   QString file;     // the level to open or print; empty for a new level
   QString printer;  // the printer named by --print-to; empty for the default printer
   QString error;    // what is wrong with a command line that cannot be carried out
@@ -14,4 +14,4 @@ struct CommandLine {
 
 // Reads the arguments (without the program name): [FILE], --print FILE, --print-to PRINTER FILE,
 // -h/--help, --version.
-CommandLine ParseCommandLine(const QStringList& arguments);
+CommandLine parseCommandLine(const QStringList& arguments);

@@ -1,21 +1,33 @@
 #include <QTextStream>
 
-#include "app/brannoc_app.h"
+#include "app/cavernia_app.h"
 #include "app/command_line.h"
 
+namespace {
+
+// Help and the version are answered before the application needs a display.
+bool answeredWithoutDisplay(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  const CommandLine line = parseCommandLine(arguments);
+  if (line.action == CommandLine::Action::Help) QTextStream(stdout) << CaverniaApp::usageText();
+  if (line.action == CommandLine::Action::Version) QTextStream(stdout) << "Cavernia Level Editor 0.9\n";
+  return line.action == CommandLine::Action::Help || line.action == CommandLine::Action::Version;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  CBrannocApp app(argc, argv);
-  const CommandLine line = ParseCommandLine(app.arguments().mid(1));
+  if (answeredWithoutDisplay(argc, argv)) return 0;
+  CaverniaApp app(argc, argv);
+  // Qt takes its own options (-platform, -style) out of the arguments first.
+  const CommandLine line = parseCommandLine(app.arguments().mid(1));
   QTextStream errors(stderr);
-  switch (line.action) {
-    case CommandLine::HELP: QTextStream(stdout) << CBrannocApp::UsageText(); return 0;
-    case CommandLine::VERSION: QTextStream(stdout) << "Cavernia Level Editor 0.9\n"; return 0;
-    case CommandLine::USAGE_ERROR:
-      errors << "cavernia-editor: " << line.error << "\n" << CBrannocApp::UsageText();
-      return 2;
-    case CommandLine::PRINT: return app.PrintInstance(line.file, line.printer, errors);
-    case CommandLine::OPEN: break;
+  if (line.action == CommandLine::Action::UsageError) {
+    errors << "cavernia-editor: " << line.error << "\n" << CaverniaApp::usageText();
+    return 2;
   }
-  if (!app.InitInstance(line.file.isEmpty() ? QStringList() : QStringList{line.file})) return app.ExitInstance(1);
-  return app.ExitInstance(app.exec());
+  if (line.action == CommandLine::Action::Print) return app.printLevelFile(line.file, line.printer, errors);
+  if (!app.start(line.file.isEmpty() ? QStringList() : QStringList{line.file})) return app.finish(1);
+  return app.finish(app.exec());
 }

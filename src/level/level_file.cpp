@@ -8,7 +8,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "level/brannoc_doc.h"
+#include "level/level.h"
 #include "level/level_format_error.h"
 #include "level/level_io.h"
 
@@ -88,21 +88,6 @@ FileResult ReadLevelFile(const std::string& path, Level& level) {
 }
 
 FileResult SaveLevelFile(const Level& level, const std::string& path) { return WriteFileAtomically(path, levelText(level)); }
-
-FileResult OpenLevelFile(CBrannocDoc& doc, const std::string& path) {
-  Level level;
-  FileResult result = ReadLevelFile(path, level);
-  if (result.ok) {
-    doc.DeleteContents();
-    doc.LoadLevel(level);
-    doc.SetModifiedFlag(false);
-  } else if (result.message.ends_with("(the file has an invalid format)")) {
-    doc.OnNewDocument();  // as before: a broken level leaves a new level behind
-  }
-  return result;
-}
-
-FileResult SaveLevelFile(CBrannocDoc& doc, const std::string& path) { return SaveLevelFile(doc.ToLevel(), path); }
 
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes) {
   std::string temp = DirectoryOf(path) + "/.cavernia-XXXXXX";

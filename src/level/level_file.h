@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-class CBrannocDoc;
 class Level;
 
 struct FileResult {
@@ -22,16 +21,6 @@ FileResult ReadLevelFile(const std::string& path, Level& level);
 // Writes the level to a temporary file beside the target and renames it into place only once
 // everything is on disk, so a failed save never harms the old file.
 FileResult SaveLevelFile(const Level& level, const std::string& path);
-
-// Opens a level the way opening a document does: empty it, read the file, clear the modified
-// flag. A file that is not a regular file, is larger than kMaxLevelFileBytes or holds a zero
-// byte is refused before the document is touched. On a broken level the document is left
-// empty (a new-level state). On failure the message says why.
-FileResult OpenLevelFile(CBrannocDoc& doc, const std::string& path);
-
-// Writes the level to a temporary file beside the target and renames it into place only once
-// everything is on disk, so a failed save never harms the old file.
-FileResult SaveLevelFile(CBrannocDoc& doc, const std::string& path);
 
 // The same for any bytes (used by tools that write levels or pictures).
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes);

@@ -5,7 +5,7 @@
 
 #include "artwork/artwork_completion.h"
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_startup.h"
+#include "artwork/artwork_sets.h"
 #include "artwork/dib_writer.h"
 
 namespace {
@@ -23,7 +23,7 @@ class ArtworkFolders : public testing::Test {
     fs::create_directories(m_root / "art");
   }
   void TearDown() override {
-    StopArtwork();
+    FreeArtworkSets();
     fs::remove_all(m_root);
   }
 
@@ -119,7 +119,7 @@ TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheDefaultSet) {
   EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x111111u);
   EXPECT_EQ(Colour(Set("night").images[EL_WALL]), 0x222222u);  // file names in any case
 
-  StopArtwork();
+  FreeArtworkSets();
   fs::remove_all(m_root / "art");
   Picture("default", "wall.bmp", 0x333333);
   Load();
@@ -139,7 +139,7 @@ TEST_F(ArtworkFolders, UnreadablePicturesFallBack) {
 
 TEST_F(ArtworkFolders, SelectingBySetNameIgnoresCase) {
   Picture("Cave", "wall.bmp", 0x111111);
-  StartArtwork(m_root.string());
+  LoadArtworkSets(m_root.string());
   EXPECT_EQ(CurrentArtworkSet(), nullptr);
   EXPECT_EQ(SelectArtworkSet("cave"), 1);
   EXPECT_EQ(CurrentArtworkSet()->name, "Cave");
@@ -147,7 +147,7 @@ TEST_F(ArtworkFolders, SelectingBySetNameIgnoresCase) {
   EXPECT_EQ(SelectArtworkSet("Nowhere"), 0);
   EXPECT_EQ(CurrentArtworkSet()->name, "Cave");
   EXPECT_EQ(SelectArtworkSet(nullptr), 0);
-  StopArtwork();
+  FreeArtworkSets();
   EXPECT_EQ(CurrentArtworkSet(), nullptr);
   EXPECT_TRUE(ArtworkSets().empty());
 }

@@ -5,15 +5,15 @@
 #include <cstdlib>
 
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_startup.h"
+#include "artwork/artwork_sets.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  StartArtwork(QCoreApplication::applicationDirPath().toStdString());
+  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   SelectArtworkSet("Default");
   const int result = RUN_ALL_TESTS();
-  StopArtwork();
+  FreeArtworkSets();
   return result;
 }

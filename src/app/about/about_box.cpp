@@ -12,7 +12,7 @@
 namespace {
 
 // The program's icon; before one is set, the emerald of the artwork in use stands in.
-QPixmap ProgramIcon(int side) {
+QPixmap programIcon(int side) {
   const QIcon icon = QApplication::windowIcon();
   if (!icon.isNull()) return icon.pixmap(side, side);
   QPixmap picture(side, side);
@@ -24,7 +24,7 @@ QPixmap ProgramIcon(int side) {
 
 }  // namespace
 
-CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About Cavernia Level Editor");
   QFont small = font();
   small.setPointSize(8);
@@ -49,7 +49,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
 
   auto* icon = new QLabel(this);
   place(icon, 11, 17, 20, 20);
-  icon->setPixmap(ProgramIcon(std::min(icon->width(), icon->height())));
+  icon->setPixmap(programIcon(std::min(icon->width(), icon->height())));
   text("Cavernia Level Editor, Version 0.9", 40, 10, 135, 8);
   text("Made with Qt for Linux desktops", 40, 25, 125, 8);
   auto* ok = new QPushButton("OK", this);
@@ -57,21 +57,21 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   text("If you have any useful ideas (or found some bugs), drop me an e-mail", 40, 42, 216, 8);
-  m_mail = new CHyperLink(this);
-  m_mail->setObjectName(QString("link%1").arg(IDC_MAIL_LINK));
+  m_mail = new HyperLink(this);
+  m_mail->setObjectName("mailLink");
   place(m_mail, 59, 56, 105, 8);
   text("Don't forget to visit the Cavernia homepage", 40, 70, 157, 8);
-  m_homepage = new CHyperLink(this);
-  m_homepage->setObjectName(QString("link%1").arg(IDC_HOMEPAGE_LINK));
+  m_homepage = new HyperLink(this);
+  m_homepage->setObjectName("homepageLink");
   place(m_homepage, 59, 83, 206, 8);
 
   // The links show their addresses; the targets follow once they are in place.
   m_mail->setText(kMailAddress);
   m_homepage->setText(kHomepage);
-  m_homepage->PreSubclassWindow();
-  m_mail->PreSubclassWindow();
-  m_mail->SetURL(QString("mailto:") + kMailAddress);
-  m_homepage->SetURL(kHomepage);
+  m_homepage->takePlace();
+  m_mail->takePlace();
+  m_mail->setUrl(QString("mailto:") + kMailAddress);
+  m_homepage->setUrl(kHomepage);
 
   int right = qRound(278 * unitX), bottom = qRound(103 * unitY);
   for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -2,23 +2,21 @@
 
 #include <QDialog>
 
-class CHyperLink;
+class HyperLink;
 
 // The about box: program name and version, and links to write to us and to visit our homepage.
-class CAboutBox : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  static constexpr int IDC_MAIL_LINK = 1020;
-  static constexpr int IDC_HOMEPAGE_LINK = 1021;
   static constexpr const char* kMailAddress = "levels@example.org";
   static constexpr const char* kHomepage = "https://cavernia.example.org/";
 
-  explicit CAboutBox(QWidget* parent = nullptr);
+  explicit AboutBox(QWidget* parent = nullptr);
 
-  CHyperLink* HomepageLink() const { return m_homepage; }
-  CHyperLink* MailLink() const { return m_mail; }
+  HyperLink* homepageLink() const { return m_homepage; }
+  HyperLink* mailLink() const { return m_mail; }
 
  private:
-  CHyperLink* m_homepage = nullptr;
-  CHyperLink* m_mail = nullptr;
+  HyperLink* m_homepage = nullptr;
+  HyperLink* m_mail = nullptr;
 };

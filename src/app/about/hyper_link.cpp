@@ -9,20 +9,17 @@
 
 namespace {
 
-// Result codes of the opening attempts; above 32 is success, as the shell counts them.
-constexpr int kOpened = 33;
-constexpr int kFileNotFound = 2;
-constexpr int kNoAssociation = 31;
-
 const QColor kLinkBlue(0, 0, 255);
 const QColor kActiveTeal(0, 128, 128);
 
-// The desktop's own handler for the URL's scheme.
-int OpenWithDesktop(const QString& url) { return QDesktopServices::openUrl(QUrl(url)) ? kOpened : kNoAssociation; }
+// Why a link could not be opened, in the words the user has always been shown.
+const char* const kNoHandler = "There is no application associated\nwith the given filename extension.";
+const char* const kBrowserMissing = "The specified file was not found.";
 
 // The user's browser as the BROWSER variable names it: its command line is cut at the
-// placeholder (with its quotes, if any), and the URL follows after a space.
-int OpenWithBrowser(const QString& url, int previous) {
+// placeholder (with its quotes, if any), and the URL follows after a space. Empty when it
+// started; else why not, or `previous` when there is no browser to try.
+QString openWithBrowser(const QString& url, const QString& previous) {
   const QString command = qEnvironmentVariable("BROWSER").section(':', 0, 0).trimmed();
   if (command.isEmpty()) return previous;
   QString line = command;
@@ -38,46 +35,46 @@ int OpenWithBrowser(const QString& url, int previous) {
   if (arguments.isEmpty()) return previous;
   const QString program = arguments.takeFirst();
   arguments << url;
-  return QProcess::startDetached(program, arguments) ? kOpened : kFileNotFound;
+  return QProcess::startDetached(program, arguments) ? QString() : kBrowserMissing;
 }
 
 }  // namespace
 
-CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent) {
+HyperLink::HyperLink(QWidget* parent) : QLabel(parent) {
   setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
   // Not in the tab order: only a click gives a link the focus.
   setFocusPolicy(Qt::ClickFocus);
   setMouseTracking(true);
-  UpdateColour();
+  showColour();
 }
 
-void CHyperLink::SetURL(const QString& url) {
-  m_strURL = url;
-  if (!m_bSubclassed) return;
+void HyperLink::setUrl(const QString& url) {
+  m_url = url;
+  if (!m_placed) return;
   hide();
-  FitToText();
-  setToolTip(m_strURL);
+  fitToText();
+  setToolTip(m_url);
   show();
 }
 
-void CHyperLink::showEvent(QShowEvent* event) {
-  if (!m_bSubclassed) PreSubclassWindow();
+void HyperLink::showEvent(QShowEvent* event) {
+  if (!m_placed) takePlace();
   QLabel::showEvent(event);
 }
 
-void CHyperLink::PreSubclassWindow() {
-  m_bSubclassed = true;
-  if (m_strURL.isEmpty()) m_strURL = text();
-  if (text().isEmpty()) setText(m_strURL);
+void HyperLink::takePlace() {
+  m_placed = true;
+  if (m_url.isEmpty()) m_url = text();
+  if (text().isEmpty()) setText(m_url);
   m_linkFont = font();
   m_linkFont.setUnderline(true);
   setFont(m_linkFont);
-  FitToText();
-  setToolTip(m_strURL);
+  fitToText();
+  setToolTip(m_url);
 }
 
-void CHyperLink::FitToText() {
+void HyperLink::fitToText() {
   // Exactly as large as the text, so only the text reacts to the mouse; the top-left stays.
   const QFontMetrics metrics(m_linkFont);
   const QMargins border = contentsMargins();
@@ -85,90 +82,71 @@ void CHyperLink::FitToText() {
          metrics.height() + border.top() + border.bottom());
 }
 
-void CHyperLink::UpdateColour() {
+void HyperLink::showColour() {
   QPalette colours = palette();
-  colours.setColor(QPalette::WindowText, m_bActive ? kActiveTeal : kLinkBlue);
+  colours.setColor(QPalette::WindowText, m_active ? kActiveTeal : kLinkBlue);
   setPalette(colours);
   setAutoFillBackground(false);
   update();
 }
 
-void CHyperLink::mousePressEvent(QMouseEvent* event) {
+void HyperLink::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
   setFocus(Qt::MouseFocusReason);
-  m_bActive = true;
-  UpdateColour();
+  m_active = true;
+  showColour();
 }
 
-void CHyperLink::mouseReleaseEvent(QMouseEvent* event) {
+void HyperLink::mouseReleaseEvent(QMouseEvent* event) {
   // A press that moved off the link before its release opens nothing.
-  if (event->button() == Qt::LeftButton && m_bActive && rect().contains(event->position().toPoint())) OpenLink();
+  if (event->button() == Qt::LeftButton && m_active && rect().contains(event->position().toPoint())) openLink();
   QLabel::mouseReleaseEvent(event);
 }
 
-void CHyperLink::mouseMoveEvent(QMouseEvent* event) {
+void HyperLink::mouseMoveEvent(QMouseEvent* event) {
   const bool over = rect().contains(event->position().toPoint());
-  if (over != m_bOver) {
-    m_bOver = over;
+  if (over != m_over) {
+    m_over = over;
     update();
   }
   QLabel::mouseMoveEvent(event);
 }
 
-void CHyperLink::leaveEvent(QEvent* event) {
-  m_bOver = false;
+void HyperLink::leaveEvent(QEvent* event) {
+  m_over = false;
   update();
   QLabel::leaveEvent(event);
 }
 
-void CHyperLink::focusInEvent(QFocusEvent* event) {
-  m_bActive = true;
-  UpdateColour();
+void HyperLink::focusInEvent(QFocusEvent* event) {
+  m_active = true;
+  showColour();
   QLabel::focusInEvent(event);
 }
 
-void CHyperLink::focusOutEvent(QFocusEvent* event) {
-  m_bOver = false;
-  m_bActive = false;
-  UpdateColour();
+void HyperLink::focusOutEvent(QFocusEvent* event) {
+  m_over = false;
+  m_active = false;
+  showColour();
   QLabel::focusOutEvent(event);
 }
 
-void CHyperLink::keyPressEvent(QKeyEvent* event) {
+void HyperLink::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-    OpenLink();
+    openLink();
     return;
   }
   QLabel::keyPressEvent(event);
 }
 
-bool CHyperLink::OpenLink() {
-  int result = OpenWithDesktop(m_strURL);
-  if (result <= 32) result = OpenWithBrowser(m_strURL, result);
-  if (result > 32) {
+bool HyperLink::openLink() {
+  QString failure = QDesktopServices::openUrl(QUrl(m_url)) ? QString() : kNoHandler;
+  if (!failure.isEmpty()) failure = openWithBrowser(m_url, failure);
+  if (failure.isEmpty()) {
     update();
     return true;
   }
   QApplication::beep();
-  QMessageBox::warning(window(), QApplication::applicationName(), "Can't open link:\n\n" + FailureText(result));
+  QMessageBox::warning(window(), QApplication::applicationName(), "Can't open link:\n\n" + failure);
   return false;
-}
-
-QString CHyperLink::FailureText(int code) {
-  switch (code) {
-    case 0: return "The operating system is out\nof memory or resources.";
-    case 2: return "The specified file was not found.";
-    case 3: return "The specified path was not found.";
-    case 5: return "The operating system denied\naccess to the specified file.";
-    case 8: return "There was not enough memory to complete the operation.";
-    case 11: return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
-    case 26: return "A sharing violation occurred. ";
-    case 27: return "The filename association is\nincomplete or invalid.";
-    case 28: return "The DDE transaction could not\nbe completed because the request timed out.";
-    case 29: return "The DDE transaction failed.";
-    case 30: return "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed.";
-    case 31: return "There is no application associated\nwith the given filename extension.";
-    case 32: return "The specified dynamic-link library was not found.";
-    default: return QString("Unknown Error (%1) occurred.").arg(code);
-  }
 }

@@ -8,7 +8,6 @@
 #include "level/level.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
-#include "level/properties.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/cli/cli_commands.h"
 #include "app/cli/program_folder.h"
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_startup.h"
+#include "artwork/artwork_sets.h"
 #include "level/level.h"
 #include "level/level_file.h"
 #include "level/text_util.h"
@@ -56,9 +56,9 @@ int RunRender(const std::vector<std::string>& args, CliIo& io) {
   if (output.empty()) return UsageError(kRenderCommand, io, "-o OUT.png is needed");
 
   Level level;
-  StartArtwork(ProgramFolder());
+  LoadArtworkSets(ProgramFolder());
   struct Stop {
-    ~Stop() { StopArtwork(); }
+    ~Stop() { FreeArtworkSets(); }
   } stop;
   if (const FileResult read = ReadLevelFile(input, level); !read.ok) {
     io.err << "cavernia-level render: " << read.message << '\n';

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QAction>
+#include <array>
+
+#include "level/elements.h"
+
+// The actions of every command, by name, for the menus and toolbars to lay out.
+struct Actions {
+  struct File {
+    QAction *newLevel, *open, *close, *save, *saveAs, *sendMail, *print, *printPreview, *printSetup, *exit;
+  } file{};
+  struct Edit {
+    QAction *undo, *redo, *cut, *copy, *paste;
+  } edit{};
+  struct View {
+    QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar;
+    QAction *redraw, *grid, *gridSize, *cellSize15, *cellSize30, *cellSize60;
+  } view{};
+  struct Window {
+    QAction *newWindow, *cascade, *tileHorizontally, *tileVertically, *next, *previous, *nextPane, *previousPane;
+  } window{};
+  struct Elements {
+    std::array<QAction*, ELEMENT_COUNT> element{};
+    QAction *freeDraw, *line, *fill, *rectangle, *filledRectangle, *selection;
+  } elements{};
+  QAction* about = nullptr;
+};

@@ -1,0 +1,177 @@
+#include "app/cavernia_app.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QPrinter>
+#include <QTextStream>
+
+#include "app/command_context.h"
+#include "app/commands/command_set.h"
+#include "app/commands/text_field.h"
+#include "app/level_window.h"
+#include "app/main_window.h"
+#include "app/open_levels.h"
+#include "app/window_placement.h"
+#include "artwork/artwork_sets.h"
+#include "artwork/artwork_sets.h"
+#include "editing/level_document.h"
+#include "level/level_file.h"
+#include "level/text_util.h"
+#include "view/level_printer.h"
+#include "view/level_view.h"
+#include "view/program_printer.h"
+#include "view/view_settings.h"
+
+CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
+  setOrganizationName("Local AppWizard-Generated Applications");
+  setApplicationName("Cavernia Level Editor");
+  setApplicationVersion("0.9");
+}
+
+CaverniaApp::~CaverniaApp() { finish(0); }
+
+QString CaverniaApp::usageText() {
+  return "usage: cavernia-editor [FILE.lev]\n"
+         "       cavernia-editor --print FILE.lev\n"
+         "       cavernia-editor --print-to PRINTER FILE.lev\n"
+         "\n"
+         "Opens the level FILE, or a new level when no file is given.\n"
+         "\n"
+         "  --print             print the level on the default printer and end\n"
+         "  --print-to PRINTER  print the level on the printer named PRINTER and end\n"
+         "  -h, --help          show this help\n"
+         "  --version           show the version\n";
+}
+
+bool CaverniaApp::start(const QStringList& arguments) {
+  // Artwork comes first, so that the first window can draw at once.
+  LoadArtworkSets(applicationDirPath().toStdString());
+
+  m_window = std::make_unique<MainWindow>();
+  m_commands = new CommandSet(*m_window);
+  m_textField = std::make_unique<TextField>([this] { m_commands->requestRefresh(); });
+  MainWindow* window = m_window.get();
+  m_levels = new OpenLevels(*window->mdiArea(), [window](LevelWindow* levelWindow) { placeNewWindow(*window, levelWindow); },
+                            window);
+  m_context = std::make_unique<CommandContext>(CommandContext{*m_commands, *window, *m_levels, *m_textField});
+  m_actions = {};
+  addFileCommands(*m_context, m_actions);
+  addEditCommands(*m_context, m_actions);
+  addViewCommands(*m_context, m_actions);
+  addWindowCommands(*m_context, m_actions);
+  addElementCommands(*m_context, m_actions);
+  addHelpCommands(*m_context, m_actions);
+  window->build(m_actions);
+  window->setRecentFiles(m_levels->recentFiles().files());
+  connectParts();
+
+  const QString file = arguments.isEmpty() ? QString() : arguments.first();
+  if (!m_levels->open(file)) return false;
+  window->show();
+  m_commands->refreshNow();
+  return true;
+}
+
+void CaverniaApp::connectParts() {
+  MainWindow* window = m_window.get();
+  CommandSet* commands = m_commands;
+  const auto refresh = [commands] { commands->requestRefresh(); };
+  connect(&m_levels->recentFiles(), &RecentFiles::changed, window, &MainWindow::setRecentFiles);
+  connect(window, &MainWindow::recentFileChosen, this, [this](const QString& path) {
+    // The user has been told why it failed; the entry would only fail again.
+    if (!m_levels->open(path)) m_levels->recentFiles().remove(path);
+  });
+  connect(window, &MainWindow::filesDropped, this, [this](const QStringList& paths) {
+    for (const QString& path : paths) m_levels->open(path);
+  });
+  connect(window, &MainWindow::closeRequested, this, [this](bool* accept) { *accept = m_levels->closeAll(); });
+  connect(window, &MainWindow::activeLevelWindowChanged, commands, [this, refresh] {
+    if (LevelWindow* active = m_window->activeLevelWindow()) showArtworkOf(&active->document(), true);
+    refresh();
+  });
+  connect(m_levels, &OpenLevels::levelsChanged, commands, refresh);
+  connect(m_levels, &OpenLevels::levelStateChanged, commands, refresh);
+  connect(m_levels, &OpenLevels::artworkChosen, this,
+          [this](LevelDocument* document) { showArtworkOf(document, false); });
+  connect(m_levels, &OpenLevels::windowCreated, commands, [this, refresh](LevelWindow* levelWindow) {
+    connect(levelWindow->view(), &LevelView::stateChanged, m_commands, refresh);
+    ViewSettings& settings = levelWindow->view()->settings();
+    connect(&settings, &ViewSettings::currentElementChanged, m_commands, refresh);
+    connect(&settings, &ViewSettings::drawModeChanged, m_commands, refresh);
+    connect(&settings, &ViewSettings::cellSizeChanged, m_commands, refresh);
+    connect(&settings, &ViewSettings::gridVisibleChanged, m_commands, refresh);
+    showArtworkOf(&levelWindow->document(), true);
+  });
+  connect(this, &QApplication::focusChanged, commands, [this, refresh] {
+    followFocus();
+    refresh();
+  });
+  connect(clipboard(), &QClipboard::dataChanged, commands, refresh);
+}
+
+void CaverniaApp::followFocus() {
+  if (!m_window) return;  // shutting down
+  QWidget* focus = QApplication::focusWidget();
+  m_textField->follow(focus && focus->window() == m_window.get() ? focus : nullptr);
+}
+
+namespace {
+
+// The level's set; a level shown anew whose set is missing shows the default set.
+bool selectArtworkOf(const Level& level, bool orDefault) {
+  const std::string name = level.text(Property::Artwork);
+  if (SelectArtworkSet(name.c_str())) return true;
+  const ArtworkSet* current = CurrentArtworkSet();
+  const bool missing = !current || !EqualsNoCase(current->name, name);
+  return orDefault && missing && DefaultArtworkSet() && SelectArtworkSet(DefaultArtworkSet()->name.c_str());
+}
+
+}  // namespace
+
+void CaverniaApp::showArtworkOf(const LevelDocument* document, bool orDefault) {
+  if (!m_window || !document) return;
+  if (!selectArtworkOf(document->level(), orDefault)) return;
+  for (LevelWindow* levelWindow : m_window->levelWindows()) levelWindow->view()->viewport()->update();
+  m_window->refreshElementIcons();
+}
+
+int CaverniaApp::finish(int code) {
+  if (!m_window) return code;
+  m_window.reset();  // the commands and the levels with it
+  m_context.reset();
+  m_commands = nullptr;
+  m_levels = nullptr;
+  m_textField.reset();
+  FreeArtworkSets();
+  return code;
+}
+
+int CaverniaApp::printLevelFile(const QString& file, const QString& printerName, QTextStream& errors,
+                                QPrinter* printer) {
+  LoadArtworkSets(applicationDirPath().toStdString());
+  const auto fail = [&errors](const QString& message) {
+    errors << "cavernia-editor: " << message << "\n";
+    errors.flush();
+    FreeArtworkSets();
+    return 1;
+  };
+  Level level;
+  const FileResult opened = ReadLevelFile(QFileInfo(file).absoluteFilePath().toStdString(), level);
+  if (!opened.ok) return fail(QString::fromStdString(opened.message));
+  selectArtworkOf(level, true);
+  std::unique_ptr<QPrinter> printerByName;
+  if (!printer) {
+    QString problem;
+    printerByName = systemPrinter(printerName, &problem);
+    if (!printerByName) return fail(QString("%1 could not be printed: %2").arg(file, problem));
+    printer = printerByName.get();
+  }
+  printer->setDocName(QFileInfo(file).fileName());
+  if (!printLevel(*printer, level)) {
+    const QString where = printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
+    return fail(QString("%1 could not be printed: the printer \"%2\" could not be started").arg(file, where));
+  }
+  FreeArtworkSets();
+  return 0;
+}

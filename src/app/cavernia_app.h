@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QApplication>
+#include <QStringList>
+#include <memory>
+
+#include "app/actions.h"
+
+class CommandSet;
+class LevelDocument;
+class MainWindow;
+class OpenLevels;
+class QPrinter;
+class QTextStream;
+class TextField;
+struct CommandContext;
+
+// The application: start-up in a fixed order, the main window with its commands, and the
+// open levels.
+class CaverniaApp : public QApplication {
+  Q_OBJECT
+ public:
+  CaverniaApp(int& argc, char** argv);
+  ~CaverniaApp() override;
+
+  // Runs the start-up steps with the given arguments (without the program name); false when
+  // the program should end (a file that could not be opened).
+  bool start(const QStringList& arguments);
+  // Releases what start-up loaded; returns the exit code.
+  int finish(int code);
+  // Prints a level file without showing any window and returns the exit code; what went wrong
+  // goes to `errors`. The printer is the print system's printer of that name (empty: the
+  // default printer), or `printer` when one comes set up already.
+  int printLevelFile(const QString& file, const QString& printerName, QTextStream& errors, QPrinter* printer = nullptr);
+
+  MainWindow* mainWindow() const { return m_window.get(); }
+  OpenLevels* levels() const { return m_levels; }
+  CommandSet* commands() const { return m_commands; }
+  const Actions& actions() const { return m_actions; }
+
+  static QString usageText();
+
+ private:
+  void connectParts();
+  // Makes the level's artwork set the program's; every view and the element buttons show it.
+  // `orDefault`: a level shown anew whose set is missing shows the default set.
+  void showArtworkOf(const LevelDocument* document, bool orDefault);
+  void followFocus();
+
+  std::unique_ptr<MainWindow> m_window;
+  CommandSet* m_commands = nullptr;  // owned by the main window
+  OpenLevels* m_levels = nullptr;    // owned by the main window
+  std::unique_ptr<TextField> m_textField;
+  std::unique_ptr<CommandContext> m_context;
+  Actions m_actions;
+};

@@ -1,0 +1,17 @@
+#include "app/command_context.h"
+
+#include "app/level_window.h"
+#include "app/main_window.h"
+#include "app/open_levels.h"
+
+LevelWindow* activeWindow(const CommandContext& context) { return context.window.activeLevelWindow(); }
+
+LevelDocument* activeDocument(const CommandContext& context) {
+  LevelWindow* window = activeWindow(context);
+  return window ? &window->document() : nullptr;
+}
+
+ViewSettings* activeSettings(const CommandContext& context) {
+  LevelDocument* document = activeDocument(context);
+  return document ? context.levels.settingsOf(*document) : nullptr;
+}

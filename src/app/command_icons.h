@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QIcon>
+
+// The toolbar pictures of the commands that are not elements, drawn by the program itself.
+enum class CommandIcon {
+  NewLevel, Open, Save, SendMail, Cut, Copy, Paste, Print, About, FreeDraw, Line, Fill, Rectangle,
+  FilledRectangle, Selection, CellSize15, CellSize30, CellSize60, GridSize, Grid
+};
+
+QIcon commandIcon(CommandIcon icon);

@@ -1,0 +1,39 @@
+// The element palette and the drawing modes: each level's windows share its choice.
+#include "app/actions.h"
+#include "app/command_context.h"
+#include "app/command_icons.h"
+#include "app/commands/command_set.h"
+#include "view/view_settings.h"
+
+void addElementCommands(CommandContext& context, Actions& actions) {
+  CommandSet& commands = context.commands;
+  const auto settings = [&context] { return activeSettings(context); };
+  const auto levelActive = [settings] { return settings() != nullptr; };
+  Actions::Elements& elements = actions.elements;
+
+  // The element's name is its prompt and its tooltip, where it has a string at all. The others
+  // get no text either, since a button without a tooltip of its own shows its text.
+  for (const ElementInfo& info : ElementTable()) {
+    const QString name = info.hasCommandString ? QString::fromLatin1(info.name) : QString();
+    const int element = info.index;
+    elements.element[element] =
+        commands.add({.text = name, .prompt = name, .tooltip = name, .checkable = true, .enabled = levelActive,
+                      .checked = [settings, element] { return settings() && settings()->currentElement() == element; },
+                      .run = [settings, element] { settings()->setCurrentElement(element); }});
+  }
+
+  using Mode = ViewSettings::DrawMode;
+  const auto mode = [&](Mode drawMode, const QString& text, const QString& prompt, CommandIcon icon) {
+    return commands.add({.text = text, .prompt = prompt, .tooltip = text, .icon = commandIcon(icon), .checkable = true,
+                         .enabled = levelActive,
+                         .checked = [settings, drawMode] { return settings() && settings()->drawMode() == drawMode; },
+                         .run = [settings, drawMode] { settings()->setDrawMode(drawMode); }});
+  };
+  elements.freeDraw = mode(Mode::Free, "Free Draw", "Free Draw Mode", CommandIcon::FreeDraw);
+  elements.line = mode(Mode::Line, "Line", "Line Mode", CommandIcon::Line);
+  elements.fill = mode(Mode::Fill, "Fill", "Fill Mode", CommandIcon::Fill);
+  elements.rectangle = mode(Mode::Rectangle, "Rectangle", "Rectangle Mode", CommandIcon::Rectangle);
+  elements.filledRectangle =
+      mode(Mode::FilledRectangle, "Filled Rectangle", "Filled Rectangle Mode", CommandIcon::FilledRectangle);
+  elements.selection = mode(Mode::Selection, "Selection", "Selection Mode", CommandIcon::Selection);
+}

@@ -1,0 +1,89 @@
+// The File menu: new, open, close, save, mail and print levels, and quit.
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "app/actions.h"
+#include "app/command_context.h"
+#include "app/command_icons.h"
+#include "app/commands/command_set.h"
+#include "app/main_window.h"
+#include "app/open_levels.h"
+#include "app/save_flow.h"
+#include "editing/level_document.h"
+#include "level/cp1252.h"
+#include "level/level_file.h"
+#include "view/level_printer.h"
+#include "view/program_printer.h"
+
+namespace {
+
+bool mailProgramExists() { return !QStandardPaths::findExecutable("xdg-email").isEmpty(); }
+
+// The mail program gets a copy of the level as it is now, saved or not.
+void mailLevel(const LevelDocument& document, QWidget* parent) {
+  std::string title = document.title();
+  if (!title.empty() && title.back() == '*') title.pop_back();
+  QString name = QString::fromStdString(Cp1252ToUtf8(title));
+  if (!name.endsWith(".lev", Qt::CaseInsensitive)) name += ".lev";
+  const QString folder = QDir(QDir::tempPath()).filePath("cavernia-mail");
+  QDir().mkpath(folder);
+  const QString path = QDir(folder).filePath(name);
+  const FileResult written = SaveLevelFile(document.level(), path.toStdString());
+  if (!written.ok) {
+    QMessageBox::warning(parent, "Cavernia Level Editor",
+                         QString("The level could not be attached.\n\n%1").arg(QString::fromStdString(written.message)));
+    return;
+  }
+  if (!QProcess::startDetached("xdg-email", {"--subject", name, "--attach", path}))
+    QMessageBox::warning(parent, "Cavernia Level Editor", "The mail program could not be started.");
+}
+
+}  // namespace
+
+void addFileCommands(CommandContext& context, Actions& actions) {
+  CommandSet& commands = context.commands;
+  MainWindow* window = &context.window;
+  OpenLevels* levels = &context.levels;
+  const auto active = [&context] { return activeDocument(context); };
+  const auto levelActive = [active] { return active() != nullptr; };
+  const auto saveFlow = [levels, active] { return levels->saveFlowOf(*active()); };
+  Actions::File& file = actions.file;
+  using Key = QKeySequence;
+
+  file.newLevel = commands.add({.text = "&New", .keys = {Key(Qt::CTRL | Qt::Key_N)}, .prompt = "Creates a new level",
+                                .tooltip = "New (Ctrl+N)", .icon = commandIcon(CommandIcon::NewLevel),
+                                .run = [levels] { levels->open(QString()); }});
+  file.open = commands.add({.text = "&Open...", .keys = {Key(Qt::CTRL | Qt::Key_O)},
+                            .prompt = "Opens an existing level", .tooltip = "Open (Ctrl+O)",
+                            .icon = commandIcon(CommandIcon::Open), .run = [levels, window] {
+                              const QString path =
+                                  QFileDialog::getOpenFileName(window, "Open", QString(), "Cavernia Level (*.lev)");
+                              if (!path.isEmpty()) levels->open(path);
+                            }});
+  file.close = commands.add({.text = "&Close", .prompt = "Closes the active level", .tooltip = "Close",
+                             .enabled = levelActive, .run = [levels, active] { levels->close(*active()); }});
+  file.save = commands.add({.text = "&Save", .keys = {Key(Qt::CTRL | Qt::Key_S)}, .prompt = "Saves the active level",
+                            .tooltip = "Save (Ctrl+S)", .icon = commandIcon(CommandIcon::Save),
+                            .enabled = levelActive, .run = [saveFlow] { saveFlow()->save(); }});
+  file.saveAs = commands.add({.text = "Save &As...", .prompt = "Saves the active level under a new name",
+                              .tooltip = "Save As", .enabled = levelActive,
+                              .run = [saveFlow] { saveFlow()->saveAs(); }});
+  file.sendMail = commands.add({.text = "E-mail...", .prompt = "Sends the active level as an e-mail attachment",
+                                .tooltip = "Send Mail", .icon = commandIcon(CommandIcon::SendMail),
+                                .enabled = [levelActive] { return levelActive() && mailProgramExists(); },
+                                .run = [active, window] { mailLevel(*active(), window); }});
+  // The active level prints wherever the focus is, the form included.
+  file.print = commands.add({.text = "&Print...", .keys = {Key(Qt::CTRL | Qt::Key_P)}, .prompt = "Prints the level.",
+                             .tooltip = "Print (Ctrl+P)", .icon = commandIcon(CommandIcon::Print),
+                             .enabled = levelActive, .run = [active, window] { printWithDialog(*active(), window); }});
+  file.printPreview = commands.add({.text = "Print Pre&view", .prompt = "Previews the level.",
+                                    .tooltip = "Print Preview", .enabled = levelActive,
+                                    .run = [active, window] { showPrintPreview(*active(), window); }});
+  file.printSetup = commands.add({.text = "P&rinter Setup...", .prompt = "Changes the printer and printing options",
+                                  .tooltip = "Printer Setup", .run = [window] { runPrinterSetup(window); }});
+  file.exit = commands.add({.text = "E&xit", .prompt = "Quits the application and asks to save levels",
+                            .tooltip = "Exit", .run = [window] { window->close(); }});
+}

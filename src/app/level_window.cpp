@@ -1,0 +1,89 @@
+#include "app/level_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+
+#include "editing/level_document.h"
+#include "form/property_form.h"
+#include "level/cp1252.h"
+#include "view/level_view.h"
+
+LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::function<int()> currentElement,
+                         QWidget* parent)
+    : QMdiSubWindow(parent), m_document(document) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  m_splitter = new QSplitter(Qt::Horizontal, this);
+  m_form = new PropertyForm(document, std::move(currentElement));
+  m_form->fillFolderLists(QCoreApplication::applicationDirPath());
+  auto* formScroller = new QScrollArea;
+  formScroller->setWidget(m_form);
+  formScroller->setWidgetResizable(true);
+  formScroller->setFrameShape(QFrame::NoFrame);
+  m_view = new LevelView(document, settings);
+  m_splitter->addWidget(formScroller);
+  m_splitter->addWidget(m_view);
+  m_splitter->setStretchFactor(0, 0);
+  m_splitter->setStretchFactor(1, 1);
+  m_splitter->setChildrenCollapsible(false);
+  m_splitter->setSizes({formPaneWidth(), 600});
+  setWidget(m_splitter);
+  m_document.addObserver(this);
+  showCaption();
+}
+
+LevelWindow::~LevelWindow() { m_document.removeObserver(this); }
+
+void LevelWindow::setNumber(int number, int windowCount) {
+  m_number = number;
+  m_windowCount = windowCount;
+  showCaption();
+}
+
+void LevelWindow::documentStateChanged() { showCaption(); }
+
+void LevelWindow::showCaption() {
+  // The number goes after the name; the '*' stays last.
+  std::string name = m_document.title();
+  const bool marked = !name.empty() && name.back() == '*';
+  if (marked) name.pop_back();
+  QString caption = QString::fromStdString(Cp1252ToUtf8(name));
+  if (m_windowCount > 1) caption += QString(":%1").arg(m_number);
+  if (marked) caption += '*';
+  if (windowTitle() != caption) setWindowTitle(caption);
+}
+
+int LevelWindow::formPaneWidth() const {
+  // The form gets its 330 pixels, or what its font needs when that is more.
+  const auto* scroller = static_cast<const QScrollArea*>(m_splitter->widget(0));
+  return std::max(kFormWidth, m_form->minimumWidth() + scroller->verticalScrollBar()->sizeHint().width());
+}
+
+QSize LevelWindow::usableSize() const {
+  // The window's border and title bar come on top of what the splitter needs.
+  const QSize frame = (sizeHint() - m_splitter->sizeHint()).expandedTo(QSize(0, 0));
+  return QSize(formPaneWidth() + m_splitter->handleWidth() + kUsefulLevelWidth, m_form->minimumHeight()) + frame;
+}
+
+bool LevelWindow::viewIsActivePane() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return !(focus && (focus == m_form || m_form->isAncestorOf(focus)));
+}
+
+void LevelWindow::focusOtherPane() {
+  if (viewIsActivePane())
+    m_form->focusField(PropertyForm::Field::Name);
+  else
+    m_view->setFocus();
+}
+
+void LevelWindow::closeEvent(QCloseEvent* event) {
+  bool accept = true;
+  emit closeRequested(this, &accept);
+  if (accept)
+    QMdiSubWindow::closeEvent(event);
+  else
+    event->ignore();
+}

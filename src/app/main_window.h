@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QStringList>
+
+class LevelWindow;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+struct Actions;
+
+// The main window: menus, the six toolbars, the status bar and the area the level windows
+// live in. Saves the bar layout when it closes.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  enum class Toolbar { File, BasicElements, DoorsAndKeys, MovingElements, DrawModes, Grid };
+
+  MainWindow();
+  ~MainWindow() override;
+
+  QMdiArea* mdiArea() const { return m_mdiArea; }
+  LevelWindow* activeLevelWindow() const;
+  QList<LevelWindow*> levelWindows() const;
+  QToolBar* toolbar(Toolbar which) const;
+
+  // Lays out the menus and toolbars, then restores the saved bar layout.
+  void build(const Actions& actions);
+  // Gives the element buttons their pictures (again, after the artwork changed).
+  void refreshElementIcons();
+
+  // The part of the area windows live in that shows; laid out first if the window has not shown.
+  QRect workspace();
+  // The distance from one cascaded window to the next: a title bar and a little.
+  int cascadeStep() const;
+
+  // Shows the recent files (most recent first) in the File menu of both menu sets.
+  void setRecentFiles(const QStringList& files);
+
+ signals:
+  void filesDropped(const QStringList& paths);
+  void recentFileChosen(const QString& path);
+  // Asked before the window closes; set *accept to false to keep it open.
+  void closeRequested(bool* accept);
+  void activeLevelWindowChanged();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QMenu* fileMenu(const Actions& actions, bool levelActive);
+  void createMenus(const Actions& actions);
+  void fillToolbars(const Actions& actions);
+  void createStatusBar();
+  void restoreLayout();
+  void showMenuSet();
+  // "Cavernia Level Editor - " and the active window's caption.
+  void showCaption();
+  // The open windows at the end of the Window menu, numbered, the active one checked.
+  void listWindows();
+  void showLockIndicators(quint32 nativeModifiers);
+
+  QMdiArea* m_mdiArea = nullptr;
+  QList<QToolBar*> m_toolbars;  // in the order of Toolbar
+  QList<QMenu*> m_noLevelMenus;
+  QList<QMenu*> m_levelMenus;
+  QMenu* m_windowMenu = nullptr;
+  QList<QAction*> m_windowActions;
+  struct RecentEntries {
+    QMenu* menu = nullptr;
+    QAction* separator = nullptr;
+    QList<QAction*> entries;
+  } m_recent[2];  // without and with a level
+  QStringList m_recentFiles;
+  bool m_levelMenusShown = false;
+  QString m_caption;
+  QList<QAction*> m_elementActions;
+  QLabel* m_capsIndicator = nullptr;
+  QLabel* m_numIndicator = nullptr;
+  QLabel* m_scrollIndicator = nullptr;
+};

@@ -1,0 +1,110 @@
+// The main window's toolbars and status bar.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/actions.h"
+#include "app/element_icons.h"
+#include "app/main_window.h"
+
+namespace {
+
+const char* const kIdleMessage = "Bereit";
+
+void addButtons(QToolBar* bar, std::initializer_list<QAction*> actions) {
+  for (QAction* action : actions) {
+    if (action)
+      bar->addAction(action);
+    else
+      bar->addSeparator();
+  }
+}
+
+// The element buttons of a bar, in their order; NO_ELEMENT stands for a separator.
+void addElementButtons(QToolBar* bar, const Actions::Elements& elements, std::initializer_list<int> order) {
+  for (int element : order) {
+    if (element == NO_ELEMENT)
+      bar->addSeparator();
+    else
+      bar->addAction(elements.element[element]);
+  }
+}
+
+}  // namespace
+
+void MainWindow::fillToolbars(const Actions& actions) {
+  const Actions::File& file = actions.file;
+  const Actions::Edit& edit = actions.edit;
+  const Actions::Elements& elements = actions.elements;
+  const Actions::View& view = actions.view;
+  constexpr int gap = NO_ELEMENT;
+  addButtons(toolbar(Toolbar::File), {file.newLevel, file.open, file.save, nullptr, file.sendMail, nullptr, edit.cut,
+                                      edit.copy, edit.paste, nullptr, file.print, actions.about});
+  addElementButtons(toolbar(Toolbar::BasicElements), elements,
+                    {EL_PLAYER1, EL_PLAYER2, gap, EL_EMERALD, EL_EMBEDDED_EMERALD, EL_CERULINE, EL_RUBY, EL_BAG,
+                     EL_ROCK, EL_SAFE, gap, EL_EARTH, EL_WALL, EL_STONEWALL, EL_ROUNDED_WALL, EL_GLASSWALL, EL_SAND,
+                     EL_FULL_SAND, EL_INVERTED_WALL, gap, EL_CONVERTER, EL_DISPENSER, EL_CUSHION, gap, EL_TIMEBOMB,
+                     EL_TICKING_TIMEBOMB, EL_TIMEBOMB_BOX, EL_BOMB, EL_ACID});
+  addElementButtons(toolbar(Toolbar::MovingElements), elements,
+                    {EL_SWAMP, EL_DROP, gap, EL_LORRY_UP, EL_LORRY_DOWN, EL_LORRY_LEFT, EL_LORRY_RIGHT, gap, EL_BUG_UP,
+                     EL_BUG_DOWN, EL_BUG_LEFT, EL_BUG_RIGHT, gap, EL_YAMYAM_UP, EL_YAMYAM_DOWN, EL_YAMYAM_LEFT,
+                     EL_YAMYAM_RIGHT, EL_ROBOT, EL_WHEEL});
+  addButtons(toolbar(Toolbar::DrawModes), {elements.freeDraw, elements.line, elements.fill, elements.rectangle,
+                                           elements.filledRectangle, nullptr, elements.selection});
+  addElementButtons(toolbar(Toolbar::DoorsAndKeys), elements,
+                    {EL_EXIT, gap, EL_BLUE_DOOR, EL_RED_DOOR, EL_GREEN_DOOR, EL_YELLOW_DOOR, gap, EL_BLUE_KEY,
+                     EL_RED_KEY, EL_GREEN_KEY, EL_YELLOW_KEY});
+  addButtons(toolbar(Toolbar::Grid),
+             {view.cellSize15, view.cellSize30, view.cellSize60, nullptr, view.gridSize, nullptr, view.grid});
+  // Docked along the top: drawing modes, file and basic elements in the first row, the rest below.
+  for (Toolbar bar : {Toolbar::DrawModes, Toolbar::File, Toolbar::BasicElements})
+    addToolBar(Qt::TopToolBarArea, toolbar(bar));
+  addToolBarBreak(Qt::TopToolBarArea);
+  for (Toolbar bar : {Toolbar::MovingElements, Toolbar::DoorsAndKeys, Toolbar::Grid})
+    addToolBar(Qt::TopToolBarArea, toolbar(bar));
+  m_elementActions = QList<QAction*>(elements.element.begin(), elements.element.end());
+  refreshElementIcons();
+}
+
+void MainWindow::refreshElementIcons() {
+  for (int element = 0; element < m_elementActions.size(); ++element)
+    m_elementActions[element]->setIcon(elementIcon(element));
+}
+
+void MainWindow::createStatusBar() {
+  QStatusBar* bar = statusBar();
+  auto indicator = [bar](const QString& text) {
+    auto* label = new QLabel(text, bar);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("NUM") + 12);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    bar->addPermanentWidget(label);
+    label->setEnabled(false);  // greyed while the lock is off
+    return label;
+  };
+  m_capsIndicator = indicator("UF");
+  m_numIndicator = indicator("NUM");
+  m_scrollIndicator = indicator("RF");
+  bar->showMessage(kIdleMessage);
+  // When a prompt goes away, the idle message comes back.
+  connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+    if (message.isEmpty()) bar->showMessage(kIdleMessage);
+  });
+  qApp->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+    showLockIndicators(static_cast<QKeyEvent*>(event)->nativeModifiers());
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showLockIndicators(quint32 nativeModifiers) {
+  // On X11 the key state carries the lock bits: Lock is caps lock, Mod2 is num lock.
+  if (QGuiApplication::platformName() != "xcb") return;
+  m_capsIndicator->setEnabled(nativeModifiers & 0x02);
+  m_numIndicator->setEnabled(nativeModifiers & 0x10);
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/recent_files.h"
+
+class LevelDocument;
+class LevelWindow;
+class QMdiArea;
+class SaveFlow;
+class ViewSettings;
+
+// The levels that are open: each with its document, the view settings its windows share, its
+// save flow and its windows. Numbers new levels ("NewLevel1", ...) and keeps the recent files.
+class OpenLevels : public QObject {
+  Q_OBJECT
+ public:
+  struct Level;
+
+  // Windows are made in `area` and given their place by `placeWindow`.
+  OpenLevels(QMdiArea& area, std::function<void(LevelWindow*)> placeWindow, QWidget* dialogParent);
+  ~OpenLevels() override;
+
+  // An empty path makes a new level. A file that is already open gets its window activated.
+  // On failure the user is told why and nullptr comes back.
+  LevelDocument* open(const QString& path);
+  // Another window on an open level.
+  LevelWindow* newWindow(LevelDocument& document);
+
+  std::vector<LevelDocument*> documents() const;
+  ViewSettings* settingsOf(const LevelDocument& document) const;
+  SaveFlow* saveFlowOf(const LevelDocument& document) const;
+  // The level's windows, in the order they were opened.
+  QList<LevelWindow*> windowsOf(const LevelDocument& document) const;
+
+  RecentFiles& recentFiles() { return m_recentFiles; }
+
+  // Closes every window of the level after asking whether to save it; false when the user
+  // keeps it open.
+  bool close(LevelDocument& document);
+  // Asks about every changed level, then closes every window; false, with nothing closed,
+  // when the user kept a level open.
+  bool closeAll();
+
+ signals:
+  void windowCreated(LevelWindow* window);
+  // A level came or went.
+  void levelsChanged();
+  // A level's title, modified state or undo steps changed.
+  void levelStateChanged();
+  // A level chose another artwork set.
+  void artworkChosen(LevelDocument* document);
+
+ private:
+  Level* find(const LevelDocument& document) const;
+  LevelDocument* add(std::unique_ptr<LevelDocument> document);
+  LevelWindow* createWindow(Level& level);
+  void windowCloseRequested(LevelWindow* window, bool* accept);
+  void windowDestroyed(LevelWindow* window);
+  void renumber(const Level& level) const;
+  int openWindowCount(const LevelDocument& document) const;
+
+  QMdiArea& m_area;
+  std::function<void(LevelWindow*)> m_placeWindow;
+  QWidget* m_dialogParent;
+  RecentFiles m_recentFiles;
+  std::vector<std::unique_ptr<Level>> m_levels;
+  int m_untitledCount = 0;
+};

@@ -1,0 +1,78 @@
+// The View menu: toolbars and status bar, grid lines, cell sizes and redrawing the level.
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/actions.h"
+#include "app/command_context.h"
+#include "app/command_icons.h"
+#include "app/commands/command_set.h"
+#include "app/level_window.h"
+#include "app/main_window.h"
+#include "view/grid_size_dialog.h"
+#include "view/level_view.h"
+#include "view/view_settings.h"
+
+namespace {
+
+// Shows or hides a bar; the check mark says whether it shows, however it was hidden.
+Command barToggle(QWidget* bar, const QString& text, const QString& prompt, const QString& tooltip) {
+  return {.text = text, .prompt = prompt, .tooltip = tooltip, .checkable = true,
+          .checked = [bar] { return !bar->isHidden(); }, .run = [bar] { bar->setVisible(bar->isHidden()); }};
+}
+
+}  // namespace
+
+void addViewCommands(CommandContext& context, Actions& actions) {
+  CommandSet& commands = context.commands;
+  MainWindow& window = context.window;
+  Actions::View& view = actions.view;
+  const auto bar = [&window](MainWindow::Toolbar which) { return window.toolbar(which); };
+  using Bar = MainWindow::Toolbar;
+
+  view.fileBar = commands.add(barToggle(bar(Bar::File), "&File", "Shows or hides the file toolbar", "Toggle File Bar"));
+  view.basicElementsBar = commands.add(barToggle(bar(Bar::BasicElements), "&Basic Elements",
+                                                 "Shows or hides the basic elements", "Toggle Basic Elements"));
+  view.movingElementsBar = commands.add(barToggle(bar(Bar::MovingElements), "&Moving Elements",
+                                                  "Shows or hides the moving elements", "Toggle Moving Elements"));
+  view.doorsKeysBar = commands.add(barToggle(bar(Bar::DoorsAndKeys), "&Doors && Keys",
+                                             "Shows or hides the doors and keys", "Toggle Doors & Keys"));
+  view.drawModesBar = commands.add(barToggle(bar(Bar::DrawModes), "D&raw Modes", "Shows or hides the drawing modes",
+                                             "Toggle Draw Modes"));
+  view.gridBar = commands.add(barToggle(bar(Bar::Grid), "&Grid", "Shows or hides the grid toolbar", "Toggle Grid Bar"));
+  view.statusBar = commands.add(barToggle(window.statusBar(), "&Statusbar", "Shows or hides the status bar",
+                                          "Toggle Status Bar"));
+  // A bar closed with its own close box unchecks its menu item.
+  for (QToolBar* toolbar : window.findChildren<QToolBar*>())
+    QObject::connect(toolbar, &QToolBar::visibilityChanged, &commands, [&commands] { commands.requestRefresh(); });
+
+  // Redrawing is the level view's, while the form does not have the focus.
+  const auto viewWindow = [&context]() -> LevelWindow* {
+    LevelWindow* active = activeWindow(context);
+    return active && active->viewIsActivePane() ? active : nullptr;
+  };
+  view.redraw = commands.add({.text = "Redraw", .keys = {QKeySequence(Qt::Key_F5)}, .prompt = "Redraws the level",
+                              .tooltip = "Redraw (F5)", .enabled = [viewWindow] { return viewWindow() != nullptr; },
+                              .run = [viewWindow] { viewWindow()->view()->redraw(); }});
+
+  const auto settings = [&context] { return activeSettings(context); };
+  const auto levelActive = [settings] { return settings() != nullptr; };
+  view.grid = commands.add({.text = "Grid", .keys = {QKeySequence(Qt::CTRL | Qt::Key_G)}, .prompt = "Show/Hide Grid",
+                            .tooltip = "Show/Hide Grid (Ctrl + G)", .icon = commandIcon(CommandIcon::Grid),
+                            .checkable = true, .enabled = levelActive,
+                            .checked = [settings] { return settings() && settings()->gridVisible(); },
+                            .run = [settings] { settings()->setGridVisible(!settings()->gridVisible()); }});
+  view.gridSize = commands.add({.text = "Gridsize...", .prompt = "Changes the gridsize", .tooltip = "Custom Gridsize",
+                                .icon = commandIcon(CommandIcon::GridSize), .enabled = levelActive,
+                                .run = [settings, &window] { runGridSizeDialog(*settings(), &window); }});
+  const auto cellSize = [&](int pixels, CommandIcon icon) {
+    return commands.add({.text = QString::number(pixels),
+                         .prompt = QString("Set the gridsize to %1x%1 Pixel").arg(pixels),
+                         .tooltip = QString("Gridsize %1 Pixel").arg(pixels), .icon = commandIcon(icon),
+                         .checkable = true, .enabled = levelActive,
+                         .checked = [settings, pixels] { return settings() && settings()->cellSize() == pixels; },
+                         .run = [settings, pixels] { settings()->setCellSize(pixels); }});
+  };
+  view.cellSize15 = cellSize(15, CommandIcon::CellSize15);
+  view.cellSize30 = cellSize(30, CommandIcon::CellSize30);
+  view.cellSize60 = cellSize(60, CommandIcon::CellSize60);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class LevelWindow;
+class MainWindow;
+
+// Gives a new level window its place: wholly inside the workspace, large enough for the form
+// and part of the level where there is room, below and right of the window opened before.
+void placeNewWindow(MainWindow& main, LevelWindow* window);
+// Overlaps the windows, each a title bar further, each at a usable size, the active one on top.
+void cascadeWindows(MainWindow& main);
+// Stacks the windows across (horizontally) or side by side.
+void tileWindows(MainWindow& main, bool horizontally);

@@ -1,0 +1,132 @@
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTextStream>
+
+#include "app/command_line.h"
+#include "app_support.h"
+
+TEST(Commands, AThirtyCellStrokeIsOneUndoStepNamedInTheMenu) {
+  EditorSession session;
+  LevelView& view = *session.active()->view();
+  view.settings().setCellSize(15);
+  Trigger(Act().elements.element[EL_RUBY]);
+  const Level before = session.document().level();
+  const auto centre = [](int step) {
+    const int row = step / 10, column = row % 2 ? 9 - step % 10 : step % 10;  // back and forth over three rows
+    return QPoint(column * 15 + 7, row * 15 + 7);
+  };
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, centre(0));
+  for (int step = 1; step < 30; ++step) QTest::mouseMove(view.viewport(), centre(step));
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, centre(29));
+  Settle();
+  int rubies = 0;
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 10; ++x) rubies += session.document().level().element(x, y) == EL_RUBY;
+  ASSERT_EQ(rubies, 30);
+  EXPECT_EQ(Act().edit.undo->text(), "&Undo Draw");
+  EXPECT_EQ(Act().edit.undo->toolTip(), "Undo Draw (Ctrl+Z)");
+  QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
+  Settle();
+  EXPECT_TRUE(session.document().level() == before) << "one Ctrl+Z takes the whole stroke back";
+  EXPECT_EQ(Act().edit.undo->text(), "&Undo");
+  EXPECT_FALSE(Act().edit.undo->isEnabled());
+  EXPECT_EQ(Act().edit.redo->text(), "&Redo Draw");
+}
+
+TEST(Commands, AFocusedTextFieldTakesTheEditCommandsFirst) {
+  EditorSession session;
+  Settle();
+  session.active()->view()->setSelection(CellRange{1, 1, 2, 2});
+  Settle();
+  ASSERT_TRUE(Act().edit.copy->isEnabled()) << "the level has cells to copy";
+  PropertyForm& form = *session.active()->form();
+  auto* name = static_cast<QLineEdit*>(form.field(PropertyForm::Field::Name));
+  form.focusField(PropertyForm::Field::Name);
+  QTest::keyClicks(name, "Ruby Mine");
+  Settle();
+  EXPECT_FALSE(Act().edit.copy->isEnabled()) << "no text selected";
+  EXPECT_FALSE(Act().view.redraw->isEnabled()) << "only the level view redraws";
+  QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
+  Settle();
+  ASSERT_TRUE(Act().edit.cut->isEnabled());
+  Act().edit.cut->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Ruby Mine");
+  EXPECT_EQ(name->text(), "");
+  Settle();
+  ASSERT_TRUE(Act().edit.paste->isEnabled());
+  Act().edit.paste->trigger();
+  EXPECT_EQ(name->text(), "Ruby Mine");
+
+  // Ctrl+Z takes back the field's own typing first, then the level's last step.
+  form.focusField(PropertyForm::Field::NextLevel);  // leaving the name commits it
+  const auto levelName = [&session] { return session.document().level().text(Property::Name); };
+  ASSERT_EQ(levelName(), "Ruby Mine");
+  auto* next = static_cast<QLineEdit*>(form.field(PropertyForm::Field::NextLevel));
+  QTest::keyClicks(next, "Two");
+  QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(next->text(), "");
+  EXPECT_EQ(levelName(), "Ruby Mine");
+  QTest::keyClick(next, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(levelName(), "");
+  EXPECT_TRUE(next->hasFocus());
+}
+
+TEST(Commands, EachLevelKeepsItsElementAndDrawingMode) {
+  EditorSession session;
+  LevelWindow* first = session.active();
+  Trigger(Act().elements.element[EL_RUBY]);
+  Trigger(Act().elements.fill);
+  Trigger(Act().file.newLevel);
+  Settle();
+  Trigger(Act().elements.element[EL_BOMB]);
+  session.window().mdiArea()->setActiveSubWindow(first);
+  Settle();
+  EXPECT_TRUE(Act().elements.element[EL_RUBY]->isChecked());
+  EXPECT_TRUE(Act().elements.fill->isChecked());
+  EXPECT_FALSE(first->document().isModified()) << "choosing an element or a mode is no change";
+}
+
+TEST(Commands, ElementPicturesFollowTheArtworkOfTheLevelShown) {
+  EditorSession session;
+  LevelWindow* first = session.active();
+  const auto picture = [] { return Act().elements.element[EL_WALL]->icon().pixmap(16).toImage(); };
+  const QImage byDefault = picture();
+  auto* sets = static_cast<QComboBox*>(first->form()->field(PropertyForm::Field::Artwork));
+  sets->setCurrentIndex(sets->findText("Night"));  // the shipped sets are listed
+  emit sets->activated(sets->currentIndex());
+  ASSERT_NE(picture(), byDefault) << "the Night set draws its own wall";
+  Trigger(Act().file.newLevel);
+  Settle();
+  EXPECT_EQ(picture(), byDefault) << "a new level shows the default set";
+  session.window().mdiArea()->setActiveSubWindow(first);
+  Settle();
+  EXPECT_NE(picture(), byDefault) << "the level made active shows its own set";
+  Trigger(Act().edit.undo);
+  EXPECT_EQ(picture(), byDefault) << "undo takes the set back";
+}
+
+TEST(Commands, CommandLinePrintsALevelFileWithoutAWindow) {
+  EXPECT_EQ(parseCommandLine({"--print-to", "Office", "a.lev"}).printer, "Office");
+  EXPECT_EQ(parseCommandLine({"--print-to", "a.lev"}).action, CommandLine::Action::UsageError);
+  EXPECT_EQ(parseCommandLine({"--print", "a.lev", "b.lev"}).action, CommandLine::Action::UsageError);
+  const QString level = CAVERNIA_EXAMPLES_DIR "/key-vault.lev";
+  QTemporaryDir folder;
+  QPrinter pdf(QPrinter::HighResolution);
+  pdf.setOutputFormat(QPrinter::PdfFormat);
+  pdf.setOutputFileName(folder.filePath("cli.pdf"));
+  QString errors;
+  QTextStream stream(&errors);
+  EXPECT_EQ(App().printLevelFile(level, QString(), stream, &pdf), 0) << errors.toStdString();
+  EXPECT_GT(QFileInfo(pdf.outputFileName()).size(), 0);
+  for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_FALSE(widget->isVisible());
+  // Each failure is said on the error stream, and the status says it failed.
+  for (const auto& [file, printer, says] : {std::tuple<QString, QString, QString>{"/no/such/lost.lev", "", "lost.lev"},
+                                            {level, "No Such Printer", "no printer named \"No Such Printer\""}}) {
+    errors.clear();
+    EXPECT_EQ(App().printLevelFile(file, printer, stream), 1);
+    EXPECT_TRUE(errors.contains(says)) << errors.toStdString();
+  }
+}

@@ -1,0 +1,105 @@
+#include "app/save_flow.h"
+#include "app_support.h"
+
+namespace {
+
+QString g_answer;  // what the file dialog "returns" in these tests
+QString g_proposed;
+QString AnswerFileDialog(QWidget*, const QString& proposed) {
+  g_proposed = proposed;
+  return g_answer;
+}
+
+struct SaveSession : EditorSession {
+  SaveSession() {
+    SaveFlow::setFileNameAsker(AnswerFileDialog);
+    g_answer.clear();
+  }
+  ~SaveSession() { SaveFlow::setFileNameAsker(nullptr); }
+  void change() const { document().setCell(0, 0, EL_BOMB); }
+};
+
+}  // namespace
+
+TEST(SaveFlow, SaveWritesTheFileAndTakesItsName) {
+  SaveSession s;
+  QTemporaryDir dir;
+  s.change();
+  EXPECT_EQ(s.title(), "NewLevel1*");
+  g_answer = dir.filePath("cave.lev");
+  Trigger(Act().file.save);
+  EXPECT_EQ(g_proposed, "NewLevel1.lev") << "the dialog proposes the title without its mark";
+  EXPECT_EQ(s.title(), "cave.lev");
+  EXPECT_EQ(SavedElement(g_answer, 0, 0), EL_BOMB);
+  EXPECT_EQ(App().levels()->recentFiles().files().value(0), g_answer);
+
+  // Save As, to a name without extension, of what is still typed in the form; the first
+  // file stays as it was.
+  PropertyForm& form = *s.active()->form();
+  form.focusField(PropertyForm::Field::Name);
+  QTest::keyClicks(form.field(PropertyForm::Field::Name), "Last Edit");
+  g_answer = dir.filePath("second");
+  Trigger(Act().file.saveAs);
+  EXPECT_EQ(s.title(), "second.lev");
+  Level saved;
+  ASSERT_TRUE(ReadLevelFile(dir.filePath("second.lev").toStdString(), saved).ok);
+  EXPECT_EQ(saved.text(Property::Name), "Last Edit");
+  ASSERT_TRUE(ReadLevelFile(dir.filePath("cave.lev").toStdString(), saved).ok);
+  EXPECT_EQ(saved.text(Property::Name), "");
+}
+
+TEST(SaveFlow, OnlyTheLastWindowOfAChangedLevelAsks) {
+  SaveSession s;
+  s.change();
+  LevelWindow* first = s.active();
+  LevelWindow* second = s.newWindow();
+  {
+    MessageCatcher cancel(QMessageBox::Cancel);
+    // Both in one round of events: the first window is closed but not yet deleted.
+    first->close();
+    second->close();
+    Settle();
+    ASSERT_EQ(cancel.texts, QStringList{"Save changes to NewLevel1?"});
+    ASSERT_EQ(s.window().levelWindows().size(), 1) << "cancel keeps the level open";
+    EXPECT_EQ(s.title(), "NewLevel1*");
+  }
+  QTemporaryDir dir;
+  g_answer = dir.filePath("closing.lev");
+  MessageCatcher yes(QMessageBox::Yes);
+  Trigger(Act().file.close);
+  Settle();
+  EXPECT_EQ(yes.texts.size(), 1);
+  EXPECT_EQ(SavedElement(g_answer, 0, 0), EL_BOMB);
+  EXPECT_EQ(s.window().levelWindows().size(), 0);
+}
+
+TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
+  SaveSession s;
+  LevelDocument& changed = s.document();
+  s.change();
+  s.newWindow();
+  Trigger(Act().file.newLevel);  // unchanged: no question
+  Settle();
+  {
+    MessageCatcher cancel(QMessageBox::Cancel);
+    Trigger(Act().file.exit);
+    Settle();
+    EXPECT_EQ(cancel.texts.join('|'), "Save changes to NewLevel1?");
+    ASSERT_EQ(s.window().levelWindows().size(), 3) << "cancel keeps every window";
+  }
+  {
+    g_answer = "/nonexistent/folder/lost.lev";  // Yes, and the save fails: nothing is lost
+    MessageCatcher yes(QMessageBox::Yes);
+    s.window().close();
+    Settle();
+    ASSERT_EQ(yes.texts.size(), 2) << "the question and the failure";
+    EXPECT_TRUE(yes.texts[1].contains(g_answer)) << yes.texts[1].toStdString();
+    ASSERT_EQ(s.window().levelWindows().size(), 3);
+    EXPECT_TRUE(changed.isModified());
+  }
+  MessageCatcher no(QMessageBox::No);
+  s.window().close();
+  Settle();
+  EXPECT_EQ(no.texts.size(), 1);
+  EXPECT_EQ(s.window().levelWindows().size(), 0);
+}

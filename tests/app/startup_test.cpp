@@ -1,0 +1,81 @@
+#include <QSettings>
+
+#include "app_support.h"
+
+namespace {
+
+QStringList MenuTitles(MainWindow& window) {
+  QStringList titles;
+  for (QAction* action : window.menuBar()->actions()) titles.append(action->text());
+  return titles;
+}
+
+QString Example(const char* name) { return QString(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
+
+}  // namespace
+
+TEST(Startup, NewLevelsAreNumberedAndTheMenusFollowWhetherALevelIsOpen) {
+  EditorSession session;
+  ASSERT_TRUE(session.started);
+  EXPECT_EQ(session.title(), "NewLevel1");
+  EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&File", "&Edit", "&View", "&Window", "&?"}));
+  Trigger(Act().file.newLevel);
+  Settle();
+  EXPECT_EQ(session.title(), "NewLevel2");
+  for (LevelWindow* window : session.window().levelWindows()) window->close();
+  Settle();
+  EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&File", "&View", "&?"}));
+  EXPECT_FALSE(Act().edit.undo->isEnabled()) << "no level: Undo is disabled";
+  EXPECT_FALSE(Act().elements.element[EL_EMERALD]->isEnabled()) << "no level: element buttons are disabled";
+}
+
+TEST(Startup, AFileOnTheCommandLineOpensAndIsRemembered) {
+  {
+    EditorSession session({Example("key-vault.lev")});
+    ASSERT_TRUE(session.started);
+    EXPECT_EQ(session.title(), "key-vault.lev");
+    EXPECT_EQ(session.document().level().text(Property::Name), "The Key Vault");
+    // Opening the same file again shows the window it already has.
+    App().levels()->open(Example("key-vault.lev"));
+    EXPECT_EQ(session.window().levelWindows().size(), 1);
+    for (const char* name : {"demo.lev", "first-steps.lev", "showcase.lev", "key-vault.lev"})
+      App().levels()->open(Example(name));
+  }
+  QSettings settings;
+  settings.beginGroup("Recent File List");
+  EXPECT_EQ(settings.childKeys().size(), 4) << "never more than four recent files";
+  EXPECT_TRUE(settings.value("File1").toString().endsWith("key-vault.lev"));
+  EXPECT_TRUE(settings.value("File2").toString().endsWith("showcase.lev"));
+}
+
+TEST(Startup, AFileThatCannotBeOpenedIsReportedAndEndsStartUp) {
+  MessageCatcher catcher;
+  EditorSession session({"/nonexistent/folder/lost.lev"});
+  EXPECT_FALSE(session.started);
+  ASSERT_EQ(catcher.texts.size(), 1);
+  EXPECT_TRUE(catcher.texts[0].contains("/nonexistent/folder/lost.lev")) << catcher.texts[0].toStdString();
+  EXPECT_TRUE(catcher.texts[0].contains("No such file")) << catcher.texts[0].toStdString();
+}
+
+TEST(Startup, ALongRecentFileIsShortenedAndOneThatFailsIsDropped) {
+  EditorSession session;
+  const QString lost = "/" + QString("deep/").repeated(20000) + "lost.lev";
+  App().levels()->recentFiles().add(lost);
+  QMenu* file = session.window().menuBar()->actions().first()->menu();
+  const auto entry = [&]() -> QAction* {
+    for (QAction* action : file->actions())
+      if (action->isVisible() && action->statusTip() == lost) return action;
+    return nullptr;
+  };
+  QAction* recent = entry();
+  ASSERT_NE(recent, nullptr) << "the prompt shows the whole path";
+  EXPECT_TRUE(recent->text().startsWith("&1 /deep/") && recent->text().endsWith("/lost.lev"));
+  EXPECT_LT(file->sizeHint().width(), 800);
+
+  MessageCatcher catcher;
+  recent->trigger();
+  Settle();
+  EXPECT_EQ(catcher.texts.size(), 1);
+  EXPECT_FALSE(App().levels()->recentFiles().files().contains(lost));
+  EXPECT_EQ(entry(), nullptr);
+}

@@ -1,0 +1,83 @@
+#include "app_support.h"
+
+TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
+  EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
+  session.active()->showMaximized();  // no second copy of the name in brackets
+  const auto caption = [&session] { return session.window().windowTitle().toStdString(); };
+  EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev");
+  LevelWindow* first = session.active();
+  session.document().setCell(2, 2, EL_RUBY);
+  EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
+  LevelWindow* second = session.newWindow();
+  EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev:1*");
+  EXPECT_EQ(second->windowTitle().toStdString(), "key-vault.lev:2*");
+  EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev:2*");
+  // Both windows show the one level with its one set of choices.
+  EXPECT_EQ(&first->view()->settings(), &second->view()->settings());
+  second->close();
+  Settle();
+  EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev*");
+  EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
+  Trigger(Act().file.newLevel);
+  Settle();
+  EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel1");
+}
+
+TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
+  EditorSession session;
+  LevelWindow* first = session.active();
+  LevelWindow* second = session.newWindow();
+  Trigger(Act().file.newLevel);
+  Settle();
+  LevelWindow* third = session.active();
+  QMenuBar* bar = session.window().menuBar();
+  QAction* windowItem = bar->actions()[3];
+  ASSERT_EQ(windowItem->text(), "&Window");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(windowItem).center());
+  Settle();
+  QMenu* menu = windowItem->menu();
+  QStringList listed, checked;
+  for (QAction* action : menu->actions().mid(5)) {
+    listed.append(action->text());
+    if (action->isChecked()) checked.append(action->text());
+  }
+  ASSERT_EQ(listed, (QStringList{"&1 NewLevel1:1", "&2 NewLevel1:2", "&3 NewLevel2"}));
+  EXPECT_EQ(checked, QStringList{"&3 NewLevel2"});
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[5]).center());
+  Settle();
+  EXPECT_EQ(session.active(), first);
+  using Step = std::tuple<Qt::Key, Qt::KeyboardModifiers, LevelWindow*>;
+  for (const auto& [key, modifiers, then] : {Step{Qt::Key_Tab, Qt::ControlModifier, second}, {Qt::Key_F6, Qt::ControlModifier, third},
+                                             {Qt::Key_Tab, Qt::ControlModifier, first},
+                                             {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, third}}) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    Settle();
+    EXPECT_EQ(session.active(), then) << key;
+  }
+}
+
+TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
+  EditorSession session;
+  session.window().resize(1400, 1100);
+  Settle();
+  Trigger(Act().file.newLevel);
+  session.newWindow();
+  Trigger(Act().file.newLevel);
+  Settle();
+  const QList<LevelWindow*> windows = session.window().levelWindows();
+  ASSERT_EQ(windows.size(), 4);
+  auto expectUsable = [&session](LevelWindow* window, const char* when) {
+    const QRect room = session.window().mdiArea()->viewport()->rect();
+    EXPECT_TRUE(room.contains(window->geometry())) << when << ": inside the workspace";
+    QWidget* form = window->form();
+    EXPECT_EQ(form->visibleRegion().boundingRect(), form->rect()) << when << ": the whole form shows";
+    EXPECT_GE(window->view()->viewport()->width(), 300) << when;
+  };
+  for (qsizetype i = 1; i < windows.size(); ++i) {
+    expectUsable(windows[i], "new");
+    EXPECT_GT(windows[i]->x(), windows[i - 1]->x()) << "cascaded from the window before";
+  }
+  Trigger(Act().window.cascade);
+  Settle();
+  for (LevelWindow* window : windows) expectUsable(window, "cascaded");
+}
