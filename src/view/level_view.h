@@ -8,7 +8,7 @@
 #include "editing/document_observer.h"
 #include "level/cell_range.h"
 #include "view/marking.h"
-#include "view/tools/mouse_tool.h"
+#include "view/mouse_tool.h"
 
 class LevelDocument;
 class ViewSettings;

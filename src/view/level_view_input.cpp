@@ -4,10 +4,10 @@
 #include <QMouseEvent>
 
 #include "view/level_view.h"
-#include "view/tools/fill_tool.h"
-#include "view/tools/free_draw_tool.h"
-#include "view/tools/selection_tool.h"
-#include "view/tools/shape_tool.h"
+#include "view/fill_tool.h"
+#include "view/free_draw_tool.h"
+#include "view/selection_tool.h"
+#include "view/shape_tool.h"
 
 void LevelView::chooseTool() {
   cancelDrag();

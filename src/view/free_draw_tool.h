@@ -1,8 +1,8 @@
 #pragma once
 
 #include "editing/level_document.h"
-#include "view/tools/stroke_tool.h"
-#include "view/tools/tool_cursors.h"
+#include "view/stroke_tool.h"
+#include "view/tool_cursors.h"
 
 // The left button draws the current element into every cell it passes, the right one empties them.
 class FreeDrawTool : public StrokeTool {

@@ -1,9 +1,9 @@
-#include "view/tools/drag_tool.h"
+#include "view/drag_tool.h"
 
 #include <algorithm>
 
 #include "editing/level_document.h"
-#include "view/tools/tool_cursors.h"
+#include "view/tool_cursors.h"
 
 void DragTool::press(CellPos cell, Qt::MouseButton) {
   if (!m_context.document.level().contains(cell.x, cell.y)) return;

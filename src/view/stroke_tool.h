@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/tools/mouse_tool.h"
+#include "view/mouse_tool.h"
 
 // A tool that edits as the mouse goes: every cell the mouse passes with a button down gets
 // the button's element; the stroke from press to release is one step.

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "editing/level_document.h"
-#include "view/tools/stroke_tool.h"
-#include "view/tools/tool_cursors.h"
+#include "view/stroke_tool.h"
+#include "view/tool_cursors.h"
 
 // Fills the region of each cell the mouse passes: with the current element, or with nothing
 // for the right button. A click is one "Fill" step, and so is a drag over several regions.

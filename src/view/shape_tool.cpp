@@ -1,4 +1,4 @@
-#include "view/tools/shape_tool.h"
+#include "view/shape_tool.h"
 
 #include <vector>
 

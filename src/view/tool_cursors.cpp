@@ -1,4 +1,4 @@
-#include "view/tools/tool_cursors.h"
+#include "view/tool_cursors.h"
 
 #include <QBitmap>
 #include <QPainter>

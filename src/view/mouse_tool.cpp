@@ -1,4 +1,4 @@
-#include "view/tools/mouse_tool.h"
+#include "view/mouse_tool.h"
 
 #include "level/elements.h"
 #include "view/view_settings.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "view/tools/mouse_tool.h"
+#include "view/mouse_tool.h"
 
 // A tool that drags a marking from the cell pressed to the cell under the mouse, kept inside
 // the level. A drag that begins outside the level marks nothing.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/tools/drag_tool.h"
+#include "view/drag_tool.h"
 
 // Marks a rectangle of cells for the clipboard and Delete; it stays until the next press.
 class SelectionTool : public DragTool {

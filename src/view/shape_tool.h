@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/tools/drag_tool.h"
+#include "view/drag_tool.h"
 
 // Rectangle, filled rectangle and line: the marking follows the mouse, and releasing a button
 // draws the shape with that button's element (nothing for the right one) as one step.

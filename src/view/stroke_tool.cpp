@@ -1,4 +1,4 @@
-#include "view/tools/stroke_tool.h"
+#include "view/stroke_tool.h"
 
 #include "editing/level_document.h"
 
