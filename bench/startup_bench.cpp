@@ -4,11 +4,11 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "app/brannoc_app.h"
-#include "app/frame/child_frame.h"
-#include "app/frame/main_frame.h"
+#include "app/cavernia_app.h"
+#include "app/level_window.h"
+#include "app/main_window.h"
 #include "artwork/artwork_sets.h"
-#include "view/brannoc_view.h"
+#include "view/level_view.h"
 
 namespace {
 
@@ -24,15 +24,15 @@ struct PaintCounter : QObject {
 };
 
 void BM_StartupToFirstPaintedLevel(benchmark::State& state) {
-  auto* app = static_cast<CBrannocApp*>(QCoreApplication::instance());
+  auto* app = static_cast<CaverniaApp*>(QCoreApplication::instance());
   for (auto _ : state) {
-    app->InitInstance({QString::fromStdString(kShowcase)});
+    app->start({QString::fromStdString(kShowcase)});
     PaintCounter counter;
-    CChildFrame* child = app->MainFrame()->ActiveChild();
-    child->LevelView()->viewport()->installEventFilter(&counter);
+    LevelWindow* window = app->mainWindow()->activeLevelWindow();
+    window->view()->viewport()->installEventFilter(&counter);
     while (counter.paints == 0) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     state.PauseTiming();
-    app->ExitInstance(0);
+    app->finish(0);
     QCoreApplication::processEvents();
     state.ResumeTiming();
   }
@@ -59,7 +59,7 @@ BENCHMARK(BM_StartupBareMainWindow)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  CBrannocApp app(argc, argv);
+  CaverniaApp app(argc, argv);
   LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
