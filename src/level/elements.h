@@ -22,16 +22,11 @@ enum ElementIndex : int {
   EL_ROBOT, EL_WHEEL, EL_PLAYER1, EL_PLAYER2
 };
 
-// The three element toolbars, with their resource numbers.
-enum class ElementToolbar : int { BasicElements = 130, DoorsAndKeys = 133, MovingElements = 135 };
-
 struct ElementInfo {
   int index;
   char character;
   const char* name;          // what the user calls it
   bool hasCommandString;     // false: the palette button shows no prompt and no tooltip
-  int commandId;             // palette command that makes it the current element
-  ElementToolbar toolbar;
   const char* imageFile;     // picture in an artwork folder; nullptr: drawn from another one
   int emeraldValue;
 };
@@ -42,8 +37,6 @@ const std::array<ElementInfo, ELEMENT_COUNT>& ElementTable();
 // Table row of an index, or nullptr when the index names no element.
 const ElementInfo* FindElement(int element);
 
-// Element index of the command id, or NO_ELEMENT.
-int ElementFromCommand(int commandId);
 
 // The element whose character c is; NO_ELEMENT for '~', space and every other byte.
 int32_t ElementFromChar(char c);

@@ -24,7 +24,7 @@ std::string Meta(uint8_t type, const std::string& data) {
 }  // namespace
 
 MidiFile::MidiFile(const std::string& title, int beatsPerMinute)
-    : m_title(title), m_nMicrosecondsPerBeat(60000000 / beatsPerMinute) {}
+    : m_title(title), m_microsecondsPerBeat(60000000 / beatsPerMinute) {}
 
 void MidiFile::SetInstrument(int channel, int program) {
   m_events.push_back({0, 1, std::string{static_cast<char>(0xC0 | channel), static_cast<char>(program)}});
@@ -42,7 +42,7 @@ std::string MidiFile::Bytes() const {
                    [](const Event& a, const Event& b) { return a.time != b.time ? a.time < b.time : a.order < b.order; });
   std::string track;
   track += VariableLength(0) + Meta(0x03, m_title);
-  track += VariableLength(0) + Meta(0x51, BigEndian(m_nMicrosecondsPerBeat, 3));
+  track += VariableLength(0) + Meta(0x51, BigEndian(m_microsecondsPerBeat, 3));
   track += VariableLength(0) + Meta(0x58, std::string{4, 2, 24, 8});  // 4/4
   int now = 0;
   for (const Event& event : events) {

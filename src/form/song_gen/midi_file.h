@@ -26,5 +26,5 @@ class MidiFile {
   };
   std::vector<Event> m_events;
   std::string m_title;
-  int m_nMicrosecondsPerBeat;
+  int m_microsecondsPerBeat;
 };
