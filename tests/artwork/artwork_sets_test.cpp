@@ -5,7 +5,6 @@
 
 #include "artwork/artwork_completion.h"
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_sets.h"
 #include "artwork/dib_writer.h"
 
 namespace {
@@ -45,26 +44,10 @@ class ArtworkFolders : public testing::Test {
 
   static uint32_t Colour(const TileImage& record) { return record.image ? DibPixel(*record.image, 0, 0) : 0xDEAD; }
   // What a record shows: the colour of its picture and how it is turned.
-  static Shows Shown(const ArtworkSet& set, int element) {
-    return {Colour(set.images[element]), set.images[element].flags};
-  }
+  static Shows Shown(const ArtworkSet& s, int element) { return {Colour(s.images[element]), s.images[element].flags}; }
 
   fs::path m_root;
 };
-
-TEST_F(ArtworkFolders, WithoutArtFolderEveryElementHasItsOwnBuiltInPicture) {
-  fs::remove_all(m_root / "art");
-  Load();
-  ASSERT_EQ(ArtworkSets().size(), 1u);
-  const ArtworkSet& set = *DefaultArtworkSet();
-  EXPECT_EQ(set.name, "Default");
-  EXPECT_TRUE(set.folderPath.empty());
-  for (int i = 0; i < ELEMENT_COUNT; ++i) {
-    const TileImage& record = set.images[i];
-    ASSERT_TRUE(record.image) << i;  // no black cells
-    EXPECT_EQ(record.owned.get(), record.image) << i;
-  }
-}
 
 TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
   Picture("Default", "wall.bmp", 0x101010, 64, 48);
@@ -72,24 +55,23 @@ TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
   Picture("Default", "yamyamrt.bmp", 0x303030);
   Picture("Cave", "wall.bmp", 0x404040);
   Picture("Cave", "yamyamlt.bmp", 0x505050);
+  fs::create_directories(m_root / "art" / "Cave" / "sand.bmp");  // a folder, not a file
+  std::ofstream(m_root / "art" / "Cave" / "stone.bmp") << "not a picture";
   Load();
   ASSERT_EQ(ArtworkSets().size(), 2u);
   EXPECT_EQ(ArtworkSets()[0].get(), DefaultArtworkSet());
   const ArtworkSet& cave = Set("Cave");
+  const ArtworkSet& def = *DefaultArtworkSet();
   EXPECT_EQ(Shown(cave, EL_WALL), (Shows{0x404040, 0}));
-  EXPECT_EQ(cave.images[EL_INVERTED_WALL].image, cave.images[EL_WALL].image);
-  EXPECT_EQ(cave.images[EL_INVERTED_WALL].flags, IMAGE_INVERT | IMAGE_BORROWED);
+  EXPECT_EQ(Shown(cave, EL_INVERTED_WALL), (Shows{0x404040, IMAGE_INVERT | IMAGE_BORROWED}));
   EXPECT_EQ(Shown(cave, EL_EARTH), (Shows{0x202020, IMAGE_BORROWED}));
   // The beast heading right is Cave's own left-heading one mirrored, not Default's.
   EXPECT_EQ(Shown(cave, EL_YAMYAM_RIGHT), (Shows{0x505050, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
-  // Elements the Default folder lacks come from the built-in pictures.
-  EXPECT_EQ(cave.images[EL_RUBY].image, DefaultArtworkSet()->images[EL_RUBY].image);
-  const ArtworkSet& def = *DefaultArtworkSet();
+  // Elements the Default folder lacks, or Cave cannot read, come from the built-in pictures.
+  for (int element : {EL_RUBY, EL_SAND, EL_ROCK}) EXPECT_EQ(cave.images[element].image, def.images[element].image);
   // Pictures are measured up to 60 pixels.
-  EXPECT_EQ(def.images[EL_WALL].width, 60);
-  EXPECT_EQ(def.images[EL_WALL].height, 48);
-  EXPECT_EQ(def.images[EL_EARTH].width, 12);
-  EXPECT_EQ(def.images[EL_EARTH].height, 60);
+  EXPECT_EQ(std::pair(def.images[EL_WALL].width, def.images[EL_WALL].height), std::pair(60, 48));
+  EXPECT_EQ(std::pair(def.images[EL_EARTH].width, def.images[EL_EARTH].height), std::pair(12, 60));
   // Neither lorry file exists: the upward one gets its built-in picture, the downward borrows it.
   EXPECT_TRUE(def.images[EL_LORRY_UP].owned);
   EXPECT_EQ(def.images[EL_LORRY_DOWN].image, def.images[EL_LORRY_UP].image);
@@ -108,48 +90,41 @@ TEST_F(ArtworkFolders, DefaultFolderFillsGapsFromPartnersTurnedRound) {
   EXPECT_EQ(Shown(def, EL_LORRY_LEFT), (Shows{0x222222, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
   EXPECT_EQ(Shown(def, EL_PLAYER2), (Shows{0x333333, IMAGE_INVERT | IMAGE_BORROWED}));
   // Another set shows the default's borrowed picture turned the same way.
-  EXPECT_EQ(Shown(Set("Cave"), EL_LORRY_DOWN), (Shows{0x111111, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED}));
+  EXPECT_EQ(Shown(Set("Cave"), EL_LORRY_LEFT), (Shows{0x222222, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
 }
 
-TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheDefaultSet) {
+TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheSetsAndTheirSelectionBuiltInsTheRest) {
   Picture("Default.old", "wall.bmp", 0x111111);
-  Picture("night", "WALL.BMP", 0x222222);
+  Picture("night.v2.bmp", "WALL.BMP", 0x222222);
   Load();
   EXPECT_EQ(DefaultArtworkSet()->name, "Default");
   EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x111111u);
-  EXPECT_EQ(Colour(Set("night").images[EL_WALL]), 0x222222u);  // file names in any case
+  EXPECT_EQ(Colour(Set("night.v2").images[EL_WALL]), 0x222222u);  // file names in any case
+  EXPECT_EQ(CurrentArtworkSet(), nullptr);
+  EXPECT_EQ(SelectArtworkSet("NIGHT.V2"), 1);
+  EXPECT_EQ(CurrentArtworkSet()->name, "night.v2");
+  EXPECT_EQ(SelectArtworkSet("Night.v2"), 0);  // already the current one
+  EXPECT_EQ(SelectArtworkSet("Nowhere"), 0);
+  EXPECT_EQ(SelectArtworkSet(nullptr), 0);
+  EXPECT_EQ(CurrentArtworkSet()->name, "night.v2");
 
   FreeArtworkSets();
-  fs::remove_all(m_root / "art");
+  EXPECT_EQ(CurrentArtworkSet(), nullptr);
+  EXPECT_TRUE(ArtworkSets().empty());
+  fs::remove_all(m_root / "art");  // without an art folder every element has its own built-in picture
+  Load();
+  ASSERT_EQ(ArtworkSets().size(), 1u);
+  EXPECT_EQ(DefaultArtworkSet()->name, "Default");
+  EXPECT_TRUE(DefaultArtworkSet()->folderPath.empty());
+  for (const TileImage& record : DefaultArtworkSet()->images) {
+    ASSERT_TRUE(record.image);  // no black cells
+    EXPECT_EQ(record.owned.get(), record.image);
+  }
   Picture("default", "wall.bmp", 0x333333);
   Load();
   ASSERT_EQ(ArtworkSets().size(), 1u);
   EXPECT_EQ(DefaultArtworkSet()->name, "default");
   EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x333333u);
-}
-
-TEST_F(ArtworkFolders, UnreadablePicturesFallBack) {
-  fs::create_directories(m_root / "art" / "Cave" / "earth.bmp");  // a folder, not a file
-  std::ofstream(m_root / "art" / "Cave" / "wall.bmp") << "not a picture";
-  Load();
-  const ArtworkSet& cave = Set("Cave");
-  EXPECT_EQ(cave.images[EL_WALL].image, DefaultArtworkSet()->images[EL_WALL].image);
-  EXPECT_EQ(cave.images[EL_EARTH].image, DefaultArtworkSet()->images[EL_EARTH].image);
-}
-
-TEST_F(ArtworkFolders, SelectingBySetNameIgnoresCase) {
-  Picture("Cave", "wall.bmp", 0x111111);
-  LoadArtworkSets(m_root.string());
-  EXPECT_EQ(CurrentArtworkSet(), nullptr);
-  EXPECT_EQ(SelectArtworkSet("cave"), 1);
-  EXPECT_EQ(CurrentArtworkSet()->name, "Cave");
-  EXPECT_EQ(SelectArtworkSet("CAVE"), 0);
-  EXPECT_EQ(SelectArtworkSet("Nowhere"), 0);
-  EXPECT_EQ(CurrentArtworkSet()->name, "Cave");
-  EXPECT_EQ(SelectArtworkSet(nullptr), 0);
-  FreeArtworkSets();
-  EXPECT_EQ(CurrentArtworkSet(), nullptr);
-  EXPECT_TRUE(ArtworkSets().empty());
 }
 
 }  // namespace

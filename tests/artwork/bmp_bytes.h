@@ -3,8 +3,6 @@
 // Hand-made .bmp files for the reader tests: every header field can be set on its own.
 #include <algorithm>
 #include <cstdint>
-#include <initializer_list>
-#include <span>
 #include <vector>
 
 #include "artwork/dib.h"
@@ -13,7 +11,6 @@ struct BmpSpec {
   uint32_t headerSize = 40;
   int32_t width = 4;
   int32_t height = 2;
-  uint16_t planes = 1;
   uint16_t bitCount = 8;
   uint32_t compression = 0;
   uint32_t imageSize = 0;
@@ -22,7 +19,6 @@ struct BmpSpec {
   std::vector<uint32_t> masks;        // written after a 40-byte header, or inside a longer one
   std::vector<uint8_t> bits;          // pixel data exactly as stored in the file
   bool zeroOffset = false;            // leave the pixel offset 0 (data follows the table)
-  uint32_t fileSize = 0;              // the file-size field; 0 writes the real size
 };
 
 inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
@@ -30,7 +26,7 @@ inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
   WriteU32(&header[0], s.headerSize);
   WriteU32(&header[4], static_cast<uint32_t>(s.width));
   WriteU32(&header[8], static_cast<uint32_t>(s.height));
-  WriteU16(&header[12], s.planes);
+  WriteU16(&header[12], 1);  // planes
   WriteU16(&header[14], s.bitCount);
   WriteU32(&header[16], s.compression);
   WriteU32(&header[20], s.imageSize);
@@ -48,9 +44,8 @@ inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
   for (uint32_t rgb : s.palette) extra.insert(extra.end(), {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0});
   const uint32_t offset = static_cast<uint32_t>(14 + header.size() + extra.size());
   std::vector<uint8_t> file(14, 0);
-  file[0] = 'B';
-  file[1] = 'M';
-  WriteU32(&file[2], s.fileSize != 0 ? s.fileSize : static_cast<uint32_t>(offset + s.bits.size()));
+  file[0] = 'B', file[1] = 'M';
+  WriteU32(&file[2], static_cast<uint32_t>(offset + s.bits.size()));
   WriteU32(&file[10], s.zeroOffset ? 0 : offset);
   file.insert(file.end(), header.begin(), header.end());
   file.insert(file.end(), extra.begin(), extra.end());

@@ -7,15 +7,9 @@ namespace {
 
 // An 8 x 3 RLE picture with colours 0..5; bits holds the encoded data.
 BmpSpec Rle(uint16_t bitCount, std::vector<uint8_t> bits) {
-  BmpSpec s;
-  s.bitCount = bitCount;
-  s.compression = bitCount == 8 ? 1 : 2;
-  s.width = 8;
-  s.height = 3;
-  s.colorsUsed = 6;
-  s.palette = {0x000000, 0x111111, 0x222222, 0x333333, 0x444444, 0x555555};
-  s.bits = std::move(bits);
-  return s;
+  return {.width = 8, .height = 3, .bitCount = bitCount, .compression = bitCount == 8 ? 1u : 2u, .colorsUsed = 6,
+          .palette = {0x000000, 0x111111, 0x222222, 0x333333, 0x444444, 0x555555}, .masks = {},
+          .bits = std::move(bits)};
 }
 
 // Colour indices of the decoded picture, bottom row first like the encoded data.
@@ -26,36 +20,30 @@ std::vector<int> Indices(const Dib& dib) {
   return out;
 }
 
-TEST(DibRle, DecodesRunsLiteralsDeltasAndLineEnds) {
-  // Row 0: run of 3 x 1, literal 2 3 4 (padded), run of 2 x 5. Row 1: delta 2 right 1 up,
-  // which lands on row 2 at column 2, run of 2 x 3, end of line. End of picture.
-  const auto rle8 = ReadDib(MakeBmp(Rle(8, {3, 1, 0, 3, 2, 3, 4, 0, 2, 5, 0, 0, 0, 2, 2, 1, 2, 3, 0, 1})));
-  ASSERT_TRUE(rle8);
-  EXPECT_EQ(DibBitCount(*rle8), 8);
-  EXPECT_EQ(Indices(*rle8), (std::vector<int>{1, 1, 1, 2, 3, 4, 5, 5,  //
-                                              0, 0, 0, 0, 0, 0, 0, 0,  //
-                                              0, 0, 3, 3, 0, 0, 0, 0}));
-  // RLE4 runs alternate the two colours of their byte; literals are packed two to a byte.
-  const auto rle4 = ReadDib(MakeBmp(Rle(4, {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 8, 0x00, 0, 0, 2, 0x55, 0, 1})));
-  ASSERT_TRUE(rle4);
-  EXPECT_EQ(DibBitCount(*rle4), 4);
-  EXPECT_EQ(Indices(*rle4), (std::vector<int>{1, 2, 1, 2, 1, 3, 4, 5,  //
-                                              0, 0, 0, 0, 0, 0, 0, 0,  //
-                                              5, 5, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST(DibRle, ClipsRunsToTheirRow) {
-  // A run and a literal past the row's end lose their surplus; colour 6 is beyond the table.
-  const auto rle8 = ReadDib(MakeBmp(Rle(8, {9, 1, 0, 0, 0, 10, 2, 3, 4, 5, 2, 3, 4, 5, 2, 3, 0, 0, 2, 6, 0, 1})));
-  ASSERT_TRUE(rle8);
-  EXPECT_EQ(Indices(*rle8), (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1,  //
-                                              2, 3, 4, 5, 2, 3, 4, 5,  //
-                                              0, 0, 0, 0, 0, 0, 0, 0}));
-  const auto rle4 = ReadDib(MakeBmp(Rle(4, {9, 0x12, 0, 1})));
-  ASSERT_TRUE(rle4);
-  EXPECT_EQ(Indices(*rle4), (std::vector<int>{1, 2, 1, 2, 1, 2, 1, 2,  //
-                                              0, 0, 0, 0, 0, 0, 0, 0,  //
-                                              0, 0, 0, 0, 0, 0, 0, 0}));
+TEST(DibRle, DecodesRunsLiteralsDeltasAndLineEndsClippedToTheirRow) {
+  const struct {
+    uint16_t bitCount;
+    std::vector<uint8_t> bits;
+    std::vector<int> indices;  // bottom row first
+  } cases[] = {
+      // Row 0: run of 3 x 1, literal 2 3 4 (padded), run of 2 x 5. Row 1: delta 2 right 1 up,
+      // which lands on row 2 at column 2, run of 2 x 3, end of line. End of picture.
+      {8, {3, 1, 0, 3, 2, 3, 4, 0, 2, 5, 0, 0, 0, 2, 2, 1, 2, 3, 0, 1},
+       {1, 1, 1, 2, 3, 4, 5, 5, /**/ 0, 0, 0, 0, 0, 0, 0, 0, /**/ 0, 0, 3, 3, 0, 0, 0, 0}},
+      // RLE4 runs alternate the two colours of their byte; literals are packed two to a byte.
+      {4, {5, 0x12, 0, 3, 0x34, 0x50, 0, 0, 8, 0x00, 0, 0, 2, 0x55, 0, 1},
+       {1, 2, 1, 2, 1, 3, 4, 5, /**/ 0, 0, 0, 0, 0, 0, 0, 0, /**/ 5, 5, 0, 0, 0, 0, 0, 0}},
+      // A run and a literal past the row's end lose their surplus; colour 6 is beyond the table.
+      {8, {9, 1, 0, 0, 0, 10, 2, 3, 4, 5, 2, 3, 4, 5, 2, 3, 0, 0, 2, 6, 0, 1},
+       {1, 1, 1, 1, 1, 1, 1, 1, /**/ 2, 3, 4, 5, 2, 3, 4, 5, /**/ 0, 0, 0, 0, 0, 0, 0, 0}},
+      {4, {9, 0x12, 0, 1}, {1, 2, 1, 2, 1, 2, 1, 2, /**/ 0, 0, 0, 0, 0, 0, 0, 0, /**/ 0, 0, 0, 0, 0, 0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    const auto dib = ReadDib(MakeBmp(Rle(c.bitCount, c.bits)));
+    ASSERT_TRUE(dib) << testing::PrintToString(c.bits);
+    EXPECT_EQ(DibBitCount(*dib), c.bitCount);
+    EXPECT_EQ(Indices(*dib), c.indices) << testing::PrintToString(c.bits);
+  }
 }
 
 TEST(DibRle, RefusesCorruptRuns) {
@@ -67,9 +55,8 @@ TEST(DibRle, RefusesCorruptRuns) {
       {3, 1, 0, 0},                      // data that stops before the picture is complete
       {0, 2, 1},                         // a delta without its offsets
   };
-  for (const std::vector<uint8_t>& bits : corrupt) {
+  for (const std::vector<uint8_t>& bits : corrupt)
     EXPECT_FALSE(ReadDib(MakeBmp(Rle(8, bits)))) << testing::PrintToString(bits);
-  }
   // Nor can a picture be larger than any picture kept, however few runs it has.
   BmpSpec huge = Rle(8, {0, 1});
   huge.width = 30000;

@@ -58,11 +58,6 @@ TEST(RemainderPatterns, InsertRemoveReplaceAndPaint) {
   EXPECT_EQ(out[0], patterns[1]);
   EXPECT_EQ(out[18], patterns[19]);
   EXPECT_EQ(out[19], "");
-  EXPECT_EQ(removed(inserted(patterns, 5), 5), [&] {
-    Level::Remainders r = patterns;
-    r[19].clear();
-    return r;
-  }());
 
   EXPECT_EQ(replaced(patterns, 4, "")[4], "");
   EXPECT_EQ(inserted(patterns, 20), patterns);  // slots outside the list change nothing

@@ -74,6 +74,14 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
       {"Height", [](LevelDocument& d) { return int(d.setNumber(Property::Height, 500)); }},
       {"Turn off laser sound", [](LevelDocument& d) { return int(d.setNumber(Property::LaserSoundOff, 7)); }},
       {"Insert Remainder", [&](LevelDocument& d) { return int(d.setRemainders(patterns, "Insert Remainder")); }},
+      {"Paint Remainder", [](LevelDocument& d) {  // a drag over the pattern's cells
+         d.beginGesture("Paint Remainder");
+         Level::Remainders r = d.level().remainders();
+         for (char c : std::string("*$(")) d.setRemainders((r[2] += c, r), "ignored inside a gesture");
+         EXPECT_TRUE(d.isModified());
+         d.endGesture();
+         return 3;
+       }},
   };
   for (const EditCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -83,18 +91,17 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
     ASSERT_GT(c.edit(doc), 0);
     const Level after = doc.level();
     EXPECT_NE(after, before);
-    EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.title(), "t.lev*");
     EXPECT_EQ(doc.history().undoCount(), 1);
     EXPECT_EQ(doc.undoName(), c.name);
 
     ASSERT_TRUE(doc.undo());
     EXPECT_EQ(doc.level(), before);
-    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.title(), "t.lev");
     EXPECT_EQ(doc.redoName(), c.name);
     ASSERT_TRUE(doc.redo());
     EXPECT_EQ(doc.level(), after);
-    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.title(), "t.lev*");
   }
 }
 
@@ -111,6 +118,7 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   EXPECT_FALSE(doc.setText(Property::Name, "furnished "));  // letter case and blanks alone
   EXPECT_FALSE(doc.setNumber(Property::Width, 20));
   EXPECT_FALSE(doc.setNumber(Property::Name, 3));
+  EXPECT_FALSE(doc.setText(Property::Width, "7"));
   EXPECT_FALSE(doc.setRemainders(doc.level().remainders(), "Delete Remainder"));
   // A stroke that puts back what it changed is no step either.
   doc.beginGesture("Draw");
@@ -122,74 +130,31 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   EXPECT_EQ(recorder.stateChanges, 2);  // the stroke's '*' came and went
 }
 
-TEST(LevelDocument, GesturesRepaintAsTheyGoAndCancelTakesEverythingBack) {
+TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
   LevelDocument doc{Furnished()};
-  const Level before = doc.level();
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.beginGesture("Draw");
-  doc.setCell(1, 1, EL_ROCK);
+  doc.setCell(1, 1, EL_ROCK);  // each cell shows at once
   doc.setCell(2, 1, EL_ROCK);
-  EXPECT_EQ(recorder.changes.size(), 2u);  // each cell shows at once
-  EXPECT_EQ(recorder.changes[1], LevelChange::ofCells({2, 1, 2, 1}));
   EXPECT_TRUE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());  // not while the button is down
   doc.cancelGesture();
-  EXPECT_EQ(doc.level(), before);
-  EXPECT_EQ(recorder.changes.back(), LevelChange::ofCells({1, 1, 2, 1}));
+  EXPECT_EQ(doc.level(), Furnished());
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
-}
-
-TEST(LevelDocument, PaintingARemainderPatternIsOneStep) {
-  LevelDocument doc{Furnished()};
-  const Level before = doc.level();
-  doc.beginGesture("Paint Remainder");
-  Level::Remainders patterns = doc.level().remainders();
-  for (char c : std::string("*$(")) {
-    patterns[2] += c;
-    doc.setRemainders(patterns, "ignored inside a gesture");
-  }
-  EXPECT_TRUE(doc.isModified());
-  doc.endGesture();
-  const Level after = doc.level();
-  EXPECT_EQ(doc.history().undoCount(), 1);
-  EXPECT_EQ(doc.undoName(), "Paint Remainder");
-  doc.undo();
-  EXPECT_EQ(doc.level(), before);
-  EXPECT_FALSE(doc.isModified());
-  doc.redo();
-  EXPECT_EQ(doc.level(), after);
-}
-
-TEST(LevelDocument, ChangeNoticesNameWhatChanged) {
-  LevelDocument doc{Furnished()};
-  Recorder recorder;
-  doc.addObserver(&recorder);
   doc.fill(6, 6, EL_SAND);
   doc.paste({17, 9}, "*****\n*****");
   doc.setNumber(Property::Width, 30);
   doc.setText(Property::Artwork, "Night");
   doc.undo();
   const std::vector<LevelChange> expected = {
+      LevelChange::ofCells({1, 1, 1, 1}), LevelChange::ofCells({2, 1, 2, 1}), LevelChange::ofCells({1, 1, 2, 1}),
       LevelChange::ofCells({0, 1, 19, 10}), LevelChange::ofCells({17, 9, 19, 10}),
       LevelChange::ofProperty(Property::Width), LevelChange::ofProperty(Property::Artwork),
       LevelChange::ofProperty(Property::Artwork)};
   EXPECT_EQ(recorder.changes, expected);
-  EXPECT_TRUE(recorder.changes[2].isSize());
-}
-
-TEST(LevelDocument, TheEmeraldTotalFollowsEveryEdit) {
-  LevelDocument doc{Furnished()};
-  EXPECT_EQ(doc.level().emeraldTotal(), 1 + 5);
-  doc.fill(6, 6, EL_BAG);  // 1 each
-  const int bags = doc.level().emeraldTotal() - 6;
-  EXPECT_GT(bags, 100);
-  doc.paste({3, 3}, "$(");  // ceruline 3 over the emerald, ruby 5 over the ruby
-  EXPECT_EQ(doc.level().emeraldTotal(), 3 + 5 + bags);
-  doc.undo();
-  doc.undo();
-  EXPECT_EQ(doc.level().emeraldTotal(), 6);
+  EXPECT_TRUE(recorder.changes[5].isSize());
 }
 
 TEST(LevelDocument, TheTitleMarkFollowsTheSavedStateAndRestsWhileSaving) {
@@ -250,28 +215,6 @@ TEST(LevelDocument, PasteAndClearStayInsideTheLevel) {
       EXPECT_EQ(row, expected) << "row " << y;
     }
   }
-}
-
-TEST(LevelDocument, EveryTextPropertyIsAStepOfItsOwn) {
-  LevelDocument doc;
-  const Level before = doc.level();
-  int steps = 0;
-  for (const PropertyInfo& info : propertyTable()) {
-    if (isNumberProperty(info.property)) continue;
-    const std::string value = "value " + std::to_string(static_cast<int>(info.property));
-    ASSERT_TRUE(doc.setText(info.property, value + " \t\r\n"));
-    EXPECT_EQ(doc.level().text(info.property), value);  // without trailing white space
-    ASSERT_TRUE(doc.setText(info.property, value + "!"));  // not merged with the one before
-    EXPECT_EQ(doc.history().undoCount(), steps += 2);
-  }
-  const Level after = doc.level();
-  while (doc.undo()) {
-  }
-  EXPECT_EQ(doc.level(), before);
-  while (doc.redo()) {
-  }
-  EXPECT_EQ(doc.level(), after);
-  EXPECT_FALSE(doc.setText(Property::Width, "7"));
 }
 
 TEST(LevelDocument, AnObserverMayLeaveWhileBeingTold) {

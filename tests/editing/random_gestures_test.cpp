@@ -2,73 +2,56 @@
 // every state on the way must equal the one the run passed there.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 #include "editing/level_document.h"
 
 namespace {
 
-class RandomDesigner {
- public:
-  RandomDesigner(LevelDocument& doc, unsigned seed) : m_doc(doc), m_random(seed) {}
-
-  // One gesture or edit; it may find nothing to change.
-  void act() {
-    const int x = pick(m_doc.level().width() + 2) - 1;  // some land just outside the level
-    const int y = pick(m_doc.level().height() + 2) - 1;
-    switch (pick(9)) {
-      case 0: {  // a stroke, drawing and erasing, sometimes over its own cells
-        m_doc.beginGesture("Draw");
-        for (int i = pick(160); i >= 0; --i) m_doc.setCell(x + pick(11) - 5, y + pick(11) - 5, pick(4) ? element() : NO_ELEMENT);
-        if (pick(6) == 0)
-          m_doc.cancelGesture();
-        else
-          m_doc.endGesture();
-        break;
-      }
-      case 1: m_doc.fill(x, y, pick(4) ? element() : NO_ELEMENT); break;
-      case 2: {
-        std::vector<CellPos> cells;
-        for (int i = pick(12); i >= 0; --i) cells.push_back({x + i, y + i / 2});
-        m_doc.setCells(cells, element(), "Line");
-        break;
-      }
-      case 3: m_doc.paste({x, y}, pick(2) ? "*$(\n @~\n##" : "Q!\n\nEE"); break;
-      case 4: m_doc.clear(CellRange::spanning({x, y}, {x + pick(8), y + pick(8)}), "Cut"); break;
-      case 5: {
-        static const char* const values[] = {"", "Cave", "cave ", "Night", "7", "*", "a\r\nb"};
-        static const Property properties[] = {Property::Name, Property::Artwork, Property::Emeralds, Property::Info};
-        m_doc.setText(properties[pick(4)], values[pick(7)]);
-        break;
-      }
-      case 6: m_doc.setNumber(pick(2) ? Property::Width : Property::Height, 4 + pick(20)); break;
-      case 7: {
-        Level::Remainders remainders = m_doc.level().remainders();
-        remainders[pick(Level::kRemainderSlots)] = pick(3) ? std::string(9, CharFromElement(element())) : "";
-        m_doc.setRemainders(remainders, "Remainder");
-        break;
-      }
-      case 8: m_doc.setNumber(Property::YamYamSoundOff, pick(2)); break;
+// One random gesture or edit; it may find nothing to change.
+void Act(LevelDocument& doc, std::mt19937& random) {
+  const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+  // Few elements, so regions of one element form for the fills.
+  const auto element = [&pick] { return std::array{EL_WALL, EL_EMERALD, EL_RUBY, EL_SAND, EL_BAG}[pick(5)]; };
+  const int x = pick(doc.level().width() + 2) - 1;  // some land just outside the level
+  const int y = pick(doc.level().height() + 2) - 1;
+  switch (pick(8)) {
+    case 0: {  // a stroke, drawing and erasing, sometimes over its own cells
+      doc.beginGesture("Draw");
+      for (int i = pick(160); i >= 0; --i) doc.setCell(x + pick(11) - 5, y + pick(11) - 5, pick(4) ? element() : NO_ELEMENT);
+      if (pick(6) == 0)
+        doc.cancelGesture();
+      else
+        doc.endGesture();
+      break;
+    }
+    case 1: doc.fill(x, y, pick(4) ? element() : NO_ELEMENT); break;
+    case 2: {
+      std::vector<CellPos> cells;
+      for (int i = pick(12); i >= 0; --i) cells.push_back({x + i, y + i / 2});
+      doc.setCells(cells, element(), "Line");
+      break;
+    }
+    case 3: doc.paste({x, y}, pick(2) ? "*$(\n @~\n##" : "Q!\n\nEE"); break;
+    case 4: doc.clear(CellRange::spanning({x, y}, {x + pick(8), y + pick(8)}), "Cut"); break;
+    case 5: {  // number properties refuse text
+      static const char* const values[] = {"", "Cave", "cave ", "Night", "7", "*", "a\r\nb"};
+      doc.setText(propertyTable()[pick(static_cast<int>(propertyTable().size()))].property, values[pick(7)]);
+      break;
+    }
+    case 6: {
+      const Property property = std::array{Property::Width, Property::Height, Property::YamYamSoundOff}[pick(3)];
+      doc.setNumber(property, property == Property::YamYamSoundOff ? pick(2) : 4 + pick(20));
+      break;
+    }
+    case 7: {
+      Level::Remainders remainders = doc.level().remainders();
+      remainders[pick(Level::kRemainderSlots)] = pick(3) ? std::string(9, CharFromElement(element())) : "";
+      doc.setRemainders(remainders, "Remainder");
+      break;
     }
   }
-
- private:
-  int pick(int n) { return static_cast<int>(m_random() % static_cast<unsigned>(n)); }
-  // Few elements, so regions of one element form for the fills.
-  int element() {
-    static const int elements[] = {EL_WALL, EL_EMERALD, EL_RUBY, EL_SAND, EL_BAG};
-    return elements[pick(5)];
-  }
-
-  LevelDocument& m_doc;
-  std::mt19937 m_random;
-};
-
-int emeraldSum(const Level& level) {
-  int sum = 0;
-  for (int y = 0; y < Level::kMaxSize; ++y)
-    for (int x = 0; x < Level::kMaxSize; ++x) sum += EmeraldValue(level.element(x, y));
-  return sum;
 }
 
 TEST(RandomGestures, UndoToTheStartAndRedoToTheEndPassEveryStateAgain) {
@@ -78,13 +61,13 @@ TEST(RandomGestures, UndoToTheStartAndRedoToTheEndPassEveryStateAgain) {
     start.setNumber(Property::Width, 24);
     start.setNumber(Property::Height, 20);
     LevelDocument doc{start};
-    RandomDesigner designer(doc, seed);
+    std::mt19937 random(seed);
     std::vector<Level> states{doc.level()};
     size_t savedAt = 0;
     for (int i = 0; i < 400; ++i) {
       const int steps = doc.history().undoCount();
       const bool wasModified = doc.isModified();
-      designer.act();
+      Act(doc, random);
       ASSERT_LE(doc.history().undoCount(), steps + 1) << "one step per gesture";
       if (doc.history().undoCount() > steps) {
         states.push_back(doc.level());
@@ -92,7 +75,6 @@ TEST(RandomGestures, UndoToTheStartAndRedoToTheEndPassEveryStateAgain) {
         ASSERT_EQ(doc.level(), states.back()) << "a change without a step";
         ASSERT_EQ(doc.isModified(), wasModified);
       }
-      ASSERT_EQ(doc.level().emeraldTotal(), emeraldSum(doc.level()));
       if (i % 37 == 0) {
         doc.markSaved();
         savedAt = states.size() - 1;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "level/level_format_error.h"
 #include "support/level_text.h"
 
@@ -57,15 +59,11 @@ TEST(LevelReader, WordsAndRestOfLine) {
 }
 
 TEST(LevelReader, MusicLine) {
-  const struct {
-    const char* line;
-    const char* prefix;
-    const char* music;
-  } cases[] = {{"M 0 Two Words", "0", "Two Words"}, {"M  5 x", "5", "5 x"}, {"M   ", "", ""}, {"M 0", "0", ""}};
-  for (const auto& c : cases) {
-    const Level level = ReadText(CrLf({c.line}));
-    EXPECT_EQ(level.text(MusicPrefix), c.prefix) << c.line;
-    EXPECT_EQ(level.text(Music), c.music) << c.line;
+  for (auto [line, prefix, music] : {std::tuple{"M 0 Two Words", "0", "Two Words"}, {"M  5 x", "5", "5 x"},
+                                     {"M   ", "", ""}, {"M 0", "0", ""}}) {
+    const Level level = ReadText(CrLf({line}));
+    EXPECT_EQ(level.text(MusicPrefix), prefix) << line;
+    EXPECT_EQ(level.text(Music), music) << line;
   }
 }
 

@@ -39,15 +39,12 @@ TEST(Level, CellsOutsideASmallerLevelAreKeptAndCounted) {
 }
 
 TEST(Level, SizesStayWithinTheStoreAndSwitchesAreOnOrOff) {
-  const struct {
-    Property property;
-    int value, stored;
-  } cases[] = {{Property::Width, 200, 126}, {Property::Height, 0, 1}, {Property::Width, -5, 1},
-               {Property::LaserSoundOff, 7, 1}, {Property::YamYamSoundOff, -1, 1}, {Property::Name, 3, 0}};
-  for (const auto& c : cases) {
+  for (auto [property, value, stored] : {std::tuple{Property::Width, 200, 126}, {Property::Height, 0, 1},
+                                         {Property::Width, -5, 1}, {Property::LaserSoundOff, 7, 1},
+                                         {Property::YamYamSoundOff, -1, 1}, {Property::Name, 3, 0}}) {
     Level level;
-    level.setNumber(c.property, c.value);
-    EXPECT_EQ(level.number(c.property), c.stored) << c.value;
+    level.setNumber(property, value);
+    EXPECT_EQ(level.number(property), stored) << value;
   }
 }
 
