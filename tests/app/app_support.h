@@ -2,16 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QPushButton>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QStringList>
 #include <QTest>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <tuple>
 
 #include "app/cavernia_app.h"
@@ -22,36 +18,13 @@
 #include "editing/level_document.h"
 #include "form/property_form.h"
 #include "level/level_file.h"
+#include "support/message_catcher.h"
 #include "view/level_view.h"
 #include "view/view_settings.h"
 
 inline CaverniaApp& App() { return *static_cast<CaverniaApp*>(QCoreApplication::instance()); }
 inline const Actions& Act() { return App().actions(); }
 inline bool Trigger(QAction* action) { return App().commands()->run(action); }
-
-// Answers every message box that comes up while it lives, and remembers what they said.
-class MessageCatcher : public QObject {
- public:
-  explicit MessageCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok) : m_answer(answer) {
-    m_timer.setInterval(10);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { catchBoxes(); });
-    m_timer.start();
-  }
-  QStringList texts;
-
- private:
-  void catchBoxes() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      auto* box = qobject_cast<QMessageBox*>(widget);
-      if (!box || !box->isVisible()) continue;
-      texts.append(box->text());
-      QAbstractButton* button = box->button(m_answer) ? box->button(m_answer) : box->defaultButton();
-      button ? button->click() : box->reject();
-    }
-  }
-  QMessageBox::StandardButton m_answer;
-  QTimer m_timer;
-};
 
 // Lets queued work (deferred refreshes, deletions) run.
 inline void Settle() {
@@ -61,10 +34,10 @@ inline void Settle() {
   }
 }
 
-// The element a saved level file holds at a cell; NO_ELEMENT also when it cannot be read.
-inline int SavedElement(const QString& path, int x, int y) {
+// The level a saved file holds; an empty level when it cannot be read.
+inline Level SavedLevel(const QString& path) {
   Level level;
-  return ReadLevelFile(path.toStdString(), level).ok ? level.element(x, y) : NO_ELEMENT;
+  return ReadLevelFile(path.toStdString(), level).ok ? level : Level();
 }
 
 // Starts the editor for one test and stops it again at the end.

@@ -48,8 +48,7 @@ TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
   EXPECT_EQ(session.active(), first);
   using Step = std::tuple<Qt::Key, Qt::KeyboardModifiers, LevelWindow*>;
   for (const auto& [key, modifiers, then] : {Step{Qt::Key_Tab, Qt::ControlModifier, second}, {Qt::Key_F6, Qt::ControlModifier, third},
-                                             {Qt::Key_Tab, Qt::ControlModifier, first},
-                                             {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, third}}) {
+                                             {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, second}}) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     Settle();
     EXPECT_EQ(session.active(), then) << key;

@@ -2,37 +2,16 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 #include <memory>
-#include <sstream>
 
 #include "editing/level_document.h"
 #include "form/property_form.h"
-#include "level/level_io.h"
+#include "support/level_text.h"
+#include "support/message_catcher.h"
 
 using Field = PropertyForm::Field;
-
-// Answers every message box that comes up while it lives, and remembers what they said.
-class MessageCatcher {
- public:
-  MessageCatcher() {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] {
-      for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
-          texts.append(box->text());
-          box->accept();
-        }
-    });
-    m_timer.start(10);
-  }
-  QStringList texts;
-
- private:
-  QTimer m_timer;
-};
 
 // Lets queued work (a message waiting for the focus to arrive) run.
 inline void settle() {
@@ -58,11 +37,6 @@ struct FormOnLevel {
   int element = EL_EMERALD;
   std::vector<std::unique_ptr<PropertyForm>> forms;
 };
-
-inline Level readText(const std::string& text) {
-  std::istringstream in(text, std::ios::binary);
-  return readLevel(in, "test.lev");
-}
 
 // Types into a field with real key presses, as the user would, then moves the focus away,
 // which commits it. Characters beyond ASCII come as text, as an input method sends them.

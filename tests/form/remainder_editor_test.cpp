@@ -63,19 +63,7 @@ TEST(RemainderEditor, APressAndDragPaintsOneStep) {
   EXPECT_EQ(e.button.pattern(), "~~~~~~~~~");
 }
 
-TEST(RemainderEditor, PlayersCannotBePainted) {
-  Editor e(withRemainders({"~~~~#~~~~"}));
-  e.element = EL_PLAYER1;
-  mouse(e.button, QEvent::MouseMove, cellCentre(1), Qt::NoButton, Qt::NoButton);
-  EXPECT_EQ(e.button.cursor().shape(), Qt::ForbiddenCursor);
-  drag(e.button, {cellCentre(0)});
-  EXPECT_EQ(e.pattern(0), "~~~~#~~~~");
-  EXPECT_FALSE(e.document.canUndo());
-  drag(e.button, {cellCentre(4)}, Qt::RightButton);
-  EXPECT_EQ(e.pattern(0), "~~~~~~~~~") << "the right button still empties";
-}
-
-TEST(RemainderEditor, PatternsAreShownInNineCellsAndPaintingWhatIsThereChangesNothing) {
+TEST(RemainderEditor, PatternsShowInNineCellsAndPaintingWhatIsThereOrAPlayerChangesNothing) {
   Editor e(withRemainders({"*", "abcdefghijkl"}));
   EXPECT_EQ(e.button.pattern(), "*~~~~~~~~");
   EXPECT_EQ(e.list.item(0)->text(), "Remainder 1    (*)") << "the stored text until a cell is painted";
@@ -83,8 +71,14 @@ TEST(RemainderEditor, PatternsAreShownInNineCellsAndPaintingWhatIsThereChangesNo
   EXPECT_EQ(e.button.pattern(), "abcdefghi");
   e.list.setCurrentRow(0);
   drag(e.button, {cellCentre(0)});
+  e.element = EL_PLAYER1;
+  mouse(e.button, QEvent::MouseMove, cellCentre(1), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(e.button.cursor().shape(), Qt::ForbiddenCursor);
+  drag(e.button, {cellCentre(1)});
   EXPECT_EQ(e.pattern(0), "*");
   EXPECT_FALSE(e.document.canUndo());
+  drag(e.button, {cellCentre(0)}, Qt::RightButton);
+  EXPECT_EQ(e.pattern(0), "~~~~~~~~~") << "the right button still empties";
 }
 
 TEST(RemainderEditor, InsertDeleteAndCtrlDeleteAreOneStepEach) {

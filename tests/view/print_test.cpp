@@ -15,7 +15,6 @@
 namespace {
 
 const QRgb kWhite = qRgb(255, 255, 255);
-const QRgb kBlack = qRgb(0, 0, 0);
 constexpr int kDpi = 300;
 
 // The top-left w x h pixels of the PDF's first page at 300 dots an inch; null without pdftoppm.
@@ -31,11 +30,6 @@ QImage renderPage(const QString& pdf, int w, int h) {
 bool near(QRgb a, QRgb b) {
   return std::abs(qRed(a) - qRed(b)) <= 12 && std::abs(qGreen(a) - qGreen(b)) <= 12 &&
          std::abs(qBlue(a) - qBlue(b)) <= 12;
-}
-
-QImage printedBitmap() {
-  const std::unique_ptr<Dib> dib = LoadDibFile(printImagePath().toStdString());
-  return dib ? DibToBitmap(dib.get()).convertToFormat(QImage::Format_RGB32) : QImage();
 }
 
 }  // namespace
@@ -61,7 +55,8 @@ TEST(Printing, PageImageCoversTheUsedExtentOfTheWholeStore) {
   drawLevelPage(painter, page.size(), level);
   painter.end();
 
-  const QImage bitmap = printedBitmap();
+  const std::unique_ptr<Dib> dib = LoadDibFile(printImagePath().toStdString());
+  const QImage bitmap = dib ? DibToBitmap(dib.get()).convertToFormat(QImage::Format_RGB32) : QImage();
   ASSERT_EQ(bitmap.size(), QSize(10 * 8, 4 * 8)) << "the page image is written as " << printImagePath().toStdString();
   EXPECT_EQ(bitmap, printImage(level).convertToFormat(QImage::Format_RGB32));
   // 10 x 4 cells on 2000 x 900 pixels: 200 pixels a cell from the top-left, each picture pixel
@@ -75,14 +70,10 @@ TEST(Printing, PageImageCoversTheUsedExtentOfTheWholeStore) {
 }
 
 TEST(Printing, PdfPageShowsTheLevelAtTheTopLeft) {
-  struct Case {
-    const char* what;
-    int element;  // in cell (0, 0); none: an empty level
-  };
-  for (const Case& c : {Case{"a single tile", EL_RUBY}, Case{"an empty level", NO_ELEMENT}}) {
-    SCOPED_TRACE(c.what);
+  for (int element : std::initializer_list<int>{EL_RUBY, NO_ELEMENT}) {  // a tile, and an empty level
+    SCOPED_TRACE(element);
     Level level;
-    level.setElement(0, 0, c.element);
+    level.setElement(0, 0, element);
     QTemporaryDir folder;
     const QString pdf = folder.filePath("level.pdf");
     QPrinter printer(QPrinter::HighResolution);

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_sets.h"
 
 int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
