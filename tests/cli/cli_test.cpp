@@ -1,30 +1,13 @@
-#include "app/cli/cli.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include "cli/cli_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  CliIo io{out, err};
-  const int status = RunCli(args, io);
-  return {status, out.str(), err.str()};
-}
-
-std::string Example(const std::string& name) { return std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
 
 std::string ReadFileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);

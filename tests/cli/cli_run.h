@@ -1,0 +1,23 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli/cli.h"
+
+// One run of the command-line tool, with what it printed.
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+inline CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  CliIo io{out, err};
+  const int status = RunCli(args, io);
+  return {status, out.str(), err.str()};
+}
+
+inline std::string Example(const std::string& name) { return std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name; }

@@ -1,0 +1,69 @@
+// The commands that draw: render a level, and the contact sheet of an artwork set.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "cli/cli_run.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QImage Picture(const fs::path& path) { return QImage(QString::fromStdString(path.string())); }
+
+TEST(RenderCommand, DrawsTheLevelCellByCell) {
+  const fs::path out = fs::temp_directory_path() / ("cavernia-render-" + std::to_string(::getpid()) + ".png");
+  const CliRun run = Cli({"render", Example("demo.lev"), "-o", out.string(), "--cell", "10"});
+  ASSERT_EQ(run.status, EXIT_OK) << run.err;
+  const QImage image = Picture(out);
+  EXPECT_EQ(image.size(), QSize(40, 30));
+  EXPECT_EQ(image.pixel(9, 0), qRgb(128, 128, 128)) << "grid line on the last pixel column of a cell";
+  EXPECT_NE(image.pixel(24, 4), qRgb(0, 0, 0)) << "the emerald at (2, 0)";
+  EXPECT_EQ(image.pixel(14, 24), qRgb(0, 0, 0)) << "row 2 is empty";
+  ASSERT_EQ(Cli({"render", Example("demo.lev"), "-o", out.string(), "--cell", "10", "--no-grid"}).status, EXIT_OK);
+  EXPECT_EQ(Picture(out).pixel(9, 25), qRgb(0, 0, 0));
+  fs::remove(out);
+}
+
+TEST(RenderCommand, RefusesWhatItCannotDo) {
+  const std::string demo = Example("demo.lev");
+  CliRun run = Cli({"render", demo});
+  EXPECT_EQ(run.status, EXIT_USAGE);
+  EXPECT_NE(run.err.find("-o OUT.png"), std::string::npos);
+  EXPECT_EQ(Cli({"render", demo, "-o", "x.png", "--cell", "0"}).status, EXIT_USAGE);
+  EXPECT_EQ(Cli({"render", demo, "-o", "x.png", "--cell", "12px"}).status, EXIT_USAGE);
+  EXPECT_EQ(Cli({"render", "/nonexistent.lev", "-o", "x.png"}).status, EXIT_FAILED);
+  run = Cli({"render", demo, "-o", "x.png", "--artwork", "NoSuchSet"});
+  EXPECT_EQ(run.status, EXIT_FAILED);
+  EXPECT_NE(run.err.find("NoSuchSet"), std::string::npos);
+  run = Cli({"render", demo, "-o", "/nonexistent/folder/x.png"});
+  EXPECT_EQ(run.status, EXIT_FAILED);
+  EXPECT_NE(run.err.find("cannot write"), std::string::npos);
+}
+
+// The 60-pixel picture of the earth, the first element on the sheet.
+QImage EarthCell(const QImage& sheet) { return sheet.copy(10 + 15 + 8 + 30 + 8, 40, 60, 60); }
+
+TEST(ArtworkCommand, DrawsASheetOfTheChosenSetAndReportsUnknownSets) {
+  const fs::path folder = fs::temp_directory_path() / "cavernia_artwork_command_test";
+  fs::create_directories(folder);
+  ASSERT_EQ(Cli({"artwork", "-o", (folder / "default.png").string()}).status, EXIT_OK);
+  // The build ships the Night set beside the executables; it has its own earth.
+  ASSERT_EQ(Cli({"artwork", "--set", "NIGHT", "-o", (folder / "night.png").string()}).status, EXIT_OK);
+  const QImage day = Picture(folder / "default.png"), night = Picture(folder / "night.png");
+  ASSERT_EQ(day.size(), night.size());
+  EXPECT_NE(EarthCell(day), EarthCell(night));
+  EXPECT_NE(EarthCell(day).pixel(30, 30), qRgb(0, 0, 0));
+
+  const CliRun run = Cli({"artwork", "--set", "Nowhere", "-o", (folder / "nowhere.png").string()});
+  EXPECT_EQ(run.status, EXIT_FAILED);
+  EXPECT_NE(run.err.find("'Nowhere'"), std::string::npos);
+  EXPECT_NE(run.err.find("Default"), std::string::npos);
+  EXPECT_FALSE(fs::exists(folder / "nowhere.png"));
+  EXPECT_EQ(Cli({"artwork"}).status, EXIT_USAGE);
+  EXPECT_EQ(Cli({"artwork", "-o"}).status, EXIT_USAGE);
+  fs::remove_all(folder);
+}
+
+}  // namespace
