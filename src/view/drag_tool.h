@@ -14,6 +14,7 @@ class DragTool : public MouseTool {
   void move(CellPos cell) override;
   void cancel() override;
   QCursor cursor() const override;
+  bool scrollsAtEdges() const override { return true; }
 
  protected:
   // Ends the drag; the marking it made, if any.

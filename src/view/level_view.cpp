@@ -22,11 +22,10 @@ LevelView::LevelView(LevelDocument& document, ViewSettings& settings, QWidget* p
   setFrameShape(QFrame::NoFrame);
   chooseTool();
   connect(&settings, &ViewSettings::drawModeChanged, this, &LevelView::chooseTool);
-  connect(&settings, &ViewSettings::cellSizeChanged, this, [this] {
-    updateScrollRange();
-    redraw();
-  });
+  connect(&settings, &ViewSettings::cellSizeChanged, this, &LevelView::showCellSize);
   connect(&settings, &ViewSettings::gridVisibleChanged, this, &LevelView::redraw);
+  m_edgeScroll.setInterval(30);
+  connect(&m_edgeScroll, &QTimer::timeout, this, &LevelView::scrollTowardsMouse);
   m_document.addObserver(this);
   updateScrollRange();
 }
@@ -73,6 +72,7 @@ void LevelView::levelChanged(const LevelChange& change) {
       viewport()->update();
       break;
   }
+  describeCellUnderMouse();
 }
 
 void LevelView::fitMarkingToLevel() {
@@ -105,7 +105,10 @@ void LevelView::resizeEvent(QResizeEvent* event) {
   updateScrollRange();
 }
 
-void LevelView::scrollContentsBy(int, int) { viewport()->update(); }
+void LevelView::scrollContentsBy(int, int) {
+  viewport()->update();
+  describeCellUnderMouse();
+}
 
 void LevelView::redraw() {
   viewport()->update();

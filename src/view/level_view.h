@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -43,17 +44,29 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   // The viewport pixels that show a cell, at the current scroll position.
   QRect cellViewportRect(CellPos cell) const;
 
+  // Zooming steps through the zoom cell sizes and keeps the level where `anchor` (viewport
+  // pixels; the middle of the view without one) is in place. False where no size is left.
+  bool canZoom(int steps) const;
+  void zoom(int steps, std::optional<QPoint> anchor = std::nullopt);
+  // The largest cell size that shows the whole level without scrolling.
+  void fitLevel();
+
   void levelChanged(const LevelChange& change) override;
 
  signals:
   // The selection, a drag or the level changed: command states may have changed with it.
   void stateChanged();
+  // The cell under the mouse and its element ("12, 7  Emerald"), only the cell when it is
+  // empty, and nothing when the mouse is outside the level.
+  void cellUnderMouseChanged(const QString& description);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
@@ -68,6 +81,11 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   void chooseTool();
   void cancelDrag();
   bool copyToClipboard();
+  void showCellSize();
+  bool pickElement(const QMouseEvent& event);
+  void followMouse(QPoint viewportPos);
+  void scrollTowardsMouse();
+  void describeCellUnderMouse();
 
   LevelDocument& m_document;
   ViewSettings& m_settings;
@@ -75,5 +93,14 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   std::unique_ptr<MouseTool> m_tool;
   Qt::MouseButton m_dragButton = Qt::NoButton;
   std::optional<Marking> m_marking;
+  struct ZoomAnchor {
+    QPointF cells;  // the level point to keep, in cells
+    QPoint viewportPos;
+  };
+  std::optional<ZoomAnchor> m_zoomAnchor;
+  int m_wheelZoom = 0;            // wheel turns not yet a whole zoom step
+  std::optional<QPoint> m_mouse;  // over the view or dragging, in viewport pixels
+  QString m_cellDescription;
+  QTimer m_edgeScroll;
   QImage m_picture;  // kept between paints: a fresh screenful of memory costs more than the painting
 };

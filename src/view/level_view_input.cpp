@@ -28,6 +28,7 @@ void LevelView::cancelDrag() {
 }
 
 void LevelView::mousePressEvent(QMouseEvent* event) {
+  if (pickElement(*event)) return;
   const Qt::MouseButton button = event->button();
   // A press of the other button during a drag changes nothing.
   if ((button != Qt::LeftButton && button != Qt::RightButton) || m_dragButton != Qt::NoButton) return;
@@ -39,6 +40,7 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
 
 void LevelView::mouseMoveEvent(QMouseEvent* event) {
   if (m_dragButton != Qt::NoButton) m_tool->move(cellAt(event->position().toPoint()));
+  followMouse(event->position().toPoint());
 }
 
 void LevelView::mouseReleaseEvent(QMouseEvent* event) {

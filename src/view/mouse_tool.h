@@ -33,6 +33,8 @@ class MouseTool {
   // Esc during the drag: the drag leaves no trace.
   virtual void cancel() = 0;
   virtual QCursor cursor() const = 0;
+  // Whether the view scrolls on while the mouse drags beyond its edge.
+  virtual bool scrollsAtEdges() const { return false; }
 
  protected:
   // The element a button draws: the current element, or nothing for the right button.

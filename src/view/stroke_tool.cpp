@@ -1,16 +1,22 @@
 #include "view/stroke_tool.h"
 
 #include "editing/level_document.h"
+#include "editing/line_cells.h"
 
 void StrokeTool::press(CellPos cell, Qt::MouseButton button) {
   m_button = button;
+  m_last = cell;
   m_context.document.beginGesture(stepName(button));
   apply(cell, elementFor(button));
 }
 
 void StrokeTool::move(CellPos cell) {
-  // Cells between two mouse positions are not filled in; cells outside the level are ignored.
-  if (m_button != Qt::NoButton) apply(cell, elementFor(m_button));
+  if (m_button == Qt::NoButton || cell == m_last) return;
+  // The mouse reports where it is now and then, not every cell it crossed: the stroke goes the
+  // straight way between. Cells outside the level are ignored.
+  for (const CellPos& crossed : lineCells(m_last, cell))
+    if (crossed != m_last) apply(crossed, elementFor(m_button));
+  m_last = cell;
 }
 
 void StrokeTool::release(Qt::MouseButton button) {

@@ -3,7 +3,8 @@
 #include "view/mouse_tool.h"
 
 // A tool that edits as the mouse goes: every cell the mouse passes with a button down gets
-// the button's element; the stroke from press to release is one step.
+// the button's element, also the cells a fast mouse skips between two of its positions; the
+// stroke from press to release is one step.
 class StrokeTool : public MouseTool {
  public:
   using MouseTool::MouseTool;
@@ -19,4 +20,5 @@ class StrokeTool : public MouseTool {
 
  private:
   Qt::MouseButton m_button = Qt::NoButton;
+  CellPos m_last;  // where the mouse was
 };

@@ -30,8 +30,9 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
       {"fill drag over two regions", Mode::Fill, Qt::LeftButton, {0, 0}, {3, 3}, "Fill", 126 * 126, {}},
       {"fill, right button", Mode::Fill, Qt::RightButton, {3, 3}, {3, 3}, "Fill", 0, {{{3, 3}, NO_ELEMENT}}},
       {"selection", Mode::Selection, Qt::LeftButton, {4, 3}, {1, 1}, "", 0, {{{3, 3}, EL_RUBY}}},
-      {"free draw", Mode::Free, Qt::LeftButton, {3, 2}, {5, 2}, "Draw", 2, {{{4, 2}, NO_ELEMENT}}},
-      {"free draw, right button", Mode::Free, Qt::RightButton, {3, 3}, {4, 3}, "Erase", 0, {{{3, 3}, NO_ELEMENT}}},
+      {"fast free draw fills the cells between", Mode::Free, Qt::LeftButton, {3, 2}, {7, 4}, "Draw", 5,
+       {{{4, 3}, EL_EMERALD}, {{5, 3}, EL_EMERALD}, {{6, 4}, EL_EMERALD}}},
+      {"fast erase", Mode::Free, Qt::RightButton, {3, 1}, {3, 5}, "Erase", 0, {{{3, 3}, NO_ELEMENT}}},
   };
   settings.setCurrentElement(EL_EMERALD);
   document.setCell(3, 3, EL_RUBY);
