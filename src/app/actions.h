@@ -15,7 +15,7 @@ struct Actions {
   } edit{};
   struct View {
     QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar;
-    QAction *redraw, *grid, *gridSize, *cellSize15, *cellSize30, *cellSize60;
+    QAction *redraw, *grid, *gridSize, *cellSize15, *cellSize30, *cellSize60, *zoomIn, *zoomOut, *fitLevel;
   } view{};
   struct Window {
     QAction *newWindow, *cascade, *tileHorizontally, *tileVertically, *next, *previous, *nextPane, *previousPane;

@@ -96,6 +96,7 @@ void CaverniaApp::connectParts() {
           [this](LevelDocument* document) { showArtworkOf(document, false); });
   connect(m_levels, &OpenLevels::windowCreated, commands, [this, refresh](LevelWindow* levelWindow) {
     connect(levelWindow->view(), &LevelView::stateChanged, m_commands, refresh);
+    connect(levelWindow->view(), &LevelView::cellUnderMouseChanged, m_window.get(), &MainWindow::showCellUnderMouse);
     ViewSettings& settings = levelWindow->view()->settings();
     connect(&settings, &ViewSettings::currentElementChanged, m_commands, refresh);
     connect(&settings, &ViewSettings::drawModeChanged, m_commands, refresh);

@@ -157,6 +157,8 @@ void MainWindow::createMenus(const Actions& actions) {
   levelView->addAction(view.statusBar);
   levelView->addSeparator();
   levelView->addActions({view.grid, view.gridSize});
+  levelView->addSeparator();
+  levelView->addActions({view.zoomIn, view.zoomOut, view.fitLevel});
   m_windowMenu = new QMenu("&Window", this);
   const Actions::Window& window = actions.window;
   m_windowMenu->addActions({window.newWindow, window.cascade, window.tileHorizontally, window.tileVertically});

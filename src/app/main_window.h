@@ -36,6 +36,9 @@ class MainWindow : public QMainWindow {
   // The distance from one cascaded window to the next: a title bar and a little.
   int cascadeStep() const;
 
+  // The cell under the mouse in the status bar; empty shows nothing.
+  void showCellUnderMouse(const QString& description);
+
   // Shows the recent files (most recent first) in the File menu of both menu sets.
   void setRecentFiles(const QStringList& files);
 
@@ -82,6 +85,7 @@ class MainWindow : public QMainWindow {
   bool m_levelMenusShown = false;
   QString m_caption;
   QList<QAction*> m_elementActions;
+  QLabel* m_cellIndicator = nullptr;
   QLabel* m_capsIndicator = nullptr;
   QLabel* m_numIndicator = nullptr;
   QLabel* m_scrollIndicator = nullptr;

@@ -85,6 +85,10 @@ void MainWindow::createStatusBar() {
     label->setEnabled(false);  // greyed while the lock is off
     return label;
   };
+  // The cell under the mouse has a place of its own: prompts and messages keep theirs.
+  m_cellIndicator = new QLabel(bar);
+  m_cellIndicator->setMinimumWidth(m_cellIndicator->fontMetrics().horizontalAdvance("125, 125  Wall with rounded top") + 12);
+  bar->addPermanentWidget(m_cellIndicator);
   m_capsIndicator = indicator("UF");
   m_numIndicator = indicator("NUM");
   m_scrollIndicator = indicator("RF");
@@ -95,6 +99,8 @@ void MainWindow::createStatusBar() {
   });
   qApp->installEventFilter(this);
 }
+
+void MainWindow::showCellUnderMouse(const QString& description) { m_cellIndicator->setText(description); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)

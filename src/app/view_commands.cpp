@@ -1,4 +1,4 @@
-// The View menu: toolbars and status bar, grid lines, cell sizes and redrawing the level.
+// The View menu: toolbars and status bar, grid lines, cell sizes, zoom and redrawing the level.
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -75,4 +75,24 @@ void addViewCommands(CommandContext& context, Actions& actions) {
   view.cellSize15 = cellSize(15, CommandIcon::CellSize15);
   view.cellSize30 = cellSize(30, CommandIcon::CellSize30);
   view.cellSize60 = cellSize(60, CommandIcon::CellSize60);
+
+  // Zooming fits the window's own view, so it goes by the active window.
+  const auto levelView = [&context]() -> LevelView* {
+    LevelWindow* active = activeWindow(context);
+    return active ? active->view() : nullptr;
+  };
+  const auto zoom = [&](int steps, const QString& text, QList<QKeySequence> keys, const QString& prompt,
+                        const QString& tooltip) {
+    return commands.add({.text = text, .keys = std::move(keys), .prompt = prompt, .tooltip = tooltip,
+                         .enabled = [levelView, steps] { return levelView() && levelView()->canZoom(steps); },
+                         .run = [levelView, steps] { levelView()->zoom(steps); }});
+  };
+  view.zoomIn = zoom(1, "Zoom &In", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                     "Shows the level larger", "Zoom In (Ctrl + +)");
+  view.zoomOut = zoom(-1, "Zoom &Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, "Shows the level smaller",
+                      "Zoom Out (Ctrl + -)");
+  view.fitLevel = commands.add({.text = "&Fit Level", .keys = {QKeySequence(Qt::CTRL | Qt::Key_0)},
+                                .prompt = "Shows the whole level in the window", .tooltip = "Fit Level (Ctrl + 0)",
+                                .enabled = [levelView] { return levelView() != nullptr; },
+                                .run = [levelView] { levelView()->fitLevel(); }});
 }

@@ -1,8 +1,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTextStream>
 
 #include "app/command_line.h"
@@ -112,4 +114,34 @@ TEST(Commands, CommandLinePrintsALevelFileWithoutAWindow) {
     EXPECT_EQ(App().printLevelFile(file, printer, stream), 1);
     EXPECT_TRUE(errors.contains(says)) << errors.toStdString();
   }
+}
+
+TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
+  EditorSession session;
+  Settle();
+  LevelView& view = *session.active()->view();
+  const ViewSettings& settings = view.settings();
+  QTest::keyClick(&view, Qt::Key_Equal, Qt::ControlModifier);
+  EXPECT_EQ(settings.cellSize(), 40);
+  QTest::keyClick(&view, Qt::Key_Minus, Qt::ControlModifier);
+  QTest::keyClick(&view, Qt::Key_Minus, Qt::ControlModifier);
+  EXPECT_EQ(settings.cellSize(), 24);
+  QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
+  const QSize room = view.maximumViewportSize();
+  const Level& level = session.document().level();
+  EXPECT_EQ(settings.cellSize(), std::max(1, std::min(room.width() / level.width(), room.height() / level.height())));
+  Trigger(Act().view.cellSize15);
+  for (int i = 0; i < 5; ++i) Trigger(Act().view.zoomOut);
+  Settle();
+  EXPECT_EQ(settings.cellSize(), 4);
+  EXPECT_FALSE(Act().view.zoomOut->isEnabled()) << "no smaller size";
+
+  session.document().setCell(3, 2, EL_RUBY);
+  const QPoint ruby = view.cellViewportRect({3, 2}).center();
+  QTest::mouseMove(view.viewport(), ruby);
+  QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, ruby);
+  Settle();
+  EXPECT_TRUE(Act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
+  const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
+  EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
 }
