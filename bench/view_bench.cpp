@@ -35,6 +35,48 @@ void BM_RepaintVisibleView(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintVisibleView)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
 
+// One zoom step on the whole level: the new cell size, the scroll that keeps the middle in place
+// and the repaint of the screenful, to the next size and back again.
+void BM_ZoomStep(benchmark::State& state) {
+  LevelDocument document(showcase());
+  ViewSettings settings;
+  settings.setCellSize(static_cast<int>(state.range(0)));
+  LevelView view(document, settings);
+  view.resize(kViewport);
+  view.show();
+  QCoreApplication::processEvents();
+  int steps = 1;
+  for (auto _ : state) {
+    view.zoom(steps);
+    QCoreApplication::processEvents();  // a paint left for later belongs to the step too
+    steps = -steps;
+  }
+}
+BENCHMARK(BM_ZoomStep)->Arg(4)->Arg(15)->Arg(30)->Arg(60)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// Every zoom size in and out again: more sizes than the kept pictures hold, so steps scale
+// the artwork anew. The counter is the time of one step, in seconds.
+void BM_ZoomThroughAllSizes(benchmark::State& state) {
+  LevelDocument document(showcase());
+  ViewSettings settings;
+  settings.setCellSize(4);
+  LevelView view(document, settings);
+  view.resize(kViewport);
+  view.show();
+  QCoreApplication::processEvents();
+  constexpr int kSteps = 14;
+  for (auto _ : state) {
+    for (int steps : {1, -1})
+      for (int i = 0; i < kSteps; ++i) {
+        view.zoom(steps);
+        QCoreApplication::processEvents();
+      }
+  }
+  state.counters["step"] =
+      benchmark::Counter(2 * kSteps, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ZoomThroughAllSizes)->Unit(benchmark::kMillisecond);
+
 void BM_FloorCopyVisibleView(benchmark::State& state) {
   QImage ready(kViewport, QImage::Format_RGB32);
   ready.fill(Qt::darkGreen);

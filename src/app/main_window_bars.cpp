@@ -87,7 +87,8 @@ void MainWindow::createStatusBar() {
   };
   // The cell under the mouse has a place of its own: prompts and messages keep theirs.
   m_cellIndicator = new QLabel(bar);
-  m_cellIndicator->setMinimumWidth(m_cellIndicator->fontMetrics().horizontalAdvance("125, 125  Wall with rounded top") + 12);
+  const QFontMetrics metrics = m_cellIndicator->fontMetrics();
+  m_cellIndicator->setMinimumWidth(metrics.horizontalAdvance("125, 125  Wall with rounded top") + 12);
   bar->addPermanentWidget(m_cellIndicator);
   m_capsIndicator = indicator("UF");
   m_numIndicator = indicator("NUM");

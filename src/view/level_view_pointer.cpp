@@ -41,7 +41,9 @@ void LevelView::scrollTowardsMouse() {
     return;
   }
   // The farther beyond the edge, the faster; never so slow that it seems stuck.
-  const auto step = [](int distance) { return distance < 0 ? std::min(distance, -4) : distance > 0 ? std::max(distance, 4) : 0; };
+  const auto step = [](int distance) {
+    return distance < 0 ? std::min(distance, -4) : distance > 0 ? std::max(distance, 4) : 0;
+  };
   horizontalScrollBar()->setValue(horizontalScrollBar()->value() + step(dx));
   verticalScrollBar()->setValue(verticalScrollBar()->value() + step(dy));
   m_tool->move(cellAt(*m_mouse));
