@@ -12,6 +12,7 @@ struct Actions {
   } file{};
   struct Edit {
     QAction *undo, *redo, *cut, *copy, *paste;
+    QAction *flipHorizontally, *flipVertically, *rotateClockwise, *rotateCounterClockwise, *replace;
   } edit{};
   struct View {
     QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar;

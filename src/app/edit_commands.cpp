@@ -1,13 +1,21 @@
-// The Edit menu: undo and redo, and the clipboard. A focused text field comes first for all
-// five; otherwise undo and redo are the level's and the clipboard commands the level view's.
+// The Edit menu: undo and redo, the clipboard and the block commands. A focused text field
+// comes first for the first five; otherwise undo and redo are the level's and the clipboard
+// commands the level view's.
+#include <QStatusBar>
+
 #include "app/actions.h"
 #include "app/command_context.h"
 #include "app/command_icons.h"
 #include "app/commands/command_set.h"
 #include "app/commands/text_field.h"
 #include "app/level_window.h"
+#include "app/main_window.h"
+#include "app/replace_element_dialog.h"
+#include "editing/block_edits.h"
 #include "editing/level_document.h"
+#include "level/elements.h"
 #include "view/level_view.h"
+#include "view/view_settings.h"
 
 namespace {
 
@@ -30,6 +38,29 @@ Command routed(std::function<Target()> target, Command command) {
 // "&Undo Rectangle": the step's name follows the plain text, when the level's step is meant.
 QString withStep(const QString& text, const std::string& step) {
   return step.empty() ? text : text + ' ' + QString::fromStdString(step);
+}
+
+// The active level's view while it has a marking, whichever pane has the focus.
+LevelView* viewWithMarking(const CommandContext& context) {
+  LevelWindow* window = activeWindow(context);
+  return window && window->view()->selection() ? window->view() : nullptr;
+}
+
+// Asks which element to replace with which, then replaces it in the marking or, without one,
+// in the whole level, and says how many cells changed.
+void replaceElementInLevel(const CommandContext& context) {
+  const ViewSettings* settings = activeSettings(context);
+  ReplaceElementDialog dialog(settings ? settings->currentElement() : 0, &context.window);
+  if (dialog.exec() != QDialog::Accepted) return;
+  LevelWindow* window = activeWindow(context);
+  if (!window) return;
+  LevelView& view = *window->view();
+  const CellRange area = view.selection().value_or(view.document().level().bounds());
+  const int replaced = replaceElement(view.document(), area, dialog.replaced(), dialog.replacement());
+  const QString message = replaced == 0   ? QString("No cell holds %1").arg(FindElement(dialog.replaced())->name)
+                          : replaced == 1 ? QString("1 cell replaced")
+                                          : QString("%1 cells replaced").arg(replaced);
+  context.window.statusBar()->showMessage(message);
 }
 
 }  // namespace
@@ -95,4 +126,25 @@ void addEditCommands(CommandContext& context, Actions& actions) {
                                    {.text = "&Paste", .keys = {Key(Qt::CTRL | Qt::Key_V), Key(Qt::SHIFT | Qt::Key_Insert)},
                                     .prompt = "Inserts the Clipboard contents at the insertion point.",
                                     .tooltip = "Paste (Ctrl+V)", .icon = commandIcon(CommandIcon::Paste)}));
+
+  const auto blockCommand = [&context, &commands](BlockTransform transform, const QString& text, const QString& prompt) {
+    return commands.add({.text = text, .prompt = prompt,
+                         .enabled = [&context] { return viewWithMarking(context) != nullptr; },
+                         .run = [&context, transform] {
+                           if (LevelView* view = viewWithMarking(context))
+                             view->setSelection(transformBlock(view->document(), *view->selection(), transform));
+                         }});
+  };
+  edit.flipHorizontally = blockCommand(BlockTransform::FlipHorizontally, "Flip &Horizontally",
+                                       "Flips the marked block from left to right");
+  edit.flipVertically = blockCommand(BlockTransform::FlipVertically, "Flip &Vertically",
+                                     "Flips the marked block upside down");
+  edit.rotateClockwise = blockCommand(BlockTransform::RotateClockwise, "Rotate &Clockwise",
+                                      "Turns the marked block a quarter turn clockwise about its top-left cell");
+  edit.rotateCounterClockwise = blockCommand(BlockTransform::RotateCounterClockwise, "Rotate C&ounter-clockwise",
+                                             "Turns the marked block a quarter turn counter-clockwise about its top-left cell");
+  edit.replace = commands.add({.text = "&Replace Element...",
+                               .prompt = "Replaces one element with another in the marking or the whole level",
+                               .enabled = [&context] { return activeWindow(context) != nullptr; },
+                               .run = [&context] { replaceElementInLevel(context); }});
 }

@@ -152,6 +152,11 @@ void MainWindow::createMenus(const Actions& actions) {
   edit->addActions({actions.edit.undo, actions.edit.redo});
   edit->addSeparator();
   edit->addActions({actions.edit.cut, actions.edit.copy, actions.edit.paste});
+  edit->addSeparator();
+  edit->addActions({actions.edit.flipHorizontally, actions.edit.flipVertically, actions.edit.rotateClockwise,
+                    actions.edit.rotateCounterClockwise});
+  edit->addSeparator();
+  edit->addAction(actions.edit.replace);
   auto* levelView = new QMenu("&View", this);
   levelView->addMenu(toolbarsMenu());
   levelView->addAction(view.statusBar);

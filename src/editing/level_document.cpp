@@ -68,6 +68,18 @@ int LevelDocument::setCells(std::span<const CellPos> cells, int element, std::st
   return finishCellEdit(step, touched, changed);
 }
 
+int LevelDocument::writeCells(std::span<const std::pair<CellPos, int>> cells, std::string_view name) {
+  CellEdit& step = cellStep(name);
+  CellRange touched;
+  int changed = 0;
+  for (const auto& [cell, element] : cells)
+    if (isValue(element) && writeCell(step, cell.x, cell.y, element)) {
+      ++changed;
+      touched = touched.united({cell.x, cell.y, cell.x, cell.y});
+    }
+  return finishCellEdit(step, touched, changed);
+}
+
 int LevelDocument::paste(CellPos topLeft, std::string_view text, std::string_view name) {
   // Text after a zero byte is not part of the block.
   text = text.substr(0, std::min(text.find('\0'), text.size()));

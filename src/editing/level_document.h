@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "editing/document_observer.h"
@@ -36,6 +37,9 @@ class LevelDocument {
   int fill(int x, int y, int element, std::string_view name = "Fill");
   // Gives each listed cell the element; cells outside the level are left out.
   int setCells(std::span<const CellPos> cells, int element, std::string_view name);
+  // Gives each listed cell its element (NO_ELEMENT empties it); cells outside the level are
+  // left out.
+  int writeCells(std::span<const std::pair<CellPos, int>> cells, std::string_view name);
   // Writes a tile block text with its first cell at topLeft; a character that names no
   // element empties its cell; cells outside the level are cut off.
   int paste(CellPos topLeft, std::string_view blockText, std::string_view name = "Paste");

@@ -33,6 +33,8 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
   // A press of the other button during a drag changes nothing.
   if ((button != Qt::LeftButton && button != Qt::RightButton) || m_dragButton != Qt::NoButton) return;
   m_dragButton = button;
+  m_toolContext.selectionAtPress = selection();
+  m_toolContext.modifiersAtPress = event->modifiers();
   setMarking(std::nullopt);
   m_tool->press(cellAt(event->position().toPoint()), button);
   emit stateChanged();

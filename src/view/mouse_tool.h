@@ -15,6 +15,9 @@ struct ToolContext {
   LevelDocument& document;
   const ViewSettings& settings;
   std::function<void(std::optional<Marking>)> showMarking;
+  // What was selected and which keys were held when the button went down.
+  std::optional<CellRange> selectionAtPress{};
+  Qt::KeyboardModifiers modifiersAtPress{};
 };
 
 // One drawing mode of the level view. The view hands it the cell under the mouse from the

@@ -1,5 +1,8 @@
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QStatusBar>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +11,9 @@
 #include <QTextStream>
 
 #include "app/command_line.h"
+#include "app/replace_element_dialog.h"
 #include "app_support.h"
+#include "support/modal_dialog.h"
 
 TEST(Commands, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
   EditorSession session;
@@ -144,4 +149,34 @@ TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   EXPECT_TRUE(Act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
   const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
   EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
+}
+
+TEST(Commands, BlockCommandsNeedAMarkingAndReplaceSaysHowManyCellsChanged) {
+  EditorSession session;
+  LevelView& view = *session.active()->view();
+  LevelDocument& document = session.document();
+  document.setCells(std::vector<CellPos>{{0, 0}, {2, 0}}, EL_LORRY_LEFT, "Draw");
+  Settle();
+  EXPECT_FALSE(Act().edit.flipHorizontally->isEnabled());
+  view.setSelection(CellRange{0, 0, 1, 1});
+  Settle();
+  ASSERT_TRUE(Act().edit.rotateClockwise->isEnabled());
+  Act().edit.rotateClockwise->trigger();
+  Settle();
+  EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP);
+  EXPECT_EQ(Act().edit.undo->text(), "&Undo Rotate Clockwise");
+
+  view.setSelection(std::nullopt);  // replace then works on the whole level
+  for (const auto& [from, said] : {std::pair{EL_LORRY_LEFT, "1 cell replaced"}, {EL_EMERALD, "No cell holds Emerald"}}) {
+    WhenDialogOpens<ReplaceElementDialog>([from](ReplaceElementDialog* dialog) {
+      dialog->replacedList()->setCurrentRow(from);
+      dialog->replacementList()->setCurrentRow(EL_ROCK);
+      QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    Act().edit.replace->trigger();
+    EXPECT_EQ(session.window().statusBar()->currentMessage(), said);
+  }
+  Settle();
+  EXPECT_EQ(document.level().element(2, 0), EL_ROCK);
+  EXPECT_EQ(Act().edit.undo->text(), "&Undo Replace");
 }

@@ -102,3 +102,31 @@ TEST_F(ViewTest, CursorFollowsTheMode) {
   settings.setDrawMode(Mode::Line);
   EXPECT_EQ(view.viewport()->cursor().shape(), Qt::BitmapCursor);
 }
+
+TEST_F(ViewTest, DraggingTheMarkingMovesOrCopiesTheBlock) {
+  settings.setDrawMode(Mode::Selection);
+  document.setCells(std::vector<CellPos>{{1, 1}, {2, 2}}, EL_EMERALD, "Draw");
+  const Level before = document.level();
+  for (const auto& [keys, step, leftBehind] :
+       {std::tuple{Qt::NoModifier, "Move", NO_ELEMENT}, {Qt::ControlModifier, "Copy", EL_EMERALD}}) {
+    SCOPED_TRACE(step);
+    drag(1, 1, 2, 2);
+    QTest::mousePress(view.viewport(), Qt::LeftButton, keys, centre(2, 2));
+    move(4, 3);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, keys, centre(4, 3));
+    EXPECT_EQ(at(1, 1), leftBehind);
+    EXPECT_EQ(at(2, 2), leftBehind);
+    EXPECT_EQ(at(3, 2), EL_EMERALD);
+    EXPECT_EQ(at(4, 3), EL_EMERALD);
+    EXPECT_EQ(view.selection(), (CellRange{3, 2, 4, 3})) << "the marking goes with the block";
+    EXPECT_EQ(document.undoName(), step);
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(document.level(), before);
+  }
+  press(3, 2);
+  move(6, 6);
+  QTest::keyClick(&view, Qt::Key_Escape);
+  release(6, 6);
+  EXPECT_EQ(document.level(), before) << "Esc drops nothing";
+  EXPECT_EQ(view.selection(), (CellRange{3, 2, 4, 3}));
+}

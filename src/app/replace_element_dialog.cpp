@@ -1,0 +1,49 @@
+#include "app/replace_element_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/element_icons.h"
+#include "level/elements.h"
+
+ReplaceElementDialog::ReplaceElementDialog(int element, QWidget* parent) : QDialog(parent) {
+  setWindowTitle("Replace Element");
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  m_replaced = elementList(IsElement(element) ? element : 0);
+  m_replacement = elementList(0);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  m_ok = buttons->button(QDialogButtonBox::Ok);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QGridLayout(this);
+  auto* replacedLabel = new QLabel("&Replace", this);
+  auto* replacementLabel = new QLabel("&With", this);
+  replacedLabel->setBuddy(m_replaced);
+  replacementLabel->setBuddy(m_replacement);
+  layout->addWidget(replacedLabel, 0, 0);
+  layout->addWidget(replacementLabel, 0, 1);
+  layout->addWidget(m_replaced, 1, 0);
+  layout->addWidget(m_replacement, 1, 1);
+  layout->addWidget(buttons, 2, 0, 1, 2);
+
+  const auto showChoice = [this] { m_ok->setEnabled(replaced() != replacement()); };
+  connect(m_replaced, &QListWidget::currentRowChanged, this, showChoice);
+  connect(m_replacement, &QListWidget::currentRowChanged, this, showChoice);
+  showChoice();
+}
+
+QListWidget* ReplaceElementDialog::elementList(int chosen) {
+  auto* list = new QListWidget(this);
+  for (const ElementInfo& info : ElementTable())
+    list->addItem(new QListWidgetItem(elementIcon(info.index), info.name));
+  list->setCurrentRow(chosen);
+  list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
+  return list;
+}
+
+int ReplaceElementDialog::replaced() const { return m_replaced->currentRow(); }
+int ReplaceElementDialog::replacement() const { return m_replacement->currentRow(); }
