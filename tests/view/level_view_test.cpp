@@ -14,7 +14,7 @@ const QRgb kGrey = qRgb(128, 128, 128);
 
 QImage paint(const Level& level, QRect clip, int cell, bool grid) {
   QImage image(clip.size(), QImage::Format_RGB32);
-  PaintLevel(image, clip, level, cell, grid);
+  PaintLevel(image, clip, level, LevelArtwork(level), cell, grid);
   return image;
 }
 
@@ -43,7 +43,7 @@ TEST(LevelPainter, PiecesMatchTheWholeAndNothingShowsOutsideTheLevel) {
     EXPECT_EQ(image.copy(10 * s, 0, 2 * s, 2 * s), paint(Level(), QRect(0, 0, 2 * s, 2 * s), s, false)) << s;
   }
   // Pictures kept per cell size are exactly what drawing them directly gives.
-  const ArtworkSet* set = CurrentArtworkSet();
+  const ArtworkSet* set = DefaultArtworkSet();
   ASSERT_NE(set, nullptr);
   for (int element : {EL_WALL, EL_INVERTED_WALL, EL_LORRY_LEFT, EL_BUG_UP, EL_PLAYER2, EL_EXIT})
     for (int side : {15, 30, 60, 17}) {
@@ -52,7 +52,7 @@ TEST(LevelPainter, PiecesMatchTheWholeAndNothingShowsOutsideTheLevel) {
       direct.fill(Qt::black);
       {
         QPainter keptPainter(&kept), directPainter(&direct);
-        DrawTileImage(keptPainter, kept.rect(), element);  // by way of the kept pictures
+        DrawTileImage(keptPainter, kept.rect(), *set, element);  // by way of the kept pictures
         DrawImage(directPainter, direct.rect(), set->images[element]);
       }
       EXPECT_EQ(kept, direct) << element << " at " << side;
