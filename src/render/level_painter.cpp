@@ -13,6 +13,7 @@ namespace {
 
 const QColor kGridColour(128, 128, 128);
 constexpr int kMaxStampSize = 1000;  // as large as the pictures the tile images keep
+constexpr int kDotsPerMeter = 3937;  // 100 dots per inch
 
 // A cell's pixels as painting gives them: its picture (black without one) and, with the grid,
 // grey along its last pixel row and column.
@@ -85,7 +86,12 @@ void PaintLevel(QImage& target, const QRect& clip, const Level& level, const Art
 QImage DrawLevelPicture(const Level& level, const ArtworkSet& set, int cellSize, bool showGrid) {
   const QRect area(0, 0, level.width() * cellSize, level.height() * cellSize);
   QImage image(area.size(), QImage::Format_RGB32);
-  if (!image.isNull()) PaintLevel(image, area, level, set, cellSize, showGrid);
+  if (image.isNull()) return image;
+  PaintLevel(image, area, level, set, cellSize, showGrid);
+  // The stated density would follow the screen of whoever draws; the tool, which has no screen,
+  // has always written 100 dots per inch, and the editor's pictures must be the same bytes.
+  image.setDotsPerMeterX(kDotsPerMeter);
+  image.setDotsPerMeterY(kDotsPerMeter);
   return image;
 }
 
