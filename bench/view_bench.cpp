@@ -93,7 +93,7 @@ void BM_PaintWholeLevel(benchmark::State& state) {
   const int cell = static_cast<int>(state.range(0));
   const QRect all(0, 0, level.width() * cell, level.height() * cell);
   QImage image(all.size(), QImage::Format_RGB32);
-  for (auto _ : state) PaintLevel(image, all, level, cell, true);
+  for (auto _ : state) PaintLevel(image, all, level, LevelArtwork(level), cell, true);
 }
 BENCHMARK(BM_PaintWholeLevel)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
 
@@ -115,7 +115,6 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
-  SelectArtworkSet("Default");
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   FreeArtworkSets();

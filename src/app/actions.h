@@ -8,7 +8,7 @@
 // The actions of every command, by name, for the menus and toolbars to lay out.
 struct Actions {
   struct File {
-    QAction *newLevel, *open, *close, *save, *saveAs, *sendMail, *print, *printPreview, *printSetup, *exit;
+    QAction *newLevel, *open, *close, *save, *saveAs, *exportImage, *sendMail, *print, *printPreview, *printSetup, *exit;
   } file{};
   struct Edit {
     QAction *undo, *redo, *cut, *copy, *paste;

@@ -14,10 +14,8 @@
 #include "app/open_levels.h"
 #include "app/window_placement.h"
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "level/level_file.h"
-#include "level/text_util.h"
 #include "view/level_printer.h"
 #include "view/level_view.h"
 #include "view/program_printer.h"
@@ -63,6 +61,7 @@ bool CaverniaApp::start(const QStringList& arguments) {
   addElementCommands(*m_context, m_actions);
   addHelpCommands(*m_context, m_actions);
   window->build(m_actions);
+  showActiveArtwork();
   window->setRecentFiles(m_levels->recentFiles().files());
   connectParts();
 
@@ -87,13 +86,12 @@ void CaverniaApp::connectParts() {
   });
   connect(window, &MainWindow::closeRequested, this, [this](bool* accept) { *accept = m_levels->closeAll(); });
   connect(window, &MainWindow::activeLevelWindowChanged, commands, [this, refresh] {
-    if (LevelWindow* active = m_window->activeLevelWindow()) showArtworkOf(&active->document(), true);
+    showActiveArtwork();
     refresh();
   });
   connect(m_levels, &OpenLevels::levelsChanged, commands, refresh);
   connect(m_levels, &OpenLevels::levelStateChanged, commands, refresh);
-  connect(m_levels, &OpenLevels::artworkChosen, this,
-          [this](LevelDocument* document) { showArtworkOf(document, false); });
+  connect(m_levels, &OpenLevels::artworkChosen, this, &CaverniaApp::showActiveArtwork);
   connect(m_levels, &OpenLevels::windowCreated, commands, [this, refresh](LevelWindow* levelWindow) {
     connect(levelWindow->view(), &LevelView::stateChanged, m_commands, refresh);
     connect(levelWindow->view(), &LevelView::cellUnderMouseChanged, m_window.get(), &MainWindow::showCellUnderMouse);
@@ -102,7 +100,6 @@ void CaverniaApp::connectParts() {
     connect(&settings, &ViewSettings::drawModeChanged, m_commands, refresh);
     connect(&settings, &ViewSettings::cellSizeChanged, m_commands, refresh);
     connect(&settings, &ViewSettings::gridVisibleChanged, m_commands, refresh);
-    showArtworkOf(&levelWindow->document(), true);
   });
   connect(this, &QApplication::focusChanged, commands, [this, refresh] {
     followFocus();
@@ -117,24 +114,11 @@ void CaverniaApp::followFocus() {
   m_textField->follow(focus && focus->window() == m_window.get() ? focus : nullptr);
 }
 
-namespace {
-
-// The level's set; a level shown anew whose set is missing shows the default set.
-bool selectArtworkOf(const Level& level, bool orDefault) {
-  const std::string name = level.text(Property::Artwork);
-  if (SelectArtworkSet(name.c_str())) return true;
-  const ArtworkSet* current = CurrentArtworkSet();
-  const bool missing = !current || !EqualsNoCase(current->name, name);
-  return orDefault && missing && DefaultArtworkSet() && SelectArtworkSet(DefaultArtworkSet()->name.c_str());
-}
-
-}  // namespace
-
-void CaverniaApp::showArtworkOf(const LevelDocument* document, bool orDefault) {
-  if (!m_window || !document) return;
-  if (!selectArtworkOf(document->level(), orDefault)) return;
-  for (LevelWindow* levelWindow : m_window->levelWindows()) levelWindow->view()->viewport()->update();
-  m_window->refreshElementIcons();
+void CaverniaApp::showActiveArtwork() {
+  if (!m_window) return;
+  // Without an active level the buttons show the default set (no name names none).
+  const LevelWindow* active = m_window->activeLevelWindow();
+  m_window->showElementPictures(active ? LevelArtwork(active->document().level()) : ArtworkSetOrDefault({}));
 }
 
 int CaverniaApp::finish(int code) {
@@ -160,7 +144,6 @@ int CaverniaApp::printLevelFile(const QString& file, const QString& printerName,
   Level level;
   const FileResult opened = ReadLevelFile(QFileInfo(file).absoluteFilePath().toStdString(), level);
   if (!opened.ok) return fail(QString::fromStdString(opened.message));
-  selectArtworkOf(level, true);
   std::unique_ptr<QPrinter> printerByName;
   if (!printer) {
     QString problem;

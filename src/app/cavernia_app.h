@@ -42,9 +42,8 @@ class CaverniaApp : public QApplication {
 
  private:
   void connectParts();
-  // Makes the level's artwork set the program's; every view and the element buttons show it.
-  // `orDefault`: a level shown anew whose set is missing shows the default set.
-  void showArtworkOf(const LevelDocument* document, bool orDefault);
+  // The element buttons show the artwork set of the active level.
+  void showActiveArtwork();
   void followFocus();
 
   std::unique_ptr<MainWindow> m_window;

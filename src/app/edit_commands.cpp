@@ -11,6 +11,7 @@
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/replace_element_dialog.h"
+#include "artwork/artwork_sets.h"
 #include "editing/block_edits.h"
 #include "editing/level_document.h"
 #include "level/elements.h"
@@ -49,11 +50,12 @@ LevelView* viewWithMarking(const CommandContext& context) {
 // Asks which element to replace with which, then replaces it in the marking or, without one,
 // in the whole level, and says how many cells changed.
 void replaceElementInLevel(const CommandContext& context) {
-  const ViewSettings* settings = activeSettings(context);
-  ReplaceElementDialog dialog(settings ? settings->currentElement() : 0, &context.window);
-  if (dialog.exec() != QDialog::Accepted) return;
   LevelWindow* window = activeWindow(context);
   if (!window) return;
+  ReplaceElementDialog dialog(window->view()->settings().currentElement(), LevelArtwork(window->view()->document().level()),
+                              &context.window);
+  // The dialog runs its own event loop: the window is looked up again afterwards.
+  if (dialog.exec() != QDialog::Accepted || !(window = activeWindow(context))) return;
   LevelView& view = *window->view();
   const CellRange area = view.selection().value_or(view.document().level().bounds());
   const int replaced = replaceElement(view.document(), area, dialog.replaced(), dialog.replacement());

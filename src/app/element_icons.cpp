@@ -3,13 +3,11 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "artwork/artwork_sets.h"
 #include "render/draw_image.h"
 
-QIcon elementIcon(int element) {
-  const ArtworkSet* set = CurrentArtworkSet() ? CurrentArtworkSet() : DefaultArtworkSet();
-  if (!set || !IsElement(element)) return {};
-  const TileImage& record = set->images[element];
+QIcon elementIcon(const ArtworkSet& set, int element) {
+  if (!IsElement(element)) return {};
+  const TileImage& record = set.images[element];
   if (!record.image) return {};
   QIcon icon;
   // Small and large renderings, each scaled without smoothing as the level view does.

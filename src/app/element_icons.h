@@ -2,6 +2,7 @@
 
 #include <QIcon>
 
-// The picture of an element for its palette button, from the current artwork set (or the
-// default set before any level chose one).
-QIcon elementIcon(int element);
+#include "artwork/tile_image.h"
+
+// The picture of an element for its palette button, from the set; none without a picture.
+QIcon elementIcon(const ArtworkSet& set, int element);

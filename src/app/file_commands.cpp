@@ -1,4 +1,4 @@
-// The File menu: new, open, close, save, mail and print levels, and quit.
+// The File menu: new, open, close, save, export, mail and print levels, and quit.
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,6 +9,7 @@
 #include "app/command_context.h"
 #include "app/command_icons.h"
 #include "app/commands/command_set.h"
+#include "app/image_export.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
 #include "app/save_flow.h"
@@ -71,6 +72,11 @@ void addFileCommands(CommandContext& context, Actions& actions) {
   file.saveAs = commands.add({.text = "Save &As...", .prompt = "Saves the active level under a new name",
                               .tooltip = "Save As", .enabled = levelActive,
                               .run = [saveFlow] { saveFlow()->saveAs(); }});
+  file.exportImage = commands.add({.text = "E&xport as Image...",
+                                   .prompt = "Writes the active level as a PNG picture, as it is shown",
+                                   .tooltip = "Export as Image", .enabled = levelActive, .run = [&context, window] {
+                                     exportLevelImage(*activeDocument(context), *activeSettings(context), window);
+                                   }});
   file.sendMail = commands.add({.text = "E-mail...", .prompt = "Sends the active level as an e-mail attachment",
                                 .tooltip = "Send Mail", .icon = commandIcon(CommandIcon::SendMail),
                                 .enabled = [levelActive] { return levelActive() && mailProgramExists(); },

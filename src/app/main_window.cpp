@@ -104,7 +104,7 @@ QMenu* MainWindow::fileMenu(const Actions& actions, bool levelActive) {
   auto* menu = new QMenu("&File", this);
   menu->addActions({file.newLevel, file.open});
   if (levelActive) {
-    menu->addActions({file.close, file.save, file.saveAs, file.sendMail});
+    menu->addActions({file.close, file.save, file.saveAs, file.exportImage, file.sendMail});
     menu->addSeparator();
     menu->addActions({file.print, file.printPreview});
   } else {

@@ -10,6 +10,7 @@ class QMdiArea;
 class QMenu;
 class QToolBar;
 struct Actions;
+struct ArtworkSet;
 
 // The main window: menus, the six toolbars, the status bar and the area the level windows
 // live in. Saves the bar layout when it closes.
@@ -28,8 +29,8 @@ class MainWindow : public QMainWindow {
 
   // Lays out the menus and toolbars, then restores the saved bar layout.
   void build(const Actions& actions);
-  // Gives the element buttons their pictures (again, after the artwork changed).
-  void refreshElementIcons();
+  // Gives the element buttons their pictures from the set, unless they show it already.
+  void showElementPictures(const ArtworkSet& set);
 
   // The part of the area windows live in that shows; laid out first if the window has not shown.
   QRect workspace();
@@ -86,6 +87,7 @@ class MainWindow : public QMainWindow {
   QString m_caption;
   QList<QAction*> m_elementActions;
   QLabel* m_cellIndicator = nullptr;
+  const ArtworkSet* m_elementArtwork = nullptr;  // the set the element buttons show
   QLabel* m_capsIndicator = nullptr;
   QLabel* m_numIndicator = nullptr;
   QLabel* m_scrollIndicator = nullptr;

@@ -66,12 +66,13 @@ void MainWindow::fillToolbars(const Actions& actions) {
   for (Toolbar bar : {Toolbar::MovingElements, Toolbar::DoorsAndKeys, Toolbar::Grid})
     addToolBar(Qt::TopToolBarArea, toolbar(bar));
   m_elementActions = QList<QAction*>(elements.element.begin(), elements.element.end());
-  refreshElementIcons();
 }
 
-void MainWindow::refreshElementIcons() {
+void MainWindow::showElementPictures(const ArtworkSet& set) {
+  if (m_elementArtwork == &set) return;
+  m_elementArtwork = &set;
   for (int element = 0; element < m_elementActions.size(); ++element)
-    m_elementActions[element]->setIcon(elementIcon(element));
+    m_elementActions[element]->setIcon(elementIcon(set, element));
 }
 
 void MainWindow::createStatusBar() {

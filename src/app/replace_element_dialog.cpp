@@ -9,11 +9,11 @@
 #include "app/element_icons.h"
 #include "level/elements.h"
 
-ReplaceElementDialog::ReplaceElementDialog(int element, QWidget* parent) : QDialog(parent) {
+ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwork, QWidget* parent) : QDialog(parent) {
   setWindowTitle("Replace Element");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  m_replaced = elementList(IsElement(element) ? element : 0);
-  m_replacement = elementList(0);
+  m_replaced = elementList(IsElement(element) ? element : 0, artwork);
+  m_replacement = elementList(0, artwork);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -36,10 +36,10 @@ ReplaceElementDialog::ReplaceElementDialog(int element, QWidget* parent) : QDial
   showChoice();
 }
 
-QListWidget* ReplaceElementDialog::elementList(int chosen) {
+QListWidget* ReplaceElementDialog::elementList(int chosen, const ArtworkSet& artwork) {
   auto* list = new QListWidget(this);
   for (const ElementInfo& info : ElementTable())
-    list->addItem(new QListWidgetItem(elementIcon(info.index), info.name));
+    list->addItem(new QListWidgetItem(elementIcon(artwork, info.index), info.name));
   list->setCurrentRow(chosen);
   list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
   return list;

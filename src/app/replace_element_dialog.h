@@ -2,15 +2,16 @@
 
 #include <QDialog>
 
+struct ArtworkSet;
 class QListWidget;
 class QPushButton;
 
 // "Replace Element": the element to replace and the one to put in its place, side by side.
-// OK stays disabled while both lists name the same element.
+// OK stays disabled while both lists name the same element. The pictures come from the level's set.
 class ReplaceElementDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit ReplaceElementDialog(int element, QWidget* parent = nullptr);
+  ReplaceElementDialog(int element, const ArtworkSet& artwork, QWidget* parent = nullptr);
 
   QListWidget* replacedList() const { return m_replaced; }
   QListWidget* replacementList() const { return m_replacement; }
@@ -18,7 +19,7 @@ class ReplaceElementDialog : public QDialog {
   int replacement() const;
 
  private:
-  QListWidget* elementList(int chosen);
+  QListWidget* elementList(int chosen, const ArtworkSet& artwork);
 
   QListWidget* m_replaced = nullptr;
   QListWidget* m_replacement = nullptr;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "artwork/artwork_completion.h"
+#include "level/level.h"
 #include "level/text_util.h"
 
 namespace {
@@ -11,7 +12,6 @@ namespace {
 struct ArtworkState {
   std::vector<std::unique_ptr<ArtworkSet>> sets;  // the default set first
   ArtworkSet* defaultSet = nullptr;
-  const ArtworkSet* currentSet = nullptr;
   unsigned generation = 0;
 };
 
@@ -72,7 +72,6 @@ void LoadArtworkSets(const std::string& programFolder) {
 void FreeArtworkSets() {
   ArtworkState& state = State();
   ++state.generation;
-  state.currentSet = nullptr;
   state.defaultSet = nullptr;
   // Borrowing records only point into their owners, so the order of release does not matter.
   state.sets.clear();
@@ -80,19 +79,19 @@ void FreeArtworkSets() {
 
 unsigned ArtworkGeneration() { return State().generation; }
 
-int SelectArtworkSet(const char* name) {
-  ArtworkState& state = State();
-  if (!name) return 0;
-  if (state.currentSet && EqualsNoCase(state.currentSet->name, name)) return 0;
-  for (const auto& set : state.sets) {
-    if (EqualsNoCase(set->name, name)) {
-      state.currentSet = set.get();
-      return 1;
-    }
-  }
-  return 0;
-}
-
 const std::vector<std::unique_ptr<ArtworkSet>>& ArtworkSets() { return State().sets; }
 const ArtworkSet* DefaultArtworkSet() { return State().defaultSet; }
-const ArtworkSet* CurrentArtworkSet() { return State().currentSet; }
+
+const ArtworkSet* FindArtworkSet(const std::string& name) {
+  for (const auto& set : State().sets)
+    if (EqualsNoCase(set->name, name)) return set.get();
+  return nullptr;
+}
+
+const ArtworkSet& ArtworkSetOrDefault(const std::string& name) {
+  static const ArtworkSet withoutPictures;
+  if (const ArtworkSet* set = FindArtworkSet(name)) return *set;
+  return State().defaultSet ? *State().defaultSet : withoutPictures;
+}
+
+const ArtworkSet& LevelArtwork(const Level& level) { return ArtworkSetOrDefault(level.text(Property::Artwork)); }

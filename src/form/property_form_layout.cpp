@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpressionValidator>
 
+#include "artwork/artwork_sets.h"
+#include "editing/level_document.h"
 #include "form/property_form.h"
 #include "form/remainder_button.h"
 
@@ -119,7 +121,8 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
         widget = m_remainderList;
         break;
       case Field::RemainderButton:
-        m_remainderButton = new RemainderButton(currentElement, this);
+        m_remainderButton = new RemainderButton(
+            currentElement, [this]() -> const ArtworkSet& { return LevelArtwork(m_document.level()); }, this);
         connect(m_remainderButton, &RemainderButton::cellPainted, this, &PropertyForm::paintRemainderCell);
         connect(m_remainderButton, &RemainderButton::paintingFinished, this, &PropertyForm::finishRemainderPainting);
         widget = m_remainderButton;

@@ -7,8 +7,9 @@
 #include "render/tile_images.h"
 #include "render/view_geometry.h"
 
-RemainderButton::RemainderButton(std::function<int()> currentElement, QWidget* parent)
-    : QPushButton(parent), m_currentElement(std::move(currentElement)) {
+RemainderButton::RemainderButton(std::function<int()> currentElement, std::function<const ArtworkSet&()> artwork,
+                                 QWidget* parent)
+    : QPushButton(parent), m_currentElement(std::move(currentElement)), m_artwork(std::move(artwork)) {
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);  // the cursor follows the current element while the mouse is over it
   setPattern({});
@@ -39,9 +40,10 @@ void RemainderButton::paintEvent(QPaintEvent*) {
     painter.drawLine(kCellSize * k, 0, kCellSize * k, kSide);
     painter.drawLine(0, kCellSize * k, kSide, kCellSize * k);
   }
+  const ArtworkSet& artwork = m_artwork();
   for (int i = 0; i < static_cast<int>(m_pattern.size()); ++i) {
     const int element = ElementFromChar(m_pattern[i]);
-    if (element != NO_ELEMENT) DrawTileImage(painter, CellRect(i % 3, i / 3, kCellSize), element);
+    if (element != NO_ELEMENT) DrawTileImage(painter, CellRect(i % 3, i / 3, kCellSize), artwork, element);
   }
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(item.adjusted(0, 0, -1, -1));

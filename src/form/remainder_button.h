@@ -4,16 +4,19 @@
 #include <functional>
 #include <string>
 
+struct ArtworkSet;
+
 // The 3 x 3 picture of one yam-yam explosion remainder. The left button paints the current
 // element into the cells it passes, the right button empties them; the owner stores each
-// change in the level and shows the pattern back.
+// change in the level and shows the pattern back, drawn with the set `artwork` gives.
 class RemainderButton : public QPushButton {
   Q_OBJECT
  public:
   static constexpr int kCellSize = 30;
   static constexpr int kSide = 3 * kCellSize;
 
-  RemainderButton(std::function<int()> currentElement, QWidget* parent = nullptr);
+  RemainderButton(std::function<int()> currentElement, std::function<const ArtworkSet&()> artwork,
+                  QWidget* parent = nullptr);
 
   // Shows a pattern: its first 9 characters, spaces and missing cells as "~".
   void setPattern(const std::string& text);
@@ -40,6 +43,7 @@ class RemainderButton : public QPushButton {
   void updateCursor();
 
   std::function<int()> m_currentElement;
+  std::function<const ArtworkSet&()> m_artwork;
   std::string m_pattern;
   Qt::MouseButton m_dragButton = Qt::NoButton;  // the button that paints until its release
 };

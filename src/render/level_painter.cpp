@@ -13,11 +13,12 @@ namespace {
 
 const QColor kGridColour(128, 128, 128);
 constexpr int kMaxStampSize = 1000;  // as large as the pictures the tile images keep
+constexpr int kDotsPerMeter = 3937;  // 100 dots per inch
 
 // A cell's pixels as painting gives them: its picture (black without one) and, with the grid,
 // grey along its last pixel row and column.
-QImage cellStamp(int element, int cellSize, bool showGrid) {
-  QImage stamp = KeptTileImage(element, cellSize);
+QImage cellStamp(const ArtworkSet& set, int element, int cellSize, bool showGrid) {
+  QImage stamp = KeptTileImage(set, element, cellSize);
   if (stamp.isNull()) {
     stamp = QImage(cellSize, cellSize, QImage::Format_RGB32);
     stamp.fill(Qt::black);
@@ -33,7 +34,8 @@ QImage cellStamp(int element, int cellSize, bool showGrid) {
 // Copies each cell's stamp straight into an RGB32 picture of the clip: a screenful has
 // thousands of small cells and hundreds of one-pixel lines, too many to draw one by one
 // through a painter. The pixels are the same.
-void copyCells(QImage& target, const QRect& clip, const Level& level, int cellSize, bool showGrid) {
+void copyCells(QImage& target, const QRect& clip, const Level& level, const ArtworkSet& set, int cellSize,
+               bool showGrid) {
   const QRect area = clip & QRect(0, 0, level.width() * cellSize, level.height() * cellSize);
   if (area != clip) target.fill(Qt::black);
   if (area.isEmpty()) return;
@@ -44,7 +46,7 @@ void copyCells(QImage& target, const QRect& clip, const Level& level, int cellSi
     for (int col = area.left() / cellSize; col <= area.right() / cellSize; ++col) {
       const int element = level.element(col, row);
       const int slot = IsElement(element) ? element : ELEMENT_COUNT;
-      if (stamps[slot].isNull()) stamps[slot] = cellStamp(element, cellSize, showGrid);
+      if (stamps[slot].isNull()) stamps[slot] = cellStamp(set, element, cellSize, showGrid);
       const QImage& stamp = stamps[slot];
       const QRect cell = CellRect(col, row, cellSize);
       const QRect part = cell & area;
@@ -59,10 +61,11 @@ void copyCells(QImage& target, const QRect& clip, const Level& level, int cellSi
 
 }  // namespace
 
-void PaintLevel(QImage& target, const QRect& clip, const Level& level, int cellSize, bool showGrid) {
+void PaintLevel(QImage& target, const QRect& clip, const Level& level, const ArtworkSet& set, int cellSize,
+                bool showGrid) {
   if (target.format() == QImage::Format_RGB32 && target.size() == clip.size() && cellSize > 0 &&
       cellSize <= kMaxStampSize)
-    return copyCells(target, clip, level, cellSize, showGrid);
+    return copyCells(target, clip, level, set, cellSize, showGrid);
   target.fill(Qt::black);
   if (cellSize <= 0 || clip.isEmpty()) return;
   QPainter painter(&target);
@@ -73,10 +76,23 @@ void PaintLevel(QImage& target, const QRect& clip, const Level& level, int cellS
   for (int row = firstRow; row <= lastRow; ++row) {
     for (int col = firstCol; col <= lastCol; ++col) {
       const int element = level.element(col, row);
-      if (element != NO_ELEMENT) DrawTileImage(painter, CellRect(col, row, cellSize).translated(-clip.topLeft()), element);
+      if (element != NO_ELEMENT)
+        DrawTileImage(painter, CellRect(col, row, cellSize).translated(-clip.topLeft()), set, element);
     }
   }
   if (showGrid) DrawGrid(painter, clip, cellSize, level.width(), level.height());
+}
+
+QImage DrawLevelPicture(const Level& level, const ArtworkSet& set, int cellSize, bool showGrid) {
+  const QRect area(0, 0, level.width() * cellSize, level.height() * cellSize);
+  QImage image(area.size(), QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  PaintLevel(image, area, level, set, cellSize, showGrid);
+  // The stated density would follow the screen of whoever draws; the tool, which has no screen,
+  // has always written 100 dots per inch, and the editor's pictures must be the same bytes.
+  image.setDotsPerMeterX(kDotsPerMeter);
+  image.setDotsPerMeterY(kDotsPerMeter);
+  return image;
 }
 
 void DrawGrid(QPainter& painter, const QRect& clip, int cellSize, int levelWidth, int levelHeight) {

@@ -49,16 +49,14 @@ const QImage& Scaled(const TileImage& record, int side) {
 
 }  // namespace
 
-QImage KeptTileImage(int element, int side) {
-  const ArtworkSet* set = CurrentArtworkSet();
-  if (!set || !IsElement(element) || !set->images[element].image || side <= 0 || side > kMaxKeptSide) return {};
-  return Scaled(set->images[element], side);
+QImage KeptTileImage(const ArtworkSet& set, int element, int side) {
+  if (!IsElement(element) || !set.images[element].image || side <= 0 || side > kMaxKeptSide) return {};
+  return Scaled(set.images[element], side);
 }
 
-void DrawTileImage(QPainter& painter, const QRect& dest, int element) {
-  const ArtworkSet* set = CurrentArtworkSet();
-  if (!set || !IsElement(element)) return;
-  const TileImage& record = set->images[element];
+void DrawTileImage(QPainter& painter, const QRect& dest, const ArtworkSet& set, int element) {
+  if (!IsElement(element)) return;
+  const TileImage& record = set.images[element];
   if (!record.image) return;
   // Square cells on an unscaled painter come from the cache; printing scales its painter.
   if (dest.width() == dest.height() && dest.width() <= kMaxKeptSide && painter.transform().isIdentity())

@@ -7,6 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
+#include "artwork/artwork_sets.h"
 #include "artwork/dib_writer.h"
 #include "editing/level_document.h"
 #include "level/cp1252.h"
@@ -43,10 +44,11 @@ QImage printImage(const Level& level) {
   if (image.isNull()) return image;
   image.fill(Qt::black);
   QPainter painter(&image);
+  const ArtworkSet& artwork = LevelArtwork(level);
   for (int row = 0; row < extent.height(); ++row)
     for (int col = 0; col < extent.width(); ++col)
       if (const int element = level.element(col, row); IsElement(element))
-        DrawTileImage(painter, CellRect(col, row, kPrintImageCell), element);
+        DrawTileImage(painter, CellRect(col, row, kPrintImageCell), artwork, element);
   return image;
 }
 

@@ -16,7 +16,7 @@ class QWidget;
 constexpr int kPrintImageCell = 8;
 constexpr int kMaxPageCell = 300;
 
-// The used extent drawn at 8 pixels a cell: black background, pictures of the current artwork
+// The used extent drawn at 8 pixels a cell: black background, pictures of the level's artwork
 // set, no grid lines and no marking. Tiles outside the level's width and height are included.
 QImage printImage(const Level& level);
 

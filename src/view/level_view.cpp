@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "editing/line_cells.h"
 #include "render/level_painter.h"
@@ -134,10 +135,13 @@ CellPos LevelView::cellAt(QPoint viewportPos) const {
 void LevelView::paintEvent(QPaintEvent* event) {
   const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
   QPainter painter(viewport());
+  // Looked up by name at each paint, so a changed artwork property shows at once.
+  const ArtworkSet& artwork = LevelArtwork(m_document.level());
   for (const QRect& exposed : event->region()) {
     if (m_picture.size() != exposed.size()) m_picture = QImage(exposed.size(), QImage::Format_RGB32);
     if (m_picture.isNull()) return;  // no memory for the picture: leave the screen as it is
-    PaintLevel(m_picture, exposed.translated(scroll), m_document.level(), m_settings.cellSize(), m_settings.gridVisible());
+    PaintLevel(m_picture, exposed.translated(scroll), m_document.level(), artwork, m_settings.cellSize(),
+               m_settings.gridVisible());
     painter.drawImage(exposed.topLeft(), m_picture);
   }
   if (m_marking) {

@@ -100,16 +100,12 @@ TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheSetsAndTheirSelectionBuiltIns
   EXPECT_EQ(DefaultArtworkSet()->name, "Default");
   EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x111111u);
   EXPECT_EQ(Colour(Set("night.v2").images[EL_WALL]), 0x222222u);  // file names in any case
-  EXPECT_EQ(CurrentArtworkSet(), nullptr);
-  EXPECT_EQ(SelectArtworkSet("NIGHT.V2"), 1);
-  EXPECT_EQ(CurrentArtworkSet()->name, "night.v2");
-  EXPECT_EQ(SelectArtworkSet("Night.v2"), 0);  // already the current one
-  EXPECT_EQ(SelectArtworkSet("Nowhere"), 0);
-  EXPECT_EQ(SelectArtworkSet(nullptr), 0);
-  EXPECT_EQ(CurrentArtworkSet()->name, "night.v2");
+  EXPECT_EQ(FindArtworkSet("NIGHT.V2")->name, "night.v2");
+  EXPECT_EQ(FindArtworkSet("Nowhere"), nullptr);
+  EXPECT_EQ(&ArtworkSetOrDefault("Nowhere"), DefaultArtworkSet());
 
   FreeArtworkSets();
-  EXPECT_EQ(CurrentArtworkSet(), nullptr);
+  EXPECT_EQ(FindArtworkSet("Default"), nullptr);
   EXPECT_TRUE(ArtworkSets().empty());
   fs::remove_all(m_root / "art");  // without an art folder every element has its own built-in picture
   Load();

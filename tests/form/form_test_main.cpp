@@ -10,8 +10,7 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  // The remainder button draws with the current set, which the editor selects at start-up.
+  // The remainder button draws with the level's set, loaded as the editor does at start-up.
   LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
-  SelectArtworkSet("Default");
   return RUN_ALL_TESTS();
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QMouseEvent>
 
+#include "artwork/artwork_sets.h"
 #include "form/remainder_button.h"
+#include "render/tile_images.h"
 #include "form_support.h"
 
 namespace {
@@ -79,6 +82,25 @@ TEST(RemainderEditor, PatternsShowInNineCellsAndPaintingWhatIsThereOrAPlayerChan
   EXPECT_FALSE(e.document.canUndo());
   drag(e.button, {cellCentre(0)}, Qt::RightButton);
   EXPECT_EQ(e.pattern(0), "~~~~~~~~~") << "the right button still empties";
+}
+
+TEST(RemainderEditor, PatternsShowInTheLevelsArtworkAMissingSetInDefaultUnderItsOwnName) {
+  Level level = withRemainders({std::string(1, CharFromElement(EL_EARTH))});
+  level.setText(Property::Artwork, "Night");
+  Editor e(level);
+  e.list.setCurrentRow(0);
+  // The first cell inside the button's frame, and the set's earth there.
+  const auto shown = [&e] { return e.button.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(1, 1, 28, 28); };
+  const auto earth = [](const char* set) {
+    return KeptTileImage(ArtworkSetOrDefault(set), EL_EARTH, RemainderButton::kCellSize).copy(1, 1, 28, 28);
+  };
+  ASSERT_NE(earth("Night"), earth("Default"));
+  EXPECT_EQ(shown(), earth("Night"));
+  e.document.setText(Property::Artwork, "Nowhere");
+  EXPECT_EQ(shown(), earth("Default")) << "a set that is not there draws as Default";
+  EXPECT_EQ(e.field<QComboBox>(Field::Artwork).currentText(), "Nowhere") << "the form keeps the name";
+  e.form().commitPendingEdits();
+  EXPECT_EQ(e.level().text(Property::Artwork), "Nowhere");
 }
 
 TEST(RemainderEditor, InsertDeleteAndCtrlDeleteAreOneStepEach) {

@@ -1,6 +1,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <array>
 
 #include "artwork/artwork_sets.h"
 #include "render/draw_image.h"
@@ -12,11 +13,12 @@ namespace {
 
 const QRgb kGrey = qRgb(128, 128, 128);
 
-QImage paint(const Level& level, QRect clip, int cell, bool grid) {
+QImage paint(const Level& level, QRect clip, const ArtworkSet& set, int cell, bool grid) {
   QImage image(clip.size(), QImage::Format_RGB32);
-  PaintLevel(image, clip, level, cell, grid);
+  PaintLevel(image, clip, level, set, cell, grid);
   return image;
 }
+QImage paint(const Level& level, QRect clip, int cell, bool grid) { return paint(level, clip, *DefaultArtworkSet(), cell, grid); }
 
 // The region of every paint of a widget.
 struct PaintRecorder : QObject {
@@ -43,7 +45,7 @@ TEST(LevelPainter, PiecesMatchTheWholeAndNothingShowsOutsideTheLevel) {
     EXPECT_EQ(image.copy(10 * s, 0, 2 * s, 2 * s), paint(Level(), QRect(0, 0, 2 * s, 2 * s), s, false)) << s;
   }
   // Pictures kept per cell size are exactly what drawing them directly gives.
-  const ArtworkSet* set = CurrentArtworkSet();
+  const ArtworkSet* set = DefaultArtworkSet();
   ASSERT_NE(set, nullptr);
   for (int element : {EL_WALL, EL_INVERTED_WALL, EL_LORRY_LEFT, EL_BUG_UP, EL_PLAYER2, EL_EXIT})
     for (int side : {15, 30, 60, 17}) {
@@ -52,7 +54,7 @@ TEST(LevelPainter, PiecesMatchTheWholeAndNothingShowsOutsideTheLevel) {
       direct.fill(Qt::black);
       {
         QPainter keptPainter(&kept), directPainter(&direct);
-        DrawTileImage(keptPainter, kept.rect(), element);  // by way of the kept pictures
+        DrawTileImage(keptPainter, kept.rect(), *set, element);  // by way of the kept pictures
         DrawImage(directPainter, direct.rect(), set->images[element]);
       }
       EXPECT_EQ(kept, direct) << element << " at " << side;
@@ -101,4 +103,36 @@ TEST_F(ViewTest, ScrollRangeFollowsTheWidthAndCellsMapWhileScrolled) {
   EXPECT_EQ(view.cellViewportRect({3, 4}), QRect(QPoint(30, 120), QPoint(59, 149)));
   drag(3, 4, 3, 4);
   EXPECT_EQ(at(3, 4), EL_WALL) << "the mouse finds the cell under it";
+}
+
+TEST(LevelArtwork, EachViewDrawsWithItsLevelsSetAndAMissingSetWithDefault) {
+  // Three levels shown side by side, each with earth in its first cell; Night has its own earth.
+  const auto cellWith = [](const ArtworkSet& set) {
+    Level level;
+    level.setElement(0, 0, EL_EARTH);
+    return paint(level, QRect(0, 0, 30, 30), set, 30, true);
+  };
+  const QImage day = cellWith(*DefaultArtworkSet()), night = cellWith(*FindArtworkSet("Night"));
+  ASSERT_NE(day, night);
+  ViewSettings settings;
+  std::array<LevelDocument, 3> documents;
+  std::vector<std::unique_ptr<LevelView>> views;
+  for (auto [i, name] : {std::pair{0, "Night"}, {1, "Default"}, {2, "Nowhere"}}) {
+    documents[i].setText(Property::Artwork, name);
+    documents[i].setCell(0, 0, EL_EARTH);
+    views.push_back(std::make_unique<LevelView>(documents[i], settings));
+    views.back()->setGeometry(i * 200, 0, 200, 200);
+    views.back()->show();
+  }
+  const auto shown = [&](int i) {
+    QApplication::processEvents();
+    return views[i]->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 30, 30);
+  };
+  EXPECT_EQ(shown(0), night);
+  EXPECT_EQ(shown(1), day);
+  EXPECT_EQ(shown(2), day) << "a set that is not there draws as Default";
+  documents[0].setText(Property::Artwork, "Default");
+  EXPECT_EQ(shown(0), day) << "the view follows its level's artwork";
+  documents[2].setText(Property::Artwork, "NIGHT");
+  EXPECT_EQ(shown(2), night) << "set names in any case";
 }

@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
-  SelectArtworkSet("Default");
   const int result = RUN_ALL_TESTS();
   FreeArtworkSets();
   return result;

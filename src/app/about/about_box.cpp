@@ -6,19 +6,20 @@
 #include <QPushButton>
 
 #include "app/about/hyper_link.h"
+#include "artwork/artwork_sets.h"
 #include "level/elements.h"
 #include "render/tile_images.h"
 
 namespace {
 
-// The program's icon; before one is set, the emerald of the artwork in use stands in.
+// The program's icon; before one is set, the emerald of the default artwork stands in.
 QPixmap programIcon(int side) {
   const QIcon icon = QApplication::windowIcon();
   if (!icon.isNull()) return icon.pixmap(side, side);
   QPixmap picture(side, side);
   picture.fill(Qt::transparent);
   QPainter painter(&picture);
-  DrawTileImage(painter, picture.rect(), EL_EMERALD);
+  if (const ArtworkSet* set = DefaultArtworkSet()) DrawTileImage(painter, picture.rect(), *set, EL_EMERALD);
   return picture;
 }
 

@@ -47,8 +47,7 @@ int RunArtwork(const std::vector<std::string>& args, CliIo& io) {
   struct Release {
     ~Release() { FreeArtworkSets(); }
   } release;
-  SelectArtworkSet(setName.c_str());
-  const ArtworkSet* set = CurrentArtworkSet();
+  const ArtworkSet* set = FindArtworkSet(setName);
   if (!set) {
     io.err << "cavernia-level artwork: there is no artwork set named '" << setName << "' (sets: " << SetNames() << ")\n";
     return EXIT_FAILED;

@@ -1,16 +1,13 @@
 // cavernia-level render FILE -o OUT.png: draws a level with the editor's own painting code.
 #include <QImage>
-#include <algorithm>
 #include <QString>
 #include <ostream>
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/program_folder.h"
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_sets.h"
 #include "level/level.h"
 #include "level/level_file.h"
-#include "level/text_util.h"
 #include "render/level_painter.h"
 
 namespace {
@@ -65,24 +62,17 @@ int RunRender(const std::vector<std::string>& args, CliIo& io) {
     return EXIT_FAILED;
   }
   // The set named on the command line wins over the level's own.
-  if (!artwork.empty()) {
-    const auto& sets = ArtworkSets();
-    const bool known = std::any_of(sets.begin(), sets.end(), [&](const auto& set) { return EqualsNoCase(set->name, artwork); });
-    if (!known) {
-      io.err << "cavernia-level render: there is no artwork set named " << artwork << '\n';
-      return EXIT_FAILED;
-    }
-  }
-  SelectArtworkSet((artwork.empty() ? level.text(Property::Artwork) : artwork).c_str());
-
-  const QRect area(0, 0, level.width() * cell, level.height() * cell);
-  QImage image(area.size(), QImage::Format_RGB32);
-  if (image.isNull()) {
-    io.err << "cavernia-level render: not enough memory for a " << area.width() << " x " << area.height()
-           << " picture\n";
+  const ArtworkSet* set = artwork.empty() ? &LevelArtwork(level) : FindArtworkSet(artwork);
+  if (!set) {
+    io.err << "cavernia-level render: there is no artwork set named " << artwork << '\n';
     return EXIT_FAILED;
   }
-  PaintLevel(image, area, level, cell, grid);
+  const QImage image = DrawLevelPicture(level, *set, cell, grid);
+  if (image.isNull()) {
+    io.err << "cavernia-level render: not enough memory for a " << level.width() * cell << " x "
+           << level.height() * cell << " picture\n";
+    return EXIT_FAILED;
+  }
   if (!image.save(QString::fromStdString(output), "PNG")) {
     io.err << "cavernia-level render: " << output << ": cannot write the picture\n";
     return EXIT_FAILED;

@@ -1,0 +1,53 @@
+#include "app/image_export.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QMessageBox>
+#include <QSaveFile>
+
+#include "artwork/artwork_sets.h"
+#include "editing/level_document.h"
+#include "level/cp1252.h"
+#include "render/level_painter.h"
+#include "view/view_settings.h"
+
+namespace {
+
+// The level's title without its mark and its extension, as a PNG beside the level's file.
+QString proposedFileName(const LevelDocument& document) {
+  std::string title = document.title();
+  if (document.isModified() && title.ends_with('*')) title.pop_back();
+  QString name = QString::fromStdString(Cp1252ToUtf8(title));
+  if (name.endsWith(".lev", Qt::CaseInsensitive)) name.chop(4);
+  name += ".png";
+  const QString levelFile = QString::fromStdString(document.path());
+  return levelFile.isEmpty() ? name : QFileInfo(levelFile).dir().filePath(name);
+}
+
+// Why the picture could not be written; empty when it was. A failed write leaves an existing
+// file as it was.
+QString writePicture(const QImage& image, const QString& path) {
+  if (image.isNull()) return QString("There is not enough memory for the picture.");
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  QImageWriter writer(&file, "PNG");
+  if (!writer.write(image)) return writer.errorString();
+  if (!file.commit()) return file.errorString();
+  return {};
+}
+
+}  // namespace
+
+void exportLevelImage(const LevelDocument& document, const ViewSettings& settings, QWidget* parent) {
+  QString path = QFileDialog::getSaveFileName(parent, "Export as Image", proposedFileName(document), "PNG Image (*.png)");
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += ".png";
+  const Level& level = document.level();
+  const QImage image = DrawLevelPicture(level, LevelArtwork(level), settings.cellSize(), settings.gridVisible());
+  const QString problem = writePicture(image, path);
+  if (!problem.isEmpty())
+    QMessageBox::warning(parent, "Cavernia Level Editor",
+                         QString("The level could not be exported to %1.\n\n%2").arg(QDir::toNativeSeparators(path), problem));
+}

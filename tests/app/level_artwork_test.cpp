@@ -1,0 +1,72 @@
+// Each level in its own artwork: the element buttons follow the active level; image export.
+#include <QFileDialog>
+
+#include "app/element_icons.h"
+#include "app_support.h"
+#include "artwork/artwork_sets.h"
+#include "cli/cli_run.h"
+#include "support/modal_dialog.h"
+
+namespace {
+
+QImage buttonPicture(int element) { return Act().elements.element[element]->icon().pixmap(16, 16).toImage(); }
+QImage setPicture(const char* set, int element) {
+  return elementIcon(ArtworkSetOrDefault(set), element).pixmap(16, 16).toImage();
+}
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs Export as Image, answering its file dialog with `answer`; returns the name it proposed.
+QString exportTo(const QString& answer) {
+  QString proposed;
+  WhenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
+    proposed = dialog->selectedFiles().value(0);
+    dialog->selectFile(answer);
+    static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+  });
+  Trigger(Act().file.exportImage);
+  return proposed;
+}
+
+}  // namespace
+
+TEST(LevelArtwork, ElementButtonsShowTheActiveLevelsSet) {
+  EditorSession s;
+  ASSERT_NE(setPicture("Night", EL_EARTH), setPicture("Default", EL_EARTH));
+  LevelWindow* night = s.active();
+  s.document().setText(Property::Artwork, "Night");
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH)) << "the active level's artwork changed";
+  Trigger(Act().file.newLevel);
+  Settle();
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Default", EL_EARTH)) << "another level became active";
+  s.window().mdiArea()->setActiveSubWindow(night);
+  Settle();
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH));
+  s.document().setText(Property::Artwork, "Nowhere");
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Default", EL_EARTH)) << "a set that is not there shows as Default";
+}
+
+TEST(LevelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) {
+  QTemporaryDir dir;
+  Level level;
+  level.setText(Property::Artwork, "Night");
+  for (int x = 0; x < 6; ++x) level.setElement(x, 1, x % 2 ? EL_EARTH : EL_BUG_LEFT);
+  const QString file = dir.filePath("cave.lev");
+  ASSERT_TRUE(SaveLevelFile(level, file.toStdString()).ok);
+  {
+    EditorSession s({file});
+    s.active()->view()->settings().setCellSize(15);
+    s.active()->view()->settings().setGridVisible(false);
+    EXPECT_EQ(exportTo(dir.filePath("picture.png")), dir.filePath("cave.png")) << "the level's name, beside it";
+    MessageCatcher told;
+    exportTo("/nonexistent/picture.png");
+    EXPECT_TRUE(told.texts.value(0).contains("/nonexistent/picture.png")) << told.texts.join("|").toStdString();
+  }
+  const std::string rendered = dir.filePath("render.png").toStdString();
+  ASSERT_EQ(Cli({"render", file.toStdString(), "-o", rendered, "--cell", "15", "--no-grid"}).status, EXIT_OK);
+  EXPECT_FALSE(contents(dir.filePath("picture.png")).isEmpty());
+  EXPECT_EQ(contents(dir.filePath("picture.png")), contents(QString::fromStdString(rendered)));
+}
