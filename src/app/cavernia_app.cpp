@@ -12,6 +12,8 @@
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
+#include "app/recovery_writer.h"
+#include "app/restore_dialog.h"
 #include "app/window_placement.h"
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
@@ -65,8 +67,17 @@ bool CaverniaApp::start(const QStringList& arguments) {
   window->setRecentFiles(m_levels->recentFiles().files());
   connectParts();
 
+  OpenLevels* levels = m_levels;
+  m_recovery = std::make_unique<RecoveryWriter>([levels] { return levels->documents(); }, RecoveryWriter::intervalSetting());
+  RecoveryWriter* recovery = m_recovery.get();
+  connect(m_levels, &OpenLevels::levelSaved, recovery, &RecoveryWriter::remove);
+  connect(m_levels, &OpenLevels::levelClosed, recovery, &RecoveryWriter::remove);
+
+  // A file that cannot be opened ends start-up before any recovered level is touched.
   const QString file = arguments.isEmpty() ? QString() : arguments.first();
-  if (!m_levels->open(file)) return false;
+  if (!file.isEmpty() && !m_levels->open(file)) return false;
+  // Restored levels take the place of the new level.
+  if (offerRecoveredLevels(*m_levels, *recovery, window) == 0 && file.isEmpty()) m_levels->open(QString());
   window->show();
   m_commands->refreshNow();
   return true;
@@ -123,6 +134,7 @@ void CaverniaApp::showActiveArtwork() {
 
 int CaverniaApp::finish(int code) {
   if (!m_window) return code;
+  m_recovery.reset();  // a clean end: nothing to recover
   m_window.reset();  // the commands and the levels with it
   m_context.reset();
   m_commands = nullptr;

@@ -12,6 +12,7 @@ class MainWindow;
 class OpenLevels;
 class QPrinter;
 class QTextStream;
+class RecoveryWriter;
 class TextField;
 struct CommandContext;
 
@@ -37,6 +38,7 @@ class CaverniaApp : public QApplication {
   OpenLevels* levels() const { return m_levels; }
   CommandSet* commands() const { return m_commands; }
   const Actions& actions() const { return m_actions; }
+  RecoveryWriter* recovery() const { return m_recovery.get(); }
 
   static QString usageText();
 
@@ -51,5 +53,6 @@ class CaverniaApp : public QApplication {
   OpenLevels* m_levels = nullptr;    // owned by the main window
   std::unique_ptr<TextField> m_textField;
   std::unique_ptr<CommandContext> m_context;
+  std::unique_ptr<RecoveryWriter> m_recovery;
   Actions m_actions;
 };

@@ -1,5 +1,7 @@
 #include "app/open_levels.h"
 
+#include <algorithm>
+
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -65,6 +67,17 @@ LevelDocument* OpenLevels::open(const QString& path) {
   return add(std::move(document));
 }
 
+LevelDocument* OpenLevels::openRecovered(::Level level, const QString& path, std::string title) {
+  auto document = std::make_unique<LevelDocument>(std::move(level));
+  document->setPath(path.toStdString());
+  // New levels go on from the highest number recovered.
+  if (path.isEmpty() && title.starts_with("NewLevel"))
+    m_untitledCount = std::max(m_untitledCount, QString::fromStdString(title.substr(8)).toInt());
+  document->setTitle(std::move(title));
+  document->markUnsaved();
+  return add(std::move(document));
+}
+
 LevelDocument* OpenLevels::add(std::unique_ptr<LevelDocument> document) {
   auto level = std::make_unique<Level>();
   level->owner = this;
@@ -75,7 +88,10 @@ LevelDocument* OpenLevels::add(std::unique_ptr<LevelDocument> document) {
   hooks.commitPendingEdits = [raw] {
     for (LevelWindow* window : raw->windows) window->form()->commitPendingEdits();
   };
-  hooks.saved = [this](const QString& path) { m_recentFiles.add(path); };
+  hooks.saved = [this, raw](const QString& path) {
+    m_recentFiles.add(path);
+    emit levelSaved(raw->document.get());
+  };
   level->saveFlow = std::make_unique<SaveFlow>(*level->document, std::move(hooks), m_dialogParent);
   level->document->addObserver(raw);
   m_levels.push_back(std::move(level));
@@ -131,6 +147,7 @@ void OpenLevels::windowDestroyed(LevelWindow* window) {
     if (!level->windows.removeOne(window)) continue;
     renumber(*level);
     if (!level->windows.isEmpty()) return;
+    emit levelClosed(level->document.get());
     // The last window is gone. Let the rest of this round of events finish before the
     // document goes, since they may still name it.
     Level* gone = level.get();

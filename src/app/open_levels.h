@@ -4,10 +4,12 @@
 #include <QObject>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/recent_files.h"
 
+class Level;
 class LevelDocument;
 class LevelWindow;
 class QMdiArea;
@@ -28,6 +30,9 @@ class OpenLevels : public QObject {
   // An empty path makes a new level. A file that is already open gets its window activated.
   // On failure the user is told why and nullptr comes back.
   LevelDocument* open(const QString& path);
+  // A level recovered after a crash: modified, under the file name and title it had (an
+  // empty path for a level never saved).
+  LevelDocument* openRecovered(::Level level, const QString& path, std::string title);
   // Another window on an open level.
   LevelWindow* newWindow(LevelDocument& document);
 
@@ -52,6 +57,10 @@ class OpenLevels : public QObject {
   void levelsChanged();
   // A level's title, modified state or undo steps changed.
   void levelStateChanged();
+  // The level now lives in its file.
+  void levelSaved(const LevelDocument* document);
+  // The level's last window closed; the level goes next.
+  void levelClosed(const LevelDocument* document);
   // A level chose another artwork set.
   void artworkChosen(LevelDocument* document);
 

@@ -256,6 +256,11 @@ void LevelDocument::markSaved() {
   notifyStateIfChanged();
 }
 
+void LevelDocument::markUnsaved() {
+  m_history.clear(false);
+  notifyStateIfChanged();
+}
+
 // --- observers ---
 
 void LevelDocument::addObserver(DocumentObserver* observer) {

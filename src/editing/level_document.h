@@ -85,6 +85,9 @@ class LevelDocument {
   bool isModified() const;
   // The level now is what its file holds.
   void markSaved();
+  // The level is not what its file holds (one recovered after a crash): only a save makes it
+  // unmodified. Forgets the undo steps.
+  void markUnsaved();
 
   void addObserver(DocumentObserver* observer);
   void removeObserver(DocumentObserver* observer);

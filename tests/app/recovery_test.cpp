@@ -1,0 +1,133 @@
+#include <QDirIterator>
+#include <QProcess>
+#include <QSettings>
+
+#include "app/recovery_files.h"
+#include "app/recovery_finder.h"
+#include "app/recovery_writer.h"
+#include "app/save_flow.h"
+#include "app_support.h"
+
+namespace {
+
+// Set for the child of the kill test: the folder with its levels, and the data folder to use.
+const char* const kChildLevels = "CAVERNIA_RECOVERY_CHILD_LEVELS";
+const char* const kChildData = "CAVERNIA_RECOVERY_CHILD_DATA";
+
+int RecoveryCopies() {
+  int count = 0;
+  for (QDirIterator it(recoveryFolder(), {"*.lev"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext(); it.next())
+    ++count;
+  return count;
+}
+
+QString g_savedAs;
+QString SavedAs(QWidget*, const QString&) { return g_savedAs; }
+
+}  // namespace
+
+// Only runs as the kill test's child: edits three levels and waits for the timer to copy them.
+TEST(RecoveryChild, EditsLevelsAndWaitsToBeKilled) {
+  const QString levels = qEnvironmentVariable(kChildLevels);
+  if (levels.isEmpty()) GTEST_SKIP() << "runs as a child of Recovery.ALevelOfAKilledEditor...";
+  qputenv("XDG_DATA_HOME", qgetenv(kChildData));
+  QSettings().setValue("Recovery/IntervalSeconds", 1);
+  EditorSession session({levels + "/keep.lev"});
+  App().levels()->open("");
+  App().levels()->open(levels + "/drop.lev");
+  for (LevelDocument* document : App().levels()->documents()) ASSERT_EQ(document->setCell(2, 2, EL_BOMB), 1);
+  ASSERT_TRUE(QTest::qWaitFor([] { return RecoveryCopies() == 3; }, 10000));
+  printf("written\n");
+  fflush(stdout);
+  QTest::qWait(60000);
+}
+
+TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscarded) {
+  QTemporaryDir levels;
+  for (const char* name : {"/keep.lev", "/drop.lev"})
+    ASSERT_TRUE(QFile::copy(QString(CAVERNIA_EXAMPLES_DIR) + "/key-vault.lev", levels.path() + name));
+  const Level original = SavedLevel(levels.path() + "/keep.lev");
+  QProcess child;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(kChildLevels, levels.path());
+  environment.insert(kChildData, qEnvironmentVariable("XDG_DATA_HOME"));
+  child.setProcessEnvironment(environment);
+  child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=RecoveryChild.*"});
+  QByteArray output;
+  while (!output.contains("written\n") && child.waitForReadyRead(30000)) output += child.readAllStandardOutput();
+  ASSERT_TRUE(output.contains("written\n")) << output.toStdString();
+
+  EXPECT_TRUE(RecoveryFinder(recoveryFolder()).levels().empty()) << "the copies of a running editor are left alone";
+  child.kill();  // SIGKILL
+  ASSERT_TRUE(child.waitForFinished(10000));
+  QStringList offered;
+  {
+    const RecoveryFinder finder(recoveryFolder());  // holds the killed editor's lock while it lives
+    for (const RecoveredLevel& level : finder.levels()) offered.append(level.title + " " + level.path);
+  }
+  offered.sort();
+  EXPECT_EQ(offered, (QStringList{"NewLevel1 ", "drop.lev " + levels.path() + "/drop.lev",
+                                  "keep.lev " + levels.path() + "/keep.lev"}));
+
+  // Restore all but drop.lev.
+  QStringList questions;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&questions] {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+      if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+        questions.append(box->text());
+        box->button(box->text().contains("drop.lev") ? QMessageBox::Discard : QMessageBox::Yes)->click();
+      }
+  });
+  answer.start(10);
+  {
+    EditorSession session;
+    ASSERT_TRUE(session.started);
+    EXPECT_EQ(questions.size(), 3);
+    EXPECT_TRUE(questions.filter(levels.path() + "/keep.lev").value(0).contains("\"keep.lev\""));
+    QStringList titles;
+    for (LevelDocument* document : App().levels()->documents()) {
+      titles.append(QString::fromStdString(document->title()));
+      EXPECT_TRUE(document->isModified());
+      EXPECT_EQ(document->level().element(2, 2), EL_BOMB);
+      if (titles.last() != "keep.lev*") continue;
+      EXPECT_EQ(QString::fromStdString(document->path()), levels.path() + "/keep.lev");
+      Level edited = original;
+      edited.setElement(2, 2, EL_BOMB);
+      EXPECT_TRUE(document->level() == edited);
+    }
+    titles.sort();
+    EXPECT_EQ(titles, (QStringList{"NewLevel1*", "keep.lev*"})) << "no new level beside the restored ones";
+    EXPECT_TRUE(SavedLevel(levels.path() + "/keep.lev") == original) << "the user's file waits for a save";
+  }
+  EXPECT_TRUE(QDir(recoveryFolder()).isEmpty()) << "restored, discarded and a clean end leave nothing behind";
+}
+
+TEST(Recovery, OnlyChangedLevelsAreCopiedAndSavingOrClosingRemovesTheCopy) {
+  EditorSession session;
+  QTemporaryDir saved;
+  g_savedAs = saved.filePath("saved.lev");
+  SaveFlow::setFileNameAsker(SavedAs);
+  LevelDocument& document = session.document();
+  RecoveryWriter& writer = *App().recovery();
+  const auto copiesAfter = [&](const std::function<void()>& edit) {
+    edit();
+    writer.writeChanged();
+    return RecoveryCopies();
+  };
+  EXPECT_EQ(copiesAfter([] {}), 0) << "an unchanged level";
+  EXPECT_EQ(copiesAfter([&] { document.setCell(2, 2, EL_BOMB); }), 1);
+  QDirIterator copy(recoveryFolder(), {"*.lev"}, QDir::Files, QDirIterator::Subdirectories);
+  EXPECT_EQ(copiesAfter([&] { QFile::remove(copy.next()); }), 0) << "not written again until it changes";
+  EXPECT_EQ(copiesAfter([&] { document.setCell(3, 3, EL_BOMB); }), 1);
+  EXPECT_EQ(copiesAfter([&] { document.undo(); document.undo(); }), 0) << "back at its saved state";
+  EXPECT_EQ(copiesAfter([&] { document.setCell(3, 3, EL_BOMB); }), 1);
+  Trigger(Act().file.save);
+  EXPECT_EQ(RecoveryCopies(), 0) << "saved";
+  EXPECT_EQ(copiesAfter([&] { document.setCell(4, 4, EL_BOMB); }), 1);
+  SaveFlow::setFileNameAsker(nullptr);
+  MessageCatcher discard(QMessageBox::No);
+  session.active()->close();
+  Settle();
+  EXPECT_EQ(RecoveryCopies(), 0) << "closed without saving";
+}
