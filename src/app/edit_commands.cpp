@@ -141,11 +141,11 @@ void addEditCommands(CommandContext& context, Actions& actions) {
                                        "Flips the marked block from left to right");
   edit.flipVertically = blockCommand(BlockTransform::FlipVertically, "Flip &Vertically",
                                      "Flips the marked block upside down");
-  edit.rotateClockwise = blockCommand(BlockTransform::RotateClockwise, "Rotate &Clockwise",
+  edit.rotateClockwise = blockCommand(BlockTransform::RotateClockwise, "Rotate Clock&wise",
                                       "Turns the marked block a quarter turn clockwise about its top-left cell");
   edit.rotateCounterClockwise = blockCommand(BlockTransform::RotateCounterClockwise, "Rotate C&ounter-clockwise",
                                              "Turns the marked block a quarter turn counter-clockwise about its top-left cell");
-  edit.replace = commands.add({.text = "&Replace Element...",
+  edit.replace = commands.add({.text = "R&eplace Element...",
                                .prompt = "Replaces one element with another in the marking or the whole level",
                                .enabled = [&context] { return activeWindow(context) != nullptr; },
                                .run = [&context] { replaceElementInLevel(context); }});

@@ -72,7 +72,7 @@ void addFileCommands(CommandContext& context, Actions& actions) {
   file.saveAs = commands.add({.text = "Save &As...", .prompt = "Saves the active level under a new name",
                               .tooltip = "Save As", .enabled = levelActive,
                               .run = [saveFlow] { saveFlow()->saveAs(); }});
-  file.exportImage = commands.add({.text = "E&xport as Image...",
+  file.exportImage = commands.add({.text = "Expor&t as Image...",
                                    .prompt = "Writes the active level as a PNG picture, as it is shown",
                                    .tooltip = "Export as Image", .enabled = levelActive, .run = [&context, window] {
                                      exportLevelImage(*activeDocument(context), *activeSettings(context), window);
