@@ -1,4 +1,5 @@
 // Each level in its own artwork: the element buttons follow the active level; image export.
+#include <QComboBox>
 #include <QFileDialog>
 
 #include "app/element_icons.h"
@@ -33,20 +34,30 @@ QString exportTo(const QString& answer) {
 
 }  // namespace
 
-TEST(LevelArtwork, ElementButtonsShowTheActiveLevelsSet) {
+TEST(LevelArtwork, EachLevelKeepsItsElementAndModeAndTheButtonsShowTheActiveLevelsSet) {
   EditorSession s;
   ASSERT_NE(setPicture("Night", EL_EARTH), setPicture("Default", EL_EARTH));
   LevelWindow* night = s.active();
-  s.document().setText(Property::Artwork, "Night");
+  Trigger(Act().elements.element[EL_RUBY]);
+  Trigger(Act().elements.fill);
+  auto* sets = static_cast<QComboBox*>(night->form()->field(PropertyForm::Field::Artwork));
+  sets->setCurrentIndex(sets->findText("Night"));  // the shipped sets are listed
+  emit sets->activated(sets->currentIndex());
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH)) << "the active level's artwork changed";
   Trigger(Act().file.newLevel);
   Settle();
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Default", EL_EARTH)) << "another level became active";
+  Trigger(Act().elements.element[EL_BOMB]);
+  EXPECT_FALSE(s.document().isModified()) << "choosing an element is no change";
   s.window().mdiArea()->setActiveSubWindow(night);
   Settle();
+  EXPECT_TRUE(Act().elements.element[EL_RUBY]->isChecked());
+  EXPECT_TRUE(Act().elements.fill->isChecked());
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH));
   s.document().setText(Property::Artwork, "Nowhere");
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Default", EL_EARTH)) << "a set that is not there shows as Default";
+  Trigger(Act().edit.undo);
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH)) << "undo takes the set back";
 }
 
 TEST(LevelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) {

@@ -78,7 +78,7 @@ TEST(BlockEdits, EachIsOneNamedStepWithinTheLevel) {
       {"Flip Horizontally", [](LevelDocument& d) { return transformBlock(d, {0, 1, 3, 2}, T::FlipHorizontally); },
        {0, 1, 3, 2}, {{{1, 1}, EL_BUG_UP}, {{2, 1}, EL_EMERALD}, {{1, 2}, NO_ELEMENT}, {{2, 2}, EL_EMERALD}}, 2},
       // Replace gives the number of cells it changed as the right edge.
-      {"Replace", [](LevelDocument& d) { return CellRange{0, 0, replaceElement(d, {0, 0, 9, 1}, EL_EMERALD, EL_ROCK), 0}; },
+      {"Replace", [](LevelDocument& d) { return CellRange{0, 0, replaceElement(d, {0, 0, 1, 1}, EL_EMERALD, EL_ROCK), 0}; },
        {0, 0, 1, 0}, {{{1, 1}, EL_ROCK}, {{1, 2}, EL_EMERALD}}, 1},
   };
   for (const auto& c : cases) {

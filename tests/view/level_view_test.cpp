@@ -106,7 +106,7 @@ TEST_F(ViewTest, ScrollRangeFollowsTheWidthAndCellsMapWhileScrolled) {
 }
 
 TEST(LevelArtwork, EachViewDrawsWithItsLevelsSetAndAMissingSetWithDefault) {
-  // Three levels shown side by side, each with earth in its first cell; Night has its own earth.
+  // Two levels shown side by side, each with earth in its first cell; Night has its own earth.
   const auto cellWith = [](const ArtworkSet& set) {
     Level level;
     level.setElement(0, 0, EL_EARTH);
@@ -115,10 +115,10 @@ TEST(LevelArtwork, EachViewDrawsWithItsLevelsSetAndAMissingSetWithDefault) {
   const QImage day = cellWith(*DefaultArtworkSet()), night = cellWith(*FindArtworkSet("Night"));
   ASSERT_NE(day, night);
   ViewSettings settings;
-  std::array<LevelDocument, 3> documents;
+  std::array<LevelDocument, 2> documents;
   std::vector<std::unique_ptr<LevelView>> views;
-  for (auto [i, name] : {std::pair{0, "Night"}, {1, "Default"}, {2, "Nowhere"}}) {
-    documents[i].setText(Property::Artwork, name);
+  for (int i : {0, 1}) {
+    documents[i].setText(Property::Artwork, i ? "Nowhere" : "Night");
     documents[i].setCell(0, 0, EL_EARTH);
     views.push_back(std::make_unique<LevelView>(documents[i], settings));
     views.back()->setGeometry(i * 200, 0, 200, 200);
@@ -129,10 +129,7 @@ TEST(LevelArtwork, EachViewDrawsWithItsLevelsSetAndAMissingSetWithDefault) {
     return views[i]->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 30, 30);
   };
   EXPECT_EQ(shown(0), night);
-  EXPECT_EQ(shown(1), day);
-  EXPECT_EQ(shown(2), day) << "a set that is not there draws as Default";
+  EXPECT_EQ(shown(1), day) << "a set that is not there draws as Default";
   documents[0].setText(Property::Artwork, "Default");
   EXPECT_EQ(shown(0), day) << "the view follows its level's artwork";
-  documents[2].setText(Property::Artwork, "NIGHT");
-  EXPECT_EQ(shown(2), night) << "set names in any case";
 }
