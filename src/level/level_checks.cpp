@@ -1,0 +1,105 @@
+#include "level/level_checks.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <fstream>
+
+#include "level/level.h"
+#include "level/text_util.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<CellPos> firstCellOf(const Level& level, int element) {
+  for (int y = 0; y < level.height(); ++y)
+    for (int x = 0; x < level.width(); ++x)
+      if (level.element(x, y) == element) return CellPos{x, y};
+  return std::nullopt;
+}
+
+std::string trimmed(std::string_view text) {
+  std::string_view t = TrimmedRight(text);
+  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+  return std::string(t);
+}
+
+// A byte the code page leaves undefined, or a control character nobody can type into a field.
+bool isForeign(unsigned char c, bool lineBreaksAllowed) {
+  if (c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D) return true;
+  if (c == '\t' || (lineBreaksAllowed && (c == '\r' || c == '\n'))) return false;
+  return c < 0x20 || c == 0x7F;
+}
+
+// The level name stored in a level file, read from its "n" line only.
+std::string storedName(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::string line;
+  for (int lines = 0; lines < 200 && std::getline(in, line); ++lines) {
+    if (line.rfind("m ", 0) == 0) break;  // the map comes after the properties
+    if (line.size() >= 2 && line[0] == 'n' && line[1] == ' ') return trimmed(line.substr(2));
+  }
+  return {};
+}
+
+// Whether a level of the folder is the one `name` names: by its file name without ".lev" or by
+// its level name, ignoring letter case and surrounding blanks.
+bool folderHasLevel(const fs::path& folder, const fs::path& self, const std::string& name) {
+  std::error_code error;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    const fs::path& file = entry.path();
+    if (!EqualsNoCase(file.extension().string(), ".lev") || !entry.is_regular_file(error)) continue;
+    if (fs::equivalent(file, self, error)) continue;
+    if (EqualsNoCase(file.stem().string(), name) || EqualsNoCase(storedName(file), name)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::vector<LevelWarning> checkLevel(const Level& level, const std::string& path) {
+  std::vector<LevelWarning> warnings;
+  if (!firstCellOf(level, EL_PLAYER1)) warnings.push_back({"no Player 1", {}, {}});
+  if (!firstCellOf(level, EL_EXIT)) warnings.push_back({"no Exit", {}, {}});
+
+  const std::string toCollect = trimmed(level.text(Property::Emeralds));
+  if (!toCollect.empty() && toCollect.size() < 10 &&
+      toCollect.find_first_not_of("0123456789") == std::string::npos && std::stoi(toCollect) > level.emeraldTotal())
+    warnings.push_back({"Emeralds to collect is " + toCollect + ", but the level holds only " +
+                            std::to_string(level.emeraldTotal()),
+                        {}, Property::Emeralds});
+
+  struct Colour {
+    const char* name;
+    int key;
+    int door;
+  };
+  constexpr std::array<Colour, 4> colours = {{{"blue", EL_BLUE_KEY, EL_BLUE_DOOR},
+                                              {"red", EL_RED_KEY, EL_RED_DOOR},
+                                              {"green", EL_GREEN_KEY, EL_GREEN_DOOR},
+                                              {"yellow", EL_YELLOW_KEY, EL_YELLOW_DOOR}}};
+  for (const Colour& colour : colours) {
+    const std::optional<CellPos> key = firstCellOf(level, colour.key), door = firstCellOf(level, colour.door);
+    const std::string name = colour.name;
+    if (key && !door) warnings.push_back({"a " + name + " key but no " + name + " door", key, {}});
+    if (door && !key) warnings.push_back({"a " + name + " door but no " + name + " key", door, {}});
+  }
+
+  for (const PropertyInfo& info : propertyTable()) {
+    if (isNumberProperty(info.property) || !info.label) continue;
+    const std::string value = level.text(info.property);
+    const bool lineBreaks = info.property == Property::Info;
+    if (std::any_of(value.begin(), value.end(), [&](char c) { return isForeign(static_cast<unsigned char>(c), lineBreaks); }))
+      warnings.push_back({"\"" + trimmed(info.label) + "\" holds characters a level file cannot show as typed", {},
+                          info.property});
+  }
+
+  const std::string next = trimmed(level.text(Property::NextLevel));
+  if (!path.empty() && !next.empty()) {
+    const fs::path self(path);
+    if (!folderHasLevel(self.parent_path().empty() ? fs::path(".") : self.parent_path(), self, next))
+      warnings.push_back({"Next level \"" + next + "\" is not a level of this folder", {}, Property::NextLevel});
+  }
+  return warnings;
+}

@@ -1,0 +1,79 @@
+// What a level check warns about, each case on a small level made here.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "level/level.h"
+#include "level/level_checks.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A playable 6 x 4 level: Player 1, an exit, one emerald, a blue key and door.
+Level Playable() {
+  Level level;
+  level.setNumber(Property::Width, 6);
+  level.setNumber(Property::Height, 4);
+  const int cells[][3] = {{0, 0, EL_PLAYER1}, {5, 3, EL_EXIT}, {2, 1, EL_EMERALD}, {3, 1, EL_BLUE_KEY}, {4, 1, EL_BLUE_DOOR}};
+  for (const auto& [x, y, element] : cells) level.setElement(x, y, element);
+  level.setText(Property::Emeralds, "1");
+  return level;
+}
+
+std::vector<std::string> Texts(const std::vector<LevelWarning>& warnings) {
+  std::vector<std::string> texts;
+  for (const LevelWarning& warning : warnings) texts.push_back(warning.text);
+  return texts;
+}
+
+TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
+  EXPECT_TRUE(checkLevel(Playable()).empty());
+  struct Case {
+    void (*spoil)(Level&);
+    LevelWarning expected;
+  } cases[] = {
+      {[](Level& l) { l.setElement(0, 0, NO_ELEMENT); }, {"no Player 1", {}, {}}},
+      {[](Level& l) { l.setNumber(Property::Width, 5); }, {"no Exit", {}, {}}},  // the exit lies outside now
+      {[](Level& l) { l.setText(Property::Emeralds, " 2 "); },
+       {"Emeralds to collect is 2, but the level holds only 1", {}, Property::Emeralds}},
+      {[](Level& l) { l.setElement(4, 1, NO_ELEMENT); }, {"a blue key but no blue door", CellPos{3, 1}, {}}},
+      {[](Level& l) { l.setElement(3, 1, EL_RED_KEY); },
+       {"a blue door but no blue key", CellPos{4, 1}, {}}},
+      {[](Level& l) { l.setText(Property::Name, "Cave\x81"); },
+       {"\"Level name\" holds characters a level file cannot show as typed", {}, Property::Name}},
+  };
+  for (const Case& c : cases) {
+    Level level = Playable();
+    c.spoil(level);
+    const std::vector<LevelWarning> warnings = checkLevel(level);
+    ASSERT_FALSE(warnings.empty()) << c.expected.text;
+    EXPECT_EQ(warnings.front(), c.expected);
+  }
+  // Not judged: a count that is not a plain number, line breaks in the information.
+  Level level = Playable();
+  level.setText(Property::Emeralds, "*");
+  level.setText(Property::Info, "one\r\ntwo\tthree");
+  EXPECT_TRUE(checkLevel(level).empty());
+  level.setElement(3, 1, EL_RED_KEY);
+  EXPECT_EQ(Texts(checkLevel(level)), (std::vector<std::string>{"a blue door but no blue key", "a red key but no red door"}));
+}
+
+TEST(LevelChecks, NextLevelIsLookedForInTheSameFolder) {
+  const fs::path folder = fs::temp_directory_path() / ("cavernia-checks-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  std::ofstream(folder / "second.lev") << "n  The Second One \r\nm 1 1\r\n*\r\n";
+  Level level = Playable();
+  const std::string self = (folder / "first.lev").string();
+  for (const char* next : {"second", "SECOND", " the second one "}) {
+    level.setText(Property::NextLevel, next);
+    EXPECT_TRUE(checkLevel(level, self).empty()) << next;
+  }
+  level.setText(Property::NextLevel, "third");
+  EXPECT_EQ(checkLevel(level, self), (std::vector<LevelWarning>{{"Next level \"third\" is not a level of this folder", {}, Property::NextLevel}}));
+  EXPECT_TRUE(checkLevel(level).empty()) << "a level without a file is not judged";
+  fs::remove_all(folder);
+}
+
+}  // namespace
