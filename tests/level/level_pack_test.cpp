@@ -1,0 +1,54 @@
+// How a folder of levels is read as a pack, on a folder made here.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "level/level_pack.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Indexes = std::vector<std::vector<int>>;
+
+TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
+  const fs::path folder = fs::temp_directory_path() / ("cavernia-pack-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  const char* files[][3] = {
+      {"a.lev", "A", " b "},          // 0: by name, ignoring case and blanks
+      {"b.lev", "B", "C"},            // 1: by file name
+      {"c.lev", "Gamma", ""},         // 2: the chain ends
+      {"d.lev", "D", "Nowhere"},      // 3: a broken link
+      {"e.lev", "Loop One", "Loop Two"},  // 4 and 5: a cycle no chain reaches
+      {"f.lev", "Loop Two", "e"},
+      {"g.lev", " a", ""},            // 6: the name of a.lev again
+  };
+  for (const auto& [file, name, next] : files)
+    std::ofstream(folder / file) << "n " << name << "\r\nN " << next << "\r\nm 2 1\r\n1E\r\n";
+  std::ofstream(folder / "h.lev") << std::string("n H\0", 4);  // 7: cannot be read
+  std::ofstream(folder / "notes.txt") << "not a level";
+
+  LevelPack pack = readLevelPack(folder.string());
+  ASSERT_EQ(pack.levels.size(), 8u);
+  EXPECT_EQ(pack.chains, (Indexes{{0, 1, 2}, {3}, {6}}));
+  EXPECT_EQ(pack.cycles, (Indexes{{4, 5}}));
+  EXPECT_EQ(pack.unreachable, (std::vector<int>{4, 5}));
+  EXPECT_EQ(pack.duplicateNames, (Indexes{{0, 6}}));
+  EXPECT_EQ(pack.order(), (std::vector<int>{0, 1, 2, 3, 6, 4, 5}));
+  EXPECT_TRUE(pack.levels[3].brokenLink);
+  EXPECT_EQ(pack.levels[3].warnings, 1) << "the broken link is its only warning";
+  EXPECT_EQ(pack.levels[0].warnings, 0);
+  EXPECT_FALSE(pack.levels[7].readable());
+  EXPECT_FALSE(pack.clean());
+
+  fs::remove(folder / "h.lev");
+  EXPECT_FALSE(readLevelPack(folder.string()).clean()) << "the broken link alone";
+  fs::remove(folder / "d.lev");
+  EXPECT_TRUE(readLevelPack(folder.string()).clean()) << "duplicate names and cycles are reported, not failures";
+  EXPECT_FALSE(readLevelPack((folder / "missing").string()).error.empty());
+  fs::remove_all(folder);
+}
+
+}  // namespace
