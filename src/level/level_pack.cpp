@@ -113,8 +113,10 @@ LevelPack readLevelPack(const std::string& folder) {
   std::sort(pack.levels.begin(), pack.levels.end(),
             [](const PackLevel& a, const PackLevel& b) { return a.file < b.file; });
   for (PackLevel& level : pack.levels) {
-    const FileResult read = ReadLevelFile((fs::path(folder) / level.file).string(), level.level);
-    if (!read.ok) level.error = read.message.empty() ? "cannot be read" : read.message;
+    const std::string path = (fs::path(folder) / level.file).string();
+    const FileResult read = ReadLevelFile(path, level.level);
+    // The message starts with the path; the pack names its files itself.
+    if (!read.ok) level.error = read.message.rfind(path + ": ", 0) == 0 ? read.message.substr(path.size() + 2) : read.message;
   }
   for (int i = 0; i < static_cast<int>(pack.levels.size()); ++i) {
     PackLevel& level = pack.levels[i];

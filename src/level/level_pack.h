@@ -9,7 +9,7 @@
 struct PackLevel {
   std::string file;         // the file name inside the folder, "cave-2.lev"
   Level level;              // what the file holds; an empty level when it could not be read
-  std::string error;        // why the file could not be read; empty when it was read
+  std::string error;        // why the file could not be read, without the file name; empty when read
   int warnings = 0;         // how many warnings checkLevel finds, a broken link included
   int next = -1;            // the level its "Next level" names, -1 for none
   bool brokenLink = false;  // "Next level" names a level that is not in the folder

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <mutex>
 #include <unordered_map>
 
 #include "artwork/artwork_sets.h"
@@ -27,7 +28,11 @@ struct ScaledKeyHash {
 constexpr size_t kMaxScaled = 600;  // a dozen cell sizes of a whole set
 constexpr int kMaxKeptSide = 1000;
 
-const QImage& Scaled(const TileImage& record, int side) {
+// Thumbnails are drawn off the GUI thread too, so the cache is shared under a lock and handed
+// out by (shared) copy.
+QImage Scaled(const TileImage& record, int side) {
+  static std::mutex mutex;
+  const std::lock_guard lock(mutex);
   static std::unordered_map<ScaledKey, QImage, ScaledKeyHash> cache;
   static unsigned generation = ArtworkGeneration();
   if (generation != ArtworkGeneration() || cache.size() >= kMaxScaled) {

@@ -94,3 +94,24 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_EQ(r.out.back(), '\n');
   EXPECT_EQ(Cli({"info", (dir / "none.lev").string()}).status, 1);
 }
+
+TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
+  CliRun r = Cli({"pack", CAVERNIA_EXAMPLES_DIR});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find("chain 1:\n  first-steps.lev: \"First Steps\", 20 x 12, 8 emeralds, 6 to collect, 0 warnings\n"
+                       "  key-vault.lev:"),
+            std::string::npos) << r.out;
+  Write("a.lev", "n A\r\nN B\r\nm 1 1\r\n1\r\n");
+  Write("b.lev", "n B\r\nN Gone\r\nm 1 1\r\n1\r\n");
+  r = Cli({"pack", dir.string(), "--json"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("\"chains\":[[\"a.lev\",\"b.lev\"]],\"unreachable\":[],\"brokenLinks\":[{\"file\":\"b.lev\",\"next\":\"Gone\"}]"),
+            std::string::npos) << r.out;
+  Write("b.lev", "n B\r\nm 1 1\r\n1\r\n");
+  EXPECT_EQ(Cli({"pack", dir.string()}).status, 0);
+  Write("c.lev", std::string("n C\0", 4));
+  EXPECT_NE(Cli({"pack", dir.string()}).out.find("cannot read: c.lev: "), std::string::npos);
+  EXPECT_EQ(Cli({"pack", dir.string()}).status, 1);
+  for (std::vector<std::string> args : {std::vector<std::string>{"pack"}, {"pack", "x", "y"}, {"pack", "x", "--bogus"}, {"pack", "x", "--sheet"}})
+    EXPECT_EQ(Cli(args).status, 2);
+}

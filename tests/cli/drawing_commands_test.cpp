@@ -67,3 +67,10 @@ TEST(ArtworkCommand, DrawsASheetOfTheChosenSetAndReportsUnknownSets) {
 }
 
 }  // namespace
+
+TEST(PackCommand, DrawsOneThumbnailPerLevelOfThePack) {
+  const fs::path out = fs::temp_directory_path() / ("cavernia-sheet-" + std::to_string(::getpid()) + ".png");
+  ASSERT_EQ(Cli({"pack", CAVERNIA_EXAMPLES_DIR, "--sheet", out.string()}).status, EXIT_OK);
+  EXPECT_EQ(Picture(out).size(), QSize(4 * 184, 218)) << "the four examples in one row";
+  fs::remove(out);
+}

@@ -1,28 +1,16 @@
 // cavernia-level artwork [--set NAME] -o SHEET.png: a contact sheet of one artwork set.
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <cstdlib>
-#include <memory>
 #include <ostream>
 
 #include "app/cli/cli_commands.h"
+#include "app/cli/gui_application.h"
 #include "artwork/artwork_sets.h"
 #include "render/contact_sheet.h"
 #include "level/level_file.h"
 
 namespace {
-
-// Text needs Qt's font system, which needs a GUI application; a tool has no screen, so it
-// draws off-screen unless told otherwise.
-void EnsureGuiApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "cavernia-level";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
-}
 
 std::string SetNames() {
   std::string names;

@@ -25,7 +25,8 @@ void PrintHelp(std::ostream& out) {
 }  // namespace
 
 std::span<const CliCommand> CliCommands() {
-  static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kInfoCommand, kArtworkCommand, kRenderCommand};
+  static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kInfoCommand, kArtworkCommand, kRenderCommand,
+                                         kPackCommand};
   return commands;
 }
 

@@ -7,3 +7,4 @@ extern const CliCommand kRenderCommand;
 extern const CliCommand kCheckCommand;
 extern const CliCommand kFormatCommand;
 extern const CliCommand kInfoCommand;
+extern const CliCommand kPackCommand;

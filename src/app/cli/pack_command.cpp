@@ -1,0 +1,150 @@
+// cavernia-level pack DIR: the levels of a folder in the order their "Next level" values chain them.
+#include <QString>
+#include <ostream>
+
+#include "app/cli/cli_commands.h"
+#include "app/cli/gui_application.h"
+#include "app/cli/json_text.h"
+#include "app/cli/program_folder.h"
+#include "artwork/artwork_sets.h"
+#include "level/level_pack.h"
+#include "level/text_util.h"
+#include "render/level_thumbnail.h"
+
+namespace {
+
+std::string trimmed(std::string_view text) {
+  std::string_view t = TrimmedRight(text);
+  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+  return std::string(t);
+}
+
+std::string fieldOf(const PackLevel& level, Property property) { return trimmed(level.level.text(property)); }
+
+std::string fileList(const LevelPack& pack, const std::vector<int>& indexes, const char* separator) {
+  std::string list;
+  for (int i : indexes) list += (list.empty() ? "" : separator) + pack.levels[i].file;
+  return list;
+}
+
+void printLevel(const PackLevel& level, std::ostream& out) {
+  const std::string toCollect = fieldOf(level, Property::Emeralds);
+  out << "  " << level.file << ": \"" << fieldOf(level, Property::Name) << "\", " << level.level.width() << " x "
+      << level.level.height() << ", " << level.level.emeraldTotal() << " emeralds, "
+      << (toCollect.empty() ? "none" : toCollect) << " to collect, " << level.warnings
+      << (level.warnings == 1 ? " warning\n" : " warnings\n");
+}
+
+void printText(const LevelPack& pack, std::ostream& out) {
+  for (size_t c = 0; c < pack.chains.size(); ++c) {
+    out << "chain " << c + 1 << ":\n";
+    for (int i : pack.chains[c]) printLevel(pack.levels[i], out);
+  }
+  if (!pack.unreachable.empty()) out << "not reached by any chain:\n";
+  for (int i : pack.unreachable) printLevel(pack.levels[i], out);
+  for (const PackLevel& level : pack.levels)
+    if (level.brokenLink)
+      out << "broken link: " << level.file << ": next level \"" << fieldOf(level, Property::NextLevel)
+          << "\" is not in the folder\n";
+  for (const std::vector<int>& group : pack.duplicateNames)
+    out << "duplicate name: \"" << fieldOf(pack.levels[group[0]], Property::Name) << "\": " << fileList(pack, group, ", ")
+        << '\n';
+  for (const std::vector<int>& cycle : pack.cycles)
+    out << "cycle: " << fileList(pack, cycle, " -> ") << " -> " << pack.levels[cycle[0]].file << '\n';
+  for (const PackLevel& level : pack.levels)
+    if (!level.readable()) out << "cannot read: " << level.file << ": " << level.error << '\n';
+}
+
+std::string jsonFiles(const LevelPack& pack, const std::vector<int>& indexes) {
+  std::string list;
+  for (int i : indexes) list += (list.empty() ? "" : ",") + JsonString(pack.levels[i].file);
+  return '[' + list + ']';
+}
+
+void printJson(const std::string& folder, const LevelPack& pack, std::ostream& out) {
+  out << "{\"folder\":" << JsonString(folder) << ",\"clean\":" << (pack.clean() ? "true" : "false") << ",\"levels\":[";
+  bool first = true;
+  for (int i : pack.order()) {
+    const PackLevel& level = pack.levels[i];
+    out << (first ? "" : ",") << "{\"file\":" << JsonString(level.file)
+        << ",\"name\":" << JsonString(fieldOf(level, Property::Name)) << ",\"width\":" << level.level.width()
+        << ",\"height\":" << level.level.height() << ",\"emeraldTotal\":" << level.level.emeraldTotal()
+        << ",\"emeraldsToCollect\":" << JsonString(fieldOf(level, Property::Emeralds))
+        << ",\"warnings\":" << level.warnings << ",\"next\":" << JsonString(fieldOf(level, Property::NextLevel))
+        << ",\"brokenLink\":" << (level.brokenLink ? "true" : "false") << '}';
+    first = false;
+  }
+  out << "],\"chains\":[";
+  for (size_t c = 0; c < pack.chains.size(); ++c) out << (c ? "," : "") << jsonFiles(pack, pack.chains[c]);
+  out << "],\"unreachable\":" << jsonFiles(pack, pack.unreachable) << ",\"brokenLinks\":[";
+  first = true;
+  for (const PackLevel& level : pack.levels) {
+    if (!level.brokenLink) continue;
+    out << (first ? "" : ",") << "{\"file\":" << JsonString(level.file)
+        << ",\"next\":" << JsonString(fieldOf(level, Property::NextLevel)) << '}';
+    first = false;
+  }
+  out << "],\"duplicateNames\":[";
+  for (size_t g = 0; g < pack.duplicateNames.size(); ++g)
+    out << (g ? "," : "") << "{\"name\":" << JsonString(fieldOf(pack.levels[pack.duplicateNames[g][0]], Property::Name))
+        << ",\"files\":" << jsonFiles(pack, pack.duplicateNames[g]) << '}';
+  out << "],\"cycles\":[";
+  for (size_t c = 0; c < pack.cycles.size(); ++c) out << (c ? "," : "") << jsonFiles(pack, pack.cycles[c]);
+  out << "],\"unreadable\":[";
+  first = true;
+  for (const PackLevel& level : pack.levels) {
+    if (level.readable()) continue;
+    out << (first ? "" : ",") << "{\"file\":" << JsonString(level.file) << ",\"error\":" << JsonString(level.error) << '}';
+    first = false;
+  }
+  out << "]}\n";
+}
+
+int RunPack(const std::vector<std::string>& args, CliIo& io) {
+  std::string folder, sheet;
+  bool json = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--json") {
+      json = true;
+    } else if (arg == "--sheet") {
+      if (i + 1 >= args.size()) return UsageError(kPackCommand, io, "--sheet needs a file name");
+      sheet = args[++i];
+    } else if (!arg.empty() && arg[0] == '-') {
+      return UsageError(kPackCommand, io, "unknown option " + arg);
+    } else if (folder.empty()) {
+      folder = arg;
+    } else {
+      return UsageError(kPackCommand, io, "only one folder at a time");
+    }
+  }
+  if (folder.empty()) return UsageError(kPackCommand, io, "no folder given");
+
+  const LevelPack pack = readLevelPack(folder);
+  if (!pack.error.empty()) {
+    io.err << "cavernia-level pack: " << pack.error << '\n';
+    return EXIT_FAILED;
+  }
+  if (json)
+    printJson(folder, pack, io.out);
+  else
+    printText(pack, io.out);
+  if (!sheet.empty()) {
+    EnsureGuiApplication();
+    LoadArtworkSets(ProgramFolder());
+    const QImage picture = DrawPackSheet(pack);
+    FreeArtworkSets();
+    if (picture.isNull() || !picture.save(QString::fromStdString(sheet), "PNG")) {
+      io.err << "cavernia-level pack: " << sheet << ": cannot write the picture\n";
+      return EXIT_FAILED;
+    }
+  }
+  return pack.clean() ? EXIT_OK : EXIT_FAILED;
+}
+
+}  // namespace
+
+const CliCommand kPackCommand{"pack", "DIR [--json] [--sheet OUT.png]",
+                              "list the levels of a folder in the order their Next level chains them, with broken "
+                              "links, duplicate names, cycles and unreadable files",
+                              RunPack};

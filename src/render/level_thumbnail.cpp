@@ -1,0 +1,62 @@
+#include "render/level_thumbnail.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "artwork/artwork_sets.h"
+#include "level/cp1252.h"
+#include "level/level.h"
+#include "level/level_pack.h"
+#include "render/level_painter.h"
+
+namespace {
+
+// Below this many pixels a cell shows one pixel of its picture; drawing larger and scaling
+// down keeps a hint of every element.
+constexpr int kSmallestCell = 3;
+constexpr int kSheetThumbnail = 160;
+constexpr int kSheetColumns = 4;
+constexpr int kSheetCellWidth = kSheetThumbnail + 24;
+constexpr int kSheetCellHeight = kSheetThumbnail + 58;
+
+}  // namespace
+
+QImage DrawLevelThumbnail(const Level& level, int side) {
+  const int longest = std::max(level.width(), level.height());
+  const int fitting = std::max(1, side / longest);
+  const QImage picture = DrawLevelPicture(level, LevelArtwork(level), std::max(fitting, kSmallestCell), false);
+  if (fitting >= kSmallestCell || picture.isNull()) return picture;
+  return picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QImage DrawPackSheet(const LevelPack& pack) {
+  const std::vector<int> order = pack.order();
+  const int count = std::max<int>(1, static_cast<int>(order.size()));
+  const int columns = std::min(count, kSheetColumns);
+  const int rows = (count + columns - 1) / columns;
+  QImage sheet(columns * kSheetCellWidth, rows * kSheetCellHeight, QImage::Format_RGB32);
+  sheet.fill(QColor(72, 72, 80));
+  QPainter painter(&sheet);
+  QFont font = painter.font();
+  font.setPixelSize(13);
+  painter.setFont(font);
+  for (int i = 0; i < static_cast<int>(order.size()); ++i) {
+    const PackLevel& level = pack.levels[order[i]];
+    const QRect cell((i % columns) * kSheetCellWidth, (i / columns) * kSheetCellHeight, kSheetCellWidth,
+                     kSheetCellHeight);
+    const QImage thumbnail = DrawLevelThumbnail(level.level, kSheetThumbnail);
+    const QPoint at(cell.left() + (kSheetCellWidth - thumbnail.width()) / 2, cell.top() + 12);
+    painter.drawImage(at, thumbnail);
+    const QRect text(cell.left() + 4, cell.top() + kSheetThumbnail + 16, kSheetCellWidth - 8, 40);
+    painter.setPen(Qt::white);
+    const QString name = QString::fromStdString(Cp1252ToUtf8(level.level.text(Property::Name))).trimmed();
+    painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                     name.isEmpty() ? QString::fromStdString(level.file) : name);
+    if (level.brokenLink) {
+      painter.setPen(QPen(Qt::red, 3));
+      painter.drawRect(QRect(at, thumbnail.size()).adjusted(-2, -2, 1, 1));
+      painter.drawText(text, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("broken link"));
+    }
+  }
+  return sheet;
+}
