@@ -1,0 +1,52 @@
+// The Level Pack panel on a folder made here.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "view/level_pack_panel.h"
+
+namespace {
+
+void writeLevel(const QTemporaryDir& folder, const char* file, const char* name, const char* next) {
+  std::ofstream(folder.filePath(file).toStdString()) << "n " << name << "\r\nN " << next << "\r\nm 2 1\r\n1E\r\n";
+}
+
+QStringList names(const LevelPackPanel& panel) {
+  QStringList shown;
+  for (int row = 0; row < panel.count(); ++row) shown << panel.item(row)->text();
+  return shown;
+}
+
+TEST(LevelPackPanel, ShowsTheChainFollowsSavesAndOpensOnDoubleClick) {
+  QTemporaryDir folder;
+  writeLevel(folder, "a.lev", "Second", "Gone");
+  writeLevel(folder, "b.lev", "First", "Second");
+  LevelPackPanel panel;
+  QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
+  panel.showFolder(folder.path());
+  EXPECT_EQ(loaded.count(), 0) << "nothing is read while the panel is hidden";
+  panel.show();
+  ASSERT_TRUE(loaded.wait());
+  EXPECT_EQ(names(panel), (QStringList{"First", "Second"}));
+  EXPECT_EQ(panel.item(1)->foreground().color(), QColor(Qt::red)) << "its next level is not in the folder";
+  EXPECT_NE(panel.item(0)->foreground().color(), QColor(Qt::red));
+
+  writeLevel(folder, "c.lev", "Gone", "");
+  panel.levelSaved(QDir(folder.path()).filePath("elsewhere/c.lev"));
+  EXPECT_EQ(loaded.count(), 1) << "a save in another folder is not the panel's";
+  panel.levelSaved(folder.filePath("c.lev"));
+  ASSERT_TRUE(loaded.wait());
+  EXPECT_EQ(names(panel), (QStringList{"First", "Second", "Gone"}));
+
+  QSignalSpy activated(&panel, &LevelPackPanel::levelActivated);
+  const QPoint centre = panel.visualItemRect(panel.item(2)).center();
+  QTest::mouseClick(panel.viewport(), Qt::LeftButton, {}, centre);  // a double-click follows a click
+  QTest::mouseDClick(panel.viewport(), Qt::LeftButton, {}, centre);
+  ASSERT_EQ(activated.count(), 1);
+  EXPECT_EQ(activated.first().first().toString(), folder.filePath("c.lev"));
+}
+
+}  // namespace
