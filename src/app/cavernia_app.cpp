@@ -18,6 +18,7 @@
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "level/level_file.h"
+#include "view/level_pack_panel.h"
 #include "view/level_printer.h"
 #include "view/level_view.h"
 #include "view/program_printer.h"
@@ -101,6 +102,19 @@ void CaverniaApp::connectParts() {
     refresh();
   });
   connect(m_levels, &OpenLevels::levelsChanged, commands, refresh);
+  // The Level Pack panel shows the active level's folder.
+  LevelPackPanel* pack = window->levelPackPanel();
+  const auto showActiveFolder = [this, pack] {
+    const LevelDocument* document = activeDocument(*m_context);
+    const QString path = document ? QString::fromStdString(document->path()) : QString();
+    pack->showFolder(path.isEmpty() ? QString() : QFileInfo(path).absolutePath());
+  };
+  connect(window, &MainWindow::activeLevelWindowChanged, pack, showActiveFolder);
+  connect(m_levels, &OpenLevels::levelSaved, pack, [pack, showActiveFolder](const LevelDocument* document) {
+    pack->levelSaved(QString::fromStdString(document->path()));
+    showActiveFolder();  // "Save As" may have moved it to another folder
+  });
+  connect(pack, &LevelPackPanel::levelActivated, m_levels, [this](const QString& path) { m_levels->open(path); });
   connect(m_levels, &OpenLevels::levelStateChanged, commands, refresh);
   connect(m_levels, &OpenLevels::artworkChosen, this, &CaverniaApp::showActiveArtwork);
   connect(m_levels, &OpenLevels::windowCreated, commands, [this, refresh](LevelWindow* levelWindow) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QFontMetrics>
 #include <QLayout>
@@ -21,6 +22,7 @@
 #include "app/actions.h"
 #include "app/level_window.h"
 #include "app/recent_files.h"
+#include "view/level_pack_panel.h"
 
 namespace {
 constexpr int kRecentFileChars = 60;  // a recent file's menu text, in average characters at most
@@ -62,6 +64,11 @@ MainWindow::MainWindow() {
     bar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolbars.append(bar);
   }
+  m_levelPackDock = new QDockWidget("Level Pack", this);
+  m_levelPackDock->setObjectName("LevelPackDock");
+  m_levelPackDock->setWidget(new LevelPackPanel(m_levelPackDock));
+  addDockWidget(Qt::RightDockWidgetArea, m_levelPackDock);
+  m_levelPackDock->hide();  // until the user asks for it
 }
 
 MainWindow::~MainWindow() {
@@ -74,6 +81,8 @@ MainWindow::~MainWindow() {
 }
 
 QToolBar* MainWindow::toolbar(Toolbar which) const { return m_toolbars.value(static_cast<int>(which)); }
+
+LevelPackPanel* MainWindow::levelPackPanel() const { return static_cast<LevelPackPanel*>(m_levelPackDock->widget()); }
 
 void MainWindow::build(const Actions& actions) {
   createMenus(actions);
@@ -144,7 +153,7 @@ void MainWindow::createMenus(const Actions& actions) {
   // While no level is open.
   auto* noLevelView = new QMenu("&View", this);
   noLevelView->addMenu(toolbarsMenu());
-  noLevelView->addAction(view.statusBar);
+  noLevelView->addActions({view.statusBar, view.levelPack});
   m_noLevelMenus = {fileMenu(actions, false), noLevelView, helpMenu()};
 
   // While a level window is active.
@@ -159,7 +168,7 @@ void MainWindow::createMenus(const Actions& actions) {
   edit->addAction(actions.edit.replace);
   auto* levelView = new QMenu("&View", this);
   levelView->addMenu(toolbarsMenu());
-  levelView->addAction(view.statusBar);
+  levelView->addActions({view.statusBar, view.levelPack});
   levelView->addSeparator();
   levelView->addActions({view.grid, view.gridSize});
   levelView->addSeparator();

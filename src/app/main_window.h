@@ -4,7 +4,9 @@
 #include <QMainWindow>
 #include <QStringList>
 
+class LevelPackPanel;
 class LevelWindow;
+class QDockWidget;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -26,6 +28,8 @@ class MainWindow : public QMainWindow {
   LevelWindow* activeLevelWindow() const;
   QList<LevelWindow*> levelWindows() const;
   QToolBar* toolbar(Toolbar which) const;
+  QDockWidget* levelPackDock() const { return m_levelPackDock; }
+  LevelPackPanel* levelPackPanel() const;
 
   // Lays out the menus and toolbars, then restores the saved bar layout.
   void build(const Actions& actions);
@@ -73,6 +77,7 @@ class MainWindow : public QMainWindow {
 
   QMdiArea* m_mdiArea = nullptr;
   QList<QToolBar*> m_toolbars;  // in the order of Toolbar
+  QDockWidget* m_levelPackDock = nullptr;
   QList<QMenu*> m_noLevelMenus;
   QList<QMenu*> m_levelMenus;
   QMenu* m_windowMenu = nullptr;

@@ -1,4 +1,5 @@
 // The View menu: toolbars and status bar, grid lines, cell sizes, zoom and redrawing the level.
+#include <QDockWidget>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -41,9 +42,13 @@ void addViewCommands(CommandContext& context, Actions& actions) {
   view.gridBar = commands.add(barToggle(bar(Bar::Grid), "&Grid", "Shows or hides the grid toolbar", "Toggle Grid Bar"));
   view.statusBar = commands.add(barToggle(window.statusBar(), "&Statusbar", "Shows or hides the status bar",
                                           "Toggle Status Bar"));
+  view.levelPack = commands.add(barToggle(window.levelPackDock(), "Level &Pack",
+                                          "Shows or hides the levels of the active level's folder", "Toggle Level Pack"));
   // A bar closed with its own close box unchecks its menu item.
   for (QToolBar* toolbar : window.findChildren<QToolBar*>())
     QObject::connect(toolbar, &QToolBar::visibilityChanged, &commands, [&commands] { commands.requestRefresh(); });
+  QObject::connect(window.levelPackDock(), &QDockWidget::visibilityChanged, &commands,
+                   [&commands] { commands.requestRefresh(); });
 
   // Redrawing is the level view's, while the form does not have the focus.
   const auto viewWindow = [&context]() -> LevelWindow* {
