@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTextStream>
 
@@ -12,6 +13,7 @@
 #include "app/replace_element_dialog.h"
 #include "app_support.h"
 #include "support/modal_dialog.h"
+#include "view/level_pack_panel.h"
 
 TEST(Commands, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
   EditorSession session;
@@ -150,4 +152,20 @@ TEST(Commands, BlockCommandsNeedAMarkingAndReplaceSaysHowManyCellsChanged) {
   Settle();
   EXPECT_EQ(document.level().element(2, 0), EL_ROCK);
   EXPECT_EQ(Act().edit.undo->text(), "&Undo Replace");
+}
+
+TEST(Commands, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
+  EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
+  Settle();
+  LevelPackPanel& panel = *session.window().levelPackPanel();
+  QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
+  ASSERT_TRUE(Trigger(Act().view.levelPack));
+  Settle();
+  EXPECT_TRUE(Act().view.levelPack->isChecked());
+  ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
+  EXPECT_EQ(panel.count(), 4);
+  emit panel.levelActivated(CAVERNIA_EXAMPLES_DIR "/demo.lev");
+  Settle();
+  EXPECT_EQ(session.title(), "demo.lev");
+  Trigger(Act().view.levelPack);
 }
