@@ -20,6 +20,7 @@
 
 #include "app/actions.h"
 #include "app/level_window.h"
+#include "app/problems_panel.h"
 #include "app/recent_files.h"
 
 namespace {
@@ -62,6 +63,8 @@ MainWindow::MainWindow() {
     bar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolbars.append(bar);
   }
+  m_problems = new ProblemsPanel(this);
+  connect(this, &MainWindow::activeLevelWindowChanged, m_problems, [this] { m_problems->follow(activeLevelWindow()); });
 }
 
 MainWindow::~MainWindow() {
@@ -78,6 +81,7 @@ QToolBar* MainWindow::toolbar(Toolbar which) const { return m_toolbars.value(sta
 void MainWindow::build(const Actions& actions) {
   createMenus(actions);
   fillToolbars(actions);
+  addDockWidget(Qt::RightDockWidgetArea, m_problems);
   createStatusBar();
   restoreLayout();
   showMenuSet();
@@ -144,7 +148,7 @@ void MainWindow::createMenus(const Actions& actions) {
   // While no level is open.
   auto* noLevelView = new QMenu("&View", this);
   noLevelView->addMenu(toolbarsMenu());
-  noLevelView->addAction(view.statusBar);
+  noLevelView->addActions({view.statusBar, view.problemsPanel});
   m_noLevelMenus = {fileMenu(actions, false), noLevelView, helpMenu()};
 
   // While a level window is active.
@@ -159,7 +163,7 @@ void MainWindow::createMenus(const Actions& actions) {
   edit->addAction(actions.edit.replace);
   auto* levelView = new QMenu("&View", this);
   levelView->addMenu(toolbarsMenu());
-  levelView->addAction(view.statusBar);
+  levelView->addActions({view.statusBar, view.problemsPanel});
   levelView->addSeparator();
   levelView->addActions({view.grid, view.gridSize});
   levelView->addSeparator();

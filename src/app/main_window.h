@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class LevelWindow;
+class ProblemsPanel;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -26,6 +27,7 @@ class MainWindow : public QMainWindow {
   LevelWindow* activeLevelWindow() const;
   QList<LevelWindow*> levelWindows() const;
   QToolBar* toolbar(Toolbar which) const;
+  ProblemsPanel* problemsPanel() const { return m_problems; }
 
   // Lays out the menus and toolbars, then restores the saved bar layout.
   void build(const Actions& actions);
@@ -73,6 +75,7 @@ class MainWindow : public QMainWindow {
 
   QMdiArea* m_mdiArea = nullptr;
   QList<QToolBar*> m_toolbars;  // in the order of Toolbar
+  ProblemsPanel* m_problems = nullptr;
   QList<QMenu*> m_noLevelMenus;
   QList<QMenu*> m_levelMenus;
   QMenu* m_windowMenu = nullptr;

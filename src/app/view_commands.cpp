@@ -1,4 +1,5 @@
-// The View menu: toolbars and status bar, grid lines, cell sizes, zoom and redrawing the level.
+// The View menu: toolbars, status bar and the Problems panel, grid lines, cell sizes, zoom and redrawing the level.
+#include <QDockWidget>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -8,6 +9,7 @@
 #include "app/commands/command_set.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
+#include "app/problems_panel.h"
 #include "view/grid_size_dialog.h"
 #include "view/level_view.h"
 #include "view/view_settings.h"
@@ -41,9 +43,13 @@ void addViewCommands(CommandContext& context, Actions& actions) {
   view.gridBar = commands.add(barToggle(bar(Bar::Grid), "&Grid", "Shows or hides the grid toolbar", "Toggle Grid Bar"));
   view.statusBar = commands.add(barToggle(window.statusBar(), "&Statusbar", "Shows or hides the status bar",
                                           "Toggle Status Bar"));
+  view.problemsPanel = commands.add(barToggle(window.problemsPanel(), "&Problems",
+                                              "Shows or hides the problems of the level", "Toggle Problems"));
   // A bar closed with its own close box unchecks its menu item.
   for (QToolBar* toolbar : window.findChildren<QToolBar*>())
     QObject::connect(toolbar, &QToolBar::visibilityChanged, &commands, [&commands] { commands.requestRefresh(); });
+  QObject::connect(window.problemsPanel(), &QDockWidget::visibilityChanged, &commands,
+                   [&commands] { commands.requestRefresh(); });
 
   // Redrawing is the level view's, while the form does not have the focus.
   const auto viewWindow = [&context]() -> LevelWindow* {
