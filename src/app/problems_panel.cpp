@@ -19,6 +19,7 @@ constexpr int kWarningRole = Qt::UserRole;  // the warning's index in the list
 ProblemsPanel::ProblemsPanel(QWidget* parent) : QDockWidget("Problems", parent) {
   setObjectName("ProblemsPanel");  // saved layouts find the panel by it
   m_list = new QListWidget(this);
+  m_list->setWordWrap(true);  // a narrow panel still shows whole warnings
   setWidget(m_list);
   m_recheck.setSingleShot(true);
   m_recheck.setInterval(kRecheckDelayMs);
@@ -87,6 +88,7 @@ void ProblemsPanel::showWarnings(std::vector<LevelWarning> warnings) {
   for (size_t i = 0; i < m_warnings.size(); ++i) {
     auto* item = new QListWidgetItem(QString::fromStdString(Cp1252ToUtf8(warningLine(m_warnings[i]))), m_list);
     item->setData(kWarningRole, static_cast<int>(i));
+    item->setToolTip(item->text());
   }
   if (m_document && m_warnings.empty()) {
     auto* item = new QListWidgetItem("No problems found", m_list);
