@@ -64,7 +64,9 @@ MainWindow::MainWindow() {
     m_toolbars.append(bar);
   }
   m_problems = new ProblemsPanel(this);
-  connect(this, &MainWindow::activeLevelWindowChanged, m_problems, [this] { m_problems->follow(activeLevelWindow()); });
+  // The current window, not the active one: a floating panel that takes the focus keeps its level.
+  connect(this, &MainWindow::activeLevelWindowChanged, m_problems,
+          [this] { m_problems->follow(qobject_cast<LevelWindow*>(m_mdiArea->currentSubWindow())); });
 }
 
 MainWindow::~MainWindow() {

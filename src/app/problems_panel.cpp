@@ -32,6 +32,7 @@ ProblemsPanel::~ProblemsPanel() {
 }
 
 void ProblemsPanel::follow(LevelWindow* window) {
+  if (window && window == m_window) return;
   if (m_window) disconnect(m_window, nullptr, this, nullptr);
   if (m_document) m_document->removeObserver(this);
   m_window = window;

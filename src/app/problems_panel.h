@@ -39,7 +39,7 @@ class ProblemsPanel : public QDockWidget, public DocumentObserver {
   std::vector<LevelWarning> m_warnings;  // as listed
   QTimer m_recheck;
   // Looking for the next level reads the folder, too slow to repeat on every edit: it is
-  // repeated when the level's file or its "Next level" changes, or the level becomes active.
+  // repeated when the level's file or its "Next level" changes, or another window is followed.
   std::string m_folderCheckedFor;  // the path the folder warnings belong to
   bool m_folderStale = true;
   std::vector<LevelWarning> m_folderWarnings;
