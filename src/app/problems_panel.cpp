@@ -51,7 +51,9 @@ void ProblemsPanel::follow(LevelWindow* window) {
 }
 
 void ProblemsPanel::levelChanged(const LevelChange& change) {
-  if (change.kind == LevelChange::Kind::Everything || change.property == Property::NextLevel) m_folderStale = true;
+  using Kind = LevelChange::Kind;
+  if (change.kind == Kind::Everything || (change.kind == Kind::Property && change.property == Property::NextLevel))
+    m_folderStale = true;
   if (!m_recheck.isActive()) m_recheck.start();
 }
 
