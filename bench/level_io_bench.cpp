@@ -1,9 +1,12 @@
-// Reading and writing a full 126 x 126 level, next to the floor: the same bytes read raw.
+// Reading, writing and checking a full 126 x 126 level, each next to its floor: the same bytes
+// read raw, every cell read once.
 #include <benchmark/benchmark.h>
 
 #include <fstream>
 #include <iterator>
 
+#include "level/level.h"
+#include "level/level_checks.h"
 #include "level/level_file.h"
 #include "level/level_io.h"
 
@@ -49,6 +52,24 @@ void BM_SaveLevelFile(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SaveLevelFile);
+
+void BM_ReadEveryCell(benchmark::State& state) {
+  const Level level = Showcase(state);
+  for (auto _ : state) {
+    int sum = 0;
+    for (int y = 0; y < level.height(); ++y)
+      for (int x = 0; x < level.width(); ++x) sum += level.element(x, y);
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_ReadEveryCell);
+
+// The Problems panel runs this after edits; it must stay well under a millisecond.
+void BM_CheckLevel(benchmark::State& state) {
+  const Level level = Showcase(state);
+  for (auto _ : state) benchmark::DoNotOptimize(checkLevel(level).size());
+}
+BENCHMARK(BM_CheckLevel);
 
 }  // namespace
 

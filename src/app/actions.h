@@ -15,7 +15,7 @@ struct Actions {
     QAction *flipHorizontally, *flipVertically, *rotateClockwise, *rotateCounterClockwise, *replace;
   } edit{};
   struct View {
-    QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar, *levelPack;
+    QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar, *problemsPanel, *levelPack;
     QAction *redraw, *grid, *gridSize, *cellSize15, *cellSize30, *cellSize60, *zoomIn, *zoomOut, *fitLevel;
   } view{};
   struct Window {

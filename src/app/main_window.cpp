@@ -21,6 +21,7 @@
 
 #include "app/actions.h"
 #include "app/level_window.h"
+#include "app/problems_panel.h"
 #include "app/recent_files.h"
 #include "view/level_pack_panel.h"
 
@@ -64,6 +65,10 @@ MainWindow::MainWindow() {
     bar->setAllowedAreas(Qt::AllToolBarAreas);
     m_toolbars.append(bar);
   }
+  m_problems = new ProblemsPanel(this);
+  // The current window, not the active one: a floating panel that takes the focus keeps its level.
+  connect(this, &MainWindow::activeLevelWindowChanged, m_problems,
+          [this] { m_problems->follow(qobject_cast<LevelWindow*>(m_mdiArea->currentSubWindow())); });
   m_levelPackDock = new QDockWidget("Level Pack", this);
   m_levelPackDock->setObjectName("LevelPackDock");
   m_levelPackDock->setWidget(new LevelPackPanel(m_levelPackDock));
@@ -87,6 +92,7 @@ LevelPackPanel* MainWindow::levelPackPanel() const { return static_cast<LevelPac
 void MainWindow::build(const Actions& actions) {
   createMenus(actions);
   fillToolbars(actions);
+  addDockWidget(Qt::RightDockWidgetArea, m_problems);
   createStatusBar();
   restoreLayout();
   showMenuSet();
@@ -153,7 +159,7 @@ void MainWindow::createMenus(const Actions& actions) {
   // While no level is open.
   auto* noLevelView = new QMenu("&View", this);
   noLevelView->addMenu(toolbarsMenu());
-  noLevelView->addActions({view.statusBar, view.levelPack});
+  noLevelView->addActions({view.statusBar, view.problemsPanel, view.levelPack});
   m_noLevelMenus = {fileMenu(actions, false), noLevelView, helpMenu()};
 
   // While a level window is active.
@@ -168,7 +174,7 @@ void MainWindow::createMenus(const Actions& actions) {
   edit->addAction(actions.edit.replace);
   auto* levelView = new QMenu("&View", this);
   levelView->addMenu(toolbarsMenu());
-  levelView->addActions({view.statusBar, view.levelPack});
+  levelView->addActions({view.statusBar, view.problemsPanel, view.levelPack});
   levelView->addSeparator();
   levelView->addActions({view.grid, view.gridSize});
   levelView->addSeparator();

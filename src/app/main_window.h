@@ -7,6 +7,7 @@
 class LevelPackPanel;
 class LevelWindow;
 class QDockWidget;
+class ProblemsPanel;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -30,6 +31,7 @@ class MainWindow : public QMainWindow {
   QToolBar* toolbar(Toolbar which) const;
   QDockWidget* levelPackDock() const { return m_levelPackDock; }
   LevelPackPanel* levelPackPanel() const;
+  ProblemsPanel* problemsPanel() const { return m_problems; }
 
   // Lays out the menus and toolbars, then restores the saved bar layout.
   void build(const Actions& actions);
@@ -78,6 +80,7 @@ class MainWindow : public QMainWindow {
   QMdiArea* m_mdiArea = nullptr;
   QList<QToolBar*> m_toolbars;  // in the order of Toolbar
   QDockWidget* m_levelPackDock = nullptr;
+  ProblemsPanel* m_problems = nullptr;
   QList<QMenu*> m_noLevelMenus;
   QList<QMenu*> m_levelMenus;
   QMenu* m_windowMenu = nullptr;

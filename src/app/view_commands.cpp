@@ -1,4 +1,5 @@
-// The View menu: toolbars and status bar, grid lines, cell sizes, zoom and redrawing the level.
+// The View menu: toolbars, status bar, the Problems and Level Pack panels, grid lines, cell sizes, zoom and
+// redrawing the level.
 #include <QDockWidget>
 #include <QStatusBar>
 #include <QToolBar>
@@ -9,6 +10,7 @@
 #include "app/commands/command_set.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
+#include "app/problems_panel.h"
 #include "view/grid_size_dialog.h"
 #include "view/level_view.h"
 #include "view/view_settings.h"
@@ -42,11 +44,15 @@ void addViewCommands(CommandContext& context, Actions& actions) {
   view.gridBar = commands.add(barToggle(bar(Bar::Grid), "&Grid", "Shows or hides the grid toolbar", "Toggle Grid Bar"));
   view.statusBar = commands.add(barToggle(window.statusBar(), "&Statusbar", "Shows or hides the status bar",
                                           "Toggle Status Bar"));
-  view.levelPack = commands.add(barToggle(window.levelPackDock(), "Level &Pack",
+  view.problemsPanel = commands.add(barToggle(window.problemsPanel(), "&Problems",
+                                              "Shows or hides the problems of the level", "Toggle Problems"));
+  view.levelPack = commands.add(barToggle(window.levelPackDock(), "&Level Pack",
                                           "Shows or hides the levels of the active level's folder", "Toggle Level Pack"));
   // A bar closed with its own close box unchecks its menu item.
   for (QToolBar* toolbar : window.findChildren<QToolBar*>())
     QObject::connect(toolbar, &QToolBar::visibilityChanged, &commands, [&commands] { commands.requestRefresh(); });
+  QObject::connect(window.problemsPanel(), &QDockWidget::visibilityChanged, &commands,
+                   [&commands] { commands.requestRefresh(); });
   QObject::connect(window.levelPackDock(), &QDockWidget::visibilityChanged, &commands,
                    [&commands] { commands.requestRefresh(); });
 

@@ -233,6 +233,11 @@ void PropertyForm::refuse(const std::string& message, Field id) {
   });
 }
 
+std::optional<PropertyForm::Field> PropertyForm::fieldFor(Property property) {
+  const FieldProperty* entry = findProperty(property);
+  return entry ? std::optional(entry->field) : std::nullopt;
+}
+
 void PropertyForm::focusField(Field id) {
   QWidget* widget = field(id);
   if (!widget) return;

@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "editing/document_observer.h"
@@ -42,6 +43,8 @@ class PropertyForm : public QWidget, public DocumentObserver {
   void commitPendingEdits();
   // Focuses a field and selects all of its text.
   void focusField(Field field);
+  // The field that edits a property; none for a property without one.
+  static std::optional<Field> fieldFor(Property property);
   QWidget* field(Field field) const;
   // Lists the artwork sets, sound sets and songs found beside the program.
   void fillFolderLists(const QString& programFolder);

@@ -121,6 +121,13 @@ QRect LevelView::cellViewportRect(CellPos cell) const {
       .translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
 }
 
+void LevelView::scrollToCell(CellPos cell) {
+  if (viewport()->rect().contains(cellViewportRect(cell))) return;
+  const QPoint centre = CellRect(cell.x, cell.y, m_settings.cellSize()).center();
+  horizontalScrollBar()->setValue(centre.x() - viewport()->width() / 2);
+  verticalScrollBar()->setValue(centre.y() - viewport()->height() / 2);
+}
+
 QRect LevelView::viewportRect(const CellRange& cells) const {
   if (cells.isEmpty()) return {};
   return cellViewportRect({cells.left, cells.top}).united(cellViewportRect({cells.right, cells.bottom}));

@@ -43,6 +43,8 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
 
   // The viewport pixels that show a cell, at the current scroll position.
   QRect cellViewportRect(CellPos cell) const;
+  // Brings a cell out of sight to the middle of the view; one in sight stays where it is.
+  void scrollToCell(CellPos cell);
 
   // Zooming steps through the zoom cell sizes and keeps the level where `anchor` (viewport
   // pixels; the middle of the view without one) is in place. False where no size is left.

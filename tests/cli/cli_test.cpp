@@ -115,3 +115,21 @@ TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
   for (std::vector<std::string> args : {std::vector<std::string>{"pack"}, {"pack", "x", "y"}, {"pack", "x", "--bogus"}, {"pack", "x", "--sheet"}})
     EXPECT_EQ(Cli(args).status, 2);
 }
+
+TEST_F(CliFiles, StrictCheckPrintsWarningsAndFailsOnThem) {
+  const std::string odd = Write("odd.lev", "n Odd\r\ne 9 \r\nN Caf\xE9\r\nm 3 1\r\n1Eb\r\n");
+  const std::string clean = Write("clean.lev", "n Clean\r\nN Odd\r\nm 2 1\r\n1E\r\n");
+  CliRun r = Cli({"check", odd, clean});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, odd + ": ok\n" + clean + ": ok\n");
+
+  r = Cli({"check", "--strict", odd, clean});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, odd + ": ok\n" +
+                       odd + ": warning: property Emeralds to collect: Emeralds to collect is 9, but the level holds only 0\n" +
+                       odd + ": warning: cell 2, 0: a blue key but no blue door\n" +
+                       odd + ": warning: property Next level: Next level \"Caf\xC3\xA9\" is not a level of this folder\n" +
+                       clean + ": ok\n");
+  EXPECT_EQ(Cli({"check", clean, "--strict"}).status, 0);
+  EXPECT_EQ(Cli({"check", "--strict"}).status, 2);
+}

@@ -1,24 +1,40 @@
-// cavernia-level check FILE...: reads each level and says whether it is sound.
+// cavernia-level check [--strict] FILE...: reads each level and says whether it is sound.
 #include <ostream>
 
 #include "app/cli/cli_commands.h"
+#include "level/cp1252.h"
 #include "level/level.h"
+#include "level/level_checks.h"
 #include "level/level_file.h"
+#include "level/warning_text.h"
 
 namespace {
 
 int RunCheck(const std::vector<std::string>& args, CliIo& io) {
-  if (args.empty()) return UsageError(kCheckCommand, io, "no file given");
+  bool strict = false;
+  std::vector<std::string> paths;
+  for (const std::string& arg : args) {
+    if (arg == "--strict")
+      strict = true;
+    else
+      paths.push_back(arg);
+  }
+  if (paths.empty()) return UsageError(kCheckCommand, io, "no file given");
   int status = EXIT_OK;
-  for (const std::string& path : args) {
+  for (const std::string& path : paths) {
     Level level;
     const FileResult result = ReadLevelFile(path, level);
-    if (result.ok) {
-      io.out << path << ": ok\n";
-    } else {
+    if (!result.ok) {
       // The message starts with the file name already.
       const std::string reason = result.message.substr(path.size() + 2);
       io.out << path << ": error: " << reason << '\n';
+      status = EXIT_FAILED;
+      continue;
+    }
+    io.out << path << ": ok\n";
+    if (!strict) continue;
+    for (const LevelWarning& warning : checkLevel(level, path)) {
+      io.out << path << ": warning: " << Cp1252ToUtf8(warningLine(warning)) << '\n';
       status = EXIT_FAILED;
     }
   }
@@ -27,5 +43,7 @@ int RunCheck(const std::vector<std::string>& args, CliIo& io) {
 
 }  // namespace
 
-const CliCommand kCheckCommand{"check", "FILE...", "read each level and report 'FILE: ok' or 'FILE: error: REASON'",
+const CliCommand kCheckCommand{"check", "[--strict] FILE...",
+                               "read each level and report 'FILE: ok' or 'FILE: error: REASON'; --strict also "
+                               "reports its warnings ('FILE: warning: ...') and fails on any",
                                RunCheck};
