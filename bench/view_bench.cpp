@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "artwork/artwork_sets.h"
-#include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "level/level_file.h"
 #include "render/level_painter.h"
@@ -22,14 +21,22 @@ Level showcase() {
   return level;
 }
 
-void BM_RepaintVisibleView(benchmark::State& state) {
-  LevelDocument document(showcase());
+// The showcase level in a shown view of the screen size, at a cell size.
+struct ShownView {
+  explicit ShownView(int cellSize) : document(showcase()), view(document, settings) {
+    settings.setCellSize(cellSize);
+    view.resize(kViewport);
+    view.show();
+    QCoreApplication::processEvents();
+  }
+  LevelDocument document;
   ViewSettings settings;
-  settings.setCellSize(static_cast<int>(state.range(0)));
-  LevelView view(document, settings);
-  view.resize(kViewport);
-  view.show();
-  QCoreApplication::processEvents();
+  LevelView view;
+};
+
+void BM_RepaintVisibleView(benchmark::State& state) {
+  ShownView shown(static_cast<int>(state.range(0)));
+  LevelView& view = shown.view;
   for (auto _ : state) view.viewport()->repaint();
   state.counters["pixels"] = view.viewport()->width() * view.viewport()->height();
 }
@@ -38,13 +45,8 @@ BENCHMARK(BM_RepaintVisibleView)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMi
 // One zoom step on the whole level: the new cell size, the scroll that keeps the middle in place
 // and the repaint of the screenful, to the next size and back again.
 void BM_ZoomStep(benchmark::State& state) {
-  LevelDocument document(showcase());
-  ViewSettings settings;
-  settings.setCellSize(static_cast<int>(state.range(0)));
-  LevelView view(document, settings);
-  view.resize(kViewport);
-  view.show();
-  QCoreApplication::processEvents();
+  ShownView shown(static_cast<int>(state.range(0)));
+  LevelView& view = shown.view;
   int steps = 1;
   for (auto _ : state) {
     view.zoom(steps);
@@ -57,13 +59,8 @@ BENCHMARK(BM_ZoomStep)->Arg(4)->Arg(15)->Arg(30)->Arg(60)->Arg(100)->Unit(benchm
 // Every zoom size in and out again: more sizes than the kept pictures hold, so steps scale
 // the artwork anew. The counter is the time of one step, in seconds.
 void BM_ZoomThroughAllSizes(benchmark::State& state) {
-  LevelDocument document(showcase());
-  ViewSettings settings;
-  settings.setCellSize(4);
-  LevelView view(document, settings);
-  view.resize(kViewport);
-  view.show();
-  QCoreApplication::processEvents();
+  ShownView shown(4);
+  LevelView& view = shown.view;
   constexpr int kSteps = 14;
   for (auto _ : state) {
     for (int steps : {1, -1})
