@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "artwork/artwork_completion.h"
 #include "artwork/artwork_sets.h"
 #include "artwork/dib_writer.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -13,28 +11,20 @@ namespace fs = std::filesystem;
 using Shows = std::pair<uint32_t, int>;  // a picture's colour and its IMAGE_ flags
 
 // A program folder of its own for each test, with an "art" folder to fill.
-class ArtworkFolders : public testing::Test {
+class ArtworkFolders : public testing::Test, protected TempFolder {
  protected:
-  void SetUp() override {
-    m_root = fs::temp_directory_path() /
-             ("cavernia_art_" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(m_root);
-    fs::create_directories(m_root / "art");
-  }
-  void TearDown() override {
-    FreeArtworkSets();
-    fs::remove_all(m_root);
-  }
+  ArtworkFolders() { fs::create_directories(dir / "art"); }
+  ~ArtworkFolders() override { FreeArtworkSets(); }
 
   // A one-colour picture; the colour tells the tests which file a record shows.
   void Picture(const std::string& set, const std::string& file, uint32_t rgb, int32_t w = 32, int32_t h = 32) {
-    fs::create_directories(m_root / "art" / set);
+    fs::create_directories(dir / "art" / set);
     auto dib = Dib::Create(w, h, 8, 1);
     SetDibColor(*dib, 0, rgb);
-    ASSERT_EQ(SaveDibFile(dib.get(), (m_root / "art" / set / file).string()), DIB_SAVE_OK);
+    ASSERT_EQ(SaveDibFile(dib.get(), (dir / "art" / set / file).string()), DIB_SAVE_OK);
   }
 
-  void Load() { LoadArtworkSets(m_root.string()); }
+  void Load() { LoadArtworkSets(dir.string()); }
 
   static const ArtworkSet& Set(const std::string& name) {
     for (const auto& set : ArtworkSets())
@@ -46,7 +36,6 @@ class ArtworkFolders : public testing::Test {
   // What a record shows: the colour of its picture and how it is turned.
   static Shows Shown(const ArtworkSet& s, int element) { return {Colour(s.images[element]), s.images[element].flags}; }
 
-  fs::path m_root;
 };
 
 TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
@@ -55,8 +44,8 @@ TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
   Picture("Default", "yamyamrt.bmp", 0x303030);
   Picture("Cave", "wall.bmp", 0x404040);
   Picture("Cave", "yamyamlt.bmp", 0x505050);
-  fs::create_directories(m_root / "art" / "Cave" / "sand.bmp");  // a folder, not a file
-  std::ofstream(m_root / "art" / "Cave" / "stone.bmp") << "not a picture";
+  fs::create_directories(dir / "art" / "Cave" / "sand.bmp");  // a folder, not a file
+  Write("art/Cave/stone.bmp", "not a picture");
   Load();
   ASSERT_EQ(ArtworkSets().size(), 2u);
   EXPECT_EQ(ArtworkSets()[0].get(), DefaultArtworkSet());
@@ -85,7 +74,7 @@ TEST_F(ArtworkFolders, DefaultFolderFillsGapsFromPartnersTurnedRound) {
   Picture("Cave", "earth.bmp", 0x444444);
   Load();
   const ArtworkSet& def = *DefaultArtworkSet();
-  EXPECT_EQ(def.folderPath, (m_root / "art" / "Default").string() + "/");
+  EXPECT_EQ(def.folderPath, (dir / "art" / "Default").string() + "/");
   EXPECT_EQ(Shown(def, EL_LORRY_DOWN), (Shows{0x111111, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED}));
   EXPECT_EQ(Shown(def, EL_LORRY_LEFT), (Shows{0x222222, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
   EXPECT_EQ(Shown(def, EL_PLAYER2), (Shows{0x333333, IMAGE_INVERT | IMAGE_BORROWED}));
@@ -107,7 +96,7 @@ TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheSetsAndTheirSelectionBuiltIns
   FreeArtworkSets();
   EXPECT_EQ(FindArtworkSet("Default"), nullptr);
   EXPECT_TRUE(ArtworkSets().empty());
-  fs::remove_all(m_root / "art");  // without an art folder every element has its own built-in picture
+  fs::remove_all(dir / "art");  // without an art folder every element has its own built-in picture
   Load();
   ASSERT_EQ(ArtworkSets().size(), 1u);
   EXPECT_EQ(DefaultArtworkSet()->name, "Default");

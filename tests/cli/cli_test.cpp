@@ -1,32 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include "cli/cli_run.h"
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadFileBytes(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class CliFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("cavernia-cli-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  std::string Write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-    return (dir / name).string();
-  }
-  fs::path dir;
-};
+struct CliFiles : ::testing::Test, TempFolder {};
 
 }  // namespace
 
@@ -37,12 +18,12 @@ TEST(Cli, HelpVersionAndUsageErrors) {
   r = Cli({"--version"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "cavernia-level 0.9\n");
-  EXPECT_EQ(Cli({}).status, 2);
-  EXPECT_EQ(Cli({"frobnicate"}).status, 2);
-  EXPECT_EQ(Cli({"check"}).status, 2);
-  EXPECT_EQ(Cli({"format"}).status, 2);
-  EXPECT_EQ(Cli({"format", "a.lev", "-o"}).status, 2);
-  EXPECT_EQ(Cli({"info", "a.lev", "--bogus"}).status, 2);
+  using Args = std::vector<std::string>;
+  for (const Args& args : {Args{}, {"frobnicate"}, {"check"}, {"check", "--strict"}, {"format"}, {"format", "a.lev", "-o"},
+                           {"info", "a.lev", "--bogus"}, {"pack"}, {"pack", "x", "y"}, {"pack", "x", "--bogus"},
+                           {"pack", "x", "--sheet"}, {"artwork"}, {"artwork", "-o"}, {"render", "a.lev", "-o", "x.png", "--cell", "0"},
+                           {"render", "a.lev", "-o", "x.png", "--cell", "12px"}})
+    EXPECT_EQ(Cli(args).status, EXIT_USAGE) << testing::PrintToString(args);
   r = Cli({"info", "--help"});
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("usage: cavernia-level info FILE [--json]"), std::string::npos);
@@ -60,17 +41,15 @@ TEST_F(CliFiles, CheckReportsEveryFile) {
   EXPECT_EQ(Cli({"check", good, Example("showcase.lev")}).status, 0);
 }
 
+// What the writer's form is, its own tests tell; here: the tool prints it, or writes it with -o.
 TEST_F(CliFiles, FormatNormalisesToTheWritersForm) {
   const std::string messy = Write("messy.lev", "n  Spaced  \nm 2 1\n*\nx extra\np 7 8\n");
   CliRun r = Cli({"format", messy});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("\r\nn  Spaced\r\n"), std::string::npos);
-  EXPECT_NE(r.out.find("\r\np 7\r\n"), std::string::npos);
-  EXPECT_NE(r.out.find("\r\nm 2 1\r\n* \r\n\r\nx extra\r\n"), std::string::npos);
-
   const fs::path out = dir / "clean.lev";
   ASSERT_EQ(Cli({"format", messy, "-o", out.string()}).status, 0);
-  EXPECT_EQ(ReadFileBytes(out), r.out);
+  EXPECT_EQ(FileBytes(out), r.out);
   EXPECT_EQ(Cli({"format", Write("bad.lev", "m 0 0\r\n")}).status, 1);
 }
 
@@ -112,8 +91,6 @@ TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
   Write("c.lev", std::string("n C\0", 4));
   EXPECT_NE(Cli({"pack", dir.string()}).out.find("cannot read: c.lev: "), std::string::npos);
   EXPECT_EQ(Cli({"pack", dir.string()}).status, 1);
-  for (std::vector<std::string> args : {std::vector<std::string>{"pack"}, {"pack", "x", "y"}, {"pack", "x", "--bogus"}, {"pack", "x", "--sheet"}})
-    EXPECT_EQ(Cli(args).status, 2);
 }
 
 TEST_F(CliFiles, StrictCheckPrintsWarningsAndFailsOnThem) {
@@ -131,5 +108,4 @@ TEST_F(CliFiles, StrictCheckPrintsWarningsAndFailsOnThem) {
                        odd + ": warning: property Next level: Next level \"Caf\xC3\xA9\" is not a level of this folder\n" +
                        clean + ": ok\n");
   EXPECT_EQ(Cli({"check", clean, "--strict"}).status, 0);
-  EXPECT_EQ(Cli({"check", "--strict"}).status, 2);
 }

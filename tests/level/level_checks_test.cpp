@@ -1,15 +1,11 @@
 // What a level check warns about, each case on a small level made here.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "level/level.h"
 #include "level/level_checks.h"
+#include "support/temp_folder.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // A playable 6 x 4 level: Player 1, an exit, one emerald, a blue key and door.
 Level Playable() {
@@ -61,11 +57,10 @@ TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
 }
 
 TEST(LevelChecks, NextLevelIsLookedForInTheSameFolder) {
-  const fs::path folder = fs::temp_directory_path() / ("cavernia-checks-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
-  std::ofstream(folder / "second.lev") << "n  The Second One \r\nm 1 1\r\n*\r\n";
+  const TempFolder folder;
+  folder.Write("second.lev", "n  The Second One \r\nm 1 1\r\n*\r\n");
   Level level = Playable();
-  const std::string self = (folder / "first.lev").string();
+  const std::string self = (folder.dir / "first.lev").string();
   for (const char* next : {"second", "SECOND", " the second one "}) {
     level.setText(Property::NextLevel, next);
     EXPECT_TRUE(checkLevel(level, self).empty()) << next;
@@ -73,7 +68,6 @@ TEST(LevelChecks, NextLevelIsLookedForInTheSameFolder) {
   level.setText(Property::NextLevel, "third");
   EXPECT_EQ(checkLevel(level, self), (std::vector<LevelWarning>{{"Next level \"third\" is not a level of this folder", {}, Property::NextLevel}}));
   EXPECT_TRUE(checkLevel(level).empty()) << "a level without a file is not judged";
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -3,38 +3,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 #include "support/level_text.h"
+#include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class LevelFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("cavernia-file-test-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  std::string Write(const std::string& name, const std::string& bytes) {
-    const fs::path path = dir / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path.string();
-  }
-  static std::string Read(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+struct LevelFileTest : ::testing::Test, TempFolder {
   size_t EntriesInDir() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
-
-  fs::path dir;
 };
 
 }  // namespace
@@ -74,7 +51,7 @@ TEST_F(LevelFileTest, SaveReplacesTheFileWholeAndReadTakesItBack) {
   level.setElement(1, 1, EL_RUBY);
   const FileResult result = SaveLevelFile(level, path);
   ASSERT_TRUE(result.ok) << result.message;
-  EXPECT_EQ(Read(path), levelText(level));
+  EXPECT_EQ(FileBytes(path), levelText(level));
   Level back;
   ASSERT_TRUE(ReadLevelFile(path, back).ok);
   EXPECT_EQ(back, level);

@@ -1,11 +1,6 @@
 // How a folder of levels is read as a pack, on a folder made here.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-
 #include "level/level_pack.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -14,8 +9,8 @@ namespace fs = std::filesystem;
 using Indexes = std::vector<std::vector<int>>;
 
 TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
-  const fs::path folder = fs::temp_directory_path() / ("cavernia-pack-" + std::to_string(::getpid()));
-  fs::create_directories(folder);
+  const TempFolder temp;
+  const fs::path& folder = temp.dir;
   const char* files[][3] = {
       {"a.lev", "A", " b "},          // 0: by name, ignoring case and blanks
       {"b.lev", "B", "C"},            // 1: by file name
@@ -26,9 +21,9 @@ TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
       {"g.lev", " a", ""},            // 6: the name of a.lev again
   };
   for (const auto& [file, name, next] : files)
-    std::ofstream(folder / file) << "n " << name << "\r\nN " << next << "\r\nm 2 1\r\n1E\r\n";
-  std::ofstream(folder / "h.lev") << std::string("n H\0", 4);  // 7: cannot be read
-  std::ofstream(folder / "notes.txt") << "not a level";
+    temp.Write(file, std::string("n ") + name + "\r\nN " + next + "\r\nm 2 1\r\n1E\r\n");
+  temp.Write("h.lev", std::string("n H\0", 4));  // 7: cannot be read
+  temp.Write("notes.txt", "not a level");
 
   LevelPack pack = readLevelPack(folder.string());
   ASSERT_EQ(pack.levels.size(), 8u);
@@ -48,7 +43,6 @@ TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
   fs::remove(folder / "d.lev");
   EXPECT_TRUE(readLevelPack(folder.string()).clean()) << "duplicate names and cycles are reported, not failures";
   EXPECT_FALSE(readLevelPack((folder / "missing").string()).error.empty());
-  fs::remove_all(folder);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
 
 #include "level/level_format_error.h"
 #include "support/level_text.h"
@@ -40,44 +39,45 @@ TEST(LevelReader, AbsentLinesKeepTheNewLevelValues) {
   for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) EXPECT_EQ(ReadText(text), Level());
 }
 
-TEST(LevelReader, WordsAndRestOfLine) {
-  // Word values: separator missing or doubled, surplus words dropped, no word at all ignored.
-  const Level level = ReadText(CrLf({"p7", "w   45  extra", "o", "s \t", "e two words", "n", "aX", "f  spaced  "}));
-  EXPECT_EQ(level.text(Pushing), "7");
-  EXPECT_EQ(level.text(WheelTime), "45");
-  EXPECT_EQ(level.text(RobotSpeed), "3");
-  EXPECT_EQ(level.text(Swamp), "30");
-  EXPECT_EQ(level.text(Emeralds), "two words");
-  EXPECT_EQ(level.text(Name), "");
-  EXPECT_EQ(level.text(Designer), "");
-  EXPECT_EQ(level.text(FirstToFinish), " spaced  ") << "rest of line is taken as it is";
-  // The second character is skipped whatever it is.
-  EXPECT_EQ(ReadText(CrLf({"nXName"})).text(Name), "Name");
-  EXPECT_EQ(ReadText(CrLf({"p two words"})).text(Pushing), "two");
+// One value read from a text: words, rest of line, music, difficulty, information, line ends.
+TEST(LevelReader, ValuesAsTheyAreRead) {
   const std::string longWord(5000, 'x');
-  EXPECT_EQ(ReadText(CrLf({"p " + longWord})).text(Pushing), longWord);
-}
-
-TEST(LevelReader, MusicLine) {
-  for (auto [line, prefix, music] : {std::tuple{"M 0 Two Words", "0", "Two Words"}, {"M  5 x", "5", "5 x"},
-                                     {"M   ", "", ""}, {"M 0", "0", ""}}) {
-    const Level level = ReadText(CrLf({line}));
-    EXPECT_EQ(level.text(MusicPrefix), prefix) << line;
-    EXPECT_EQ(level.text(Music), music) << line;
-  }
-}
-
-TEST(LevelReader, DifficultyDefaultsToTheLastCharacterOfTheFileName) {
-  EXPECT_EQ(ReadText("", "levels/cave.lev").text(Difficulty), "0");
-  EXPECT_EQ(ReadText("", "levels/cave.3").text(Difficulty), "3");
-  EXPECT_EQ(ReadText("", "levels7/cave").text(Difficulty), "0") << "folders do not count";
-  EXPECT_EQ(ReadText("", "").text(Difficulty), "0");
-  EXPECT_EQ(ReadText(CrLf({"D 8"}), "cave.3").text(Difficulty), "8");
-}
-
-TEST(LevelReader, InformationLines) {
-  const Level level = ReadText(CrLf({"i ", "i ", "i one", "i ", "i three", "i"}));
-  EXPECT_EQ(level.text(Info), "one\r\n\r\nthree\r\n") << "leading empty lines are lost, later ones survive";
+  const struct {
+    std::string text;
+    Property property;
+    std::string expected;
+    const char* fileName = "test.lev";
+  } cases[] = {
+      {"p7\r\n", Pushing, "7"},  // separator missing, doubled, surplus words dropped, no word ignored
+      {"w   45  extra\r\n", WheelTime, "45"},
+      {"o\r\n", RobotSpeed, "3"},
+      {"s \t\r\n", Swamp, "30"},
+      {"e two words\r\n", Emeralds, "two words"},
+      {"n\r\n", Name, ""},
+      {"aX\r\n", Designer, ""},
+      {"f  spaced  \r\n", FirstToFinish, " spaced  "},  // rest of line is taken as it is
+      {"nXName\r\n", Name, "Name"},                      // the second character is skipped
+      {"p two words\r\n", Pushing, "two"},
+      {"p " + longWord, Pushing, longWord},
+      {"M 0 Two Words", MusicPrefix, "0"},
+      {"M 0 Two Words", Music, "Two Words"},
+      {"M  5 x", Music, "5 x"},
+      {"M   ", MusicPrefix, ""},
+      {"M 0", Music, ""},
+      {"", Difficulty, "0", "levels/cave.lev"},  // from the file name's last character
+      {"", Difficulty, "3", "levels/cave.3"},
+      {"", Difficulty, "0", "levels7/cave"},     // folders do not count
+      {"", Difficulty, "0", ""},
+      {"", Difficulty, "0", "cave.0"},
+      {"D 8", Difficulty, "8", "cave.3"},
+      {"i \r\ni \r\ni one\r\ni \r\ni three\r\ni", Info, "one\r\n\r\nthree\r\n"},  // leading empty lines are lost
+      {"n one\nA two\r\nS three\rx\r\na last", Name, "one"},  // LF alone, CR LF, no break at the end
+      {"n one\nA two\r\nS three\rx\r\na last", Artwork, "two"},
+      {"n one\nA two\r\nS three\rx\r\na last", Sounds, "three\rx"},  // a CR inside a line stays
+      {"a last\r", Designer, "last\r"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ReadText(c.text, c.fileName).text(c.property), c.expected) << testing::PrintToString(c.text);
 }
 
 TEST(LevelReader, RemaindersBeyondTwentyAreDropped) {
@@ -92,16 +92,6 @@ TEST(LevelReader, RemaindersBeyondTwentyAreDropped) {
 TEST(LevelReader, ExtraLinesAreKeptInOrder) {
   const Level level = ReadText(CrLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
   EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
-}
-
-TEST(LevelReader, LineEnds) {
-  // LF alone, CR LF, and a last line without a break are all lines; a CR inside a line stays.
-  const Level level = ReadText("n one\nA two\r\nS three\rx\r\na last");
-  EXPECT_EQ(level.text(Name), "one");
-  EXPECT_EQ(level.text(Artwork), "two");
-  EXPECT_EQ(level.text(Sounds), "three\rx");
-  EXPECT_EQ(level.text(Designer), "last");
-  EXPECT_EQ(ReadText("a last\r").text(Designer), "last\r") << "a CR without LF at the end is text";
 }
 
 TEST(LevelReader, MapBlocks) {

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "support/level_text.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -13,8 +11,7 @@ using enum Property;
 // take differently are written in a form it takes back (the tests below).
 TEST(LevelWriter, WhatItWritesReadsBackToTheSameBytes) {
   for (const char* name : {"demo.lev", "first-steps.lev", "key-vault.lev", "showcase.lev"}) {
-    std::ifstream in(std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name, std::ios::binary);
-    const std::string original(std::istreambuf_iterator<char>(in), {});
+    const std::string original = FileBytes(std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name);
     ASSERT_FALSE(original.empty()) << name;
     EXPECT_EQ(levelText(ReadText(original, name)), original) << name << " is not in the writer's own form";
   }
