@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "qt_bench_main.h"
 #include "app/cavernia_app.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
@@ -57,12 +58,4 @@ BENCHMARK(BM_StartupBareMainWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  CaverniaApp app(argc, argv);
-  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  FreeArtworkSets();
-  return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks<CaverniaApp>(argc, argv); }

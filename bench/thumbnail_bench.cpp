@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 
+#include "qt_bench_main.h"
 #include "artwork/artwork_sets.h"
 #include "level/level.h"
 #include "level/level_file.h"
@@ -37,12 +38,4 @@ BENCHMARK(BM_FloorCopyThumbnails)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QGuiApplication app(argc, argv);
-  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  FreeArtworkSets();
-  return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks<QGuiApplication>(argc, argv); }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "qt_bench_main.h"
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "level/level_file.h"
@@ -108,12 +109,4 @@ BENCHMARK(BM_FloorCopyWholeLevel)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kM
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
-  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  FreeArtworkSets();
-  return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks<QApplication>(argc, argv); }
