@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils desktop-file-utils    # printed pages as pictures; checking the installed desktop entry
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3  # building and checking the translations; Qt's own
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMdiArea>
 #include <QPrinter>
 #include <QTextStream>
@@ -14,6 +15,7 @@
 #include "app/open_levels.h"
 #include "app/recovery_writer.h"
 #include "app/restore_dialog.h"
+#include "app/user_language.h"
 #include "app/window_placement.h"
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
@@ -28,6 +30,7 @@ CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName("Local AppWizard-Generated Applications");
   setApplicationName("Cavernia Level Editor");
   setApplicationVersion("0.9");
+  installUserLanguage(*this, QLocale());
 }
 
 CaverniaApp::~CaverniaApp() { finish(0); }
