@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The translation sources, one per library and language, kept in step with the code.
 #
-#   tools/translations.sh update   collect new and changed texts into translations/*.ts
+#   tools/translations.sh update [LIBRARY...]   collect new and changed texts into translations/*.ts
 #   tools/translations.sh check    fail when a text lacks a finished translation, or a
 #                                  translation drops a %1 placeholder or an & shortcut
 set -euo pipefail
@@ -32,10 +32,12 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 mode=${1:-check}
+[ $# -gt 0 ] && shift
 status=0
 for ts in translations/*_*.ts; do
   name=$(basename "$ts" .ts)
   library=${name%_*}
+  if [ $# -gt 0 ] && [[ " $* " != *" $library "* ]]; then continue; fi
   case "$mode" in
     update) collect "$library" "$ts" ;;
     check)
