@@ -1,6 +1,7 @@
 // The Edit menu: undo and redo, the clipboard and the block commands. A focused text field
 // comes first for the first five; otherwise undo and redo are the level's and the clipboard
 // commands the level view's.
+#include <QCoreApplication>
 #include <QStatusBar>
 
 #include "app/actions.h"
@@ -20,6 +21,10 @@
 
 namespace {
 
+struct EditMenu {
+  Q_DECLARE_TR_FUNCTIONS(EditMenu)
+};
+
 // Who carries out one of the five commands now, and whether it can.
 struct Target {
   bool enabled = false;
@@ -36,9 +41,9 @@ Command routed(std::function<Target()> target, Command command) {
   return command;
 }
 
-// "&Undo Rectangle": the step's name follows the plain text, when the level's step is meant.
-QString withStep(const QString& text, const std::string& step) {
-  return step.empty() ? text : text + ' ' + QString::fromStdString(step);
+// "&Undo Rectangle": the text that names the step, when the level's step is meant.
+QString withStep(const QString& plain, const QString& naming, const std::string& step) {
+  return step.empty() ? plain : naming.arg(QString::fromStdString(step));
 }
 
 // The active level's view while it has a marking, whichever pane has the focus.
@@ -59,9 +64,9 @@ void replaceElementInLevel(const CommandContext& context) {
   LevelView& view = *window->view();
   const CellRange area = view.selection().value_or(view.document().level().bounds());
   const int replaced = replaceElement(view.document(), area, dialog.replaced(), dialog.replacement());
-  const QString message = replaced == 0   ? QString("No cell holds %1").arg(FindElement(dialog.replaced())->name)
-                          : replaced == 1 ? QString("1 cell replaced")
-                                          : QString("%1 cells replaced").arg(replaced);
+  const QString message = replaced == 0   ? EditMenu::tr("No cell holds %1").arg(FindElement(dialog.replaced())->name)
+                          : replaced == 1 ? EditMenu::tr("1 cell replaced")
+                                          : EditMenu::tr("%1 cells replaced").arg(replaced);
   context.window.statusBar()->showMessage(message);
 }
 
@@ -105,29 +110,47 @@ void addEditCommands(CommandContext& context, Actions& actions) {
   Actions::Edit& edit = actions.edit;
 
   const auto undoStep = stepName(true);
-  edit.undo = commands.add(routed(fieldOr(FieldAction::Undo, levelStep(true)),
-                                  {.text = "&Undo", .keys = {Key(Qt::CTRL | Qt::Key_Z), Key(Qt::ALT | Qt::Key_Backspace)},
-                                   .prompt = "Undoes the last action", .tooltip = "Undo (Ctrl+Z)",
-                                   .currentText = [undoStep] { return withStep("&Undo", undoStep()); },
-                                   .currentTooltip = [undoStep] { return withStep("Undo", undoStep()) + " (Ctrl+Z)"; }}));
+  edit.undo = commands.add(routed(
+      fieldOr(FieldAction::Undo, levelStep(true)),
+      {.text = EditMenu::tr("&Undo"),
+       .keys = {Key(Qt::CTRL | Qt::Key_Z), Key(Qt::ALT | Qt::Key_Backspace)},
+       .prompt = EditMenu::tr("Undoes the last action"),
+       .tooltip = EditMenu::tr("Undo (Ctrl+Z)"),
+       .currentText = [undoStep] { return withStep(EditMenu::tr("&Undo"), EditMenu::tr("&Undo %1"), undoStep()); },
+       .currentTooltip =
+           [undoStep] {
+             return withStep(EditMenu::tr("Undo (Ctrl+Z)"), EditMenu::tr("Undo %1 (Ctrl+Z)"), undoStep());
+           }}));
   const auto redoStep = stepName(false);
-  edit.redo = commands.add(routed(fieldOr(FieldAction::Redo, levelStep(false)),
-                                  {.text = "&Redo", .keys = {Key(Qt::CTRL | Qt::Key_Y)},
-                                   .prompt = "Redoes the last action", .tooltip = "Redo (Ctrl+Y)",
-                                   .currentText = [redoStep] { return withStep("&Redo", redoStep()); },
-                                   .currentTooltip = [redoStep] { return withStep("Redo", redoStep()) + " (Ctrl+Y)"; }}));
+  edit.redo = commands.add(routed(
+      fieldOr(FieldAction::Redo, levelStep(false)),
+      {.text = EditMenu::tr("&Redo"),
+       .keys = {Key(Qt::CTRL | Qt::Key_Y)},
+       .prompt = EditMenu::tr("Redoes the last action"),
+       .tooltip = EditMenu::tr("Redo (Ctrl+Y)"),
+       .currentText = [redoStep] { return withStep(EditMenu::tr("&Redo"), EditMenu::tr("&Redo %1"), redoStep()); },
+       .currentTooltip =
+           [redoStep] {
+             return withStep(EditMenu::tr("Redo (Ctrl+Y)"), EditMenu::tr("Redo %1 (Ctrl+Y)"), redoStep());
+           }}));
   edit.cut = commands.add(routed(fieldOr(FieldAction::Cut, viewCommand(&LevelView::canCopy, &LevelView::cut)),
-                                 {.text = "Cu&t", .keys = {Key(Qt::CTRL | Qt::Key_X), Key(Qt::SHIFT | Qt::Key_Delete)},
-                                  .prompt = "Cuts the selection and moves it to the Clipboard.",
-                                  .tooltip = "Cut (Ctrl+X)", .icon = commandIcon(CommandIcon::Cut)}));
+                                 {.text = EditMenu::tr("Cu&t"),
+                                  .keys = {Key(Qt::CTRL | Qt::Key_X), Key(Qt::SHIFT | Qt::Key_Delete)},
+                                  .prompt = EditMenu::tr("Cuts the selection and moves it to the Clipboard."),
+                                  .tooltip = EditMenu::tr("Cut (Ctrl+X)"),
+                                  .icon = commandIcon(CommandIcon::Cut)}));
   edit.copy = commands.add(routed(fieldOr(FieldAction::Copy, viewCommand(&LevelView::canCopy, &LevelView::copy)),
-                                  {.text = "&Copy", .keys = {Key(Qt::CTRL | Qt::Key_C), Key(Qt::CTRL | Qt::Key_Insert)},
-                                   .prompt = "Copies the selection to the Clipboard.", .tooltip = "Copy (Ctrl+C)",
+                                  {.text = EditMenu::tr("&Copy"),
+                                   .keys = {Key(Qt::CTRL | Qt::Key_C), Key(Qt::CTRL | Qt::Key_Insert)},
+                                   .prompt = EditMenu::tr("Copies the selection to the Clipboard."),
+                                   .tooltip = EditMenu::tr("Copy (Ctrl+C)"),
                                    .icon = commandIcon(CommandIcon::Copy)}));
   edit.paste = commands.add(routed(fieldOr(FieldAction::Paste, viewCommand(&LevelView::canPaste, &LevelView::paste)),
-                                   {.text = "&Paste", .keys = {Key(Qt::CTRL | Qt::Key_V), Key(Qt::SHIFT | Qt::Key_Insert)},
-                                    .prompt = "Inserts the Clipboard contents at the insertion point.",
-                                    .tooltip = "Paste (Ctrl+V)", .icon = commandIcon(CommandIcon::Paste)}));
+                                   {.text = EditMenu::tr("&Paste"),
+                                    .keys = {Key(Qt::CTRL | Qt::Key_V), Key(Qt::SHIFT | Qt::Key_Insert)},
+                                    .prompt = EditMenu::tr("Inserts the Clipboard contents at the insertion point."),
+                                    .tooltip = EditMenu::tr("Paste (Ctrl+V)"),
+                                    .icon = commandIcon(CommandIcon::Paste)}));
 
   const auto blockCommand = [&context, &commands](BlockTransform transform, const QString& text, const QString& prompt) {
     return commands.add({.text = text, .prompt = prompt,
@@ -137,16 +160,19 @@ void addEditCommands(CommandContext& context, Actions& actions) {
                              view->setSelection(transformBlock(view->document(), *view->selection(), transform));
                          }});
   };
-  edit.flipHorizontally = blockCommand(BlockTransform::FlipHorizontally, "Flip &Horizontally",
-                                       "Flips the marked block from left to right");
-  edit.flipVertically = blockCommand(BlockTransform::FlipVertically, "Flip &Vertically",
-                                     "Flips the marked block upside down");
-  edit.rotateClockwise = blockCommand(BlockTransform::RotateClockwise, "Rotate Clock&wise",
-                                      "Turns the marked block a quarter turn clockwise about its top-left cell");
-  edit.rotateCounterClockwise = blockCommand(BlockTransform::RotateCounterClockwise, "Rotate C&ounter-clockwise",
-                                             "Turns the marked block a quarter turn counter-clockwise about its top-left cell");
-  edit.replace = commands.add({.text = "R&eplace Element...",
-                               .prompt = "Replaces one element with another in the marking or the whole level",
-                               .enabled = [&context] { return activeWindow(context) != nullptr; },
-                               .run = [&context] { replaceElementInLevel(context); }});
+  edit.flipHorizontally = blockCommand(BlockTransform::FlipHorizontally, EditMenu::tr("Flip &Horizontally"),
+                                       EditMenu::tr("Flips the marked block from left to right"));
+  edit.flipVertically = blockCommand(BlockTransform::FlipVertically, EditMenu::tr("Flip &Vertically"),
+                                     EditMenu::tr("Flips the marked block upside down"));
+  edit.rotateClockwise =
+      blockCommand(BlockTransform::RotateClockwise, EditMenu::tr("Rotate Clock&wise"),
+                   EditMenu::tr("Turns the marked block a quarter turn clockwise about its top-left cell"));
+  edit.rotateCounterClockwise =
+      blockCommand(BlockTransform::RotateCounterClockwise, EditMenu::tr("Rotate C&ounter-clockwise"),
+                   EditMenu::tr("Turns the marked block a quarter turn counter-clockwise about its top-left cell"));
+  edit.replace =
+      commands.add({.text = EditMenu::tr("R&eplace Element..."),
+                    .prompt = EditMenu::tr("Replaces one element with another in the marking or the whole level"),
+                    .enabled = [&context] { return activeWindow(context) != nullptr; },
+                    .run = [&context] { replaceElementInLevel(context); }});
 }

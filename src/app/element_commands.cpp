@@ -1,9 +1,17 @@
 // The element palette and the drawing modes: each level's windows share its choice.
+#include <QCoreApplication>
+
 #include "app/actions.h"
 #include "app/command_context.h"
 #include "app/command_icons.h"
 #include "app/commands/command_set.h"
 #include "view/view_settings.h"
+
+namespace {
+struct DrawModes {
+  Q_DECLARE_TR_FUNCTIONS(DrawModes)
+};
+}  // namespace
 
 void addElementCommands(CommandContext& context, Actions& actions) {
   CommandSet& commands = context.commands;
@@ -29,11 +37,14 @@ void addElementCommands(CommandContext& context, Actions& actions) {
                          .checked = [settings, drawMode] { return settings() && settings()->drawMode() == drawMode; },
                          .run = [settings, drawMode] { settings()->setDrawMode(drawMode); }});
   };
-  elements.freeDraw = mode(Mode::Free, "Free Draw", "Free Draw Mode", CommandIcon::FreeDraw);
-  elements.line = mode(Mode::Line, "Line", "Line Mode", CommandIcon::Line);
-  elements.fill = mode(Mode::Fill, "Fill", "Fill Mode", CommandIcon::Fill);
-  elements.rectangle = mode(Mode::Rectangle, "Rectangle", "Rectangle Mode", CommandIcon::Rectangle);
-  elements.filledRectangle =
-      mode(Mode::FilledRectangle, "Filled Rectangle", "Filled Rectangle Mode", CommandIcon::FilledRectangle);
-  elements.selection = mode(Mode::Selection, "Selection", "Selection Mode", CommandIcon::Selection);
+  elements.freeDraw =
+      mode(Mode::Free, DrawModes::tr("Free Draw"), DrawModes::tr("Free Draw Mode"), CommandIcon::FreeDraw);
+  elements.line = mode(Mode::Line, DrawModes::tr("Line"), DrawModes::tr("Line Mode"), CommandIcon::Line);
+  elements.fill = mode(Mode::Fill, DrawModes::tr("Fill"), DrawModes::tr("Fill Mode"), CommandIcon::Fill);
+  elements.rectangle =
+      mode(Mode::Rectangle, DrawModes::tr("Rectangle"), DrawModes::tr("Rectangle Mode"), CommandIcon::Rectangle);
+  elements.filledRectangle = mode(Mode::FilledRectangle, DrawModes::tr("Filled Rectangle"),
+                                  DrawModes::tr("Filled Rectangle Mode"), CommandIcon::FilledRectangle);
+  elements.selection =
+      mode(Mode::Selection, DrawModes::tr("Selection"), DrawModes::tr("Selection Mode"), CommandIcon::Selection);
 }

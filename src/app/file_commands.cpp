@@ -1,4 +1,5 @@
 // The File menu: new, open, close, save, export, mail and print levels, and quit.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -21,6 +22,10 @@
 
 namespace {
 
+struct FileMenu {
+  Q_DECLARE_TR_FUNCTIONS(FileMenu)
+};
+
 bool mailProgramExists() { return !QStandardPaths::findExecutable("xdg-email").isEmpty(); }
 
 // The mail program gets a copy of the level as it is now, saved or not.
@@ -34,12 +39,13 @@ void mailLevel(const LevelDocument& document, QWidget* parent) {
   const QString path = QDir(folder).filePath(name);
   const FileResult written = SaveLevelFile(document.level(), path.toStdString());
   if (!written.ok) {
-    QMessageBox::warning(parent, "Cavernia Level Editor",
-                         QString("The level could not be attached.\n\n%1").arg(QString::fromStdString(written.message)));
+    QMessageBox::warning(
+        parent, "Cavernia Level Editor",
+        FileMenu::tr("The level could not be attached.\n\n%1").arg(QString::fromStdString(written.message)));
     return;
   }
   if (!QProcess::startDetached("xdg-email", {"--subject", name, "--attach", path}))
-    QMessageBox::warning(parent, "Cavernia Level Editor", "The mail program could not be started.");
+    QMessageBox::warning(parent, "Cavernia Level Editor", FileMenu::tr("The mail program could not be started."));
 }
 
 }  // namespace
@@ -54,42 +60,70 @@ void addFileCommands(CommandContext& context, Actions& actions) {
   Actions::File& file = actions.file;
   using Key = QKeySequence;
 
-  file.newLevel = commands.add({.text = "&New", .keys = {Key(Qt::CTRL | Qt::Key_N)}, .prompt = "Creates a new level",
-                                .tooltip = "New (Ctrl+N)", .icon = commandIcon(CommandIcon::NewLevel),
+  file.newLevel = commands.add({.text = FileMenu::tr("&New"),
+                                .keys = {Key(Qt::CTRL | Qt::Key_N)},
+                                .prompt = FileMenu::tr("Creates a new level"),
+                                .tooltip = FileMenu::tr("New (Ctrl+N)"),
+                                .icon = commandIcon(CommandIcon::NewLevel),
                                 .run = [levels] { levels->open(QString()); }});
-  file.open = commands.add({.text = "&Open...", .keys = {Key(Qt::CTRL | Qt::Key_O)},
-                            .prompt = "Opens an existing level", .tooltip = "Open (Ctrl+O)",
-                            .icon = commandIcon(CommandIcon::Open), .run = [levels, window] {
-                              const QString path =
-                                  QFileDialog::getOpenFileName(window, "Open", QString(), "Cavernia Level (*.lev)");
+  file.open = commands.add({.text = FileMenu::tr("&Open..."),
+                            .keys = {Key(Qt::CTRL | Qt::Key_O)},
+                            .prompt = FileMenu::tr("Opens an existing level"),
+                            .tooltip = FileMenu::tr("Open (Ctrl+O)"),
+                            .icon = commandIcon(CommandIcon::Open),
+                            .run = [levels, window] {
+                              const QString path = QFileDialog::getOpenFileName(window, FileMenu::tr("Open"), QString(),
+                                                                                FileMenu::tr("Cavernia Level (*.lev)"));
                               if (!path.isEmpty()) levels->open(path);
                             }});
-  file.close = commands.add({.text = "&Close", .prompt = "Closes the active level", .tooltip = "Close",
-                             .enabled = levelActive, .run = [levels, active] { levels->close(*active()); }});
-  file.save = commands.add({.text = "&Save", .keys = {Key(Qt::CTRL | Qt::Key_S)}, .prompt = "Saves the active level",
-                            .tooltip = "Save (Ctrl+S)", .icon = commandIcon(CommandIcon::Save),
-                            .enabled = levelActive, .run = [saveFlow] { saveFlow()->save(); }});
-  file.saveAs = commands.add({.text = "Save &As...", .prompt = "Saves the active level under a new name",
-                              .tooltip = "Save As", .enabled = levelActive,
+  file.close = commands.add({.text = FileMenu::tr("&Close"),
+                             .prompt = FileMenu::tr("Closes the active level"),
+                             .tooltip = FileMenu::tr("Close"),
+                             .enabled = levelActive,
+                             .run = [levels, active] { levels->close(*active()); }});
+  file.save = commands.add({.text = FileMenu::tr("&Save"),
+                            .keys = {Key(Qt::CTRL | Qt::Key_S)},
+                            .prompt = FileMenu::tr("Saves the active level"),
+                            .tooltip = FileMenu::tr("Save (Ctrl+S)"),
+                            .icon = commandIcon(CommandIcon::Save),
+                            .enabled = levelActive,
+                            .run = [saveFlow] { saveFlow()->save(); }});
+  file.saveAs = commands.add({.text = FileMenu::tr("Save &As..."),
+                              .prompt = FileMenu::tr("Saves the active level under a new name"),
+                              .tooltip = FileMenu::tr("Save As"),
+                              .enabled = levelActive,
                               .run = [saveFlow] { saveFlow()->saveAs(); }});
-  file.exportImage = commands.add({.text = "Expor&t as Image...",
-                                   .prompt = "Writes the active level as a PNG picture, as it is shown",
-                                   .tooltip = "Export as Image", .enabled = levelActive, .run = [&context, window] {
-                                     exportLevelImage(*activeDocument(context), *activeSettings(context), window);
-                                   }});
-  file.sendMail = commands.add({.text = "E-mail...", .prompt = "Sends the active level as an e-mail attachment",
-                                .tooltip = "Send Mail", .icon = commandIcon(CommandIcon::SendMail),
+  file.exportImage = commands.add(
+      {.text = FileMenu::tr("Expor&t as Image..."),
+       .prompt = FileMenu::tr("Writes the active level as a PNG picture, as it is shown"),
+       .tooltip = FileMenu::tr("Export as Image"),
+       .enabled = levelActive,
+       .run = [&context, window] { exportLevelImage(*activeDocument(context), *activeSettings(context), window); }});
+  file.sendMail = commands.add({.text = FileMenu::tr("E-mail..."),
+                                .prompt = FileMenu::tr("Sends the active level as an e-mail attachment"),
+                                .tooltip = FileMenu::tr("Send Mail"),
+                                .icon = commandIcon(CommandIcon::SendMail),
                                 .enabled = [levelActive] { return levelActive() && mailProgramExists(); },
                                 .run = [active, window] { mailLevel(*active(), window); }});
   // The active level prints wherever the focus is, the form included.
-  file.print = commands.add({.text = "&Print...", .keys = {Key(Qt::CTRL | Qt::Key_P)}, .prompt = "Prints the level.",
-                             .tooltip = "Print (Ctrl+P)", .icon = commandIcon(CommandIcon::Print),
-                             .enabled = levelActive, .run = [active, window] { printWithDialog(*active(), window); }});
-  file.printPreview = commands.add({.text = "Print Pre&view", .prompt = "Previews the level.",
-                                    .tooltip = "Print Preview", .enabled = levelActive,
+  file.print = commands.add({.text = FileMenu::tr("&Print..."),
+                             .keys = {Key(Qt::CTRL | Qt::Key_P)},
+                             .prompt = FileMenu::tr("Prints the level."),
+                             .tooltip = FileMenu::tr("Print (Ctrl+P)"),
+                             .icon = commandIcon(CommandIcon::Print),
+                             .enabled = levelActive,
+                             .run = [active, window] { printWithDialog(*active(), window); }});
+  file.printPreview = commands.add({.text = FileMenu::tr("Print Pre&view"),
+                                    .prompt = FileMenu::tr("Previews the level."),
+                                    .tooltip = FileMenu::tr("Print Preview"),
+                                    .enabled = levelActive,
                                     .run = [active, window] { showPrintPreview(*active(), window); }});
-  file.printSetup = commands.add({.text = "P&rinter Setup...", .prompt = "Changes the printer and printing options",
-                                  .tooltip = "Printer Setup", .run = [window] { runPrinterSetup(window); }});
-  file.exit = commands.add({.text = "E&xit", .prompt = "Quits the application and asks to save levels",
-                            .tooltip = "Exit", .run = [window] { window->close(); }});
+  file.printSetup = commands.add({.text = FileMenu::tr("P&rinter Setup..."),
+                                  .prompt = FileMenu::tr("Changes the printer and printing options"),
+                                  .tooltip = FileMenu::tr("Printer Setup"),
+                                  .run = [window] { runPrinterSetup(window); }});
+  file.exit = commands.add({.text = FileMenu::tr("E&xit"),
+                            .prompt = FileMenu::tr("Quits the application and asks to save levels"),
+                            .tooltip = FileMenu::tr("Exit"),
+                            .run = [window] { window->close(); }});
 }

@@ -1,4 +1,6 @@
 // The ? menu: the about box.
+#include <QCoreApplication>
+
 #include "app/about/about_box.h"
 #include "app/actions.h"
 #include "app/command_context.h"
@@ -6,10 +8,19 @@
 #include "app/commands/command_set.h"
 #include "app/main_window.h"
 
+namespace {
+struct HelpMenu {
+  Q_DECLARE_TR_FUNCTIONS(HelpMenu)
+};
+}  // namespace
+
 void addHelpCommands(CommandContext& context, Actions& actions) {
   MainWindow* window = &context.window;
-  actions.about = context.commands.add({.text = "&About VOREL...", .prompt = "Displays program information and version",
-                                        .tooltip = "About", .icon = commandIcon(CommandIcon::About), .run = [window] {
+  actions.about = context.commands.add({.text = HelpMenu::tr("&About VOREL..."),
+                                        .prompt = HelpMenu::tr("Displays program information and version"),
+                                        .tooltip = HelpMenu::tr("About"),
+                                        .icon = commandIcon(CommandIcon::About),
+                                        .run = [window] {
                                           AboutBox about(window);
                                           about.exec();
                                         }});

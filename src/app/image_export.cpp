@@ -1,5 +1,6 @@
 #include "app/image_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,6 +16,10 @@
 
 namespace {
 
+struct ImageExport {
+  Q_DECLARE_TR_FUNCTIONS(ImageExport)
+};
+
 // The level's title without its mark and its extension, as a PNG beside the level's file.
 QString proposedFileName(const LevelDocument& document) {
   std::string title = document.title();
@@ -29,7 +34,7 @@ QString proposedFileName(const LevelDocument& document) {
 // Why the picture could not be written; empty when it was. A failed write leaves an existing
 // file as it was.
 QString writePicture(const QImage& image, const QString& path) {
-  if (image.isNull()) return QString("There is not enough memory for the picture.");
+  if (image.isNull()) return ImageExport::tr("There is not enough memory for the picture.");
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return file.errorString();
   QImageWriter writer(&file, "PNG");
@@ -41,13 +46,15 @@ QString writePicture(const QImage& image, const QString& path) {
 }  // namespace
 
 void exportLevelImage(const LevelDocument& document, const ViewSettings& settings, QWidget* parent) {
-  QString path = QFileDialog::getSaveFileName(parent, "Export as Image", proposedFileName(document), "PNG Image (*.png)");
+  QString path = QFileDialog::getSaveFileName(parent, ImageExport::tr("Export as Image"), proposedFileName(document),
+                                              ImageExport::tr("PNG Image (*.png)"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".png";
   const Level& level = document.level();
   const QImage image = DrawLevelPicture(level, LevelArtwork(level), settings.cellSize(), settings.gridVisible());
   const QString problem = writePicture(image, path);
   if (!problem.isEmpty())
-    QMessageBox::warning(parent, "Cavernia Level Editor",
-                         QString("The level could not be exported to %1.\n\n%2").arg(QDir::toNativeSeparators(path), problem));
+    QMessageBox::warning(
+        parent, "Cavernia Level Editor",
+        ImageExport::tr("The level could not be exported to %1.\n\n%2").arg(QDir::toNativeSeparators(path), problem));
 }

@@ -55,11 +55,12 @@ MainWindow::MainWindow() {
     emit activeLevelWindowChanged();
   });
   // Saved layouts find the bars by these names.
-  const std::pair<const char*, const char*> bars[] = {{"Bar128", "File"},          {"Bar130", "Basic Elements"},
-                                                      {"Bar133", "Doors & Keys"},  {"Bar135", "Moving Elements"},
-                                                      {"Bar182", "Drawing Modes"}, {"Bar192", "Grid"}};
+  const std::pair<const char*, const char*> bars[] = {
+      {"Bar128", QT_TR_NOOP("File")},          {"Bar130", QT_TR_NOOP("Basic Elements")},
+      {"Bar133", QT_TR_NOOP("Doors & Keys")},  {"Bar135", QT_TR_NOOP("Moving Elements")},
+      {"Bar182", QT_TR_NOOP("Drawing Modes")}, {"Bar192", QT_TR_NOOP("Grid")}};
   for (const auto& [name, caption] : bars) {
-    auto* bar = new QToolBar(caption, this);
+    auto* bar = new QToolBar(tr(caption), this);
     bar->setObjectName(name);
     bar->setIconSize(QSize(16, 16));
     bar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -69,7 +70,7 @@ MainWindow::MainWindow() {
   // The current window, not the active one: a floating panel that takes the focus keeps its level.
   connect(this, &MainWindow::activeLevelWindowChanged, m_problems,
           [this] { m_problems->follow(qobject_cast<LevelWindow*>(m_mdiArea->currentSubWindow())); });
-  m_levelPackDock = new QDockWidget("Level Pack", this);
+  m_levelPackDock = new QDockWidget(tr("Level Pack"), this);
   m_levelPackDock->setObjectName("LevelPackDock");
   m_levelPackDock->setWidget(new LevelPackPanel(m_levelPackDock));
   addDockWidget(Qt::RightDockWidgetArea, m_levelPackDock);
@@ -116,7 +117,7 @@ void MainWindow::restoreLayout() {
 
 QMenu* MainWindow::fileMenu(const Actions& actions, bool levelActive) {
   const Actions::File& file = actions.file;
-  auto* menu = new QMenu("&File", this);
+  auto* menu = new QMenu(tr("&File"), this);
   menu->addActions({file.newLevel, file.open});
   if (levelActive) {
     menu->addActions({file.close, file.save, file.saveAs, file.exportImage, file.sendMail});
@@ -145,25 +146,25 @@ QMenu* MainWindow::fileMenu(const Actions& actions, bool levelActive) {
 void MainWindow::createMenus(const Actions& actions) {
   const Actions::View& view = actions.view;
   auto toolbarsMenu = [&] {
-    auto* menu = new QMenu("&Toolbars", this);
+    auto* menu = new QMenu(tr("&Toolbars"), this);
     menu->addActions({view.fileBar, view.basicElementsBar, view.movingElementsBar, view.doorsKeysBar,
                       view.drawModesBar, view.gridBar});
     return menu;
   };
   auto helpMenu = [&] {
-    auto* menu = new QMenu("&?", this);
+    auto* menu = new QMenu(tr("&?"), this);
     menu->addAction(actions.about);
     return menu;
   };
 
   // While no level is open.
-  auto* noLevelView = new QMenu("&View", this);
+  auto* noLevelView = new QMenu(tr("&View"), this);
   noLevelView->addMenu(toolbarsMenu());
   noLevelView->addActions({view.statusBar, view.problemsPanel, view.levelPack});
   m_noLevelMenus = {fileMenu(actions, false), noLevelView, helpMenu()};
 
   // While a level window is active.
-  auto* edit = new QMenu("&Edit", this);
+  auto* edit = new QMenu(tr("&Edit"), this);
   edit->addActions({actions.edit.undo, actions.edit.redo});
   edit->addSeparator();
   edit->addActions({actions.edit.cut, actions.edit.copy, actions.edit.paste});
@@ -172,14 +173,14 @@ void MainWindow::createMenus(const Actions& actions) {
                     actions.edit.rotateCounterClockwise});
   edit->addSeparator();
   edit->addAction(actions.edit.replace);
-  auto* levelView = new QMenu("&View", this);
+  auto* levelView = new QMenu(tr("&View"), this);
   levelView->addMenu(toolbarsMenu());
   levelView->addActions({view.statusBar, view.problemsPanel, view.levelPack});
   levelView->addSeparator();
   levelView->addActions({view.grid, view.gridSize});
   levelView->addSeparator();
   levelView->addActions({view.zoomIn, view.zoomOut, view.fitLevel});
-  m_windowMenu = new QMenu("&Window", this);
+  m_windowMenu = new QMenu(tr("&Window"), this);
   const Actions::Window& window = actions.window;
   m_windowMenu->addActions({window.newWindow, window.cascade, window.tileHorizontally, window.tileVertically});
   connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::listWindows);
@@ -226,7 +227,7 @@ void MainWindow::listWindows() {
     QAction* action = m_windowMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption.replace('&', "&&")));
     action->setCheckable(true);
     action->setChecked(window == activeLevelWindow());
-    action->setStatusTip("Activates this window");
+    action->setStatusTip(tr("Activates this window"));
     connect(action, &QAction::triggered, this, [this, listed = QPointer<LevelWindow>(window)] {
       if (listed && m_mdiArea) m_mdiArea->setActiveSubWindow(listed);
     });

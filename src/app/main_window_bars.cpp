@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kIdleMessage = "Bereit";
+const char* const kIdleMessage = QT_TRANSLATE_NOOP("MainWindow", "Bereit");
 
 void addButtons(QToolBar* bar, std::initializer_list<QAction*> actions) {
   for (QAction* action : actions) {
@@ -89,15 +89,17 @@ void MainWindow::createStatusBar() {
   // The cell under the mouse has a place of its own: prompts and messages keep theirs.
   m_cellIndicator = new QLabel(bar);
   const QFontMetrics metrics = m_cellIndicator->fontMetrics();
-  m_cellIndicator->setMinimumWidth(metrics.horizontalAdvance("125, 125  Wall with rounded top") + 12);
+  //: Not shown: as wide as the longest cell description, which sets the indicator's width
+  m_cellIndicator->setMinimumWidth(metrics.horizontalAdvance(tr("125, 125  Wall with rounded top")) + 12);
   bar->addPermanentWidget(m_cellIndicator);
-  m_capsIndicator = indicator("UF");
-  m_numIndicator = indicator("NUM");
-  m_scrollIndicator = indicator("RF");
-  bar->showMessage(kIdleMessage);
+  m_capsIndicator = indicator(tr("UF"));
+  m_numIndicator = indicator(tr("NUM"));
+  m_scrollIndicator = indicator(tr("RF"));
+  const QString idle = tr(kIdleMessage);
+  bar->showMessage(idle);
   // When a prompt goes away, the idle message comes back.
-  connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
-    if (message.isEmpty()) bar->showMessage(kIdleMessage);
+  connect(bar, &QStatusBar::messageChanged, bar, [bar, idle](const QString& message) {
+    if (message.isEmpty()) bar->showMessage(idle);
   });
   qApp->installEventFilter(this);
 }

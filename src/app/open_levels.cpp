@@ -56,7 +56,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
   const FileResult result = ReadLevelFile(canonical.toStdString(), read);
   if (!result.ok) {
     QMessageBox::warning(m_dialogParent, "Cavernia Level Editor",
-                         QString("Cannot open the level.\n\n%1").arg(QString::fromStdString(result.message)));
+                         tr("Cannot open the level.\n\n%1").arg(QString::fromStdString(result.message)));
     return nullptr;
   }
   auto document = std::make_unique<LevelDocument>(std::move(read));

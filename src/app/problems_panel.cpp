@@ -16,7 +16,7 @@ constexpr int kRecheckDelayMs = 100;
 constexpr int kWarningRole = Qt::UserRole;  // the warning's index in the list
 }  // namespace
 
-ProblemsPanel::ProblemsPanel(QWidget* parent) : QDockWidget("Problems", parent) {
+ProblemsPanel::ProblemsPanel(QWidget* parent) : QDockWidget(tr("Problems"), parent) {
   setObjectName("ProblemsPanel");  // saved layouts find the panel by it
   m_list = new QListWidget(this);
   m_list->setWordWrap(true);  // a narrow panel still shows whole warnings
@@ -94,7 +94,7 @@ void ProblemsPanel::showWarnings(std::vector<LevelWarning> warnings) {
     item->setToolTip(item->text());
   }
   if (m_document && m_warnings.empty()) {
-    auto* item = new QListWidgetItem("No problems found", m_list);
+    auto* item = new QListWidgetItem(tr("No problems found"), m_list);
     item->setFlags(Qt::NoItemFlags);
   }
 }

@@ -10,7 +10,7 @@
 #include "level/elements.h"
 
 ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwork, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Replace Element");
+  setWindowTitle(tr("Replace Element"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   m_replaced = elementList(IsElement(element) ? element : 0, artwork);
   m_replacement = elementList(0, artwork);
@@ -20,8 +20,8 @@ ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwor
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QGridLayout(this);
-  auto* replacedLabel = new QLabel("&Replace", this);
-  auto* replacementLabel = new QLabel("&With", this);
+  auto* replacedLabel = new QLabel(tr("&Replace"), this);
+  auto* replacementLabel = new QLabel(tr("&With"), this);
   replacedLabel->setBuddy(m_replaced);
   replacementLabel->setBuddy(m_replacement);
   layout->addWidget(replacedLabel, 0, 0);

@@ -1,5 +1,6 @@
 #include "app/restore_dialog.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,11 +17,16 @@ namespace {
 
 const char* const kCaption = "Cavernia Level Editor";
 
+struct RestoreDialog {
+  Q_DECLARE_TR_FUNCTIONS(RestoreDialog)
+};
+
 QString question(const RecoveredLevel& level) {
-  const QString file = level.path.isEmpty() ? "none (a new level, never saved)" : level.path;
-  return QString("The editor ended without closing the level \"%1\". A copy of its changes was kept.\n\n"
-                 "Original file: %2\nCopy written: %3\n\n"
-                 "Restore the level (its file stays as it is until you save it), or discard the copy?")
+  const QString file = level.path.isEmpty() ? RestoreDialog::tr("none (a new level, never saved)") : level.path;
+  return RestoreDialog::tr(
+             "The editor ended without closing the level \"%1\". A copy of its changes was kept.\n\n"
+             "Original file: %2\nCopy written: %3\n\n"
+             "Restore the level (its file stays as it is until you save it), or discard the copy?")
       .arg(level.title, file, QLocale().toString(level.written.toLocalTime(), QLocale::LongFormat));
 }
 
@@ -33,7 +39,7 @@ int offerRecoveredLevels(OpenLevels& levels, RecoveryWriter& writer, QWidget* pa
     // Two answers only: closing the box would leave the copy in doubt.
     QMessageBox box(QMessageBox::Question, kCaption, question(level), QMessageBox::Yes | QMessageBox::Discard, parent);
     QAbstractButton* restore = box.button(QMessageBox::Yes);
-    restore->setText("&Restore");
+    restore->setText(RestoreDialog::tr("&Restore"));
     box.setDefaultButton(QMessageBox::Yes);
     box.exec();
     if (box.clickedButton() == box.button(QMessageBox::Discard)) RecoveryFinder::discard(level);
@@ -41,8 +47,9 @@ int offerRecoveredLevels(OpenLevels& levels, RecoveryWriter& writer, QWidget* pa
     ::Level read;
     const FileResult result = ReadLevelFile(level.levelFile.toStdString(), read);
     if (!result.ok) {
-      QMessageBox::warning(parent, kCaption,
-                           QString("The level could not be restored.\n\n%1").arg(QString::fromStdString(result.message)));
+      QMessageBox::warning(
+          parent, kCaption,
+          RestoreDialog::tr("The level could not be restored.\n\n%1").arg(QString::fromStdString(result.message)));
       continue;
     }
     levels.openRecovered(std::move(read), level.path, Utf8ToCp1252(level.title.toStdString()));

@@ -14,7 +14,8 @@ namespace {
 const char* const kCaption = "Cavernia Level Editor";
 
 QString askWithDialog(QWidget* parent, const QString& proposed) {
-  return QFileDialog::getSaveFileName(parent, "Save As", proposed, "Cavernia Level (*.lev)");
+  return QFileDialog::getSaveFileName(parent, SaveFlow::tr("Save As"), proposed,
+                                      SaveFlow::tr("Cavernia Level (*.lev)"));
 }
 
 SaveFlow::FileNameAsker g_askFileName = askWithDialog;
@@ -67,7 +68,7 @@ bool SaveFlow::write(const QString& givenPath) {
   const FileResult result = SaveLevelFile(m_document.level(), path.toStdString());
   if (!result.ok) {
     QMessageBox::warning(m_parent, kCaption,
-                         QString("The level could not be saved.\n\n%1").arg(QString::fromStdString(result.message)));
+                         tr("The level could not be saved.\n\n%1").arg(QString::fromStdString(result.message)));
     return false;
   }
   m_document.setPath(path.toStdString());
@@ -82,9 +83,9 @@ bool SaveFlow::closeQuestion() {
   if (m_hooks.commitPendingEdits) m_hooks.commitPendingEdits();
   if (!m_document.isModified()) return true;
   SavingMark mark(m_document);
-  const auto answer = QMessageBox::question(
-      m_parent, kCaption, QString("Save changes to %1?").arg(shown(m_document.title())),
-      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  const auto answer =
+      QMessageBox::question(m_parent, kCaption, tr("Save changes to %1?").arg(shown(m_document.title())),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
   if (answer == QMessageBox::No) return true;
   if (answer != QMessageBox::Yes) return false;
   const QString path = m_document.path().empty() ? askForFileName() : QString::fromStdString(m_document.path());

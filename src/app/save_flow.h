@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -10,6 +11,8 @@ class QWidget;
 // with the file's name and the reason; the level stays modified, with its '*', and the old
 // file stays as it was.
 class SaveFlow {
+  Q_DECLARE_TR_FUNCTIONS(SaveFlow)
+
  public:
   struct Hooks {
     std::function<void()> commitPendingEdits;       // what the forms hold, typed and not yet committed

@@ -1,5 +1,6 @@
 // The View menu: toolbars, status bar, the Problems and Level Pack panels, grid lines, cell sizes, zoom and
 // redrawing the level.
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QStatusBar>
 #include <QToolBar>
@@ -17,6 +18,10 @@
 
 namespace {
 
+struct ViewMenu {
+  Q_DECLARE_TR_FUNCTIONS(ViewMenu)
+};
+
 // Shows or hides a bar; the check mark says whether it shows, however it was hidden.
 Command barToggle(QWidget* bar, const QString& text, const QString& prompt, const QString& tooltip) {
   return {.text = text, .prompt = prompt, .tooltip = tooltip, .checkable = true,
@@ -32,22 +37,33 @@ void addViewCommands(CommandContext& context, Actions& actions) {
   const auto bar = [&window](MainWindow::Toolbar which) { return window.toolbar(which); };
   using Bar = MainWindow::Toolbar;
 
-  view.fileBar = commands.add(barToggle(bar(Bar::File), "&File", "Shows or hides the file toolbar", "Toggle File Bar"));
-  view.basicElementsBar = commands.add(barToggle(bar(Bar::BasicElements), "&Basic Elements",
-                                                 "Shows or hides the basic elements", "Toggle Basic Elements"));
-  view.movingElementsBar = commands.add(barToggle(bar(Bar::MovingElements), "&Moving Elements",
-                                                  "Shows or hides the moving elements", "Toggle Moving Elements"));
-  view.doorsKeysBar = commands.add(barToggle(bar(Bar::DoorsAndKeys), "&Doors && Keys",
-                                             "Shows or hides the doors and keys", "Toggle Doors & Keys"));
-  view.drawModesBar = commands.add(barToggle(bar(Bar::DrawModes), "D&raw Modes", "Shows or hides the drawing modes",
-                                             "Toggle Draw Modes"));
-  view.gridBar = commands.add(barToggle(bar(Bar::Grid), "&Grid", "Shows or hides the grid toolbar", "Toggle Grid Bar"));
-  view.statusBar = commands.add(barToggle(window.statusBar(), "&Statusbar", "Shows or hides the status bar",
-                                          "Toggle Status Bar"));
-  view.problemsPanel = commands.add(barToggle(window.problemsPanel(), "&Problems",
-                                              "Shows or hides the problems of the level", "Toggle Problems"));
-  view.levelPack = commands.add(barToggle(window.levelPackDock(), "&Level Pack",
-                                          "Shows or hides the levels of the active level's folder", "Toggle Level Pack"));
+  view.fileBar =
+      commands.add(barToggle(bar(Bar::File), ViewMenu::tr("&File"), ViewMenu::tr("Shows or hides the file toolbar"),
+                             ViewMenu::tr("Toggle File Bar")));
+  view.basicElementsBar =
+      commands.add(barToggle(bar(Bar::BasicElements), ViewMenu::tr("&Basic Elements"),
+                             ViewMenu::tr("Shows or hides the basic elements"), ViewMenu::tr("Toggle Basic Elements")));
+  view.movingElementsBar = commands.add(barToggle(bar(Bar::MovingElements), ViewMenu::tr("&Moving Elements"),
+                                                  ViewMenu::tr("Shows or hides the moving elements"),
+                                                  ViewMenu::tr("Toggle Moving Elements")));
+  view.doorsKeysBar =
+      commands.add(barToggle(bar(Bar::DoorsAndKeys), ViewMenu::tr("&Doors && Keys"),
+                             ViewMenu::tr("Shows or hides the doors and keys"), ViewMenu::tr("Toggle Doors & Keys")));
+  view.drawModesBar =
+      commands.add(barToggle(bar(Bar::DrawModes), ViewMenu::tr("D&raw Modes"),
+                             ViewMenu::tr("Shows or hides the drawing modes"), ViewMenu::tr("Toggle Draw Modes")));
+  view.gridBar =
+      commands.add(barToggle(bar(Bar::Grid), ViewMenu::tr("&Grid"), ViewMenu::tr("Shows or hides the grid toolbar"),
+                             ViewMenu::tr("Toggle Grid Bar")));
+  view.statusBar =
+      commands.add(barToggle(window.statusBar(), ViewMenu::tr("&Statusbar"),
+                             ViewMenu::tr("Shows or hides the status bar"), ViewMenu::tr("Toggle Status Bar")));
+  view.problemsPanel = commands.add(barToggle(window.problemsPanel(), ViewMenu::tr("&Problems"),
+                                              ViewMenu::tr("Shows or hides the problems of the level"),
+                                              ViewMenu::tr("Toggle Problems")));
+  view.levelPack = commands.add(barToggle(window.levelPackDock(), ViewMenu::tr("&Level Pack"),
+                                          ViewMenu::tr("Shows or hides the levels of the active level's folder"),
+                                          ViewMenu::tr("Toggle Level Pack")));
   // A bar closed with its own close box unchecks its menu item.
   for (QToolBar* toolbar : window.findChildren<QToolBar*>())
     QObject::connect(toolbar, &QToolBar::visibilityChanged, &commands, [&commands] { commands.requestRefresh(); });
@@ -61,25 +77,37 @@ void addViewCommands(CommandContext& context, Actions& actions) {
     LevelWindow* active = activeWindow(context);
     return active && active->viewIsActivePane() ? active : nullptr;
   };
-  view.redraw = commands.add({.text = "Redraw", .keys = {QKeySequence(Qt::Key_F5)}, .prompt = "Redraws the level",
-                              .tooltip = "Redraw (F5)", .enabled = [viewWindow] { return viewWindow() != nullptr; },
+  view.redraw = commands.add({.text = ViewMenu::tr("Redraw"),
+                              .keys = {QKeySequence(Qt::Key_F5)},
+                              .prompt = ViewMenu::tr("Redraws the level"),
+                              .tooltip = ViewMenu::tr("Redraw (F5)"),
+                              .enabled = [viewWindow] { return viewWindow() != nullptr; },
                               .run = [viewWindow] { viewWindow()->view()->redraw(); }});
 
   const auto settings = [&context] { return activeSettings(context); };
   const auto levelActive = [settings] { return settings() != nullptr; };
-  view.grid = commands.add({.text = "Grid", .keys = {QKeySequence(Qt::CTRL | Qt::Key_G)}, .prompt = "Show/Hide Grid",
-                            .tooltip = "Show/Hide Grid (Ctrl + G)", .icon = commandIcon(CommandIcon::Grid),
-                            .checkable = true, .enabled = levelActive,
+  view.grid = commands.add({.text = ViewMenu::tr("Grid"),
+                            .keys = {QKeySequence(Qt::CTRL | Qt::Key_G)},
+                            .prompt = ViewMenu::tr("Show/Hide Grid"),
+                            .tooltip = ViewMenu::tr("Show/Hide Grid (Ctrl + G)"),
+                            .icon = commandIcon(CommandIcon::Grid),
+                            .checkable = true,
+                            .enabled = levelActive,
                             .checked = [settings] { return settings() && settings()->gridVisible(); },
                             .run = [settings] { settings()->setGridVisible(!settings()->gridVisible()); }});
-  view.gridSize = commands.add({.text = "Gridsize...", .prompt = "Changes the gridsize", .tooltip = "Custom Gridsize",
-                                .icon = commandIcon(CommandIcon::GridSize), .enabled = levelActive,
+  view.gridSize = commands.add({.text = ViewMenu::tr("Gridsize..."),
+                                .prompt = ViewMenu::tr("Changes the gridsize"),
+                                .tooltip = ViewMenu::tr("Custom Gridsize"),
+                                .icon = commandIcon(CommandIcon::GridSize),
+                                .enabled = levelActive,
                                 .run = [settings, &window] { runGridSizeDialog(*settings(), &window); }});
   const auto cellSize = [&](int pixels, CommandIcon icon) {
     return commands.add({.text = QString::number(pixels),
-                         .prompt = QString("Set the gridsize to %1x%1 Pixel").arg(pixels),
-                         .tooltip = QString("Gridsize %1 Pixel").arg(pixels), .icon = commandIcon(icon),
-                         .checkable = true, .enabled = levelActive,
+                         .prompt = ViewMenu::tr("Set the gridsize to %1x%1 Pixel").arg(pixels),
+                         .tooltip = ViewMenu::tr("Gridsize %1 Pixel").arg(pixels),
+                         .icon = commandIcon(icon),
+                         .checkable = true,
+                         .enabled = levelActive,
                          .checked = [settings, pixels] { return settings() && settings()->cellSize() == pixels; },
                          .run = [settings, pixels] { settings()->setCellSize(pixels); }});
   };
@@ -98,12 +126,15 @@ void addViewCommands(CommandContext& context, Actions& actions) {
                          .enabled = [levelView, steps] { return levelView() && levelView()->canZoom(steps); },
                          .run = [levelView, steps] { levelView()->zoom(steps); }});
   };
-  view.zoomIn = zoom(1, "Zoom &In", {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-                     "Shows the level larger", "Zoom In (Ctrl + +)");
-  view.zoomOut = zoom(-1, "Zoom &Out", {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, "Shows the level smaller",
-                      "Zoom Out (Ctrl + -)");
-  view.fitLevel = commands.add({.text = "&Fit Level", .keys = {QKeySequence(Qt::CTRL | Qt::Key_0)},
-                                .prompt = "Shows the whole level in the window", .tooltip = "Fit Level (Ctrl + 0)",
+  view.zoomIn =
+      zoom(1, ViewMenu::tr("Zoom &In"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+           ViewMenu::tr("Shows the level larger"), ViewMenu::tr("Zoom In (Ctrl + +)"));
+  view.zoomOut = zoom(-1, ViewMenu::tr("Zoom &Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+                      ViewMenu::tr("Shows the level smaller"), ViewMenu::tr("Zoom Out (Ctrl + -)"));
+  view.fitLevel = commands.add({.text = ViewMenu::tr("&Fit Level"),
+                                .keys = {QKeySequence(Qt::CTRL | Qt::Key_0)},
+                                .prompt = ViewMenu::tr("Shows the whole level in the window"),
+                                .tooltip = ViewMenu::tr("Fit Level (Ctrl + 0)"),
                                 .enabled = [levelView] { return levelView() != nullptr; },
                                 .run = [levelView] { levelView()->fitLevel(); }});
 }

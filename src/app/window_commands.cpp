@@ -1,5 +1,6 @@
 // The Window menu: another window on the level, arranging the windows, going round them and
 // between the two panes of one.
+#include <QCoreApplication>
 #include <QMdiArea>
 
 #include "app/actions.h"
@@ -9,6 +10,12 @@
 #include "app/main_window.h"
 #include "app/open_levels.h"
 #include "app/window_placement.h"
+
+namespace {
+struct WindowMenu {
+  Q_DECLARE_TR_FUNCTIONS(WindowMenu)
+};
+}  // namespace
 
 void addWindowCommands(CommandContext& context, Actions& actions) {
   CommandSet& commands = context.commands;
@@ -22,33 +29,49 @@ void addWindowCommands(CommandContext& context, Actions& actions) {
   using Key = QKeySequence;
   Actions::Window& window = actions.window;
 
-  window.newWindow = commands.add({.text = "&New Window", .prompt = "Opens another window for the active level",
-                                   .tooltip = "New Window", .enabled = levelActive,
+  window.newWindow = commands.add({.text = WindowMenu::tr("&New Window"),
+                                   .prompt = WindowMenu::tr("Opens another window for the active level"),
+                                   .tooltip = WindowMenu::tr("New Window"),
+                                   .enabled = levelActive,
                                    .run = [levels, active] { levels->newWindow(active()->document()); }});
-  window.cascade = commands.add({.text = "&Cascade", .prompt = "Arranges windows so they overlap",
-                                 .tooltip = "Cascade Windows", .enabled = anyWindow,
+  window.cascade = commands.add({.text = WindowMenu::tr("&Cascade"),
+                                 .prompt = WindowMenu::tr("Arranges windows so they overlap"),
+                                 .tooltip = WindowMenu::tr("Cascade Windows"),
+                                 .enabled = anyWindow,
                                  .run = [main] { cascadeWindows(*main); }});
-  window.tileHorizontally = commands.add({.text = "Tile &Horizontally",
-                                          .prompt = "Arranges windows as non-overlapping tiles",
-                                          .tooltip = "Tile Horizontally", .enabled = anyWindow,
+  window.tileHorizontally = commands.add({.text = WindowMenu::tr("Tile &Horizontally"),
+                                          .prompt = WindowMenu::tr("Arranges windows as non-overlapping tiles"),
+                                          .tooltip = WindowMenu::tr("Tile Horizontally"),
+                                          .enabled = anyWindow,
                                           .run = [main] { tileWindows(*main, true); }});
-  window.tileVertically = commands.add({.text = "Tile &Vertically",
-                                        .prompt = "Arranges windows as non-overlapping tiles",
-                                        .tooltip = "Tile Vertically", .enabled = anyWindow,
+  window.tileVertically = commands.add({.text = WindowMenu::tr("Tile &Vertically"),
+                                        .prompt = WindowMenu::tr("Arranges windows as non-overlapping tiles"),
+                                        .tooltip = WindowMenu::tr("Tile Vertically"),
+                                        .enabled = anyWindow,
                                         .run = [main] { tileWindows(*main, false); }});
-  window.next = commands.add({.text = "Next Window",
+  window.next = commands.add({.text = WindowMenu::tr("Next Window"),
                               .keys = {Key(Qt::CTRL | Qt::Key_F6), Key(Qt::CTRL | Qt::Key_Tab)},
-                              .prompt = "Activates the next window", .tooltip = "Next Window",
-                              .enabled = severalWindows, .run = [area] { area->activateNextSubWindow(); }});
-  window.previous = commands.add({.text = "Previous Window",
-                                  .keys = {Key(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), Key(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
-                                  .prompt = "Activates the previous window", .tooltip = "Previous Window",
-                                  .enabled = severalWindows, .run = [area] { area->activatePreviousSubWindow(); }});
-  window.nextPane = commands.add({.text = "Next Pane", .keys = {Key(Qt::Key_F6)},
-                                  .prompt = "Switches to the next window pane", .tooltip = "Next Pane",
-                                  .enabled = levelActive, .run = [active] { active()->focusOtherPane(); }});
-  window.previousPane = commands.add({.text = "Previous Pane", .keys = {Key(Qt::SHIFT | Qt::Key_F6)},
-                                      .prompt = "Switches back to the previous window pane",
-                                      .tooltip = "Previous Pane", .enabled = levelActive,
+                              .prompt = WindowMenu::tr("Activates the next window"),
+                              .tooltip = WindowMenu::tr("Next Window"),
+                              .enabled = severalWindows,
+                              .run = [area] { area->activateNextSubWindow(); }});
+  window.previous =
+      commands.add({.text = WindowMenu::tr("Previous Window"),
+                    .keys = {Key(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), Key(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+                    .prompt = WindowMenu::tr("Activates the previous window"),
+                    .tooltip = WindowMenu::tr("Previous Window"),
+                    .enabled = severalWindows,
+                    .run = [area] { area->activatePreviousSubWindow(); }});
+  window.nextPane = commands.add({.text = WindowMenu::tr("Next Pane"),
+                                  .keys = {Key(Qt::Key_F6)},
+                                  .prompt = WindowMenu::tr("Switches to the next window pane"),
+                                  .tooltip = WindowMenu::tr("Next Pane"),
+                                  .enabled = levelActive,
+                                  .run = [active] { active()->focusOtherPane(); }});
+  window.previousPane = commands.add({.text = WindowMenu::tr("Previous Pane"),
+                                      .keys = {Key(Qt::SHIFT | Qt::Key_F6)},
+                                      .prompt = WindowMenu::tr("Switches back to the previous window pane"),
+                                      .tooltip = WindowMenu::tr("Previous Pane"),
+                                      .enabled = levelActive,
                                       .run = [active] { active()->focusOtherPane(); }});
 }

@@ -26,7 +26,7 @@ QPixmap programIcon(int side) {
 }  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About Cavernia Level Editor");
+  setWindowTitle(tr("About Cavernia Level Editor"));
   QFont small = font();
   small.setPointSize(8);
   setFont(small);
@@ -51,17 +51,17 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   auto* icon = new QLabel(this);
   place(icon, 11, 17, 20, 20);
   icon->setPixmap(programIcon(std::min(icon->width(), icon->height())));
-  text("Cavernia Level Editor, Version 0.9", 40, 10, 135, 8);
-  text("Made with Qt for Linux desktops", 40, 25, 125, 8);
-  auto* ok = new QPushButton("OK", this);
+  text(tr("Cavernia Level Editor, Version %1").arg(QApplication::applicationVersion()), 40, 10, 135, 8);
+  text(tr("Made with Qt for Linux desktops"), 40, 25, 125, 8);
+  auto* ok = new QPushButton(tr("OK"), this);
   place(ok, 239, 7, 32, 14);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  text("If you have any useful ideas (or found some bugs), drop me an e-mail", 40, 42, 216, 8);
+  text(tr("If you have any useful ideas (or found some bugs), drop me an e-mail"), 40, 42, 216, 8);
   m_mail = new HyperLink(this);
   m_mail->setObjectName("mailLink");
   place(m_mail, 59, 56, 105, 8);
-  text("Don't forget to visit the Cavernia homepage", 40, 70, 157, 8);
+  text(tr("Don't forget to visit the Cavernia homepage"), 40, 70, 157, 8);
   m_homepage = new HyperLink(this);
   m_homepage->setObjectName("homepageLink");
   place(m_homepage, 59, 83, 206, 8);

@@ -13,8 +13,9 @@ const QColor kLinkBlue(0, 0, 255);
 const QColor kActiveTeal(0, 128, 128);
 
 // Why a link could not be opened, in the words the user has always been shown.
-const char* const kNoHandler = "There is no application associated\nwith the given filename extension.";
-const char* const kBrowserMissing = "The specified file was not found.";
+const char* const kNoHandler =
+    QT_TRANSLATE_NOOP("HyperLink", "There is no application associated\nwith the given filename extension.");
+const char* const kBrowserMissing = QT_TRANSLATE_NOOP("HyperLink", "The specified file was not found.");
 
 // The user's browser as the BROWSER variable names it: its command line is cut at the
 // placeholder (with its quotes, if any), and the URL follows after a space. Empty when it
@@ -35,7 +36,7 @@ QString openWithBrowser(const QString& url, const QString& previous) {
   if (arguments.isEmpty()) return previous;
   const QString program = arguments.takeFirst();
   arguments << url;
-  return QProcess::startDetached(program, arguments) ? QString() : kBrowserMissing;
+  return QProcess::startDetached(program, arguments) ? QString() : HyperLink::tr(kBrowserMissing);
 }
 
 }  // namespace
@@ -140,13 +141,13 @@ void HyperLink::keyPressEvent(QKeyEvent* event) {
 }
 
 bool HyperLink::openLink() {
-  QString failure = QDesktopServices::openUrl(QUrl(m_url)) ? QString() : kNoHandler;
+  QString failure = QDesktopServices::openUrl(QUrl(m_url)) ? QString() : tr(kNoHandler);
   if (!failure.isEmpty()) failure = openWithBrowser(m_url, failure);
   if (failure.isEmpty()) {
     update();
     return true;
   }
   QApplication::beep();
-  QMessageBox::warning(window(), QApplication::applicationName(), "Can't open link:\n\n" + failure);
+  QMessageBox::warning(window(), QApplication::applicationName(), tr("Can't open link:\n\n%1").arg(failure));
   return false;
 }
