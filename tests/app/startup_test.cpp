@@ -1,5 +1,8 @@
+#include <QMessageBox>
 #include <QSettings>
+#include <QTranslator>
 
+#include "app/user_language.h"
 #include "app_support.h"
 
 namespace {
@@ -74,4 +77,25 @@ TEST(Startup, AFileThatCannotBeOpenedIsReportedAndEndsStartUp) {
   ASSERT_EQ(catcher.texts.size(), 1);
   EXPECT_TRUE(catcher.texts[0].contains("/nonexistent/folder/lost.lev")) << catcher.texts[0].toStdString();
   EXPECT_TRUE(catcher.texts[0].contains("No such file")) << catcher.texts[0].toStdString();
+}
+
+TEST(Startup, InGermanTheMenusMessagesAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {
+  const QList<QTranslator*> english = App().findChildren<QTranslator*>();
+  installUserLanguage(App(), QLocale("de_DE"));
+  {
+    EditorSession session;
+    ASSERT_TRUE(session.started);
+    EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"}));
+    session.document().setCell(0, 0, EL_BOMB);
+    MessageCatcher catcher(QMessageBox::Cancel);
+    EXPECT_FALSE(App().levels()->close(session.document()));
+    EXPECT_EQ(catcher.texts, QStringList{"Änderungen an NewLevel1 speichern?"});
+    const QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
+  }
+  for (QTranslator* translator : App().findChildren<QTranslator*>())
+    if (!english.contains(translator)) delete translator;  // which takes it out of the application
+  EditorSession session;
+  EXPECT_EQ(MenuTitles(session.window()).first(), "&File");
 }
