@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QSettings>
 
 #include "app_support.h"
@@ -74,4 +75,22 @@ TEST(Startup, AFileThatCannotBeOpenedIsReportedAndEndsStartUp) {
   ASSERT_EQ(catcher.texts.size(), 1);
   EXPECT_TRUE(catcher.texts[0].contains("/nonexistent/folder/lost.lev")) << catcher.texts[0].toStdString();
   EXPECT_TRUE(catcher.texts[0].contains("No such file")) << catcher.texts[0].toStdString();
+}
+
+TEST(Startup, SeveralFilesOpenAndHandedOverFilesWaitForAnOpenDialog) {
+  MessageCatcher catcher;
+  EditorSession session({Example("demo.lev"), "/nonexistent/lost.lev", Example("key-vault.lev")});
+  ASSERT_TRUE(session.started);
+  EXPECT_EQ(catcher.texts.size(), 1);
+  EXPECT_EQ(session.window().levelWindows().size(), 2);
+
+  QDialog dialog(&session.window());
+  dialog.setModal(true);
+  dialog.show();
+  App().openHandedOver({Example("showcase.lev"), Example("demo.lev")});
+  Settle();
+  EXPECT_EQ(session.window().levelWindows().size(), 2);
+  dialog.close();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return session.window().levelWindows().size() == 3; }));
+  EXPECT_EQ(session.title(), "demo.lev") << "a level already open comes forward";
 }
