@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   clang libclang-rt-14-dev            # libFuzzer for the fuzz targets
-  qt6-base-dev qt6-qpa-plugins        # Core, Gui, Widgets, PrintSupport, Test; offscreen platform
+  qt6-base-dev qt6-qpa-plugins        # Core, Gui, Widgets, PrintSupport, Network, Test; offscreen platform
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils desktop-file-utils    # printed pages as pictures; checking the installed desktop entry

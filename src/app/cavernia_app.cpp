@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPrinter>
 #include <QTextStream>
+#include <QTimer>
 
 #include "app/command_context.h"
 #include "app/commands/command_set.h"
@@ -26,6 +27,12 @@
 #include "view/program_printer.h"
 #include "view/view_settings.h"
 
+namespace {
+
+constexpr int kHandOverRetryMs = 200;
+
+}  // namespace
+
 CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName("Local AppWizard-Generated Applications");
   setApplicationName("Cavernia Level Editor");
@@ -36,19 +43,30 @@ CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
 CaverniaApp::~CaverniaApp() { finish(0); }
 
 QString CaverniaApp::usageText() {
-  return "usage: cavernia-editor [FILE.lev]\n"
-         "       cavernia-editor --print FILE.lev\n"
-         "       cavernia-editor --print-to PRINTER FILE.lev\n"
+  return "Usage: cavernia-editor [--new-instance] [FILE.lev]...\n"
+         "  or:  cavernia-editor --print FILE.lev\n"
+         "  or:  cavernia-editor --print-to PRINTER FILE.lev\n"
+         "Opens each level FILE, or a new level when no file is given.\n"
          "\n"
-         "Opens the level FILE, or a new level when no file is given.\n"
+         "When the editor is already running for this user on this display, the files open\n"
+         "in that editor, which comes to the front, and this command ends.\n"
          "\n"
+         "Options:\n"
+         "  --new-instance      start a separate editor, even when one is running\n"
          "  --print             print the level on the default printer and end\n"
          "  --print-to PRINTER  print the level on the printer named PRINTER and end\n"
          "  -h, --help          show this help\n"
-         "  --version           show the version\n";
+         "  --version           show the version\n"
+         "\n"
+         "Exit status:\n"
+         "  0  the editor ended normally, the files went to the running editor, or the\n"
+         "     level was printed\n"
+         "  1  no named level could be opened, the running editor did not answer, or\n"
+         "     printing failed\n"
+         "  2  the command line is wrong\n";
 }
 
-bool CaverniaApp::start(const QStringList& arguments) {
+bool CaverniaApp::start(const QStringList& files) {
   // Artwork comes first, so that the first window can draw at once.
   LoadArtworkSets(applicationDirPath().toStdString());
 
@@ -77,14 +95,36 @@ bool CaverniaApp::start(const QStringList& arguments) {
   connect(m_levels, &OpenLevels::levelSaved, recovery, &RecoveryWriter::remove);
   connect(m_levels, &OpenLevels::levelClosed, recovery, &RecoveryWriter::remove);
 
-  // A file that cannot be opened ends start-up before any recovered level is touched.
-  const QString file = arguments.isEmpty() ? QString() : arguments.first();
-  if (!file.isEmpty() && !m_levels->open(file)) return false;
+  // Named files that all fail end start-up before any recovered level is touched, unless
+  // another start handed files over while the failure was reported.
+  int opened = 0;
+  for (const QString& file : files) opened += m_levels->open(file) != nullptr;
+  if (!files.isEmpty() && opened == 0 && m_handedOver.isEmpty()) return false;
   // Restored levels take the place of the new level.
-  if (offerRecoveredLevels(*m_levels, *recovery, window) == 0 && file.isEmpty()) m_levels->open(QString());
+  if (offerRecoveredLevels(*m_levels, *recovery, window) == 0 && files.isEmpty()) m_levels->open(QString());
   window->show();
   m_commands->refreshNow();
   return true;
+}
+
+void CaverniaApp::openHandedOver(const QStringList& files) {
+  m_handedOver.append(files);
+  m_frontWanted = true;
+  QTimer::singleShot(0, this, &CaverniaApp::openHandedOverFiles);
+}
+
+void CaverniaApp::openHandedOverFiles() {
+  if (!m_frontWanted) return;  // done already, or the editor has ended
+  // A dialog waiting for an answer comes first: the files wait for it to close.
+  if (!m_window || !m_window->isVisible() || activeModalWidget()) {
+    QTimer::singleShot(kHandOverRetryMs, this, &CaverniaApp::openHandedOverFiles);
+    return;
+  }
+  m_frontWanted = false;
+  while (!m_handedOver.isEmpty()) m_levels->open(m_handedOver.takeFirst());
+  m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+  m_window->raise();
+  m_window->activateWindow();
 }
 
 void CaverniaApp::connectParts() {
@@ -150,6 +190,8 @@ void CaverniaApp::showActiveArtwork() {
 }
 
 int CaverniaApp::finish(int code) {
+  m_handedOver.clear();
+  m_frontWanted = false;
   if (!m_window) return code;
   m_recovery.reset();  // a clean end: nothing to recover
   m_window.reset();  // the commands and the levels with it

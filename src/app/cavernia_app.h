@@ -24,9 +24,12 @@ class CaverniaApp : public QApplication {
   CaverniaApp(int& argc, char** argv);
   ~CaverniaApp() override;
 
-  // Runs the start-up steps with the given arguments (without the program name); false when
-  // the program should end (a file that could not be opened).
-  bool start(const QStringList& arguments);
+  // Runs the start-up steps and opens the named level files; false when the program should
+  // end (none of them could be opened).
+  bool start(const QStringList& files);
+  // Files another start of the editor handed over: they open, and the main window comes to
+  // the front, once no dialog waits for an answer.
+  void openHandedOver(const QStringList& files);
   // Releases what start-up loaded; returns the exit code.
   int finish(int code);
   // Prints a level file without showing any window and returns the exit code; what went wrong
@@ -47,6 +50,7 @@ class CaverniaApp : public QApplication {
   // The element buttons show the artwork set of the active level.
   void showActiveArtwork();
   void followFocus();
+  void openHandedOverFiles();
 
   std::unique_ptr<MainWindow> m_window;
   CommandSet* m_commands = nullptr;  // owned by the main window
@@ -55,4 +59,6 @@ class CaverniaApp : public QApplication {
   std::unique_ptr<CommandContext> m_context;
   std::unique_ptr<RecoveryWriter> m_recovery;
   Actions m_actions;
+  QStringList m_handedOver;    // waiting to be opened
+  bool m_frontWanted = false;  // a hand-over is waiting to be carried out
 };

@@ -16,21 +16,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.error = error;
     return line;
   };
-  QStringList files;
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
-    if (argument == "--print") {
+    if (argument == "--new-instance") {
+      line.newInstance = true;
+    } else if (argument == "--print") {
       line.action = CommandLine::Action::Print;
     } else if (argument == "--print-to") {
       if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) return fail("--print-to needs a printer name");
       line.action = CommandLine::Action::Print;
       line.printer = arguments[++i];
-    } else {
-      files.append(argument);
+    } else if (!argument.isEmpty()) {
+      line.files.append(argument);
     }
   }
-  if (files.size() > 1) return fail("only one level can be named");
-  if (line.action == CommandLine::Action::Print && files.isEmpty()) return fail("printing needs a level file");
-  if (!files.isEmpty()) line.file = files.first();
+  if (line.action == CommandLine::Action::Print && line.files.isEmpty()) return fail("printing needs a level file");
+  if (line.action == CommandLine::Action::Print && line.files.size() > 1) return fail("only one level can be printed");
   return line;
 }

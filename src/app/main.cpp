@@ -1,7 +1,9 @@
+#include <QFileInfo>
 #include <QTextStream>
 
 #include "app/cavernia_app.h"
 #include "app/command_line.h"
+#include "app/instance_link.h"
 
 namespace {
 
@@ -27,7 +29,24 @@ int main(int argc, char** argv) {
     errors << "cavernia-editor: " << line.error << "\n" << CaverniaApp::usageText();
     return 2;
   }
-  if (line.action == CommandLine::Action::Print) return app.printLevelFile(line.file, line.printer, errors);
-  if (!app.start(line.file.isEmpty() ? QStringList() : QStringList{line.file})) return app.finish(1);
+  if (line.action == CommandLine::Action::Print) return app.printLevelFile(line.files.first(), line.printer, errors);
+
+  InstanceLink link(InstanceLink::defaultName());
+  if (!line.newInstance) {
+    // The running editor has a working folder of its own.
+    QStringList files;
+    for (const QString& file : line.files) files.append(QFileInfo(file).absoluteFilePath());
+    switch (link.handOverOrListen(files)) {
+      case InstanceLink::Outcome::HandedOver:
+        return 0;
+      case InstanceLink::Outcome::NoAnswer:
+        errors << "cavernia-editor: the running editor does not answer\n";
+        return 1;
+      case InstanceLink::Outcome::Listening:
+        QObject::connect(&link, &InstanceLink::filesHandedOver, &app, &CaverniaApp::openHandedOver);
+        break;
+    }
+  }
+  if (!app.start(line.files)) return app.finish(1);
   return app.finish(app.exec());
 }

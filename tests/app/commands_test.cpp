@@ -77,6 +77,9 @@ TEST(Commands, CommandLinePrintsALevelFileWithoutAWindow) {
   EXPECT_EQ(parseCommandLine({"--print-to", "Office", "a.lev"}).printer, "Office");
   EXPECT_EQ(parseCommandLine({"--print-to", "a.lev"}).action, CommandLine::Action::UsageError);
   EXPECT_EQ(parseCommandLine({"--print", "a.lev", "b.lev"}).action, CommandLine::Action::UsageError);
+  const CommandLine several = parseCommandLine({"a.lev", "--new-instance", "b.lev"});
+  EXPECT_EQ(several.files, (QStringList{"a.lev", "b.lev"}));
+  EXPECT_TRUE(several.newInstance);
   const QString level = CAVERNIA_EXAMPLES_DIR "/key-vault.lev";
   QTemporaryDir folder;
   QPrinter pdf(QPrinter::HighResolution);

@@ -1,3 +1,4 @@
+#include <QDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
@@ -98,4 +99,22 @@ TEST(Startup, InGermanTheMenusMessagesAndQtsOwnButtonsAreGermanUntilTheTranslato
     if (!english.contains(translator)) delete translator;  // which takes it out of the application
   EditorSession session;
   EXPECT_EQ(MenuTitles(session.window()).first(), "&File");
+}
+
+TEST(Startup, SeveralFilesOpenAndHandedOverFilesWaitForAnOpenDialog) {
+  MessageCatcher catcher;
+  EditorSession session({Example("demo.lev"), "/nonexistent/lost.lev", Example("key-vault.lev")});
+  ASSERT_TRUE(session.started);
+  EXPECT_EQ(catcher.texts.size(), 1);
+  EXPECT_EQ(session.window().levelWindows().size(), 2);
+
+  QDialog dialog(&session.window());
+  dialog.setModal(true);
+  dialog.show();
+  App().openHandedOver({Example("showcase.lev"), Example("demo.lev")});
+  Settle();
+  EXPECT_EQ(session.window().levelWindows().size(), 2);
+  dialog.close();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return session.window().levelWindows().size() == 3; }));
+  EXPECT_EQ(session.title(), "demo.lev") << "a level already open comes forward";
 }

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "cli/cli_run.h"
 #include "support/temp_folder.h"
 
@@ -8,6 +12,13 @@ namespace fs = std::filesystem;
 namespace {
 
 struct CliFiles : ::testing::Test, TempFolder {};
+
+QJsonObject Json(const std::string& text) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
+  return document.object();
+}
 
 }  // namespace
 
@@ -61,16 +72,19 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_NE(r.out.find("Level name              Demo"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find(" 1: ~~~~*~~~~"), std::string::npos);
 
-  const std::string odd = Write("odd.lev", "n Caf\xE9 \"quoted\"\r\ni a\r\ni b\r\nx\tkept\r\nm 2 1\r\n1*\r\n");
+  // Level text is Windows-1252, file names are the system's UTF-8; both come out as UTF-8.
+  const std::string odd = Write("caf\xC3\xA9.lev", "n Caf\xE9 \x80 \"quoted\"\r\ni a\r\ni b\x01\r\nx\tkept\r\nm 2 1\r\n1*\r\n");
   r = Cli({"info", odd, "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_NE(r.out.find("\"name\":\"Caf\xC3\xA9 \\\"quoted\\\"\""), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("\"info\":\"a\\r\\nb\""), std::string::npos);
-  EXPECT_NE(r.out.find("\"width\":2,\"height\":1,\"tiles\":2,\"emeraldTotal\":1"), std::string::npos);
-  EXPECT_NE(r.out.find("\"elements\":{\"Emerald\":1,\"Player 1\":1}"), std::string::npos);
-  EXPECT_NE(r.out.find("\"extraLines\":[\"x\\tkept\"]"), std::string::npos);
-  EXPECT_NE(r.out.find("\"yamYamSoundOff\":0"), std::string::npos);
   EXPECT_EQ(r.out.back(), '\n');
+  const QJsonObject info = Json(r.out);
+  EXPECT_EQ(info["file"].toString().toStdString(), odd);
+  EXPECT_EQ(info["properties"]["name"], QString::fromUtf8("Caf\u00E9 \u20AC \"quoted\""));
+  EXPECT_EQ(info["properties"]["info"], "a\r\nb\x01");
+  EXPECT_EQ(info["properties"]["yamYamSoundOff"], 0);
+  EXPECT_EQ(info["tiles"], 2);
+  EXPECT_EQ(info["elements"], (QJsonObject{{"Emerald", 1}, {"Player 1", 1}}));
+  EXPECT_EQ(info["extraLines"], QJsonArray{"x\tkept"});
   EXPECT_EQ(Cli({"info", (dir / "none.lev").string()}).status, 1);
 }
 
@@ -84,8 +98,10 @@ TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
   Write("b.lev", "n B\r\nN Gone\r\nm 1 1\r\n1\r\n");
   r = Cli({"pack", dir.string(), "--json"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.out.find("\"chains\":[[\"a.lev\",\"b.lev\"]],\"unreachable\":[],\"brokenLinks\":[{\"file\":\"b.lev\",\"next\":\"Gone\"}]"),
-            std::string::npos) << r.out;
+  const QJsonObject pack = Json(r.out);
+  EXPECT_EQ(pack["chains"], QJsonArray{QJsonValue(QJsonArray{"a.lev", "b.lev"})});
+  EXPECT_EQ(pack["unreachable"], QJsonArray{});
+  EXPECT_EQ(pack["brokenLinks"], (QJsonArray{QJsonObject{{"file", "b.lev"}, {"next", "Gone"}}}));
   Write("b.lev", "n B\r\nm 1 1\r\n1\r\n");
   EXPECT_EQ(Cli({"pack", dir.string()}).status, 0);
   Write("c.lev", std::string("n C\0", 4));

@@ -41,9 +41,9 @@ if(NOT result EQUAL 0 OR NOT output MATCHES "Cavernia Level Editor 0.9")
   message(SEND_ERROR "the installed editor does not start: ${output}")
 endif()
 
-# The desktop entry starts the installed editor with the file and claims the level type.
+# The desktop entry starts the installed editor with the files and claims the level type.
 file(READ "${PREFIX}/share/applications/cavernia-editor.desktop" entry)
-string(FIND "${entry}" "Exec=\"${PREFIX}/bin/cavernia-editor\" %f" at)
+string(FIND "${entry}" "Exec=\"${PREFIX}/bin/cavernia-editor\" %F" at)
 if(at EQUAL -1)
   message(SEND_ERROR "the desktop entry does not start the installed editor:\n${entry}")
 endif()

@@ -1,10 +1,11 @@
 // cavernia-level info FILE [--json]: everything a level holds, for people and for scripts.
+#include <QJsonArray>
 #include <array>
 #include <iomanip>
 #include <ostream>
 
 #include "app/cli/cli_commands.h"
-#include "app/cli/json_text.h"
+#include "app/cli/json_output.h"
 #include "level/level.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
@@ -21,39 +22,30 @@ std::array<int, ELEMENT_COUNT> CountElements(const Level& level) {
 
 
 void PrintJson(const std::string& path, const Level& level, std::ostream& out) {
-  out << "{\"file\":" << JsonString(path) << ",\"width\":" << level.width() << ",\"height\":" << level.height()
-      << ",\"tiles\":" << level.tileCount() << ",\"emeraldTotal\":" << level.emeraldTotal() << ",\"properties\":{";
-  bool first = true;
-  for (const PropertyInfo& property : propertyTable()) {
-    out << (first ? "" : ",") << '"' << property.jsonName << "\":";
-    if (isNumberProperty(property.property))
-      out << level.number(property.property);
-    else
-      out << JsonString(level.text(property.property));
-    first = false;
-  }
-  out << "},\"elements\":{";
+  QJsonObject properties;
+  for (const PropertyInfo& property : propertyTable())
+    properties[QLatin1String(property.jsonName)] = isNumberProperty(property.property)
+                                                       ? QJsonValue(level.number(property.property))
+                                                       : JsonLevelText(level.text(property.property));
+  QJsonObject elements;
   const auto counts = CountElements(level);
-  first = true;
-  for (const ElementInfo& element : ElementTable()) {
-    if (counts[element.index] == 0) continue;
-    out << (first ? "" : ",") << JsonString(element.name) << ':' << counts[element.index];
-    first = false;
-  }
-  out << "},\"remainders\":[";
-  first = true;
-  for (const std::string& pattern : level.remainders()) {
-    if (pattern.empty()) continue;
-    out << (first ? "" : ",") << JsonString(pattern);
-    first = false;
-  }
-  out << "],\"extraLines\":[";
-  first = true;
-  for (const std::string& line : level.extraLines()) {
-    out << (first ? "" : ",") << JsonString(line);
-    first = false;
-  }
-  out << "]}\n";
+  for (const ElementInfo& element : ElementTable())
+    if (counts[element.index] > 0) elements[QLatin1String(element.name)] = counts[element.index];
+  QJsonArray remainders;
+  for (const std::string& pattern : level.remainders())
+    if (!pattern.empty()) remainders.append(JsonLevelText(pattern));
+  QJsonArray extraLines;
+  for (const std::string& line : level.extraLines()) extraLines.append(JsonLevelText(line));
+  WriteJson({{"file", JsonLocalText(path)},
+             {"width", level.width()},
+             {"height", level.height()},
+             {"tiles", level.tileCount()},
+             {"emeraldTotal", level.emeraldTotal()},
+             {"properties", properties},
+             {"elements", elements},
+             {"remainders", remainders},
+             {"extraLines", extraLines}},
+            out);
 }
 
 void PrintText(const std::string& path, const Level& level, std::ostream& out) {

@@ -1,10 +1,11 @@
 // cavernia-level pack DIR: the levels of a folder in the order their "Next level" values chain them.
+#include <QJsonArray>
 #include <QString>
 #include <ostream>
 
 #include "app/cli/cli_commands.h"
 #include "app/cli/gui_application.h"
-#include "app/cli/json_text.h"
+#include "app/cli/json_output.h"
 #include "app/cli/program_folder.h"
 #include "artwork/artwork_sets.h"
 #include "level/level_pack.h"
@@ -55,49 +56,49 @@ void printText(const LevelPack& pack, std::ostream& out) {
     if (!level.readable()) out << "cannot read: " << level.file << ": " << level.error << '\n';
 }
 
-std::string jsonFiles(const LevelPack& pack, const std::vector<int>& indexes) {
-  std::string list;
-  for (int i : indexes) list += (list.empty() ? "" : ",") + JsonString(pack.levels[i].file);
-  return '[' + list + ']';
+QJsonArray jsonFiles(const LevelPack& pack, const std::vector<int>& indexes) {
+  QJsonArray files;
+  for (int i : indexes) files.append(JsonLocalText(pack.levels[i].file));
+  return files;
 }
 
 void printJson(const std::string& folder, const LevelPack& pack, std::ostream& out) {
-  out << "{\"folder\":" << JsonString(folder) << ",\"clean\":" << (pack.clean() ? "true" : "false") << ",\"levels\":[";
-  bool first = true;
+  QJsonArray levels, brokenLinks, unreadable;
   for (int i : pack.order()) {
     const PackLevel& level = pack.levels[i];
-    out << (first ? "" : ",") << "{\"file\":" << JsonString(level.file)
-        << ",\"name\":" << JsonString(fieldOf(level, Property::Name)) << ",\"width\":" << level.level.width()
-        << ",\"height\":" << level.level.height() << ",\"emeraldTotal\":" << level.level.emeraldTotal()
-        << ",\"emeraldsToCollect\":" << JsonString(fieldOf(level, Property::Emeralds))
-        << ",\"warnings\":" << level.warnings << ",\"next\":" << JsonString(fieldOf(level, Property::NextLevel))
-        << ",\"brokenLink\":" << (level.brokenLink ? "true" : "false") << '}';
-    first = false;
+    levels.append(QJsonObject{{"file", JsonLocalText(level.file)},
+                              {"name", JsonLevelText(fieldOf(level, Property::Name))},
+                              {"width", level.level.width()},
+                              {"height", level.level.height()},
+                              {"emeraldTotal", level.level.emeraldTotal()},
+                              {"emeraldsToCollect", JsonLevelText(fieldOf(level, Property::Emeralds))},
+                              {"warnings", level.warnings},
+                              {"next", JsonLevelText(fieldOf(level, Property::NextLevel))},
+                              {"brokenLink", level.brokenLink}});
   }
-  out << "],\"chains\":[";
-  for (size_t c = 0; c < pack.chains.size(); ++c) out << (c ? "," : "") << jsonFiles(pack, pack.chains[c]);
-  out << "],\"unreachable\":" << jsonFiles(pack, pack.unreachable) << ",\"brokenLinks\":[";
-  first = true;
   for (const PackLevel& level : pack.levels) {
-    if (!level.brokenLink) continue;
-    out << (first ? "" : ",") << "{\"file\":" << JsonString(level.file)
-        << ",\"next\":" << JsonString(fieldOf(level, Property::NextLevel)) << '}';
-    first = false;
+    if (level.brokenLink)
+      brokenLinks.append(
+          QJsonObject{{"file", JsonLocalText(level.file)}, {"next", JsonLevelText(fieldOf(level, Property::NextLevel))}});
+    if (!level.readable())
+      unreadable.append(QJsonObject{{"file", JsonLocalText(level.file)}, {"error", JsonLocalText(level.error)}});
   }
-  out << "],\"duplicateNames\":[";
-  for (size_t g = 0; g < pack.duplicateNames.size(); ++g)
-    out << (g ? "," : "") << "{\"name\":" << JsonString(fieldOf(pack.levels[pack.duplicateNames[g][0]], Property::Name))
-        << ",\"files\":" << jsonFiles(pack, pack.duplicateNames[g]) << '}';
-  out << "],\"cycles\":[";
-  for (size_t c = 0; c < pack.cycles.size(); ++c) out << (c ? "," : "") << jsonFiles(pack, pack.cycles[c]);
-  out << "],\"unreadable\":[";
-  first = true;
-  for (const PackLevel& level : pack.levels) {
-    if (level.readable()) continue;
-    out << (first ? "" : ",") << "{\"file\":" << JsonString(level.file) << ",\"error\":" << JsonString(level.error) << '}';
-    first = false;
-  }
-  out << "]}\n";
+  QJsonArray chains, duplicateNames, cycles;
+  for (const std::vector<int>& chain : pack.chains) chains.append(jsonFiles(pack, chain));
+  for (const std::vector<int>& group : pack.duplicateNames)
+    duplicateNames.append(QJsonObject{{"name", JsonLevelText(fieldOf(pack.levels[group[0]], Property::Name))},
+                                      {"files", jsonFiles(pack, group)}});
+  for (const std::vector<int>& cycle : pack.cycles) cycles.append(jsonFiles(pack, cycle));
+  WriteJson({{"folder", JsonLocalText(folder)},
+             {"clean", pack.clean()},
+             {"levels", levels},
+             {"chains", chains},
+             {"unreachable", jsonFiles(pack, pack.unreachable)},
+             {"brokenLinks", brokenLinks},
+             {"duplicateNames", duplicateNames},
+             {"cycles", cycles},
+             {"unreadable", unreadable}},
+            out);
 }
 
 int RunPack(const std::vector<std::string>& args, CliIo& io) {
