@@ -1,7 +1,9 @@
 #include "app/cavernia_app.h"
 
 #include <QClipboard>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMdiArea>
 #include <QPrinter>
 #include <QTextStream>
@@ -28,6 +30,11 @@ CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setOrganizationName("Local AppWizard-Generated Applications");
   setApplicationName("Cavernia Level Editor");
   setApplicationVersion("0.9");
+  // Every window without an icon of its own, the level windows too, shows this one.
+  QIcon icon;
+  QDirIterator pictures(":/icons", QDir::Files, QDirIterator::Subdirectories);
+  while (pictures.hasNext()) icon.addFile(pictures.next());
+  setWindowIcon(icon);
 }
 
 CaverniaApp::~CaverniaApp() { finish(0); }
