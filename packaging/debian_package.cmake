@@ -4,6 +4,7 @@ set(CAVERNIA_PACKAGE_MAINTAINER "Cavernia Level Editor maintainers <maintainers@
     CACHE STRING "Maintainer named in the Debian package")
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/cavernia/examples)
+
 # A native package keeps its Debian changelog as changelog.gz; the package check holds its
 # newest version to the project's.
 set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)

@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils desktop-file-utils    # printed pages as pictures; checking the installed desktop entry
   librsvg2-bin help2man               # the icon's PNG pictures and the manual pages, made by the build
-  dpkg-dev fakeroot file lintian appstream bash-completion  # making and checking the Debian package
+  dpkg-dev file lintian appstream bash-completion man-db  # making and checking the Debian package
 )
 
 missing=()

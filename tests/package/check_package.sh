@@ -50,7 +50,7 @@ lintian --fail-on error "$deb" >"$work/lintian" 2>&1 || fail "lintian finds erro
 # lintian's own warning about running as root is noise: CI runs as root.
 grep -v "running with root privileges" "$work/lintian" || true
 version=$(dpkg-deb -f "$deb" Version)
-zcat "$root/usr/share/doc/cavernia/changelog.gz" | head -n 1 | grep -qF "($version)" \
+gzip -dc "$root/usr/share/doc/cavernia/changelog.gz" | sed -n 1p | grep -qF "($version)" \
   || fail "packaging/changelog has no entry for version $version"
 
 step "manual pages"
@@ -83,18 +83,19 @@ bash "$here/check_completion.sh" "$root" || fail "completion"
 if [ "$(id -u)" -eq 0 ]; then
   step "installed with apt-get, the editor on a virtual screen"
   was_installed=$(dpkg-query -W -f='${Status}' cavernia 2>/dev/null | grep -c "install ok installed" || true)
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/apt.log" 2>&1 \
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "$deb" >"$work/apt.log" 2>&1 \
     || { cat "$work/apt.log"; fail "apt-get install"; }
   [ "$(readlink -f "$(command -v cavernia-editor)")" = /usr/lib/cavernia/cavernia-editor ] || fail "cavernia-editor is not the installed one"
   # A file manager opens .lev files with the editor once the package's triggers have run.
   grep -q "application/x-cavernia-level=.*cavernia-editor.desktop" /usr/share/applications/mimeinfo.cache \
     || fail "the desktop database does not open .lev files with the editor"
   grep -q "x-cavernia-level:\*\.lev" /usr/share/mime/globs2 || fail "the MIME database does not know *.lev"
+  # The level comes from the unpacked copy: a minimal system may leave out /usr/share/doc.
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-    cavernia-editor /usr/share/doc/cavernia/examples/key-vault.lev & editor=$!
+    cavernia-editor "$1" & editor=$!
     timeout 30 xdotool search --sync --onlyvisible --name "key-vault.lev" >/dev/null; found=$?
     kill $editor; wait $editor
-    exit $found' || fail "the installed editor shows no window with the sample level"
+    exit $found' editor "$example" || fail "the installed editor shows no window with the sample level"
   [ "$was_installed" -eq 1 ] || apt-get remove -y -qq cavernia >/dev/null
 fi
 
