@@ -11,6 +11,8 @@ packages=(
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils desktop-file-utils    # printed pages as pictures; checking the installed desktop entry
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3  # building and checking the translations; Qt's own
+  librsvg2-bin help2man               # the icon's PNG pictures and the manual pages, made by the build
+  dpkg-dev file lintian appstream bash-completion man-db  # making and checking the Debian package
 )
 
 missing=()

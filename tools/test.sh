@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds everything with the sanitizers, fuzzes briefly, runs all tests.
+# Sets up the machine, builds everything with the sanitizers, fuzzes briefly, runs all tests,
+# then builds the Debian package and checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,5 +12,7 @@ cmake --build build/test
 
 bash tools/fuzz.sh "${FUZZ_SECONDS:-45}"
 
-# ctest's summary is the last thing printed.
 ctest --test-dir build/test --output-on-failure -j2 --timeout 600
+
+bash tools/package.sh
+bash tests/package/check_package.sh build/package/cavernia_*.deb

@@ -1,7 +1,9 @@
 #include "app/cavernia_app.h"
 
 #include <QClipboard>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLocale>
 #include <QMdiArea>
 #include <QPrinter>
@@ -38,6 +40,11 @@ CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName("Cavernia Level Editor");
   setApplicationVersion("0.9");
   installUserLanguage(*this, QLocale());
+  // Every window without an icon of its own, the level windows too, shows this one.
+  QIcon icon;
+  QDirIterator pictures(":/icons", QDir::Files, QDirIterator::Subdirectories);
+  while (pictures.hasNext()) icon.addFile(pictures.next());
+  setWindowIcon(icon);
 }
 
 CaverniaApp::~CaverniaApp() { finish(0); }

@@ -82,3 +82,10 @@ TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
   Settle();
   for (LevelWindow* window : windows) expectUsable(window, "cascaded");
 }
+
+TEST(Windows, LevelWindowsShowTheProgramsIconWithoutTheSvgPlugin) {
+  EditorSession session;
+  const QIcon icon = session.active()->windowIcon();
+  EXPECT_EQ(icon.cacheKey(), QApplication::windowIcon().cacheKey());
+  EXPECT_FALSE(icon.pixmap(32).isNull());
+}

@@ -2,28 +2,10 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/about/hyper_link.h"
-#include "artwork/artwork_sets.h"
-#include "level/elements.h"
-#include "render/tile_images.h"
-
-namespace {
-
-// The program's icon; before one is set, the emerald of the default artwork stands in.
-QPixmap programIcon(int side) {
-  const QIcon icon = QApplication::windowIcon();
-  if (!icon.isNull()) return icon.pixmap(side, side);
-  QPixmap picture(side, side);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  if (const ArtworkSet* set = DefaultArtworkSet()) DrawTileImage(painter, picture.rect(), *set, EL_EMERALD);
-  return picture;
-}
-
-}  // namespace
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("About Cavernia Level Editor"));
@@ -50,7 +32,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
   auto* icon = new QLabel(this);
   place(icon, 11, 17, 20, 20);
-  icon->setPixmap(programIcon(std::min(icon->width(), icon->height())));
+  const int side = std::min(icon->width(), icon->height());
+  icon->setPixmap(QApplication::windowIcon().pixmap(side, side));
   text(tr("Cavernia Level Editor, Version %1").arg(QApplication::applicationVersion()), 40, 10, 135, 8);
   text(tr("Made with Qt for Linux desktops"), 40, 25, 125, 8);
   auto* ok = new QPushButton(tr("OK"), this);

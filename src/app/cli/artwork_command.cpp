@@ -57,6 +57,9 @@ int RunArtwork(const std::vector<std::string>& args, CliIo& io) {
 
 }  // namespace
 
+constexpr CliOption kArtworkOptions[] = {{"--set NAME", "the artwork set to draw (default: Default)"},
+                                         {"-o SHEET.png", "the PNG picture to write"}};
+
 const CliCommand kArtworkCommand{"artwork", "[--set NAME] -o SHEET.png",
                                  "draw every element of an artwork set at 15, 30 and 60 pixels with its name",
-                                 RunArtwork};
+                                 kArtworkOptions, RunArtwork};

@@ -43,7 +43,9 @@ int RunCheck(const std::vector<std::string>& args, CliIo& io) {
 
 }  // namespace
 
+constexpr CliOption kCheckOptions[] = {
+    {"--strict", "also report each level's warnings ('FILE: warning: ...') and fail on any"}};
+
 const CliCommand kCheckCommand{"check", "[--strict] FILE...",
-                               "read each level and report 'FILE: ok' or 'FILE: error: REASON'; --strict also "
-                               "reports its warnings ('FILE: warning: ...') and fails on any",
+                               "read each level and report 'FILE: ok' or 'FILE: error: REASON'", kCheckOptions,
                                RunCheck};

@@ -1,6 +1,7 @@
 #include "app/cli/cli.h"
 
 #include <ostream>
+#include <string>
 
 #include "app/cli/cli_commands.h"
 
@@ -8,18 +9,37 @@ namespace {
 
 constexpr const char* kVersion = "0.9";
 
+// The texts of commands and options start in one column, which help2man also reads as a
+// list of terms for the manual page.
+constexpr size_t kTextColumn = 26;
+
+void PrintOptions(std::ostream& out, const CliCommand& command, const std::string& indent) {
+  for (const CliOption& option : command.options) {
+    const std::string term = indent + option.flags;
+    out << term << std::string(term.size() + 2 <= kTextColumn ? kTextColumn - term.size() : 2, ' ') << option.text << '\n';
+  }
+}
+
 void PrintHelp(std::ostream& out) {
-  out << "usage: cavernia-level COMMAND [ARGS...]\n"
+  out << "Usage: cavernia-level COMMAND [ARGS...]\n"
          "\n"
          "Checks, normalises and describes Cavernia level files (.lev).\n"
          "\n"
          "commands:\n";
-  for (const CliCommand& command : CliCommands())
-    out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+  for (const CliCommand& command : CliCommands()) {
+    out << "  " << command.name << ' ' << command.usage << '\n' << std::string(kTextColumn, ' ') << command.summary << '\n';
+    PrintOptions(out, command, "    ");
+  }
   out << "\n"
          "options:\n"
          "  -h, --help     show this help (or COMMAND --help for one command)\n"
-         "  --version      show the version\n";
+         "  --version      show the version\n"
+         "\n"
+         "exit status:\n"
+         "  0  everything worked\n"
+         "  1  a file could not be read or written; check --strict found a warning; pack found a broken\n"
+         "     link or an unreadable file\n"
+         "  2  a usage error: an unknown command or option, a missing or surplus argument\n";
 }
 
 }  // namespace
@@ -56,6 +76,7 @@ int RunCli(const std::vector<std::string>& args, CliIo& io) {
     for (const std::string& arg : rest) {
       if (arg == "-h" || arg == "--help") {
         io.out << "usage: cavernia-level " << command.name << ' ' << command.usage << "\n" << command.summary << '\n';
+        PrintOptions(io.out, command, "  ");
         return EXIT_OK;
       }
     }

@@ -16,10 +16,16 @@ struct CliIo {
   std::ostream& err;
 };
 
+struct CliOption {
+  const char* flags;  // "-o, --output OUT"
+  const char* text;
+};
+
 struct CliCommand {
   const char* name;
   const char* usage;    // argument synopsis after the command name
   const char* summary;  // one line for --help
+  std::span<const CliOption> options;
   int (*run)(const std::vector<std::string>& args, CliIo& io);
 };
 

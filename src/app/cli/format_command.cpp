@@ -44,6 +44,8 @@ int RunFormat(const std::vector<std::string>& args, CliIo& io) {
 
 }  // namespace
 
+constexpr CliOption kFormatOptions[] = {{"-o, --output OUT", "write to OUT instead of standard output ('-': standard output)"}};
+
 const CliCommand kFormatCommand{"format", "FILE [-o OUT]",
                                 "write FILE back exactly as the editor saves it, to OUT or to standard output",
-                                RunFormat};
+                                kFormatOptions, RunFormat};

@@ -108,5 +108,8 @@ int RunInfo(const std::vector<std::string>& args, CliIo& io) {
 
 }  // namespace
 
+constexpr CliOption kInfoOptions[] = {{"--json", "print the same as one JSON object"}};
+
 const CliCommand kInfoCommand{"info", "FILE [--json]",
-                              "print size, tiles, emerald total, properties, remainders and extra lines", RunInfo};
+                              "print size, tiles, emerald total, properties, remainders and extra lines", kInfoOptions,
+                              RunInfo};

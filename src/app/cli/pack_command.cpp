@@ -145,7 +145,10 @@ int RunPack(const std::vector<std::string>& args, CliIo& io) {
 
 }  // namespace
 
+constexpr CliOption kPackOptions[] = {{"--json", "print the same as one JSON object"},
+                                      {"--sheet OUT.png", "also draw the levels as thumbnails into a PNG picture"}};
+
 const CliCommand kPackCommand{"pack", "DIR [--json] [--sheet OUT.png]",
                               "list the levels of a folder in the order their Next level chains them, with broken "
                               "links, duplicate names, cycles and unreadable files",
-                              RunPack};
+                              kPackOptions, RunPack};

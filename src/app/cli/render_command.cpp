@@ -82,5 +82,11 @@ int RunRender(const std::vector<std::string>& args, CliIo& io) {
 
 }  // namespace
 
+constexpr CliOption kRenderOptions[] = {
+    {"-o, --output OUT.png", "the PNG picture to write"},
+    {"--cell N", "the side of a cell in pixels, 1 to 200 (default: 30)"},
+    {"--artwork NAME", "draw with this artwork set instead of the one the level names"},
+    {"--no-grid", "leave out the lines between the cells"}};
+
 const CliCommand kRenderCommand{"render", "FILE -o OUT.png [--cell N] [--artwork NAME] [--no-grid]",
-                                "draw the level into a PNG picture, as the editor shows it", RunRender};
+                                "draw the level into a PNG picture, as the editor shows it", kRenderOptions, RunRender};

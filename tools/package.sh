@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the Debian package: a Release build for /usr in build/package, made into a .deb by
+# CPack. Prints the path of the package.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build/package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCAVERNIA_TESTS=OFF -DCAVERNIA_BENCH=OFF \
+  -DCMAKE_INSTALL_PREFIX=/usr "${launcher[@]}" >/dev/null
+cmake --build build/package
+rm -f build/package/*.deb
+(cd build/package && cpack -G DEB >/dev/null)
+realpath build/package/*.deb
