@@ -14,7 +14,7 @@
 #include "artwork/artwork_sets.h"
 #include "editing/block_edits.h"
 #include "editing/level_document.h"
-#include "level/elements.h"
+#include "render/model_texts.h"
 #include "view/level_view.h"
 #include "view/view_settings.h"
 
@@ -38,7 +38,7 @@ Command routed(std::function<Target()> target, Command command) {
 
 // "&Undo Rectangle": the step's name follows the plain text, when the level's step is meant.
 QString withStep(const QString& text, const std::string& step) {
-  return step.empty() ? text : text + ' ' + QString::fromStdString(step);
+  return step.empty() ? text : text + ' ' + translated::stepName(step);
 }
 
 // The active level's view while it has a marking, whichever pane has the focus.
@@ -59,7 +59,7 @@ void replaceElementInLevel(const CommandContext& context) {
   LevelView& view = *window->view();
   const CellRange area = view.selection().value_or(view.document().level().bounds());
   const int replaced = replaceElement(view.document(), area, dialog.replaced(), dialog.replacement());
-  const QString message = replaced == 0   ? QString("No cell holds %1").arg(FindElement(dialog.replaced())->name)
+  const QString message = replaced == 0   ? QString("No cell holds %1").arg(translated::elementName(dialog.replaced()))
                           : replaced == 1 ? QString("1 cell replaced")
                                           : QString("%1 cells replaced").arg(replaced);
   context.window.statusBar()->showMessage(message);
