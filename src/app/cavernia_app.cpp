@@ -23,6 +23,7 @@
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "level/level_file.h"
+#include "render/model_texts.h"
 #include "view/level_pack_panel.h"
 #include "view/level_printer.h"
 #include "view/level_view.h"
@@ -221,7 +222,7 @@ int CaverniaApp::printLevelFile(const QString& file, const QString& printerName,
   };
   Level level;
   const FileResult opened = ReadLevelFile(QFileInfo(file).absoluteFilePath().toStdString(), level);
-  if (!opened.ok) return fail(QString::fromStdString(opened.message));
+  if (!opened.ok) return fail(translated::messageText(opened.translatable));
   std::unique_ptr<QPrinter> printerByName;
   if (!printer) {
     QString problem;

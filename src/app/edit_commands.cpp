@@ -15,7 +15,7 @@
 #include "artwork/artwork_sets.h"
 #include "editing/block_edits.h"
 #include "editing/level_document.h"
-#include "level/elements.h"
+#include "render/model_texts.h"
 #include "view/level_view.h"
 #include "view/view_settings.h"
 
@@ -43,7 +43,7 @@ Command routed(std::function<Target()> target, Command command) {
 
 // "&Undo Rectangle": the text that names the step, when the level's step is meant.
 QString withStep(const QString& plain, const QString& naming, const std::string& step) {
-  return step.empty() ? plain : naming.arg(QString::fromStdString(step));
+  return step.empty() ? plain : naming.arg(translated::stepName(step));
 }
 
 // The active level's view while it has a marking, whichever pane has the focus.
@@ -64,7 +64,7 @@ void replaceElementInLevel(const CommandContext& context) {
   LevelView& view = *window->view();
   const CellRange area = view.selection().value_or(view.document().level().bounds());
   const int replaced = replaceElement(view.document(), area, dialog.replaced(), dialog.replacement());
-  const QString message = replaced == 0   ? EditMenu::tr("No cell holds %1").arg(FindElement(dialog.replaced())->name)
+  const QString message = replaced == 0   ? EditMenu::tr("No cell holds %1").arg(translated::elementName(dialog.replaced()))
                           : replaced == 1 ? EditMenu::tr("1 cell replaced")
                                           : EditMenu::tr("%1 cells replaced").arg(replaced);
   context.window.statusBar()->showMessage(message);

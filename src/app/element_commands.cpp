@@ -5,6 +5,7 @@
 #include "app/command_context.h"
 #include "app/command_icons.h"
 #include "app/commands/command_set.h"
+#include "render/model_texts.h"
 #include "view/view_settings.h"
 
 namespace {
@@ -22,7 +23,7 @@ void addElementCommands(CommandContext& context, Actions& actions) {
   // The element's name is its prompt and its tooltip, where it has a string at all. The others
   // get no text either, since a button without a tooltip of its own shows its text.
   for (const ElementInfo& info : ElementTable()) {
-    const QString name = info.hasCommandString ? QString::fromLatin1(info.name) : QString();
+    const QString name = info.hasCommandString ? translated::elementName(info.index) : QString();
     const int element = info.index;
     elements.element[element] =
         commands.add({.text = name, .prompt = name, .tooltip = name, .checkable = true, .enabled = levelActive,

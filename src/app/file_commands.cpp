@@ -17,6 +17,7 @@
 #include "editing/level_document.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
+#include "render/model_texts.h"
 #include "view/level_printer.h"
 #include "view/program_printer.h"
 
@@ -41,7 +42,7 @@ void mailLevel(const LevelDocument& document, QWidget* parent) {
   if (!written.ok) {
     QMessageBox::warning(
         parent, "Cavernia Level Editor",
-        FileMenu::tr("The level could not be attached.\n\n%1").arg(QString::fromStdString(written.message)));
+        FileMenu::tr("The level could not be attached.\n\n%1").arg(translated::messageText(written.translatable)));
     return;
   }
   if (!QProcess::startDetached("xdg-email", {"--subject", name, "--attach", path}))

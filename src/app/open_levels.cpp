@@ -13,6 +13,7 @@
 #include "form/property_form.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
+#include "render/model_texts.h"
 #include "view/level_view.h"
 #include "view/view_settings.h"
 
@@ -56,7 +57,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
   const FileResult result = ReadLevelFile(canonical.toStdString(), read);
   if (!result.ok) {
     QMessageBox::warning(m_dialogParent, "Cavernia Level Editor",
-                         tr("Cannot open the level.\n\n%1").arg(QString::fromStdString(result.message)));
+                         tr("Cannot open the level.\n\n%1").arg(translated::messageText(result.translatable)));
     return nullptr;
   }
   auto document = std::make_unique<LevelDocument>(std::move(read));

@@ -6,8 +6,7 @@
 #include "app/level_window.h"
 #include "editing/level_document.h"
 #include "form/property_form.h"
-#include "level/cp1252.h"
-#include "level/warning_text.h"
+#include "render/model_texts.h"
 #include "view/level_view.h"
 
 namespace {
@@ -89,7 +88,7 @@ void ProblemsPanel::showWarnings(std::vector<LevelWarning> warnings) {
   m_warnings = std::move(warnings);
   m_list->clear();
   for (size_t i = 0; i < m_warnings.size(); ++i) {
-    auto* item = new QListWidgetItem(QString::fromStdString(Cp1252ToUtf8(warningLine(m_warnings[i]))), m_list);
+    auto* item = new QListWidgetItem(translated::warningText(m_warnings[i]), m_list);
     item->setData(kWarningRole, static_cast<int>(i));
     item->setToolTip(item->text());
   }

@@ -8,6 +8,7 @@
 
 #include "app/element_icons.h"
 #include "level/elements.h"
+#include "render/model_texts.h"
 
 ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwork, QWidget* parent) : QDialog(parent) {
   setWindowTitle(tr("Replace Element"));
@@ -39,7 +40,7 @@ ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwor
 QListWidget* ReplaceElementDialog::elementList(int chosen, const ArtworkSet& artwork) {
   auto* list = new QListWidget(this);
   for (const ElementInfo& info : ElementTable())
-    list->addItem(new QListWidgetItem(elementIcon(artwork, info.index), info.name));
+    list->addItem(new QListWidgetItem(elementIcon(artwork, info.index), translated::elementName(info.index)));
   list->setCurrentRow(chosen);
   list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
   return list;

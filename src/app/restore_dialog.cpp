@@ -12,6 +12,7 @@
 #include "level/cp1252.h"
 #include "level/level.h"
 #include "level/level_file.h"
+#include "render/model_texts.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ int offerRecoveredLevels(OpenLevels& levels, RecoveryWriter& writer, QWidget* pa
     if (!result.ok) {
       QMessageBox::warning(
           parent, kCaption,
-          RestoreDialog::tr("The level could not be restored.\n\n%1").arg(QString::fromStdString(result.message)));
+          RestoreDialog::tr("The level could not be restored.\n\n%1").arg(translated::messageText(result.translatable)));
       continue;
     }
     levels.openRecovered(std::move(read), level.path, Utf8ToCp1252(level.title.toStdString()));

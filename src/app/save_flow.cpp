@@ -8,6 +8,7 @@
 #include "editing/level_document.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
+#include "render/model_texts.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ bool SaveFlow::write(const QString& givenPath) {
   const FileResult result = SaveLevelFile(m_document.level(), path.toStdString());
   if (!result.ok) {
     QMessageBox::warning(m_parent, kCaption,
-                         tr("The level could not be saved.\n\n%1").arg(QString::fromStdString(result.message)));
+                         tr("The level could not be saved.\n\n%1").arg(translated::messageText(result.translatable)));
     return false;
   }
   m_document.setPath(path.toStdString());

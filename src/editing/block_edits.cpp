@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "editing/level_document.h"
+#include "editing/step_names.h"
 #include "level/elements.h"
 
 namespace {
@@ -25,10 +26,10 @@ CellRange placeBlock(LevelDocument& document, const CellRange& vacated, const Ce
 
 const char* transformName(BlockTransform transform) {
   switch (transform) {
-    case BlockTransform::FlipHorizontally: return "Flip Horizontally";
-    case BlockTransform::FlipVertically: return "Flip Vertically";
-    case BlockTransform::RotateClockwise: return "Rotate Clockwise";
-    case BlockTransform::RotateCounterClockwise: return "Rotate Counter-clockwise";
+    case BlockTransform::FlipHorizontally: return step_names::kFlipHorizontally;
+    case BlockTransform::FlipVertically: return step_names::kFlipVertically;
+    case BlockTransform::RotateClockwise: return step_names::kRotateClockwise;
+    case BlockTransform::RotateCounterClockwise: return step_names::kRotateCounterClockwise;
   }
   return "";
 }
@@ -38,7 +39,7 @@ const char* transformName(BlockTransform transform) {
 CellRange moveBlock(LevelDocument& document, const CellRange& from, CellPos to, bool copy) {
   const CellRange block = from.intersected(document.level().bounds());
   return placeBlock(document, copy ? CellRange{} : block, CellBlock::of(document.level(), block), to,
-                    copy ? "Copy" : "Move");
+                    copy ? step_names::kCopy : step_names::kMove);
 }
 
 CellRange transformBlock(LevelDocument& document, const CellRange& block, BlockTransform transform) {
@@ -54,5 +55,5 @@ int replaceElement(LevelDocument& document, const CellRange& area, int from, int
   for (int y = inside.top; y <= inside.bottom; ++y)
     for (int x = inside.left; x <= inside.right; ++x)
       if (level.element(x, y) == from) cells.push_back({x, y});
-  return document.setCells(cells, to, "Replace");
+  return document.setCells(cells, to, step_names::kReplace);
 }

@@ -7,6 +7,7 @@
 #include "editing/fill_region.h"
 #include "editing/property_edit.h"
 #include "editing/remainder_edit.h"
+#include "editing/step_names.h"
 #include "level/text_util.h"
 
 namespace {
@@ -45,7 +46,7 @@ int LevelDocument::finishCellEdit(CellEdit& step, const CellRange& touched, int 
 
 int LevelDocument::setCell(int x, int y, int element) {
   if (!isValue(element)) return 0;
-  CellEdit& step = cellStep(element == NO_ELEMENT ? "Erase" : "Draw");
+  CellEdit& step = cellStep(element == NO_ELEMENT ? step_names::kErase : step_names::kDraw);
   const int changed = writeCell(step, x, y, element) ? 1 : 0;
   return finishCellEdit(step, {x, y, x, y}, changed);
 }

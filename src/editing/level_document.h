@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "editing/document_observer.h"
+#include "editing/step_names.h"
 #include "editing/undo_history.h"
 #include "level/level.h"
 
@@ -34,7 +35,7 @@ class LevelDocument {
   // Gives one cell an element; NO_ELEMENT empties it.
   int setCell(int x, int y, int element);
   // Gives every cell of the region of (x, y) (see fillRegion) the element.
-  int fill(int x, int y, int element, std::string_view name = "Fill");
+  int fill(int x, int y, int element, std::string_view name = step_names::kFill);
   // Gives each listed cell the element; cells outside the level are left out.
   int setCells(std::span<const CellPos> cells, int element, std::string_view name);
   // Gives each listed cell its element (NO_ELEMENT empties it); cells outside the level are
@@ -42,7 +43,7 @@ class LevelDocument {
   int writeCells(std::span<const std::pair<CellPos, int>> cells, std::string_view name);
   // Writes a tile block text with its first cell at topLeft; a character that names no
   // element empties its cell; cells outside the level are cut off.
-  int paste(CellPos topLeft, std::string_view blockText, std::string_view name = "Paste");
+  int paste(CellPos topLeft, std::string_view blockText, std::string_view name = step_names::kPaste);
   // Empties the cells of the range that lie in the level.
   int clear(const CellRange& range, std::string_view name);
 

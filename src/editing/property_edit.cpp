@@ -4,20 +4,9 @@
 
 #include "level/level.h"
 
-namespace {
-
-// The step's name is the field's label without its trimmings ("Level information:").
-std::string StepName(Property property) {
-  const char* label = propertyInfo(property).label;
-  std::string name = label ? label : propertyInfo(property).jsonName;
-  while (!name.empty() && (name.back() == ' ' || name.back() == ':')) name.pop_back();
-  return name;
-}
-
-}  // namespace
-
+// The step is named as a sentence names the property: "Undo Level information".
 PropertyEdit::PropertyEdit(Property property, std::string before, std::string after)
-    : EditCommand(StepName(property)), m_property(property), m_before(std::move(before)), m_after(std::move(after)) {}
+    : EditCommand(propertyName(property)), m_property(property), m_before(std::move(before)), m_after(std::move(after)) {}
 
 void PropertyEdit::apply(Level& level, const std::string& value) const {
   if (isNumberProperty(m_property))

@@ -21,7 +21,10 @@ std::string_view trimBoth(std::string_view s) {
   return s;
 }
 
-PropertyInput refused(std::string message) { return {false, {}, std::move(message)}; }
+PropertyInput refused(Message message) {
+  std::string text = message.english();
+  return {false, {}, std::move(text), std::move(message)};
+}
 
 PropertyInput sizeInput(std::string_view typed) {
   const std::string_view digits = trimBoth(typed);
@@ -29,9 +32,10 @@ PropertyInput sizeInput(std::string_view typed) {
   const char* end = digits.data() + digits.size();
   const auto [stop, error] = std::from_chars(digits.data() + (digits.starts_with('+') ? 1 : 0), end, value);
   if (digits.empty() || error == std::errc::invalid_argument || stop != end)
-    return refused("Please enter an integer.");
+    return refused(TRANSLATABLE("Message", "Please enter an integer."));
   if (error != std::errc() || value < 1 || value > Level::kMaxSize)
-    return refused("Please enter a value between 1 and " + std::to_string(Level::kMaxSize));
+    return refused({TRANSLATABLE("Message", "Please enter a value between 1 and %1"),
+                    {Message::value(std::to_string(Level::kMaxSize))}});
   return {true, std::to_string(value), {}};
 }
 
@@ -45,7 +49,8 @@ PropertyInput interpretInput(Property property, std::string_view typed) {
   if (!missing.empty()) {
     std::string names;
     for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
-    return refused("Level files cannot hold these characters: " + names + ". Please replace them.");
+    return refused({TRANSLATABLE("Message", "Level files cannot hold these characters: %1. Please replace them."),
+                    {Message::value(names)}});
   }
 
   std::string_view kept = typed;
@@ -61,7 +66,7 @@ PropertyInput interpretInput(Property property, std::string_view typed) {
     default: kept = trimBoth(typed); break;
   }
   if (property == Emeralds && !std::all_of(kept.begin(), kept.end(), [](char c) { return (c >= '0' && c <= '9') || c == '*'; }))
-    return refused("Please enter a number or a *");
+    return refused(TRANSLATABLE("Message", "Please enter a number or a *"));
 
   std::string value = Utf8ToCp1252(kept);
   if (property == Info) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "level/message.h"
 #include "level/property.h"
 
 // What becomes of a value typed into the property form before it is stored: trimmed as its
@@ -11,6 +12,7 @@ struct PropertyInput {
   bool accepted = false;
   std::string value;    // accepted: the level text to store (a number property: its digits)
   std::string message;  // refused: what the user is told
+  Message translatable{};  // the same as the editor shows it; values in UTF-8
 };
 
 // `typed` is UTF-8, as the form holds it. Width and height take a whole number from 1 to

@@ -14,6 +14,7 @@
 #include "editing/property_input.h"
 #include "form/folder_lists.h"
 #include "form/remainder_button.h"
+#include "render/model_texts.h"
 #include "level/cp1252.h"
 
 namespace {
@@ -194,7 +195,7 @@ void PropertyForm::commit(Field id) {
 void PropertyForm::commitTyped(Field id, Property property) {
   const PropertyInput input = interpretInput(property, typedText(id).toStdString());
   if (!input.accepted) {
-    refuse(input.message, id);
+    refuse(translated::messageText(input.translatable), id);
     return;
   }
   const bool changed = isNumberProperty(property) ? m_document.setNumber(property, std::stoi(input.value))
@@ -220,14 +221,14 @@ void PropertyForm::commitPendingEdits() {
   m_quiet = wasQuiet;
 }
 
-void PropertyForm::refuse(const std::string& message, Field id) {
+void PropertyForm::refuse(const QString& message, Field id) {
   m_edited.insert(id);
   if (m_quiet) return;
   // The focus is still on its way to the next field; the message waits until it got there,
   // then the focus comes back to the field to be put right.
   m_warning = true;
-  QTimer::singleShot(0, this, [this, text = QString::fromStdString(message), id] {
-    QMessageBox::warning(this, "Cavernia Level Editor", text);
+  QTimer::singleShot(0, this, [this, message, id] {
+    QMessageBox::warning(this, "Cavernia Level Editor", message);
     m_warning = false;
     focusField(id);
   });

@@ -73,7 +73,7 @@ class PropertyForm : public QWidget, public DocumentObserver {
   void commitTyped(Field field, Property property);
   void commitDifficulty();
   // Keeps an edit that cannot be stored pending, with a message unless the form is quiet.
-  void refuse(const std::string& message, Field field);
+  void refuse(const QString& message, Field field);
 
   // property_form_remainders.cpp
   void showRemainders();

@@ -11,6 +11,7 @@
 #include "editing/level_document.h"
 #include "form/property_form.h"
 #include "form/remainder_button.h"
+#include "render/model_texts.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ struct Place {
 struct FieldLayout {
   Field field;
   Place place;
-  const char* label;  // nullptr: none
+  const char* label;  // nullptr: none; a field that edits a property bears that property's label
   QPoint labelAt;
   const char* hint;   // fixed text in parentheses beside the field
   QPoint hintAt;
@@ -70,6 +71,13 @@ constexpr Field kTabOrder[] = {
     Field::FirstToFinish, Field::NextLevel, Field::Info,       Field::LaserSound, Field::MaxDestroy,
     Field::RobotSpeed, Field::WheelTime};
 
+// A field that edits a property bears the property's label, in the user's language.
+QString labelOf(Field field, const char* own) {
+  for (const PropertyInfo& info : propertyTable())
+    if (PropertyForm::fieldFor(info.property) == field) return translated::propertyLabel(info.property);
+  return own;
+}
+
 bool digitsOnly(Field field) {
   return field == Field::Width || field == Field::Height || field == Field::Swamp || field == Field::Pushing ||
          field == Field::Dispenser || field == Field::TotalTurns;
@@ -109,7 +117,7 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
       }
       case Field::YamYamSound:
       case Field::LaserSound: {
-        auto* check = new QCheckBox(id == Field::YamYamSound ? "Turn off yam-yam sound" : "Turn off laser sound", this);
+        auto* check = new QCheckBox(labelOf(id, nullptr), this);
         connect(check, &QCheckBox::clicked, this, [this, id] { commit(id); });
         widget = check;
         break;
@@ -149,7 +157,7 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
     }
     m_fields.insert(id, widget);
     m_fieldOf.insert(widget, id);
-    if (layout.label) m_labels.append({new QLabel(layout.label, this), layout.labelAt});
+    if (layout.label) m_labels.append({new QLabel(labelOf(id, layout.label), this), layout.labelAt});
     if (layout.hint) m_labels.append({new QLabel(layout.hint, this), layout.hintAt});
   }
   m_emeraldCount = new QLabel("(9999)", this);
@@ -174,7 +182,8 @@ void PropertyForm::layOut() {
   for (const FieldLayout& layout : kFields) {
     if (!layout.label || layout.place.x <= layout.labelAt.x()) continue;
     const int room = layout.place.x - layout.labelAt.x();
-    unitX = std::max(unitX, (metrics.horizontalAdvance(layout.label) + 3) / static_cast<double>(room));
+    const int width = metrics.horizontalAdvance(labelOf(layout.field, layout.label));
+    unitX = std::max(unitX, (width + 3) / static_cast<double>(room));
   }
   // The emerald count of a full level, "(15876)", fits before the robot speed label.
   unitX = std::max(unitX, (metrics.horizontalAdvance(kEmeraldCountRoomText) + 3) / static_cast<double>(kEmeraldCountRoomDlu));

@@ -4,6 +4,7 @@
 
 #include "editing/level_document.h"
 #include "editing/remainder_patterns.h"
+#include "editing/step_names.h"
 #include "form/property_form.h"
 #include "form/remainder_button.h"
 #include "level/cp1252.h"
@@ -39,11 +40,11 @@ bool PropertyForm::remainderKey(int key, Qt::KeyboardModifiers modifiers) {
   if (slot < 0 || slot >= Level::kRemainderSlots) return false;
   const Level::Remainders& patterns = m_document.level().remainders();
   if (key == Qt::Key_Insert)
-    m_document.setRemainders(inserted(patterns, slot), "Insert Remainder");
+    m_document.setRemainders(inserted(patterns, slot), step_names::kInsertRemainder);
   else if (key == Qt::Key_Delete && (modifiers & Qt::ControlModifier))
-    m_document.setRemainders(removed(patterns, slot), "Delete Remainder");
+    m_document.setRemainders(removed(patterns, slot), step_names::kDeleteRemainder);
   else if (key == Qt::Key_Delete)
-    m_document.setRemainders(replaced(patterns, slot, std::string()), "Clear Remainder");
+    m_document.setRemainders(replaced(patterns, slot, std::string()), step_names::kClearRemainder);
   else
     return false;
   return true;
@@ -55,9 +56,9 @@ void PropertyForm::paintRemainderCell(int cell, int element) {
   const Level::Remainders patterns = remainder_patterns::painted(m_document.level().remainders(), slot, cell, element);
   if (patterns == m_document.level().remainders()) return;
   // The cells one press and drag paints are one step.
-  if (!m_painting) m_document.beginGesture("Paint Remainder");
+  if (!m_painting) m_document.beginGesture(step_names::kPaintRemainder);
   m_painting = true;
-  m_document.setRemainders(patterns, "Paint Remainder");
+  m_document.setRemainders(patterns, step_names::kPaintRemainder);
 }
 
 void PropertyForm::finishRemainderPainting() {

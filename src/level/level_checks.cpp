@@ -56,34 +56,46 @@ bool folderHasLevel(const fs::path& folder, const fs::path& self, const std::str
   return false;
 }
 
+LevelWarning warning(Message message, std::optional<CellPos> cell, std::optional<Property> property) {
+  std::string text = message.english();
+  return {std::move(text), cell, property, std::move(message)};
+}
+
 }  // namespace
 
 std::vector<LevelWarning> checkLevel(const Level& level, const std::string& path) {
   std::vector<LevelWarning> warnings;
-  if (!firstCellOf(level, EL_PLAYER1)) warnings.push_back({"no Player 1", {}, {}});
-  if (!firstCellOf(level, EL_EXIT)) warnings.push_back({"no Exit", {}, {}});
+  if (!firstCellOf(level, EL_PLAYER1)) warnings.push_back(warning({TRANSLATABLE("Message", "no Player 1")}, {}, {}));
+  if (!firstCellOf(level, EL_EXIT)) warnings.push_back(warning({TRANSLATABLE("Message", "no Exit")}, {}, {}));
 
   const std::string toCollect = trimmed(level.text(Property::Emeralds));
   if (!toCollect.empty() && toCollect.size() < 10 &&
       toCollect.find_first_not_of("0123456789") == std::string::npos && std::stoi(toCollect) > level.emeraldTotal())
-    warnings.push_back({"Emeralds to collect is " + toCollect + ", but the level holds only " +
-                            std::to_string(level.emeraldTotal()),
-                        {}, Property::Emeralds});
+    warnings.push_back(warning({TRANSLATABLE("Message", "Emeralds to collect is %1, but the level holds only %2"),
+                                {Message::value(toCollect), Message::value(std::to_string(level.emeraldTotal()))}},
+                               {}, Property::Emeralds));
 
+  // Whole sentences per colour: other languages inflect the colour with the noun.
   struct Colour {
-    const char* name;
     int key;
     int door;
+    const char* keyAlone;
+    const char* doorAlone;
   };
-  constexpr std::array<Colour, 4> colours = {{{"blue", EL_BLUE_KEY, EL_BLUE_DOOR},
-                                              {"red", EL_RED_KEY, EL_RED_DOOR},
-                                              {"green", EL_GREEN_KEY, EL_GREEN_DOOR},
-                                              {"yellow", EL_YELLOW_KEY, EL_YELLOW_DOOR}}};
+  constexpr std::array<Colour, 4> colours = {{
+      {EL_BLUE_KEY, EL_BLUE_DOOR, TRANSLATABLE("Message", "a blue key but no blue door"),
+       TRANSLATABLE("Message", "a blue door but no blue key")},
+      {EL_RED_KEY, EL_RED_DOOR, TRANSLATABLE("Message", "a red key but no red door"),
+       TRANSLATABLE("Message", "a red door but no red key")},
+      {EL_GREEN_KEY, EL_GREEN_DOOR, TRANSLATABLE("Message", "a green key but no green door"),
+       TRANSLATABLE("Message", "a green door but no green key")},
+      {EL_YELLOW_KEY, EL_YELLOW_DOOR, TRANSLATABLE("Message", "a yellow key but no yellow door"),
+       TRANSLATABLE("Message", "a yellow door but no yellow key")},
+  }};
   for (const Colour& colour : colours) {
     const std::optional<CellPos> key = firstCellOf(level, colour.key), door = firstCellOf(level, colour.door);
-    const std::string name = colour.name;
-    if (key && !door) warnings.push_back({"a " + name + " key but no " + name + " door", key, {}});
-    if (door && !key) warnings.push_back({"a " + name + " door but no " + name + " key", door, {}});
+    if (key && !door) warnings.push_back(warning({colour.keyAlone}, key, {}));
+    if (door && !key) warnings.push_back(warning({colour.doorAlone}, door, {}));
   }
 
   for (const PropertyInfo& info : propertyTable()) {
@@ -91,15 +103,18 @@ std::vector<LevelWarning> checkLevel(const Level& level, const std::string& path
     const std::string value = level.text(info.property);
     const bool lineBreaks = info.property == Property::Info;
     if (std::any_of(value.begin(), value.end(), [&](char c) { return isForeign(static_cast<unsigned char>(c), lineBreaks); }))
-      warnings.push_back({"\"" + trimmed(info.label) + "\" holds characters a level file cannot show as typed", {},
-                          info.property});
+      warnings.push_back(warning({TRANSLATABLE("Message", "\"%1\" holds characters a level file cannot show as typed"),
+                                  {{info.label, {}, "Property"}}},
+                                 {}, info.property));
   }
 
   const std::string next = trimmed(level.text(Property::NextLevel));
   if (!path.empty() && !next.empty()) {
     const fs::path self(path);
     if (!folderHasLevel(self.parent_path().empty() ? fs::path(".") : self.parent_path(), self, next))
-      warnings.push_back({"Next level \"" + next + "\" is not a level of this folder", {}, Property::NextLevel});
+      warnings.push_back(warning({TRANSLATABLE("Message", "Next level \"%1\" is not a level of this folder"),
+                                  {Message::value(next)}},
+                                 {}, Property::NextLevel));
   }
   return warnings;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "level/cell_range.h"
+#include "level/message.h"
 #include "level/property.h"
 
 class Level;
@@ -15,7 +16,11 @@ struct LevelWarning {
   std::string text;                   // "no Player 1", "a blue key but no blue door", ...
   std::optional<CellPos> cell;        // the cell it is about, where it has one
   std::optional<Property> property;   // the property it is about, where it has one
-  bool operator==(const LevelWarning&) const = default;
+  Message translatable{};             // the text as the editor shows it; values in level text
+  // The English text stands for the message.
+  bool operator==(const LevelWarning& other) const {
+    return text == other.text && cell == other.cell && property == other.property;
+  }
 };
 
 // The warnings of a level. `path` is the level's file, empty for a level that has none; only

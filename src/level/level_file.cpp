@@ -20,7 +20,17 @@ std::string DirectoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-FileResult Failure(const std::string& path, const std::string& what) { return {false, path + ": " + what}; }
+FileResult Failure(Message message) {
+  std::string text = message.english();
+  return {false, std::move(text), std::move(message)};
+}
+
+// A failure with the file: %1 names it, %2 is the detail.
+FileResult Failure(const char* pattern, const std::string& path, std::string detail = {}) {
+  return Failure({pattern, {Message::value(path), Message::value(std::move(detail))}});
+}
+
+std::string SystemError() { return std::strerror(errno); }
 
 // Closes the descriptor however the reading ends.
 class FileDescriptor {
@@ -37,11 +47,11 @@ class FileDescriptor {
   int m_fd;
 };
 
-const char* KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISFIFO(mode)) return "a pipe";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  return "not a regular file";
+const char* NotALevelFile(mode_t mode) {
+  if (S_ISDIR(mode)) return TRANSLATABLE("Message", "%1: this is a folder, not a level file");
+  if (S_ISFIFO(mode)) return TRANSLATABLE("Message", "%1: this is a pipe, not a level file");
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return TRANSLATABLE("Message", "%1: this is a device, not a level file");
+  return TRANSLATABLE("Message", "%1: this is not a regular file, not a level file");
 }
 
 // The whole file, once it is known to be one that can hold a level: a regular file (a device
@@ -50,26 +60,28 @@ const char* KindOf(mode_t mode) {
 // picture or other binary file, which saving would destroy).
 FileResult ReadLevelBytes(const std::string& path, std::string& bytes) {
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (file.Get() < 0) return Failure(path, std::string("cannot open: ") + std::strerror(errno));
+  const char* cannotOpen = TRANSLATABLE("Message", "%1: cannot open: %2");
+  if (file.Get() < 0) return Failure(cannotOpen, path, SystemError());
   struct stat st {};
-  if (::fstat(file.Get(), &st) != 0) return Failure(path, std::string("cannot open: ") + std::strerror(errno));
-  if (!S_ISREG(st.st_mode)) return Failure(path, std::string("this is ") + KindOf(st.st_mode) + ", not a level file");
-  const std::string tooBig =
-      "the file is larger than " + std::to_string(kMaxLevelFileBytes >> 20) + " MiB, too large for a level file";
-  if (static_cast<uint64_t>(st.st_size) > kMaxLevelFileBytes) return Failure(path, tooBig);
+  if (::fstat(file.Get(), &st) != 0) return Failure(cannotOpen, path, SystemError());
+  if (!S_ISREG(st.st_mode)) return Failure(NotALevelFile(st.st_mode), path);
+  const char* tooBig = TRANSLATABLE("Message", "%1: the file is larger than %2 MiB, too large for a level file");
+  const std::string limit = std::to_string(kMaxLevelFileBytes >> 20);
+  if (static_cast<uint64_t>(st.st_size) > kMaxLevelFileBytes) return Failure(tooBig, path, limit);
   // The file may grow while it is read: the bound holds for what is read, not for what stat said.
   bytes.clear();
   char buffer[16384];
   for (;;) {
     const ssize_t n = ::read(file.Get(), buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return Failure(path, std::string("read error: ") + std::strerror(errno));
+    if (n < 0) return Failure(TRANSLATABLE("Message", "%1: read error: %2"), path, SystemError());
     if (n == 0) break;
-    if (bytes.size() + static_cast<size_t>(n) > kMaxLevelFileBytes) return Failure(path, tooBig);
+    if (bytes.size() + static_cast<size_t>(n) > kMaxLevelFileBytes) return Failure(tooBig, path, limit);
     bytes.append(buffer, static_cast<size_t>(n));
   }
   if (bytes.find('\0') != std::string::npos)
-    return Failure(path, "the file holds a zero byte: it is binary data (a picture?), not a level file");
+    return Failure(TRANSLATABLE("Message", "%1: the file holds a zero byte: it is binary data (a picture?), not a level file"),
+                   path);
   return {};
 }
 
@@ -82,7 +94,8 @@ FileResult ReadLevelFile(const std::string& path, Level& level) {
   try {
     level = readLevel(in, path);
   } catch (const LevelFormatError& e) {
-    return {false, std::string(e.what()) + " (the file has an invalid format)"};
+    return Failure({TRANSLATABLE("Message", "%1: line %2: %3 (the file has an invalid format)"),
+                    {Message::value(e.FileName()), Message::value(std::to_string(e.Line())), e.Reason()}});
   }
   return {};
 }
@@ -92,16 +105,17 @@ FileResult SaveLevelFile(const Level& level, const std::string& path) { return W
 FileResult WriteFileAtomically(const std::string& path, const std::string& bytes) {
   std::string temp = DirectoryOf(path) + "/.cavernia-XXXXXX";
   const int fd = mkstemp(temp.data());
-  if (fd < 0) return Failure(path, std::string("cannot write in its folder: ") + std::strerror(errno));
+  if (fd < 0) return Failure(TRANSLATABLE("Message", "%1: cannot write in its folder: %2"), path, SystemError());
+  const char* writeError = TRANSLATABLE("Message", "%1: write error: %2");
   size_t written = 0;
   while (written < bytes.size()) {
     const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      const std::string why = std::strerror(errno);
+      const std::string why = SystemError();
       ::close(fd);
       ::unlink(temp.c_str());
-      return Failure(path, "write error: " + why);
+      return Failure(writeError, path, why);
     }
     written += static_cast<size_t>(n);
   }
@@ -115,14 +129,14 @@ FileResult WriteFileAtomically(const std::string& path, const std::string& bytes
     ::fchmod(fd, 0666 & ~mask);
   }
   if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    const std::string why = std::strerror(errno);
+    const std::string why = SystemError();
     ::unlink(temp.c_str());
-    return Failure(path, "write error: " + why);
+    return Failure(writeError, path, why);
   }
   if (::rename(temp.c_str(), path.c_str()) != 0) {
-    const std::string why = std::strerror(errno);
+    const std::string why = SystemError();
     ::unlink(temp.c_str());
-    return Failure(path, "cannot replace the file: " + why);
+    return Failure(TRANSLATABLE("Message", "%1: cannot replace the file: %2"), path, why);
   }
   return {};
 }

@@ -3,11 +3,14 @@
 #include <cstdint>
 #include <string>
 
+#include "level/message.h"
+
 class Level;
 
 struct FileResult {
   bool ok = true;
-  std::string message;  // names the file and what went wrong
+  std::string message;       // names the file and what went wrong
+  Message translatable{};    // the message as the editor shows it; values in UTF-8
 };
 
 // No level comes near this size; a bigger file is something else and is not read.

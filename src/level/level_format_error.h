@@ -3,19 +3,21 @@
 #include <stdexcept>
 #include <string>
 
+#include "level/message.h"
+
 // A level file whose map block is broken. Says which file, which line and what is wrong.
 class LevelFormatError : public std::runtime_error {
  public:
-  LevelFormatError(std::string fileName, int line, std::string reason)
-      : std::runtime_error(fileName + ": line " + std::to_string(line) + ": " + reason),
+  LevelFormatError(std::string fileName, int line, Message reason)
+      : std::runtime_error(fileName + ": line " + std::to_string(line) + ": " + reason.english()),
         m_fileName(std::move(fileName)), m_line(line), m_reason(std::move(reason)) {}
 
   const std::string& FileName() const { return m_fileName; }
   int Line() const { return m_line; }
-  const std::string& Reason() const { return m_reason; }
+  const Message& Reason() const { return m_reason; }
 
  private:
   std::string m_fileName;
   int m_line;
-  std::string m_reason;
+  Message m_reason;
 };

@@ -137,19 +137,21 @@ Level readLevel(std::istream& in, std::string_view fileName) {
         const std::optional<long long> width = ParseInt(line, pos);
         const std::optional<long long> height = width ? ParseInt(line, pos) : std::nullopt;
         if (!width || !height)
-          throw LevelFormatError(std::string(fileName), reader.Number(), "the map header needs a width and a height");
+          throw LevelFormatError(std::string(fileName), reader.Number(),
+                                 TRANSLATABLE("Message", "the map header needs a width and a height"));
         if (*width < 1 || *width > Level::kMaxSize || *height < 1 || *height > Level::kMaxSize)
           throw LevelFormatError(std::string(fileName), reader.Number(),
-                                 "the map size " + std::to_string(*width) + " x " + std::to_string(*height) +
-                                     " is outside 1 to " + std::to_string(Level::kMaxSize));
+                                 {TRANSLATABLE("Message", "the map size %1 x %2 is outside 1 to %3"),
+                                  {Message::value(std::to_string(*width)), Message::value(std::to_string(*height)),
+                                   Message::value(std::to_string(Level::kMaxSize))}});
         level.setNumber(Width, static_cast<int>(*width));
         level.setNumber(Height, static_cast<int>(*height));
         std::string row;
         for (int y = 0; y < level.height(); ++y) {
           if (!reader.NextNonEmpty(row))
             throw LevelFormatError(std::string(fileName), reader.Number(),
-                                   "the file ends after " + std::to_string(y) + " of " +
-                                       std::to_string(level.height()) + " map rows");
+                                   {TRANSLATABLE("Message", "the file ends after %1 of %2 map rows"),
+                                    {Message::value(std::to_string(y)), Message::value(std::to_string(level.height()))}});
           const int columns = std::min<int>(level.width(), static_cast<int>(row.size()));
           // A second map block is read over the first.
           for (int x = 0; x < columns; ++x)

@@ -2,33 +2,36 @@
 
 #include <array>
 
+#include "level/text_util.h"
+#include "level/translatable.h"
+
 namespace {
 
 using enum Property;
 
 constexpr std::array<PropertyInfo, kPropertyCount> kProperties = {{
-    {Name, "Level name", 'n', "name"},
-    {Width, "Width", 'm', "width"},
-    {Height, "Height", 'm', "height"},
-    {TotalTurns, "Total turns", 'T', "totalTurns"},
-    {Artwork, "Artwork", 'A', "artwork"},
-    {Sounds, "Sounds", 'S', "sounds"},
-    {Music, "Music", 'M', "music"},
-    {Emeralds, "Emeralds to collect ", 'e', "emeralds"},
-    {Swamp, "Swamp spreading", 's', "swamp"},
-    {Pushing, "Pushing probability", 'p', "pushing"},
-    {Designer, "Designer", 'a', "designer"},
-    {FirstToFinish, "First to finish", 'f', "firstToFinish"},
-    {NextLevel, "Next level", 'N', "nextLevel"},
-    {Info, "Level information:", 'i', "info"},
-    {Difficulty, "Difficulty", 'D', "difficulty"},
+    {Name, TRANSLATABLE("Property", "Level name"), 'n', "name"},
+    {Width, TRANSLATABLE("Property", "Width"), 'm', "width"},
+    {Height, TRANSLATABLE("Property", "Height"), 'm', "height"},
+    {TotalTurns, TRANSLATABLE("Property", "Total turns"), 'T', "totalTurns"},
+    {Artwork, TRANSLATABLE("Property", "Artwork"), 'A', "artwork"},
+    {Sounds, TRANSLATABLE("Property", "Sounds"), 'S', "sounds"},
+    {Music, TRANSLATABLE("Property", "Music"), 'M', "music"},
+    {Emeralds, TRANSLATABLE("Property", "Emeralds to collect "), 'e', "emeralds"},
+    {Swamp, TRANSLATABLE("Property", "Swamp spreading"), 's', "swamp"},
+    {Pushing, TRANSLATABLE("Property", "Pushing probability"), 'p', "pushing"},
+    {Designer, TRANSLATABLE("Property", "Designer"), 'a', "designer"},
+    {FirstToFinish, TRANSLATABLE("Property", "First to finish"), 'f', "firstToFinish"},
+    {NextLevel, TRANSLATABLE("Property", "Next level"), 'N', "nextLevel"},
+    {Info, TRANSLATABLE("Property", "Level information:"), 'i', "info"},
+    {Difficulty, TRANSLATABLE("Property", "Difficulty"), 'D', "difficulty"},
     {MusicPrefix, nullptr, 'M', "musicPrefix"},
-    {YamYamSoundOff, "Turn off yam-yam sound", 'Y', "yamYamSoundOff"},
-    {Dispenser, "Dispenser", 'd', "dispenser"},
-    {MaxDestroy, "Maximum to destroy", 'E', "maxDestroy"},
-    {WheelTime, "Wheel time", 'w', "wheelTime"},
-    {RobotSpeed, "Robot speed", 'o', "robotSpeed"},
-    {LaserSoundOff, "Turn off laser sound", 'L', "laserSoundOff"},
+    {YamYamSoundOff, TRANSLATABLE("Property", "Turn off yam-yam sound"), 'Y', "yamYamSoundOff"},
+    {Dispenser, TRANSLATABLE("Property", "Dispenser"), 'd', "dispenser"},
+    {MaxDestroy, TRANSLATABLE("Property", "Maximum to destroy"), 'E', "maxDestroy"},
+    {WheelTime, TRANSLATABLE("Property", "Wheel time"), 'w', "wheelTime"},
+    {RobotSpeed, TRANSLATABLE("Property", "Robot speed"), 'o', "robotSpeed"},
+    {LaserSoundOff, TRANSLATABLE("Property", "Turn off laser sound"), 'L', "laserSoundOff"},
 }};
 
 }  // namespace
@@ -40,3 +43,10 @@ bool isNumberProperty(Property property) {
 std::span<const PropertyInfo> propertyTable() { return kProperties; }
 
 const PropertyInfo& propertyInfo(Property property) { return kProperties[static_cast<int>(property)]; }
+
+std::string propertyName(Property property) {
+  const PropertyInfo& info = propertyInfo(property);
+  std::string name = info.label ? info.label : info.jsonName;
+  while (!name.empty() && (IsBlank(name.back()) || name.back() == ':')) name.pop_back();
+  return name;
+}

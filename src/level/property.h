@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 // The properties of a level, in the order tools and undo records know them by.
 enum class Property : int {
@@ -24,3 +25,7 @@ struct PropertyInfo {
 // Every property, in order.
 std::span<const PropertyInfo> propertyTable();
 const PropertyInfo& propertyInfo(Property property);
+
+// The property as a sentence or an undo step names it: its label without the form's trailing
+// blank or colon ("Level information"), or the tools' name where no field edits it.
+std::string propertyName(Property property);

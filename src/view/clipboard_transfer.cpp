@@ -4,6 +4,7 @@
 #include <QMimeData>
 
 #include "editing/level_document.h"
+#include "editing/step_names.h"
 #include "level/tile_block.h"
 #include "view/level_view.h"
 
@@ -37,11 +38,11 @@ bool LevelView::copyToClipboard() {
 void LevelView::copy() { copyToClipboard(); }
 
 void LevelView::cut() {
-  if (copyToClipboard()) m_document.clear(*selection(), "Cut");
+  if (copyToClipboard()) m_document.clear(*selection(), step_names::kCut);
 }
 
 void LevelView::deleteSelection() {
-  if (const std::optional<CellRange> cells = selection()) m_document.clear(*cells, "Delete");
+  if (const std::optional<CellRange> cells = selection()) m_document.clear(*cells, step_names::kDelete);
 }
 
 void LevelView::paste() {
@@ -55,5 +56,5 @@ void LevelView::paste() {
   const CellPos anchor = m_marking->anchor;
   const CellRange block = tileBlockExtent(text, anchor).intersected(m_document.level().bounds());
   if (!block.isEmpty()) setSelection(block);
-  m_document.paste(anchor, text, "Paste");
+  m_document.paste(anchor, text, step_names::kPaste);
 }

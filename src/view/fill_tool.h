@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/level_document.h"
+#include "editing/step_names.h"
 #include "view/stroke_tool.h"
 #include "view/tool_cursors.h"
 
@@ -12,6 +13,6 @@ class FillTool : public StrokeTool {
   QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Fill); }
 
  protected:
-  const char* stepName(Qt::MouseButton) const override { return "Fill"; }
+  const char* stepName(Qt::MouseButton) const override { return step_names::kFill; }
   void apply(CellPos cell, int element) override { m_context.document.fill(cell.x, cell.y, element); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editing/level_document.h"
+#include "editing/step_names.h"
 #include "view/stroke_tool.h"
 #include "view/tool_cursors.h"
 
@@ -11,6 +12,8 @@ class FreeDrawTool : public StrokeTool {
   QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Free); }
 
  protected:
-  const char* stepName(Qt::MouseButton button) const override { return button == Qt::LeftButton ? "Draw" : "Erase"; }
+  const char* stepName(Qt::MouseButton button) const override {
+    return button == Qt::LeftButton ? step_names::kDraw : step_names::kErase;
+  }
   void apply(CellPos cell, int element) override { m_context.document.setCell(cell.x, cell.y, element); }
 };

@@ -5,6 +5,7 @@
 
 #include "editing/level_document.h"
 #include "level/elements.h"
+#include "render/model_texts.h"
 #include "view/level_view.h"
 #include "view/view_settings.h"
 
@@ -55,8 +56,8 @@ void LevelView::describeCellUnderMouse() {
   const Level& level = m_document.level();
   if (level.contains(cell.x, cell.y)) {
     description = QString("%1, %2").arg(cell.x).arg(cell.y);
-    if (const ElementInfo* element = FindElement(level.element(cell.x, cell.y)))
-      description += QString("  ") + element->name;
+    if (const int element = level.element(cell.x, cell.y); IsElement(element))
+      description += QString("  ") + translated::elementName(element);
   }
   if (description == m_cellDescription) return;
   m_cellDescription = description;
