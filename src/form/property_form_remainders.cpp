@@ -23,8 +23,8 @@ void PropertyForm::showRemainders() {
 
 QString PropertyForm::remainderEntryText(int slot) const {
   const std::string& pattern = m_document.level().remainders()[slot];
-  if (pattern.empty()) return QString("%1 %2").arg("Remainder").arg(slot + 1);
-  return QString("%1 %2    (%3)").arg("Remainder").arg(slot + 1).arg(QString::fromStdString(Cp1252ToUtf8(pattern)));
+  if (pattern.empty()) return tr("Remainder %1").arg(slot + 1);
+  return tr("Remainder %1    (%2)").arg(QString::number(slot + 1), QString::fromStdString(Cp1252ToUtf8(pattern)));
 }
 
 void PropertyForm::showSelectedRemainder() {
@@ -39,11 +39,11 @@ bool PropertyForm::remainderKey(int key, Qt::KeyboardModifiers modifiers) {
   if (slot < 0 || slot >= Level::kRemainderSlots) return false;
   const Level::Remainders& patterns = m_document.level().remainders();
   if (key == Qt::Key_Insert)
-    m_document.setRemainders(inserted(patterns, slot), "Insert Remainder");
+    m_document.setRemainders(inserted(patterns, slot), QT_TRANSLATE_NOOP("Step", "Insert Remainder"));
   else if (key == Qt::Key_Delete && (modifiers & Qt::ControlModifier))
-    m_document.setRemainders(removed(patterns, slot), "Delete Remainder");
+    m_document.setRemainders(removed(patterns, slot), QT_TRANSLATE_NOOP("Step", "Delete Remainder"));
   else if (key == Qt::Key_Delete)
-    m_document.setRemainders(replaced(patterns, slot, std::string()), "Clear Remainder");
+    m_document.setRemainders(replaced(patterns, slot, std::string()), QT_TRANSLATE_NOOP("Step", "Clear Remainder"));
   else
     return false;
   return true;
@@ -55,9 +55,9 @@ void PropertyForm::paintRemainderCell(int cell, int element) {
   const Level::Remainders patterns = remainder_patterns::painted(m_document.level().remainders(), slot, cell, element);
   if (patterns == m_document.level().remainders()) return;
   // The cells one press and drag paints are one step.
-  if (!m_painting) m_document.beginGesture("Paint Remainder");
+  if (!m_painting) m_document.beginGesture(QT_TRANSLATE_NOOP("Step", "Paint Remainder"));
   m_painting = true;
-  m_document.setRemainders(patterns, "Paint Remainder");
+  m_document.setRemainders(patterns, QT_TRANSLATE_NOOP("Step", "Paint Remainder"));
 }
 
 void PropertyForm::finishRemainderPainting() {

@@ -37,11 +37,11 @@ bool LevelView::copyToClipboard() {
 void LevelView::copy() { copyToClipboard(); }
 
 void LevelView::cut() {
-  if (copyToClipboard()) m_document.clear(*selection(), "Cut");
+  if (copyToClipboard()) m_document.clear(*selection(), QT_TRANSLATE_NOOP("Step", "Cut"));
 }
 
 void LevelView::deleteSelection() {
-  if (const std::optional<CellRange> cells = selection()) m_document.clear(*cells, "Delete");
+  if (const std::optional<CellRange> cells = selection()) m_document.clear(*cells, QT_TRANSLATE_NOOP("Step", "Delete"));
 }
 
 void LevelView::paste() {
@@ -55,5 +55,5 @@ void LevelView::paste() {
   const CellPos anchor = m_marking->anchor;
   const CellRange block = tileBlockExtent(text, anchor).intersected(m_document.level().bounds());
   if (!block.isEmpty()) setSelection(block);
-  m_document.paste(anchor, text, "Paste");
+  m_document.paste(anchor, text, QT_TRANSLATE_NOOP("Step", "Paste"));
 }

@@ -12,6 +12,6 @@ class FillTool : public StrokeTool {
   QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Fill); }
 
  protected:
-  const char* stepName(Qt::MouseButton) const override { return "Fill"; }
+  const char* stepName(Qt::MouseButton) const override { return QT_TRANSLATE_NOOP("Step", "Fill"); }
   void apply(CellPos cell, int element) override { m_context.document.fill(cell.x, cell.y, element); }
 };

@@ -11,6 +11,8 @@ class FreeDrawTool : public StrokeTool {
   QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Free); }
 
  protected:
-  const char* stepName(Qt::MouseButton button) const override { return button == Qt::LeftButton ? "Draw" : "Erase"; }
+  const char* stepName(Qt::MouseButton button) const override {
+    return button == Qt::LeftButton ? QT_TRANSLATE_NOOP("Step", "Draw") : QT_TRANSLATE_NOOP("Step", "Erase");
+  }
   void apply(CellPos cell, int element) override { m_context.document.setCell(cell.x, cell.y, element); }
 };

@@ -36,10 +36,14 @@ void ShapeTool::release(Qt::MouseButton button) {
   const int element = elementFor(button);
   LevelDocument& document = m_context.document;
   switch (m_mode) {
-    case ViewSettings::DrawMode::Rectangle: document.setCells(outline(marking->cells()), element, "Rectangle"); break;
-    case ViewSettings::DrawMode::FilledRectangle:
-      document.setCells(area(marking->cells()), element, "Filled Rectangle");
+    case ViewSettings::DrawMode::Rectangle:
+      document.setCells(outline(marking->cells()), element, QT_TRANSLATE_NOOP("Step", "Rectangle"));
       break;
-    default: document.setCells(lineCells(marking->anchor, marking->end), element, "Line"); break;
+    case ViewSettings::DrawMode::FilledRectangle:
+      document.setCells(area(marking->cells()), element, QT_TRANSLATE_NOOP("Step", "Filled Rectangle"));
+      break;
+    default:
+      document.setCells(lineCells(marking->anchor, marking->end), element, QT_TRANSLATE_NOOP("Step", "Line"));
+      break;
   }
 }
