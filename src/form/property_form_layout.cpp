@@ -181,6 +181,13 @@ void PropertyForm::layOut() {
     const QString shown = m_labelOf.value(layout.field)->text();
     unitX = std::max(unitX, (metrics.horizontalAdvance(shown) + 3) / static_cast<double>(room));
   }
+  // Check boxes and the difficulty list show their whole text, however long it is in the
+  // user's language.
+  for (const FieldLayout& layout : kFields) {
+    QWidget* widget = field(layout.field);
+    if (!qobject_cast<QCheckBox*>(widget) && layout.field != Field::Difficulty) continue;
+    unitX = std::max(unitX, widget->sizeHint().width() / static_cast<double>(layout.place.w));
+  }
   // The emerald count of a full level, "(15876)", fits before the robot speed label.
   unitX = std::max(unitX, (metrics.horizontalAdvance(kEmeraldCountRoomText) + 3) / static_cast<double>(kEmeraldCountRoomDlu));
   const double unitY = metrics.height() / 8.0;

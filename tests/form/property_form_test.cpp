@@ -127,17 +127,19 @@ TEST(PropertyForm, EmeraldCountOfAFullLevelShowsWhole) {
     if (label->text() == "Robot speed") EXPECT_LT(count.geometry().right(), label->x());
 }
 
-// A German label much longer than the English one.
-class LongLevelName : public QTranslator {
+// German texts much longer than the English ones.
+class LongGerman : public QTranslator {
  public:
   bool isEmpty() const override { return false; }
   QString translate(const char*, const char* source, const char*, int) const override {
-    return QByteArrayView(source) == "Level name" ? QStringLiteral("Bezeichnung dieses Levels") : QString();
+    const QByteArrayView text(source);
+    if (text == "Level name") return QStringLiteral("Bezeichnung dieses Levels");
+    return text == "tutorial" ? QStringLiteral("Einführung für ganz Neue") : QString();
   }
 };
 
 TEST(PropertyForm, TranslatedLabelsStayClearOfTheirFields) {
-  LongLevelName translator;
+  LongGerman translator;
   QCoreApplication::installTranslator(&translator);
   FormOnLevel f;
   QCoreApplication::removeTranslator(&translator);
@@ -146,6 +148,8 @@ TEST(PropertyForm, TranslatedLabelsStayClearOfTheirFields) {
     if (each->text() == "Bezeichnung dieses Levels") label = each;
   ASSERT_NE(label, nullptr) << "the label is shown translated";
   EXPECT_LT(label->geometry().right(), f.form().field(Field::Name)->x());
+  auto& difficulty = f.field<QComboBox>(Field::Difficulty);
+  EXPECT_GE(difficulty.width(), difficulty.sizeHint().width()) << "the longest difficulty shows whole";
 }
 
 }  // namespace
