@@ -41,7 +41,8 @@ void LevelView::cut() {
 }
 
 void LevelView::deleteSelection() {
-  if (const std::optional<CellRange> cells = selection()) m_document.clear(*cells, QT_TRANSLATE_NOOP("Step", "Delete"));
+  if (const std::optional<CellRange> cells = selection())
+    m_document.clear(*cells, QT_TRANSLATE_NOOP("Step", "Delete"));
 }
 
 void LevelView::paste() {

@@ -35,7 +35,8 @@ void runPrinterSetup(QWidget* parent) {
   dialog.setWindowTitle(QCoreApplication::translate("ProgramPrinter", "Printer Setup"));
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(QCoreApplication::translate("ProgramPrinter", "OK"));
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+      ok->setText(QCoreApplication::translate("ProgramPrinter", "OK"));
   dialog.exec();
 }
 
