@@ -270,7 +270,7 @@ void PropertyForm::fillFolderLists(const QString& programFolder) {
   refill(field(Field::Sounds), lists.sounds);
   m_filling = wasFilling;
   if (programFolder.isEmpty()) {
-    QMessageBox::warning(this, "Cavernia Level Editor", "Hoit, jetzt hot's wos grewas");
+    QMessageBox::warning(this, "Cavernia Level Editor", tr("Hoit, jetzt hot's wos grewas"));
     return;
   }
   for (Field id : {Field::Artwork, Field::Sounds, Field::Music}) selectFolderEntry(id);

@@ -88,6 +88,7 @@ class PropertyForm : public QWidget, public DocumentObserver {
   QHash<Field, QWidget*> m_fields;
   QHash<QWidget*, Field> m_fieldOf;  // also the edit fields inside the list boxes
   QList<QPair<QLabel*, QPoint>> m_labels;  // label and its place in dialog units
+  QHash<Field, QLabel*> m_labelOf;          // the label naming a field
   QLabel* m_emeraldCount = nullptr;
   QListWidget* m_remainderList = nullptr;
   RemainderButton* m_remainderButton = nullptr;

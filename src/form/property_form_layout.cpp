@@ -50,7 +50,8 @@ const FieldLayout kFields[] = {
     {Field::TotalTurns, {162, 123, 21, 12}, "Total turns", {117, 126}, nullptr, {}},
     {Field::YamYamSound, {6, 138, 90, 10}, nullptr, {}, nullptr, {}},
     {Field::LaserSound, {96, 138, 79, 10}, nullptr, {}, nullptr, {}},
-    {Field::Remainders, {6, 164, 116, 56}, "Yam-yam-beast explosion remainders:", {6, 153}, nullptr, {}},
+    {Field::Remainders, {6, 164, 116, 56}, QT_TRANSLATE_NOOP("PropertyForm", "Yam-yam-beast explosion remainders:"),
+     {6, 153}, nullptr, {}},
     {Field::RemainderButton, {147, 167, 48, 48}, nullptr, {}, nullptr, {}},
     {Field::Designer, {48, 225, 147, 12}, "Designer", {6, 228}, nullptr, {}},
     {Field::FirstToFinish, {48, 240, 147, 12}, "First to finish", {6, 240}, nullptr, {}},
@@ -75,7 +76,7 @@ constexpr Field kTabOrder[] = {
 QString labelOf(Field field, const char* own) {
   for (const PropertyInfo& info : propertyTable())
     if (PropertyForm::fieldFor(info.property) == field) return translated::propertyLabel(info.property);
-  return own;
+  return own ? PropertyForm::tr(own) : QString();
 }
 
 bool digitsOnly(Field field) {
@@ -92,8 +93,8 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
     switch (id) {
       case Field::Difficulty: {
         auto* box = new QComboBox(this);
-        box->addItems({"tutorial", "simple", "easy", "moderate", "normal", "tricky", "tough", "difficult", "hard",
-                       "m.a.d."});
+        box->addItems({tr("tutorial"), tr("simple"), tr("easy"), tr("moderate"), tr("normal"), tr("tricky"),
+                       tr("tough"), tr("difficult"), tr("hard"), tr("m.a.d.")});
         connect(box, &QComboBox::activated, this, [this] { commit(Field::Difficulty); });
         widget = box;
         break;
@@ -157,7 +158,11 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
     }
     m_fields.insert(id, widget);
     m_fieldOf.insert(widget, id);
-    if (layout.label) m_labels.append({new QLabel(labelOf(id, layout.label), this), layout.labelAt});
+    if (layout.label) {
+      auto* label = new QLabel(labelOf(id, layout.label), this);
+      m_labels.append({label, layout.labelAt});
+      m_labelOf.insert(id, label);
+    }
     if (layout.hint) m_labels.append({new QLabel(layout.hint, this), layout.hintAt});
   }
   m_emeraldCount = new QLabel("(9999)", this);
@@ -174,16 +179,23 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
 
 void PropertyForm::layOut() {
   // Dialog units follow the font: an eighth of the character height down, and across a
-  // quarter of the average width of the alphabet, widened where a label would not fit in
-  // front of its field.
+  // quarter of the average width of the alphabet, widened where a label, as shown in the
+  // user's language, would not fit in front of its field.
   const QFontMetrics metrics(font());
   const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   double unitX = metrics.horizontalAdvance(alphabet) / 52.0 / 4.0;
   for (const FieldLayout& layout : kFields) {
     if (!layout.label || layout.place.x <= layout.labelAt.x()) continue;
     const int room = layout.place.x - layout.labelAt.x();
-    const int width = metrics.horizontalAdvance(labelOf(layout.field, layout.label));
-    unitX = std::max(unitX, (width + 3) / static_cast<double>(room));
+    const QString shown = m_labelOf.value(layout.field)->text();
+    unitX = std::max(unitX, (metrics.horizontalAdvance(shown) + 3) / static_cast<double>(room));
+  }
+  // Check boxes and the difficulty list show their whole text, however long it is in the
+  // user's language.
+  for (const FieldLayout& layout : kFields) {
+    QWidget* widget = field(layout.field);
+    if (!qobject_cast<QCheckBox*>(widget) && layout.field != Field::Difficulty) continue;
+    unitX = std::max(unitX, widget->sizeHint().width() / static_cast<double>(layout.place.w));
   }
   // The emerald count of a full level, "(15876)", fits before the robot speed label.
   unitX = std::max(unitX, (metrics.horizontalAdvance(kEmeraldCountRoomText) + 3) / static_cast<double>(kEmeraldCountRoomDlu));

@@ -26,7 +26,7 @@ std::optional<int> cellSizeFromText(const QString& text) {
 
 GridSizeDialog::GridSizeDialog(ViewSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_size(settings.cellSize()) {
-  setWindowTitle("Gridsettings");
+  setWindowTitle(tr("Gridsettings"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   m_edit = new QLineEdit(this);
@@ -42,9 +42,9 @@ GridSizeDialog::GridSizeDialog(ViewSettings& settings, QWidget* parent)
   connect(m_slider, &QSlider::valueChanged, this, &GridSizeDialog::sliderMoved);
 
   auto* sizeRow = new QHBoxLayout;
-  sizeRow->addWidget(new QLabel("Gridsize", this));
+  sizeRow->addWidget(new QLabel(tr("Gridsize"), this));
   sizeRow->addWidget(m_edit);
-  sizeRow->addWidget(new QLabel("pixel", this));
+  sizeRow->addWidget(new QLabel(tr("pixel"), this));
   sizeRow->addStretch();
 
   auto* presetRow = new QHBoxLayout;
@@ -62,9 +62,9 @@ GridSizeDialog::GridSizeDialog(ViewSettings& settings, QWidget* parent)
   left->addWidget(m_slider);
   left->addLayout(presetRow);
 
-  auto* ok = new QPushButton("OK", this);
+  auto* ok = new QPushButton(tr("OK"), this);
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel", this);
+  auto* cancel = new QPushButton(tr("Cancel"), this);
   connect(ok, &QPushButton::clicked, this, &GridSizeDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &GridSizeDialog::reject);
   auto* right = new QVBoxLayout;
@@ -128,7 +128,7 @@ bool GridSizeDialog::readSizeBox() {
   const std::optional<int> size = cellSizeFromText(m_edit->text());
   if (!size) {
     m_asking = true;
-    QMessageBox::warning(this, windowTitle(), "Please enter an integer.");
+    QMessageBox::warning(this, windowTitle(), tr("Please enter an integer."));
     m_asking = false;
     showSize();
     m_edit->setFocus();

@@ -96,7 +96,7 @@ void LevelPackPanel::load() {
       item->setIcon(level.brokenLink ? framedInRed(read->thumbnails[n]) : QPixmap::fromImage(read->thumbnails[n]));
       if (level.brokenLink) {
         item->setForeground(Qt::red);
-        item->setToolTip(QString("%1: next level \"%2\" is not in this folder")
+        item->setToolTip(tr("%1: next level \"%2\" is not in this folder")
                              .arg(item->toolTip(),
                                   QString::fromStdString(Cp1252ToUtf8(level.level.text(Property::NextLevel))).trimmed()));
       }

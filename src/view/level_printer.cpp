@@ -1,5 +1,6 @@
 #include "view/level_printer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QPainter>
@@ -95,7 +96,9 @@ void printWithDialog(const LevelDocument& document, QWidget* parent) {
   if (!printLevel(printer, document.level())) {
     const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     QMessageBox::warning(parent, "Cavernia Level Editor",
-                         QString("The level \"%1\" could not be printed: the printer \"%2\" could not be started.")
+                         QCoreApplication::translate(
+                             "LevelPrinter",
+                             "The level \"%1\" could not be printed: the printer \"%2\" could not be started.")
                              .arg(name, where));
   }
 }
@@ -104,7 +107,7 @@ void showPrintPreview(const LevelDocument& document, QWidget* parent) {
   QPrinter& printer = programPrinter();
   preparePrinter(printer, documentName(document));
   QPrintPreviewDialog preview(&printer, parent);
-  preview.setWindowTitle("Print Preview");
+  preview.setWindowTitle(QCoreApplication::translate("LevelPrinter", "Print Preview"));
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&document](QPrinter* target) {
     QPainter painter(target);
     drawLevelPage(painter, QSize(target->width(), target->height()), document.level());

@@ -32,18 +32,20 @@ void runPrinterSetup(QWidget* parent) {
   // its properties, paper, orientation and margins. The page setup dialog alone would not
   // choose a printer, and refuses the PDF printer of a machine without a print server.
   QPrintDialog dialog(&programPrinter(), parent);
-  dialog.setWindowTitle("Printer Setup");
+  dialog.setWindowTitle(QCoreApplication::translate("ProgramPrinter", "Printer Setup"));
   dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
   if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
-    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText("OK");
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+      ok->setText(QCoreApplication::translate("ProgramPrinter", "OK"));
   dialog.exec();
 }
 
 std::unique_ptr<QPrinter> systemPrinter(const QString& name, QString* problem) {
   const QPrinterInfo info = name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
   if (info.isNull()) {
-    *problem = name.isEmpty() ? QString("there is no default printer")
-                              : QString("there is no printer named \"%1\"").arg(name);
+    *problem = name.isEmpty()
+                   ? QCoreApplication::translate("ProgramPrinter", "there is no default printer")
+                   : QCoreApplication::translate("ProgramPrinter", "there is no printer named \"%1\"").arg(name);
     return nullptr;
   }
   return std::make_unique<QPrinter>(info, QPrinter::HighResolution);

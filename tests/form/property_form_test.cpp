@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QTranslator>
 
 #include "form_support.h"
 
@@ -124,6 +125,31 @@ TEST(PropertyForm, EmeraldCountOfAFullLevelShowsWhole) {
   EXPECT_GE(count.width(), count.sizeHint().width());
   for (QLabel* label : f.form().findChildren<QLabel*>())
     if (label->text() == "Robot speed") EXPECT_LT(count.geometry().right(), label->x());
+}
+
+// German texts much longer than the English ones.
+class LongGerman : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* source, const char*, int) const override {
+    const QByteArrayView text(source);
+    if (text == "Level name") return QStringLiteral("Bezeichnung dieses Levels");
+    return text == "tutorial" ? QStringLiteral("Einführung für ganz Neue") : QString();
+  }
+};
+
+TEST(PropertyForm, TranslatedLabelsStayClearOfTheirFields) {
+  LongGerman translator;
+  QCoreApplication::installTranslator(&translator);
+  FormOnLevel f;
+  QCoreApplication::removeTranslator(&translator);
+  QLabel* label = nullptr;
+  for (QLabel* each : f.form().findChildren<QLabel*>())
+    if (each->text() == "Bezeichnung dieses Levels") label = each;
+  ASSERT_NE(label, nullptr) << "the label is shown translated";
+  EXPECT_LT(label->geometry().right(), f.form().field(Field::Name)->x());
+  auto& difficulty = f.field<QComboBox>(Field::Difficulty);
+  EXPECT_GE(difficulty.width(), difficulty.sizeHint().width()) << "the longest difficulty shows whole";
 }
 
 }  // namespace
