@@ -91,9 +91,13 @@ if [ "$(id -u)" -eq 0 ]; then
     || fail "the desktop database does not open .lev files with the editor"
   grep -q "x-cavernia-level:\*\.lev" /usr/share/mime/globs2 || fail "the MIME database does not know *.lev"
   # The level comes from the unpacked copy: a minimal system may leave out /usr/share/doc.
+  # A home of its own: no running editor, recovered level or setting of this user's interferes.
+  mkdir -p "$work/home/runtime" && chmod 700 "$work/home/runtime"
+  HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data XDG_RUNTIME_DIR=$work/home/runtime \
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     cavernia-editor "$1" & editor=$!
-    timeout 30 xdotool search --sync --onlyvisible --name "key-vault.lev" >/dev/null; found=$?
+    timeout 60 xdotool search --sync --onlyvisible --name "key-vault.lev" >/dev/null; found=$?
+    [ $found -eq 0 ] || { echo "windows on the screen:"; xdotool search --onlyvisible --name "." getwindowname %@; }
     kill $editor; wait $editor
     exit $found' editor "$example" || fail "the installed editor shows no window with the sample level"
   [ "$was_installed" -eq 1 ] || apt-get remove -y -qq cavernia >/dev/null
