@@ -27,8 +27,6 @@ TEST(LevelWriter, NewLevelLayout) {
   EXPECT_EQ(text.substr(head.size()), rows + "\r\n");
 }
 
-TEST(LevelWriter, KeyLineTrimsTheValue) { EXPECT_EQ(keyLine('n', "Name \t "), "n Name\r\n"); }
-
 TEST(LevelWriter, MusicPrefix) {
   Level level;
   level.setText(Music, "song");
