@@ -45,7 +45,6 @@ TEST(DibReader, RefusesFieldsThatDoNotFitTheFile) {
   };
   const Change changes[] = {
       [](BmpSpec& s) { s.width = 3000000; },
-      [](BmpSpec& s) { s.height = 2000000; },
       [](BmpSpec& s) { s.width = -4; },
       [](BmpSpec& s) { s.height = 0; },
       [](BmpSpec& s) { s.colorsUsed = 257, s.palette.resize(257); },
