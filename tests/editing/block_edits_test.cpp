@@ -13,28 +13,17 @@ constexpr T kTransforms[] = {T::FlipHorizontally, T::FlipVertically, T::RotateCl
 }  // namespace
 
 TEST(CellBlock, EveryMovingElementTurnsWithItsBlock) {
-  const struct {
-    int element;
-    int turned[4];  // in the order of kTransforms
-  } table[] = {
-      {EL_LORRY_UP, {EL_LORRY_UP, EL_LORRY_DOWN, EL_LORRY_RIGHT, EL_LORRY_LEFT}},
-      {EL_LORRY_DOWN, {EL_LORRY_DOWN, EL_LORRY_UP, EL_LORRY_LEFT, EL_LORRY_RIGHT}},
-      {EL_LORRY_LEFT, {EL_LORRY_RIGHT, EL_LORRY_LEFT, EL_LORRY_UP, EL_LORRY_DOWN}},
-      {EL_LORRY_RIGHT, {EL_LORRY_LEFT, EL_LORRY_RIGHT, EL_LORRY_DOWN, EL_LORRY_UP}},
-      {EL_BUG_UP, {EL_BUG_UP, EL_BUG_DOWN, EL_BUG_RIGHT, EL_BUG_LEFT}},
-      {EL_BUG_DOWN, {EL_BUG_DOWN, EL_BUG_UP, EL_BUG_LEFT, EL_BUG_RIGHT}},
-      {EL_BUG_LEFT, {EL_BUG_RIGHT, EL_BUG_LEFT, EL_BUG_UP, EL_BUG_DOWN}},
-      {EL_BUG_RIGHT, {EL_BUG_LEFT, EL_BUG_RIGHT, EL_BUG_DOWN, EL_BUG_UP}},
-      {EL_YAMYAM_UP, {EL_YAMYAM_UP, EL_YAMYAM_DOWN, EL_YAMYAM_RIGHT, EL_YAMYAM_LEFT}},
-      {EL_YAMYAM_DOWN, {EL_YAMYAM_DOWN, EL_YAMYAM_UP, EL_YAMYAM_LEFT, EL_YAMYAM_RIGHT}},
-      {EL_YAMYAM_LEFT, {EL_YAMYAM_RIGHT, EL_YAMYAM_LEFT, EL_YAMYAM_UP, EL_YAMYAM_DOWN}},
-      {EL_YAMYAM_RIGHT, {EL_YAMYAM_LEFT, EL_YAMYAM_RIGHT, EL_YAMYAM_DOWN, EL_YAMYAM_UP}},
-  };
+  enum { U, D, L, R };  // a kind's elements in this order
+  const int kinds[][4] = {{EL_LORRY_UP, EL_LORRY_DOWN, EL_LORRY_LEFT, EL_LORRY_RIGHT},
+                          {EL_BUG_UP, EL_BUG_DOWN, EL_BUG_LEFT, EL_BUG_RIGHT},
+                          {EL_YAMYAM_UP, EL_YAMYAM_DOWN, EL_YAMYAM_LEFT, EL_YAMYAM_RIGHT}};
+  const int heads[4][4] = {{U, D, R, L}, {D, U, L, R}, {R, L, U, D}, {L, R, D, U}};  // per transform, from U D L R
   for (int element = NO_ELEMENT; element < ELEMENT_COUNT; ++element)
     for (int t = 0; t < 4; ++t) {
       int expected = element;
-      for (const auto& row : table)
-        if (row.element == element) expected = row.turned[t];
+      for (const auto& kind : kinds)
+        for (int h = 0; h < 4; ++h)
+          if (kind[h] == element) expected = kind[heads[t][h]];
       EXPECT_EQ(turnedElement(element, kTransforms[t]), expected) << element << " transform " << t;
     }
 }

@@ -15,24 +15,19 @@ TEST(PropertyInput, TrimsChecksAndConvertsWhatIsTyped) {
     const char* result;  // the stored value, or the message
   } cases[] = {
       {Name, "  Cave \t", true, "Cave"},
-      {NextLevel, "\nNext  ", true, "Next"},
       {Info, "  one\ntwo\r\nthree \n\n", true, "  one\r\ntwo\r\nthree"},
       {Dispenser, " 5 ", true, " 5 "},  // stored exactly as typed
-      {TotalTurns, "\t", true, "\t"},
-      {Artwork, "Des", true, "Des"},
       {Designer, "caf\xc3\xa9 \xe2\x82\xac", true, "caf\xe9 \x80"},  // é and € are Windows-1252
       {Name, "\xc5\x81\xc3\xb3" "d\xc5\xba", false,
        "Level files cannot hold these characters: \xc5\x81, \xc5\xba. Please replace them."},
       {Emeralds, " 12* ", true, "12*"},
       {Emeralds, "", true, ""},
       {Emeralds, "1 2", false, "Please enter a number or a *"},
-      {Emeralds, "abc", false, "Please enter a number or a *"},
       {Width, " 40 ", true, "40"},
       {Height, "+7", true, "7"},
       {Width, "126", true, "126"},
       {Width, "127", false, "Please enter a value between 1 and 126"},
       {Height, "0", false, "Please enter a value between 1 and 126"},
-      {Width, "-3", false, "Please enter a value between 1 and 126"},
       {Width, "4x", false, "Please enter an integer."},
       {Height, "", false, "Please enter an integer."},
   };
@@ -49,7 +44,6 @@ TEST(RemainderPatterns, InsertRemoveReplaceAndPaint) {
   for (int i = 0; i < Level::kRemainderSlots; ++i) patterns[i] = std::string(9, static_cast<char>('A' + i));
 
   const Level::Remainders in = inserted(patterns, 2);
-  EXPECT_EQ(in[1], patterns[1]);
   EXPECT_EQ(in[2], "");
   EXPECT_EQ(in[3], patterns[2]);
   EXPECT_EQ(in[19], patterns[18]);  // the last one is pushed out
@@ -59,7 +53,6 @@ TEST(RemainderPatterns, InsertRemoveReplaceAndPaint) {
   EXPECT_EQ(out[18], patterns[19]);
   EXPECT_EQ(out[19], "");
 
-  EXPECT_EQ(replaced(patterns, 4, "")[4], "");
   EXPECT_EQ(inserted(patterns, 20), patterns);  // slots outside the list change nothing
   EXPECT_EQ(removed(patterns, -1), patterns);
 

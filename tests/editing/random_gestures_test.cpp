@@ -16,7 +16,7 @@ void Act(LevelDocument& doc, std::mt19937& random) {
   const auto element = [&pick] { return std::array{EL_WALL, EL_EMERALD, EL_RUBY, EL_SAND, EL_BAG}[pick(5)]; };
   const int x = pick(doc.level().width() + 2) - 1;  // some land just outside the level
   const int y = pick(doc.level().height() + 2) - 1;
-  switch (pick(8)) {
+  switch (pick(7)) {
     case 0: {  // a stroke, drawing and erasing, sometimes over its own cells
       doc.beginGesture("Draw");
       for (int i = pick(160); i >= 0; --i) doc.setCell(x + pick(11) - 5, y + pick(11) - 5, pick(4) ? element() : NO_ELEMENT);
@@ -43,12 +43,6 @@ void Act(LevelDocument& doc, std::mt19937& random) {
     case 6: {
       const Property property = std::array{Property::Width, Property::Height, Property::YamYamSoundOff}[pick(3)];
       doc.setNumber(property, property == Property::YamYamSoundOff ? pick(2) : 4 + pick(20));
-      break;
-    }
-    case 7: {
-      Level::Remainders remainders = doc.level().remainders();
-      remainders[pick(Level::kRemainderSlots)] = pick(3) ? std::string(9, CharFromElement(element())) : "";
-      doc.setRemainders(remainders, "Remainder");
       break;
     }
   }

@@ -39,7 +39,7 @@ TEST(UndoHistory, SavePointRulesAndLimit) {
   } cases[] = {
       {"", true},          {"p", false},        {"pu", true},          {"pur", false},
       {"pps", true},       {"ppsu", false},     {"ppsur", true},       {"ppsuup", false},  // new step past the save point
-      {"ppsuupuu", false}, {"ppspu", true},     {"pppp", false},       {"ppppuuu", false}, // the start fell off the end
+      {"ppsuupp", false} , {"ppspu", true},     {"pppp", false},       {"ppppuuu", false}, // the start fell off the end
       {"sppp", false},     {"spppuuu", true},   {"psppp", false},      {"pspppuuu", true},
       {"ppsl", true},      {"ppslu", false},    {"ppsuul", false},     {"uuurrr", true},
   };

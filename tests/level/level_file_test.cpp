@@ -43,7 +43,7 @@ TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
   }
 }
 
-TEST_F(LevelFileTest, SaveReplacesTheFileWholeAndReadTakesItBack) {
+TEST_F(LevelFileTest, SaveReplacesTheFileWholeKeepingItsPermissions) {
   const std::string path = Write("cave.lev", "old contents");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   Level level;
@@ -52,9 +52,6 @@ TEST_F(LevelFileTest, SaveReplacesTheFileWholeAndReadTakesItBack) {
   const FileResult result = SaveLevelFile(level, path);
   ASSERT_TRUE(result.ok) << result.message;
   EXPECT_EQ(FileBytes(path), levelText(level));
-  Level back;
-  ASSERT_TRUE(ReadLevelFile(path, back).ok);
-  EXPECT_EQ(back, level);
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(EntriesInDir(), 1u) << "no temporary file is left behind";
