@@ -64,6 +64,8 @@ MainWindow::MainWindow() {
     bar->setObjectName(name);
     bar->setIconSize(QSize(16, 16));
     bar->setAllowedAreas(Qt::AllToolBarAreas);
+    // The bars' own menu shows the caption as a menu text, where a lone & would mark a key.
+    bar->toggleViewAction()->setText(bar->windowTitle().replace('&', "&&"));
     m_toolbars.append(bar);
   }
   m_problems = new ProblemsPanel(this);
