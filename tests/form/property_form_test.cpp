@@ -110,7 +110,7 @@ TEST(PropertyForm, EmeraldCountOfAFullLevelShowsWhole) {
   ASSERT_EQ(count.text(), "(15876)");
   EXPECT_GE(count.width(), count.sizeHint().width());
   for (QLabel* label : f.form().findChildren<QLabel*>())
-    if (label->text() == "Robot speed") EXPECT_LT(count.geometry().right(), label->x());
+    if (label->text() == "Robot speed") { EXPECT_LT(count.geometry().right(), label->x()); }
 }
 
 // German texts much longer than the English ones.
