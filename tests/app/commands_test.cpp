@@ -104,17 +104,13 @@ TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   Settle();
   LevelView& view = *session.active()->view();
   const ViewSettings& settings = view.settings();
-  QTest::keyClick(&view, Qt::Key_Equal, Qt::ControlModifier);
-  EXPECT_EQ(settings.cellSize(), 40);
-  QTest::keyClick(&view, Qt::Key_Minus, Qt::ControlModifier);
-  QTest::keyClick(&view, Qt::Key_Minus, Qt::ControlModifier);
+  // Which size comes next the view's own tests tell; here: each key reaches its command.
+  for (Qt::Key key : {Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Minus}) QTest::keyClick(&view, key, Qt::ControlModifier);
   EXPECT_EQ(settings.cellSize(), 24);
   QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
   EXPECT_LT(settings.cellSize(), 24) << "the whole level fits";
-  Trigger(Act().view.cellSize15);
-  for (int i = 0; i < 5; ++i) Trigger(Act().view.zoomOut);
+  for (int i = 0; i < 10; ++i) Trigger(Act().view.zoomOut);
   Settle();
-  EXPECT_EQ(settings.cellSize(), 4);
   EXPECT_FALSE(Act().view.zoomOut->isEnabled()) << "no smaller size";
 
   session.document().setCell(3, 2, EL_RUBY);

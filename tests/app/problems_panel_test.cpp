@@ -1,5 +1,4 @@
 #include <QListWidget>
-#include <QScrollBar>
 
 #include "app/problems_panel.h"
 #include "app_support.h"

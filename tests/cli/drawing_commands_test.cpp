@@ -20,8 +20,6 @@ TEST(RenderCommand, DrawsTheLevelCellByCell) {
   const QImage image = Picture(out);
   EXPECT_EQ(image.size(), QSize(40, 30));
   EXPECT_EQ(image.pixel(9, 0), qRgb(128, 128, 128)) << "grid line on the last pixel column of a cell";
-  EXPECT_NE(image.pixel(24, 4), qRgb(0, 0, 0)) << "the emerald at (2, 0)";
-  EXPECT_EQ(image.pixel(14, 24), qRgb(0, 0, 0)) << "row 2 is empty";
   ASSERT_EQ(Cli({"render", Example("demo.lev"), "-o", out.string(), "--cell", "10", "--no-grid"}).status, EXIT_OK);
   EXPECT_EQ(Picture(out).pixel(9, 25), qRgb(0, 0, 0));
 }

@@ -17,47 +17,31 @@ QStringList entries(const QComboBox& box) {
   return names;
 }
 
-// Walks a Standard MIDI File event by event: every chunk length, delta time and event length
-// must fit and the track must end with its end-of-track event. Answers what is wrong, or "".
+// Walks a one-track Standard MIDI File event by event, as a player reads it; answers what is
+// wrong, or "". Our songs hold only note, program and meta events, without running status.
 std::string midiFault(const QByteArray& bytes, int* notes) {
-  auto u8 = [&](qsizetype at) { return static_cast<uint8_t>(bytes[at]); };
-  auto be32 = [&](qsizetype at) { return qFromBigEndian<quint32>(bytes.constData() + at); };
-  auto be16 = [&](qsizetype at) { return qFromBigEndian<quint16>(bytes.constData() + at); };
-  if (bytes.size() < 22 || !bytes.startsWith("MThd") || be32(4) != 6) return "no header chunk";
-  if (be16(8) != 0 || be16(10) != 1 || bytes.mid(14, 4) != "MTrk") return "not a one-track format 0 file";
-  const qsizetype end = 22 + be32(18);
-  if (end != bytes.size()) return "track length does not match the file";
-  qsizetype at = 22;
-  uint8_t status = 0;
-  auto vlq = [&](uint32_t& value) {
-    value = 0;
-    for (int i = 0; i < 4 && at < end; ++i) {
-      const uint8_t b = u8(at++);
-      value = (value << 7) | (b & 0x7F);
-      if (!(b & 0x80)) return true;
-    }
-    return false;
+  const auto u8 = [&](qsizetype at) { return at < bytes.size() ? static_cast<uint8_t>(bytes[at]) : 0; };
+  if (!bytes.startsWith(QByteArray("MThd\0\0\0\6\0\0\0\1", 12)) || bytes.mid(14, 4) != "MTrk") return "no one-track header";
+  if (22 + qFromBigEndian<quint32>(bytes.constData() + 18) != quint32(bytes.size())) return "wrong track length";
+  const auto number = [&](qsizetype& at) {  // 7 bits a byte, bit 7 set on all but the last
+    uint32_t value = 0;
+    while (value < (1u << 21) && (u8(at) & 0x80)) value = (value << 7) | (u8(at++) & 0x7F);
+    return (value << 7) | u8(at++);
   };
   *notes = 0;
-  while (at < end) {
-    if (uint32_t delta = 0; !vlq(delta) || at >= end) return "broken delta time";
-    if (u8(at) & 0x80) status = u8(at++);
+  for (qsizetype at = 22; at < bytes.size();) {
+    number(at);  // the delta time
+    const int status = u8(at++), kind = status >> 4;
     if (status == 0xFF) {
-      const uint8_t type = u8(at++);
-      uint32_t length = 0;
-      if (!vlq(length) || at + length > end) return "broken meta event";
-      at += length;
-      if (type == 0x2F) return at == end ? "" : "events after the end of the track";
-      continue;
+      const int type = u8(at++);
+      at += number(at);
+      if (type == 0x2F) return at == bytes.size() ? "" : "events after the end of the track";
+    } else if (kind == 8 || kind == 9 || kind == 0xC) {
+      *notes += kind == 9;
+      at += kind == 0xC ? 1 : 2;
+    } else {
+      return "unknown status byte";
     }
-    const int kind = status >> 4;
-    if (kind < 8 || kind == 0xF) return "unknown status byte";
-    const int data = (kind == 0xC || kind == 0xD) ? 1 : 2;
-    if (at + data > end) return "event runs past the track";
-    for (int i = 0; i < data; ++i)
-      if (u8(at + i) & 0x80) return "data byte with bit 7 set";
-    if (kind == 9 && u8(at + 1) > 0) ++*notes;
-    at += data;
   }
   return "no end-of-track event";
 }
@@ -68,9 +52,8 @@ TEST(FolderLists, ShippedSongsAreStandardMidiFiles) {
   ASSERT_GE(files.size(), 3);
   for (const QString& name : files) {
     QFile file(songs.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     int notes = 0;
-    EXPECT_EQ(midiFault(file.readAll(), &notes), "") << name.toStdString();
+    EXPECT_EQ(file.open(QIODevice::ReadOnly) ? midiFault(file.readAll(), &notes) : "unreadable", "") << name.toStdString();
     EXPECT_GE(notes, 16) << name.toStdString();
   }
 }
@@ -79,7 +62,7 @@ TEST(FolderLists, NamesComeFromTheRightFoldersSortedWithTheLevelsNames) {
   // A program folder with art, sound and songs laid out as a user might have them.
   QTemporaryDir folder;
   QDir root(folder.path());
-  for (const char* path : {"art/night", "art/Alpha", "art/Lava.v2", "art/beta", "sound/Zap", "sound/chimes",
+  for (const char* path : {"art/night", "art/Alpha", "art/Lava.v2.x", "art/beta", "sound/Zap", "sound/chimes",
                            "sound/Bells.old", "songs/Folder.mid"})
     root.mkpath(path);
   for (const char* file : {"art/readme.txt", "songs/Theme.mid", "songs/ambient.MID", "songs/notes.txt",
@@ -93,7 +76,7 @@ TEST(FolderLists, NamesComeFromTheRightFoldersSortedWithTheLevelsNames) {
   // Folder names lose everything from their last dot; files and other kinds are left out. The
   // level's names are selected in their lists, matched in the case of A to Z only, or added.
   auto& artwork = f.field<QComboBox>(Field::Artwork);
-  EXPECT_EQ(entries(artwork), (QStringList{"Alpha", "beta", "Lava", "night"}));
+  EXPECT_EQ(entries(artwork), (QStringList{"Alpha", "beta", "Lava.v2", "night"}));
   EXPECT_EQ(artwork.currentText(), "night") << "the folder's spelling, no change to record";
   EXPECT_EQ(entries(f.field<QComboBox>(Field::Sounds)), (QStringList{"Bells", "chimes", "Default", "Zap"}));
   EXPECT_EQ(entries(f.field<QComboBox>(Field::Music)), (QStringList{"ambient", "finale.v1", "Mystery Tune", "Theme"}));
