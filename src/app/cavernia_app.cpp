@@ -222,7 +222,7 @@ int CaverniaApp::printLevelFile(const QString& file, const QString& printerName,
   };
   Level level;
   const FileResult opened = ReadLevelFile(QFileInfo(file).absoluteFilePath().toStdString(), level);
-  if (!opened.ok) return fail(translated::messageText(opened.translatable));
+  if (!opened.ok) return fail(translated::messageText(opened.error));
   std::unique_ptr<QPrinter> printerByName;
   if (!printer) {
     QString problem;

@@ -42,7 +42,7 @@ void mailLevel(const LevelDocument& document, QWidget* parent) {
   if (!written.ok) {
     QMessageBox::warning(
         parent, "Cavernia Level Editor",
-        FileMenu::tr("The level could not be attached.\n\n%1").arg(translated::messageText(written.translatable)));
+        FileMenu::tr("The level could not be attached.\n\n%1").arg(translated::messageText(written.error)));
     return;
   }
   if (!QProcess::startDetached("xdg-email", {"--subject", name, "--attach", path}))

@@ -57,7 +57,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
   const FileResult result = ReadLevelFile(canonical.toStdString(), read);
   if (!result.ok) {
     QMessageBox::warning(m_dialogParent, "Cavernia Level Editor",
-                         tr("Cannot open the level.\n\n%1").arg(translated::messageText(result.translatable)));
+                         tr("Cannot open the level.\n\n%1").arg(translated::messageText(result.error)));
     return nullptr;
   }
   auto document = std::make_unique<LevelDocument>(std::move(read));

@@ -71,7 +71,7 @@ void RecoveryWriter::writeChanged() {
     FileResult result = WriteFileAtomically((copy.base + ".lev").toStdString(), text);
     if (result.ok) result = WriteFileAtomically((copy.base + ".json").toStdString(), recoveryInfoBytes(info).toStdString());
     if (result.ok) copy.state = state;
-    else qWarning("No recovery copy: %s", result.message.c_str());
+    else qWarning("No recovery copy: %s", result.message().c_str());
     kept.emplace(document, std::move(copy));
   }
   // Left over: levels unmodified or gone.

@@ -50,7 +50,7 @@ int offerRecoveredLevels(OpenLevels& levels, RecoveryWriter& writer, QWidget* pa
     if (!result.ok) {
       QMessageBox::warning(
           parent, kCaption,
-          RestoreDialog::tr("The level could not be restored.\n\n%1").arg(translated::messageText(result.translatable)));
+          RestoreDialog::tr("The level could not be restored.\n\n%1").arg(translated::messageText(result.error)));
       continue;
     }
     levels.openRecovered(std::move(read), level.path, Utf8ToCp1252(level.title.toStdString()));

@@ -69,7 +69,7 @@ bool SaveFlow::write(const QString& givenPath) {
   const FileResult result = SaveLevelFile(m_document.level(), path.toStdString());
   if (!result.ok) {
     QMessageBox::warning(m_parent, kCaption,
-                         tr("The level could not be saved.\n\n%1").arg(translated::messageText(result.translatable)));
+                         tr("The level could not be saved.\n\n%1").arg(translated::messageText(result.error)));
     return false;
   }
   m_document.setPath(path.toStdString());

@@ -21,10 +21,7 @@ std::string_view trimBoth(std::string_view s) {
   return s;
 }
 
-PropertyInput refused(Message message) {
-  std::string text = message.english();
-  return {false, {}, std::move(text), std::move(message)};
-}
+PropertyInput refused(Message message) { return {false, {}, std::move(message)}; }
 
 PropertyInput sizeInput(std::string_view typed) {
   const std::string_view digits = trimBoth(typed);

@@ -11,8 +11,9 @@
 struct PropertyInput {
   bool accepted = false;
   std::string value;    // accepted: the level text to store (a number property: its digits)
-  std::string message;  // refused: what the user is told
-  Message translatable{};  // the same as the editor shows it; values in UTF-8
+  Message refusal{};    // refused: what the user is told; values in UTF-8
+
+  std::string message() const { return refusal.english(); }
 };
 
 // `typed` is UTF-8, as the form holds it. Width and height take a whole number from 1 to

@@ -195,7 +195,7 @@ void PropertyForm::commit(Field id) {
 void PropertyForm::commitTyped(Field id, Property property) {
   const PropertyInput input = interpretInput(property, typedText(id).toStdString());
   if (!input.accepted) {
-    refuse(translated::messageText(input.translatable), id);
+    refuse(translated::messageText(input.refusal), id);
     return;
   }
   const bool changed = isNumberProperty(property) ? m_document.setNumber(property, std::stoi(input.value))

@@ -20,10 +20,7 @@ std::string DirectoryOf(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-FileResult Failure(Message message) {
-  std::string text = message.english();
-  return {false, std::move(text), std::move(message)};
-}
+FileResult Failure(Message message) { return {false, std::move(message)}; }
 
 // A failure with the file: %1 names it, %2 is the detail.
 FileResult Failure(const char* pattern, const std::string& path, std::string detail = {}) {

@@ -9,8 +9,9 @@ class Level;
 
 struct FileResult {
   bool ok = true;
-  std::string message;       // names the file and what went wrong
-  Message translatable{};    // the message as the editor shows it; values in UTF-8
+  Message error{};  // names the file and what went wrong; values in UTF-8
+
+  std::string message() const { return error.english(); }
 };
 
 // No level comes near this size; a bigger file is something else and is not read.

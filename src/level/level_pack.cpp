@@ -116,7 +116,8 @@ LevelPack readLevelPack(const std::string& folder) {
     const std::string path = (fs::path(folder) / level.file).string();
     const FileResult read = ReadLevelFile(path, level.level);
     // The message starts with the path; the pack names its files itself.
-    if (!read.ok) level.error = read.message.rfind(path + ": ", 0) == 0 ? read.message.substr(path.size() + 2) : read.message;
+    if (const std::string message = read.message(); !read.ok)
+      level.error = message.rfind(path + ": ", 0) == 0 ? message.substr(path.size() + 2) : message;
   }
   for (int i = 0; i < static_cast<int>(pack.levels.size()); ++i) {
     PackLevel& level = pack.levels[i];

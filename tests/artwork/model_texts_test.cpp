@@ -27,11 +27,11 @@ TEST(ModelTexts, ReadAsTheModelWritesThemUntilAGermanTranslationIsInstalled) {
   const auto texts = [&] {
     return QStringList{translated::elementName(EL_ROCK), translated::stepName("Level information"),
                        translated::warningText(warnings[2]), translated::warningText(warnings[3]),
-                       translated::messageText(broken.translatable)};
+                       translated::messageText(broken.error)};
   };
   EXPECT_EQ(texts(), (QStringList{"Rock", "Level information", "cell 3, 0: a blue key but no blue door",
                                   "property Level name: \"Level name\" holds characters a level file cannot show as typed",
-                                  QString::fromStdString(broken.message)}));
+                                  QString::fromStdString(broken.message())}));
 
   QTranslator german;
   ASSERT_TRUE(german.load("cavernia_model_de", QCoreApplication::applicationDirPath() + "/translations"));

@@ -34,7 +34,7 @@ TEST(PropertyInput, TrimsChecksAndConvertsWhatIsTyped) {
   for (const Case& c : cases) {
     const PropertyInput input = interpretInput(c.property, c.typed);
     EXPECT_EQ(input.accepted, c.accepted) << c.typed;
-    EXPECT_EQ(c.accepted ? input.value : input.message, c.result) << c.typed;
+    EXPECT_EQ(c.accepted ? input.value : input.message(), c.result) << c.typed;
   }
 }
 

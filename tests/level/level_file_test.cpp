@@ -37,8 +37,8 @@ TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
     const Level before = level;
     const FileResult result = ReadLevelFile(c.path, level);
     EXPECT_FALSE(result.ok) << c.path;
-    EXPECT_EQ(result.message.rfind(c.path + ": ", 0), 0u) << result.message;
-    EXPECT_NE(result.message.find(c.why), std::string::npos) << result.message;
+    EXPECT_EQ(result.message().rfind(c.path + ": ", 0), 0u) << result.message();
+    EXPECT_NE(result.message().find(c.why), std::string::npos) << result.message();
     EXPECT_EQ(level, before) << c.path;
   }
 }
@@ -50,7 +50,7 @@ TEST_F(LevelFileTest, SaveReplacesTheFileWholeKeepingItsPermissions) {
   level.setText(Property::Name, "Saved");
   level.setElement(1, 1, EL_RUBY);
   const FileResult result = SaveLevelFile(level, path);
-  ASSERT_TRUE(result.ok) << result.message;
+  ASSERT_TRUE(result.ok) << result.message();
   EXPECT_EQ(FileBytes(path), levelText(level));
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -63,11 +63,11 @@ TEST_F(LevelFileTest, FailedSaveLeavesNothingBehind) {
   fs::create_directories(dir / "taken.lev" / "inside");
   FileResult result = SaveLevelFile(level, (dir / "taken.lev").string());
   EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find("taken.lev"), std::string::npos);
+  EXPECT_NE(result.message().find("taken.lev"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(dir / "taken.lev" / "inside"));
   EXPECT_EQ(EntriesInDir(), 1u);
   // A folder that does not exist.
   result = SaveLevelFile(level, (dir / "nowhere" / "x.lev").string());
   EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message.find("nowhere/x.lev"), std::string::npos);
+  EXPECT_NE(result.message().find("nowhere/x.lev"), std::string::npos);
 }

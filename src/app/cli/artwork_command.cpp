@@ -48,7 +48,7 @@ int RunArtwork(const std::vector<std::string>& args, CliIo& io) {
     return EXIT_FAILED;
   }
   if (const FileResult written = WriteFileAtomically(output, png.toStdString()); !written.ok) {
-    io.err << "cavernia-level artwork: " << written.message << '\n';
+    io.err << "cavernia-level artwork: " << written.message() << '\n';
     return EXIT_FAILED;
   }
   io.out << output << ": set " << set->name << ", " << ELEMENT_COUNT << " elements\n";

@@ -26,7 +26,7 @@ int RunCheck(const std::vector<std::string>& args, CliIo& io) {
     const FileResult result = ReadLevelFile(path, level);
     if (!result.ok) {
       // The message starts with the file name already.
-      const std::string reason = result.message.substr(path.size() + 2);
+      const std::string reason = result.message().substr(path.size() + 2);
       io.out << path << ": error: " << reason << '\n';
       status = EXIT_FAILED;
       continue;

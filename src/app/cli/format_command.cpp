@@ -27,7 +27,7 @@ int RunFormat(const std::vector<std::string>& args, CliIo& io) {
 
   Level level;
   if (const FileResult read = ReadLevelFile(input, level); !read.ok) {
-    io.err << "cavernia-level format: " << read.message << '\n';
+    io.err << "cavernia-level format: " << read.message() << '\n';
     return EXIT_FAILED;
   }
   const std::string text = levelText(level);
@@ -36,7 +36,7 @@ int RunFormat(const std::vector<std::string>& args, CliIo& io) {
     return io.out.good() ? EXIT_OK : EXIT_FAILED;
   }
   if (const FileResult written = WriteFileAtomically(output, text); !written.ok) {
-    io.err << "cavernia-level format: " << written.message << '\n';
+    io.err << "cavernia-level format: " << written.message() << '\n';
     return EXIT_FAILED;
   }
   return EXIT_OK;

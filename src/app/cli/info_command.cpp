@@ -96,7 +96,7 @@ int RunInfo(const std::vector<std::string>& args, CliIo& io) {
 
   Level level;
   if (const FileResult read = ReadLevelFile(path, level); !read.ok) {
-    io.err << "cavernia-level info: " << read.message << '\n';
+    io.err << "cavernia-level info: " << read.message() << '\n';
     return EXIT_FAILED;
   }
   if (json)

@@ -58,7 +58,7 @@ int RunRender(const std::vector<std::string>& args, CliIo& io) {
     ~Stop() { FreeArtworkSets(); }
   } stop;
   if (const FileResult read = ReadLevelFile(input, level); !read.ok) {
-    io.err << "cavernia-level render: " << read.message << '\n';
+    io.err << "cavernia-level render: " << read.message() << '\n';
     return EXIT_FAILED;
   }
   // The set named on the command line wins over the level's own.
