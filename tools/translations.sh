@@ -24,7 +24,7 @@ sources() {
 
 collect() {  # library, .ts file
   sources "$1" | sort > "$scratch/sources"
-  "$lupdate" -silent -locations none -no-obsolete -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE \
+  "$lupdate" -silent -locations none -no-obsolete -I src -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE \
     "@$scratch/sources" -ts "$2"
 }
 
