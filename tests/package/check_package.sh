@@ -92,8 +92,10 @@ if [ "$(id -u)" -eq 0 ]; then
   grep -q "x-cavernia-level:\*\.lev" /usr/share/mime/globs2 || fail "the MIME database does not know *.lev"
   # The level comes from the unpacked copy: a minimal system may leave out /usr/share/doc.
   # A home of its own: no running editor, recovered level or setting of this user's interferes.
+  # The X platform, whatever the tests chose: a window must appear, through the plugin the
+  # package's dependencies bring.
   mkdir -p "$work/home/runtime" && chmod 700 "$work/home/runtime"
-  HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data XDG_RUNTIME_DIR=$work/home/runtime \
+  QT_QPA_PLATFORM=xcb HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data XDG_RUNTIME_DIR=$work/home/runtime \
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     cavernia-editor "$1" & editor=$!
     timeout 60 xdotool search --sync --onlyvisible --name "key-vault.lev" >/dev/null; found=$?
