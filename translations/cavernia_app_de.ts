@@ -29,6 +29,17 @@
     </message>
 </context>
 <context>
+    <name>CaverniaApp</name>
+    <message>
+        <source>%1 could not be printed: %2</source>
+        <translation>%1 konnte nicht gedruckt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be printed: the printer &quot;%2&quot; could not be started</source>
+        <translation>%1 konnte nicht gedruckt werden: Der Drucker „%2“ ließ sich nicht starten</translation>
+    </message>
+</context>
+<context>
     <name>DrawModes</name>
     <message>
         <source>Free Draw</source>

@@ -227,13 +227,13 @@ int CaverniaApp::printLevelFile(const QString& file, const QString& printerName,
   if (!printer) {
     QString problem;
     printerByName = systemPrinter(printerName, &problem);
-    if (!printerByName) return fail(QString("%1 could not be printed: %2").arg(file, problem));
+    if (!printerByName) return fail(tr("%1 could not be printed: %2").arg(file, problem));
     printer = printerByName.get();
   }
   printer->setDocName(QFileInfo(file).fileName());
   if (!printLevel(*printer, level)) {
     const QString where = printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
-    return fail(QString("%1 could not be printed: the printer \"%2\" could not be started").arg(file, where));
+    return fail(tr("%1 could not be printed: the printer \"%2\" could not be started").arg(file, where));
   }
   FreeArtworkSets();
   return 0;
