@@ -65,6 +65,8 @@ QString CaverniaApp::usageText() {
          "  --print-to PRINTER  print the level on the printer named PRINTER and end\n"
          "  -h, --help          show this help\n"
          "  --version           show the version\n"
+         "  --                  the arguments after it are level files, even those that\n"
+         "                      begin with a dash\n"
          "\n"
          "Exit status:\n"
          "  0  the editor ended normally, the files went to the running editor, or the\n"

@@ -16,9 +16,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.error = error;
     return line;
   };
+  bool filesOnly = false;  // after "--", a file may begin with a dash
   for (qsizetype i = 0; i < arguments.size(); ++i) {
     const QString& argument = arguments[i];
-    if (argument == "--new-instance") {
+    if (filesOnly) {
+      if (!argument.isEmpty()) line.files.append(argument);
+    } else if (argument == "--") {
+      filesOnly = true;
+    } else if (argument == "--new-instance") {
       line.newInstance = true;
     } else if (argument == "--print") {
       line.action = CommandLine::Action::Print;
@@ -26,6 +31,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
       if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) return fail("--print-to needs a printer name");
       line.action = CommandLine::Action::Print;
       line.printer = arguments[++i];
+    } else if (argument.size() > 1 && argument.startsWith('-')) {
+      // A mistyped option would otherwise be taken for a file and reported as missing.
+      return fail("unknown option " + argument);
     } else if (!argument.isEmpty()) {
       line.files.append(argument);
     }

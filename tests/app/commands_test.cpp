@@ -80,6 +80,8 @@ TEST(Commands, CommandLinePrintsALevelFileWithoutAWindow) {
   const CommandLine several = parseCommandLine({"a.lev", "--new-instance", "b.lev"});
   EXPECT_EQ(several.files, (QStringList{"a.lev", "b.lev"}));
   EXPECT_TRUE(several.newInstance);
+  EXPECT_EQ(parseCommandLine({"a.lev", "--newinstance"}).action, CommandLine::Action::UsageError);
+  EXPECT_EQ(parseCommandLine({"--", "-dash.lev", "--print"}).files, (QStringList{"-dash.lev", "--print"}));
   const QString level = CAVERNIA_EXAMPLES_DIR "/key-vault.lev";
   QTemporaryDir folder;
   QPrinter pdf(QPrinter::HighResolution);
