@@ -1,6 +1,7 @@
 // Each level in its own artwork: the element buttons follow the active level; image export.
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 
 #include "app/element_icons.h"
 #include "app_support.h"
@@ -21,7 +22,9 @@ QString exportTo(const QString& answer) {
   QString proposed;
   WhenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
     proposed = dialog->selectedFiles().value(0);
-    dialog->selectFile(answer);
+    // Typed, as a user answers: selectFile() leaves the name field alone once it has the
+    // focus, and the focus arrives whenever the platform gets round to activating the dialog.
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(answer);
     static_cast<QDialog*>(dialog)->accept();  // as the Save button does
   });
   Trigger(Act().file.exportImage);

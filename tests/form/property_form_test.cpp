@@ -67,24 +67,31 @@ TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocus) {
 // and the pass before a save commit nothing the user did not type, so the level stays
 // unchanged and is written as it was read.
 TEST(PropertyForm, UntouchedFieldsKeepTheStoredValues) {
-  const std::string kLevels[] = {
-      CrLf({"A Nig", "S ech", "M 7 gem rush", "d 07", "T 0x10", "D 12", "n  Spaced Name", "e abc", "p x4",
-            "E  -2", "w 1e3", "o +3", "s 030", "a  Ann ", "f\tFirst", "N  Next", "Y", "L", "i text", "i ",
-            "m 3 1", "#*#"}),
-      CrLf({"A  Night", "S Classic ", "D 3x", "e 1 2", "i   indented", "i \r", "m 126 2", "#", "#"}),
-      CrLf({"n Plain", "m 3 1", "#*#"}),  // no difficulty: "tutorial"
+  struct Case {
+    std::string text;
+    QString difficultyShown;  // the first and last entries of the list, and a value beyond it
   };
-  for (const std::string& text : kLevels) {
+  const Case kLevels[] = {
+      {CrLf({"A Nig", "S ech", "M 7 gem rush", "T 0x10", "D 12", "n  Spaced Name", "e abc", "p x4",
+             "E  -2", "w 1e3", "o +3", "s 030", "a  Ann ", "f\tFirst", "N  Next", "Y", "L", "i text", "i ",
+             "m 3 1", "#*#"}),
+       ""},
+      {CrLf({"A  Night", "S Classic ", "D 3x", "e 1 2", "i   indented", "i \r", "m 126 2", "#", "#"}), "moderate"},
+      {CrLf({"n Plain", "m 3 1", "#*#"}), "tutorial"},  // no difficulty
+      {CrLf({"n Last", "D 9", "m 3 1", "#*#"}), "m.a.d."},
+  };
+  for (const auto& [text, difficultyShown] : kLevels) {
     SCOPED_TRACE(text.substr(0, text.find("\r\n")));
     FormOnLevel f(ReadText(text));
     f.form().fillFolderLists(QCoreApplication::applicationDirPath());
+    auto& difficulty = f.field<QComboBox>(Field::Difficulty);
+    EXPECT_EQ(difficulty.currentText(), difficultyShown);
     MessageCatcher catcher;
     f.form().focusField(Field::Name);
     for (int i = 0; i < 30 && QApplication::focusWidget(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       settle();
     }
-    auto& difficulty = f.field<QComboBox>(Field::Difficulty);
     emit difficulty.activated(difficulty.currentIndex());  // the shown choice made again
     f.form().commitPendingEdits();
     EXPECT_FALSE(f.document.canUndo()) << f.document.undoName();
