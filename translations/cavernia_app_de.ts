@@ -201,24 +201,48 @@
         <translation>Im &amp;Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <source>Turns the marked block a quarter turn clockwise about its top-left cell</source>
-        <translation>Dreht den markierten Block um seine linke obere Zelle eine Vierteldrehung im Uhrzeigersinn</translation>
-    </message>
-    <message>
         <source>Rotate C&amp;ounter-clockwise</source>
         <translation>&amp;Gegen den Uhrzeigersinn drehen</translation>
-    </message>
-    <message>
-        <source>Turns the marked block a quarter turn counter-clockwise about its top-left cell</source>
-        <translation>Dreht den markierten Block um seine linke obere Zelle eine Vierteldrehung gegen den Uhrzeigersinn</translation>
     </message>
     <message>
         <source>R&amp;eplace Element...</source>
         <translation>E&amp;lement ersetzen ...</translation>
     </message>
     <message>
-        <source>Replaces one element with another in the marking or the whole level</source>
-        <translation>Ersetzt ein Element durch ein anderes in der Markierung oder im ganzen Level</translation>
+        <source>&amp;Delete</source>
+        <translation>Lö&amp;schen</translation>
+    </message>
+    <message>
+        <source>Empties the marked cells</source>
+        <translation>Leert die markierten Felder</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Alles &amp;markieren</translation>
+    </message>
+    <message>
+        <source>Marks the whole level</source>
+        <translation>Markiert das ganze Level</translation>
+    </message>
+    <message>
+        <source>Select &amp;None</source>
+        <translation>Markierung aufhe&amp;ben</translation>
+    </message>
+    <message>
+        <source>Removes the marking</source>
+        <translation>Hebt die Markierung auf</translation>
+    </message>
+    <message>
+        <source>Turns the marked block a quarter turn clockwise about its middle</source>
+        <translation>Dreht den markierten Block um seine Mitte eine Vierteldrehung im Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Turns the marked block a quarter turn counter-clockwise about its middle</source>
+        <translation>Dreht den markierten Block um seine Mitte eine Vierteldrehung gegen den Uhrzeigersinn</translation>
+    </message>
+    <message>
+        <source>Replaces one element with another in the marked block or the whole level</source>
+        <translation>Ersetzt ein Element durch ein anderes im markierten Block oder im ganzen Level</translation>
     </message>
 </context>
 <context>
@@ -514,6 +538,10 @@ ist keine Anwendung verknüpft.</translation>
         <source>RF</source>
         <translation>RF</translation>
     </message>
+    <message>
+        <source>Drawing &amp;Mode</source>
+        <translation>&amp;Zeichenmodus</translation>
+    </message>
 </context>
 <context>
     <name>OpenLevels</name>
@@ -550,6 +578,14 @@ ist keine Anwendung verknüpft.</translation>
     <message>
         <source>&amp;With</source>
         <translation>&amp;Durch</translation>
+    </message>
+    <message>
+        <source>in the whole &amp;level</source>
+        <translation>im ganzen &amp;Level</translation>
+    </message>
+    <message>
+        <source>in the marked &amp;block (%1 x %2)</source>
+        <translation>im markierten &amp;Block (%1 x %2)</translation>
     </message>
 </context>
 <context>

@@ -477,22 +477,6 @@
         <translation>Kopieren</translation>
     </message>
     <message>
-        <source>Flip Horizontally</source>
-        <translation>Horizontal spiegeln</translation>
-    </message>
-    <message>
-        <source>Flip Vertically</source>
-        <translation>Vertikal spiegeln</translation>
-    </message>
-    <message>
-        <source>Rotate Clockwise</source>
-        <translation>Im Uhrzeigersinn drehen</translation>
-    </message>
-    <message>
-        <source>Rotate Counter-clockwise</source>
-        <translation>Gegen den Uhrzeigersinn drehen</translation>
-    </message>
-    <message>
         <source>Replace</source>
         <translation>Ersetzen</translation>
     </message>
@@ -511,6 +495,18 @@
     <message>
         <source>Paint Remainder</source>
         <translation>Überrest malen</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Spiegeln</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Transform</source>
+        <translation>Umformen</translation>
     </message>
 </context>
 </TS>

@@ -11,7 +11,7 @@ struct Actions {
     QAction *newLevel, *open, *close, *save, *saveAs, *exportImage, *sendMail, *print, *printPreview, *printSetup, *exit;
   } file{};
   struct Edit {
-    QAction *undo, *redo, *cut, *copy, *paste;
+    QAction *undo, *redo, *cut, *copy, *paste, *deleteCells, *selectAll, *selectNone;
     QAction *flipHorizontally, *flipVertically, *rotateClockwise, *rotateCounterClockwise, *replace;
   } edit{};
   struct View {

@@ -170,7 +170,12 @@ void CaverniaApp::connectParts() {
   connect(pack, &LevelPackPanel::levelActivated, m_levels, [this](const QString& path) { m_levels->open(path); });
   connect(m_levels, &OpenLevels::levelStateChanged, commands, refresh);
   connect(m_levels, &OpenLevels::artworkChosen, this, &CaverniaApp::showActiveArtwork);
+  // Every command but those on a lifted block first puts the active view's block down.
+  commands->setBeforeCommand([this] {
+    if (LevelWindow* active = ::activeWindow(*m_context)) active->view()->putDownBlock();
+  });
   connect(m_levels, &OpenLevels::windowCreated, commands, [this, refresh](LevelWindow* levelWindow) {
+    levelWindow->view()->addActions(m_commands->levelViewActions());
     connect(levelWindow->view(), &LevelView::stateChanged, m_commands, refresh);
     connect(levelWindow->view(), &LevelView::cellUnderMouseChanged, m_window.get(), &MainWindow::showCellUnderMouse);
     ViewSettings& settings = levelWindow->view()->settings();

@@ -52,17 +52,18 @@ LevelView* viewWithMarking(const CommandContext& context) {
   return window && window->view()->selection() ? window->view() : nullptr;
 }
 
-// Asks which element to replace with which, then replaces it in the marking or, without one,
-// in the whole level, and says how many cells changed.
+// Asks which element to replace with which and where (the marked block is offered when more
+// than one cell is marked), then replaces it and says how many cells changed.
 void replaceElementInLevel(const CommandContext& context) {
   LevelWindow* window = activeWindow(context);
   if (!window) return;
+  const CellRange marked = window->view()->selection().value_or(CellRange{});
   ReplaceElementDialog dialog(window->view()->settings().currentElement(), LevelArtwork(window->view()->document().level()),
-                              &context.window);
+                              QSize(marked.width(), marked.height()), &context.window);
   // The dialog runs its own event loop: the window is looked up again afterwards.
   if (dialog.exec() != QDialog::Accepted || !(window = activeWindow(context))) return;
   LevelView& view = *window->view();
-  const CellRange area = view.selection().value_or(view.document().level().bounds());
+  const CellRange area = dialog.inMarkedBlock() ? view.selection().value_or(marked) : view.document().level().bounds();
   const int replaced = replaceElement(view.document(), area, dialog.replaced(), dialog.replacement());
   const QString message = replaced == 0   ? EditMenu::tr("No cell holds %1").arg(translated::elementName(dialog.replaced()))
                           : replaced == 1 ? EditMenu::tr("1 cell replaced")
@@ -152,27 +153,47 @@ void addEditCommands(CommandContext& context, Actions& actions) {
                                     .tooltip = EditMenu::tr("Paste (Ctrl+V)"),
                                     .icon = commandIcon(CommandIcon::Paste)}));
 
-  const auto blockCommand = [&context, &commands](BlockTransform transform, const QString& text, const QString& prompt) {
-    return commands.add({.text = text, .prompt = prompt,
+  edit.deleteCells = commands.add(routed(viewCommand(&LevelView::canCopy, &LevelView::deleteSelection),
+                                         {.text = EditMenu::tr("&Delete"),
+                                          .keys = {Key(Qt::Key_Delete)},
+                                          .prompt = EditMenu::tr("Empties the marked cells")}));
+  edit.selectAll = commands.add(routed(
+      [&context]() -> Target {
+        LevelWindow* window = activeWindow(context);
+        if (!window || !window->viewIsActivePane()) return {};
+        return {true, [view = window->view()] { view->selectAll(); }};
+      },
+      {.text = EditMenu::tr("Select &All"), .keys = {Key(Qt::CTRL | Qt::Key_A)},
+       .prompt = EditMenu::tr("Marks the whole level")}));
+  edit.selectNone = commands.add(routed(viewCommand(&LevelView::canCopy, &LevelView::clearSelection),
+                                        {.text = EditMenu::tr("Select &None"),
+                                         .keys = {Key(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
+                                         .prompt = EditMenu::tr("Removes the marking")}));
+
+  // The block commands lift the marked block, or work on the one already floating.
+  const auto blockCommand = [&context, &commands](BlockTransform transform, const QString& text, QKeySequence key,
+                                                  const QString& prompt) {
+    return commands.add({.text = text, .keys = {key}, .prompt = prompt,
+                         .tooltip = QString("%1 (%2)").arg(QString(text).remove('&'), key.toString(QKeySequence::NativeText)),
                          .enabled = [&context] { return viewWithMarking(context) != nullptr; },
                          .run = [&context, transform] {
-                           if (LevelView* view = viewWithMarking(context))
-                             view->setSelection(transformBlock(view->document(), *view->selection(), transform));
-                         }});
+                           if (LevelView* view = viewWithMarking(context)) view->transformSelection(transform);
+                         },
+                         .keepsLiftedBlock = true, .keysInLevelView = true});
   };
-  edit.flipHorizontally = blockCommand(BlockTransform::FlipHorizontally, EditMenu::tr("Flip &Horizontally"),
+  edit.flipHorizontally = blockCommand(BlockTransform::FlipHorizontally, EditMenu::tr("Flip &Horizontally"), Key(Qt::Key_X),
                                        EditMenu::tr("Flips the marked block from left to right"));
-  edit.flipVertically = blockCommand(BlockTransform::FlipVertically, EditMenu::tr("Flip &Vertically"),
+  edit.flipVertically = blockCommand(BlockTransform::FlipVertically, EditMenu::tr("Flip &Vertically"), Key(Qt::Key_Y),
                                      EditMenu::tr("Flips the marked block upside down"));
   edit.rotateClockwise =
-      blockCommand(BlockTransform::RotateClockwise, EditMenu::tr("Rotate Clock&wise"),
-                   EditMenu::tr("Turns the marked block a quarter turn clockwise about its top-left cell"));
+      blockCommand(BlockTransform::RotateClockwise, EditMenu::tr("Rotate Clock&wise"), Key(Qt::Key_Z),
+                   EditMenu::tr("Turns the marked block a quarter turn clockwise about its middle"));
   edit.rotateCounterClockwise =
       blockCommand(BlockTransform::RotateCounterClockwise, EditMenu::tr("Rotate C&ounter-clockwise"),
-                   EditMenu::tr("Turns the marked block a quarter turn counter-clockwise about its top-left cell"));
+                   Key(Qt::SHIFT | Qt::Key_Z), EditMenu::tr("Turns the marked block a quarter turn counter-clockwise about its middle"));
   edit.replace =
       commands.add({.text = EditMenu::tr("R&eplace Element..."),
-                    .prompt = EditMenu::tr("Replaces one element with another in the marking or the whole level"),
+                    .prompt = EditMenu::tr("Replaces one element with another in the marked block or the whole level"),
                     .enabled = [&context] { return activeWindow(context) != nullptr; },
                     .run = [&context] { replaceElementInLevel(context); }});
 }

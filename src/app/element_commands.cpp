@@ -32,20 +32,25 @@ void addElementCommands(CommandContext& context, Actions& actions) {
   }
 
   using Mode = ViewSettings::DrawMode;
-  const auto mode = [&](Mode drawMode, const QString& text, const QString& prompt, CommandIcon icon) {
-    return commands.add({.text = text, .prompt = prompt, .tooltip = text, .icon = commandIcon(icon), .checkable = true,
-                         .enabled = levelActive,
+  // A single key each, shown in the menu and the tooltip; it acts only in the level view.
+  const auto mode = [&](Mode drawMode, const QString& text, const QString& prompt, CommandIcon icon, QKeySequence key) {
+    return commands.add({.text = text, .keys = {key}, .prompt = prompt,
+                         .tooltip = QString("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)),
+                         .icon = commandIcon(icon), .checkable = true, .enabled = levelActive,
                          .checked = [settings, drawMode] { return settings() && settings()->drawMode() == drawMode; },
-                         .run = [settings, drawMode] { settings()->setDrawMode(drawMode); }});
+                         .run = [settings, drawMode] { settings()->setDrawMode(drawMode); },
+                         .keysInLevelView = true});
   };
-  elements.freeDraw =
-      mode(Mode::Free, DrawModes::tr("Free Draw"), DrawModes::tr("Free Draw Mode"), CommandIcon::FreeDraw);
-  elements.line = mode(Mode::Line, DrawModes::tr("Line"), DrawModes::tr("Line Mode"), CommandIcon::Line);
-  elements.fill = mode(Mode::Fill, DrawModes::tr("Fill"), DrawModes::tr("Fill Mode"), CommandIcon::Fill);
-  elements.rectangle =
-      mode(Mode::Rectangle, DrawModes::tr("Rectangle"), DrawModes::tr("Rectangle Mode"), CommandIcon::Rectangle);
+  using Key = QKeySequence;
+  elements.freeDraw = mode(Mode::Free, DrawModes::tr("Free Draw"), DrawModes::tr("Free Draw Mode"),
+                           CommandIcon::FreeDraw, Key(Qt::Key_D));
+  elements.line = mode(Mode::Line, DrawModes::tr("Line"), DrawModes::tr("Line Mode"), CommandIcon::Line, Key(Qt::Key_L));
+  elements.fill = mode(Mode::Fill, DrawModes::tr("Fill"), DrawModes::tr("Fill Mode"), CommandIcon::Fill, Key(Qt::Key_F));
+  elements.rectangle = mode(Mode::Rectangle, DrawModes::tr("Rectangle"), DrawModes::tr("Rectangle Mode"),
+                            CommandIcon::Rectangle, Key(Qt::Key_R));
   elements.filledRectangle = mode(Mode::FilledRectangle, DrawModes::tr("Filled Rectangle"),
-                                  DrawModes::tr("Filled Rectangle Mode"), CommandIcon::FilledRectangle);
-  elements.selection =
-      mode(Mode::Selection, DrawModes::tr("Selection"), DrawModes::tr("Selection Mode"), CommandIcon::Selection);
+                                  DrawModes::tr("Filled Rectangle Mode"), CommandIcon::FilledRectangle,
+                                  Key(Qt::SHIFT | Qt::Key_R));
+  elements.selection = mode(Mode::Selection, DrawModes::tr("Selection"), DrawModes::tr("Selection Mode"),
+                            CommandIcon::Selection, Key(Qt::Key_S));
 }

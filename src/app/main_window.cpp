@@ -169,12 +169,17 @@ void MainWindow::createMenus(const Actions& actions) {
   auto* edit = new QMenu(tr("&Edit"), this);
   edit->addActions({actions.edit.undo, actions.edit.redo});
   edit->addSeparator();
-  edit->addActions({actions.edit.cut, actions.edit.copy, actions.edit.paste});
+  edit->addActions({actions.edit.cut, actions.edit.copy, actions.edit.paste, actions.edit.deleteCells});
+  edit->addSeparator();
+  edit->addActions({actions.edit.selectAll, actions.edit.selectNone});
   edit->addSeparator();
   edit->addActions({actions.edit.flipHorizontally, actions.edit.flipVertically, actions.edit.rotateClockwise,
                     actions.edit.rotateCounterClockwise});
   edit->addSeparator();
   edit->addAction(actions.edit.replace);
+  QMenu* modes = edit->addMenu(tr("Drawing &Mode"));
+  const Actions::Elements& tools = actions.elements;
+  modes->addActions({tools.freeDraw, tools.line, tools.rectangle, tools.filledRectangle, tools.fill, tools.selection});
   auto* levelView = new QMenu(tr("&View"), this);
   levelView->addMenu(toolbarsMenu());
   levelView->addActions({view.statusBar, view.problemsPanel, view.levelPack});

@@ -87,7 +87,10 @@ LevelDocument* OpenLevels::add(std::unique_ptr<LevelDocument> document) {
   Level* raw = level.get();
   SaveFlow::Hooks hooks;
   hooks.commitPendingEdits = [raw] {
-    for (LevelWindow* window : raw->windows) window->form()->commitPendingEdits();
+    for (LevelWindow* window : raw->windows) {
+      window->view()->putDownBlock();
+      window->form()->commitPendingEdits();
+    }
   };
   hooks.saved = [this, raw](const QString& path) {
     m_recentFiles.add(path);
@@ -139,6 +142,7 @@ void OpenLevels::windowCloseRequested(LevelWindow* window, bool* accept) {
   Level* level = find(window->document());
   *accept = true;
   if (!level || level->closing) return;
+  window->view()->putDownBlock();
   window->form()->commitPendingEdits();
   if (openWindowCount(window->document()) == 1) *accept = level->saveFlow->closeQuestion();
 }

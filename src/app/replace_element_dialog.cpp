@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "app/element_icons.h"
 #include "level/elements.h"
 #include "render/model_texts.h"
 
-ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwork, QWidget* parent) : QDialog(parent) {
+ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwork, QSize marked, QWidget* parent)
+    : QDialog(parent) {
   setWindowTitle(tr("Replace Element"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   m_replaced = elementList(IsElement(element) ? element : 0, artwork);
@@ -29,7 +31,16 @@ ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwor
   layout->addWidget(replacementLabel, 0, 1);
   layout->addWidget(m_replaced, 1, 0);
   layout->addWidget(m_replacement, 1, 1);
-  layout->addWidget(buttons, 2, 0, 1, 2);
+  auto* inLevel = new QRadioButton(tr("in the whole &level"), this);
+  inLevel->setChecked(true);
+  layout->addWidget(inLevel, 2, 0, 1, 2);
+  if (marked.width() * marked.height() > 1) {
+    m_inMarkedBlock = new QRadioButton(
+        tr("in the marked &block (%1 x %2)").arg(marked.width()).arg(marked.height()), this);
+    m_inMarkedBlock->setChecked(true);
+    layout->addWidget(m_inMarkedBlock, 3, 0, 1, 2);
+  }
+  layout->addWidget(buttons, 4, 0, 1, 2);
 
   const auto showChoice = [this] { m_ok->setEnabled(replaced() != replacement()); };
   connect(m_replaced, &QListWidget::currentRowChanged, this, showChoice);
@@ -48,3 +59,4 @@ QListWidget* ReplaceElementDialog::elementList(int chosen, const ArtworkSet& art
 
 int ReplaceElementDialog::replaced() const { return m_replaced->currentRow(); }
 int ReplaceElementDialog::replacement() const { return m_replacement->currentRow(); }
+bool ReplaceElementDialog::inMarkedBlock() const { return m_inMarkedBlock && m_inMarkedBlock->isChecked(); }

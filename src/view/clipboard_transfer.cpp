@@ -21,7 +21,9 @@ bool LevelView::canCopy() const { return selection().has_value(); }
 
 bool LevelView::canPaste() const { return selection() && clipboardHasTiles(); }
 
+// A floating block is put down before any of these takes the marking.
 bool LevelView::copyToClipboard() {
+  putDownBlock();
   const std::optional<CellRange> cells = selection();
   if (!cells) return false;
   const std::string text = tileBlockText(m_document.level(), *cells);
@@ -42,10 +44,12 @@ void LevelView::cut() {
 }
 
 void LevelView::deleteSelection() {
+  putDownBlock();
   if (const std::optional<CellRange> cells = selection()) m_document.clear(*cells, step_names::kDelete);
 }
 
 void LevelView::paste() {
+  putDownBlock();
   if (!selection()) return;
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (!data || !data->hasFormat(kTilesFormat)) return;

@@ -3,6 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <cmath>
 
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
@@ -15,7 +16,13 @@ LevelView::LevelView(LevelDocument& document, ViewSettings& settings, QWidget* p
     : QAbstractScrollArea(parent),
       m_document(document),
       m_settings(settings),
-      m_toolContext{document, settings, [this](std::optional<Marking> marking) { setMarking(marking); }} {
+      m_toolContext{document,
+                    settings,
+                    [this](std::optional<Marking> marking) { setMarking(marking); },
+                    m_floating,
+                    [this] { viewport()->update(); emit stateChanged(); },
+                    [this] { putDownBlock(); },
+                    [this] { cancelLift(); }} {
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);  // every exposed pixel is painted
   viewport()->setAutoFillBackground(false);
@@ -34,6 +41,10 @@ LevelView::LevelView(LevelDocument& document, ViewSettings& settings, QWidget* p
 LevelView::~LevelView() { m_document.removeObserver(this); }
 
 std::optional<CellRange> LevelView::selection() const {
+  if (m_floating) {
+    const CellRange inside = m_floating->cells().intersected(m_document.level().bounds());
+    return inside.isEmpty() ? std::nullopt : std::optional(inside);
+  }
   if (!m_marking || m_marking->mode != ViewSettings::DrawMode::Selection) return std::nullopt;
   return m_marking->cells();
 }
@@ -41,6 +52,40 @@ std::optional<CellRange> LevelView::selection() const {
 void LevelView::setSelection(std::optional<CellRange> cells) {
   if (!cells) return setMarking(std::nullopt);
   setMarking(Marking{{cells->left, cells->top}, {cells->right, cells->bottom}, ViewSettings::DrawMode::Selection});
+}
+
+void LevelView::selectAll() {
+  putDownBlock();
+  setSelection(m_document.level().bounds());
+}
+
+void LevelView::transformSelection(BlockTransform transform) {
+  if (!m_floating) {
+    const std::optional<CellRange> marked = selection();
+    if (!marked) return;
+    m_floating.emplace(m_document.level(), *marked, false);
+    setMarking(std::nullopt);
+  }
+  m_floating->transform(transform);
+  viewport()->update();
+  emit stateChanged();
+}
+
+void LevelView::putDownBlock() {
+  if (!m_floating) return;
+  const FloatingBlock block = *std::exchange(m_floating, std::nullopt);
+  const CellRange covered = block.putDown(m_document);
+  viewport()->update();
+  setSelection(covered.isEmpty() ? std::nullopt : std::optional(covered));
+  emit stateChanged();
+}
+
+void LevelView::cancelLift() {
+  if (!m_floating) return;
+  const CellRange source = std::exchange(m_floating, std::nullopt)->source();
+  viewport()->update();
+  setSelection(source);
+  emit stateChanged();
 }
 
 void LevelView::setMarking(std::optional<Marking> marking) {
@@ -93,12 +138,28 @@ void LevelView::updateScrollRange() {
   const int cell = m_settings.cellSize();
   const QSize level(m_document.level().width() * cell, m_document.level().height() * cell);
   const QSize page = viewport()->size();
-  horizontalScrollBar()->setRange(0, std::max(0, level.width() - page.width()));
-  verticalScrollBar()->setRange(0, std::max(0, level.height() - page.height()));
+  // The range reaches as far as a zoom has scrolled (beside a level smaller than the view, so
+  // that the cell under the mouse stayed there); scrolling back gives that room up again.
+  const auto setRange = [](QScrollBar* bar, int normalMaximum) {
+    const int value = bar->value();
+    bar->setRange(std::min(0, value), std::max(normalMaximum, value));
+  };
+  setRange(horizontalScrollBar(), std::max(0, level.width() - page.width()));
+  setRange(verticalScrollBar(), std::max(0, level.height() - page.height()));
   horizontalScrollBar()->setPageStep(page.width());
   verticalScrollBar()->setPageStep(page.height());
   horizontalScrollBar()->setSingleStep(std::max(1, level.width() / 100));
   verticalScrollBar()->setSingleStep(std::max(1, level.height() / 100));
+}
+
+void LevelView::scrollTo(QPoint position) {
+  const auto scroll = [](QScrollBar* bar, int value) {
+    bar->setRange(std::min(bar->minimum(), value), std::max(bar->maximum(), value));
+    bar->setValue(value);
+  };
+  scroll(horizontalScrollBar(), position.x());
+  scroll(verticalScrollBar(), position.y());
+  updateScrollRange();
 }
 
 void LevelView::resizeEvent(QResizeEvent* event) {
@@ -107,6 +168,7 @@ void LevelView::resizeEvent(QResizeEvent* event) {
 }
 
 void LevelView::scrollContentsBy(int, int) {
+  updateScrollRange();
   viewport()->update();
   describeCellUnderMouse();
 }
@@ -135,7 +197,13 @@ QRect LevelView::viewportRect(const CellRange& cells) const {
 
 CellPos LevelView::cellAt(QPoint viewportPos) const {
   const QPoint levelPixel = viewportPos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
-  const QPoint cell = CellAt(levelPixel, m_settings.cellSize());
+  const int size = m_settings.cellSize();
+  // Within the view, the room beside a level scrolled aside by a zoom is no cell of it; a drag
+  // beyond the view's edge keeps the rule that rounds toward the level's first row and column.
+  if (viewport()->rect().contains(viewportPos))
+    return {static_cast<int>(std::floor(levelPixel.x() / double(size))),
+            static_cast<int>(std::floor(levelPixel.y() / double(size)))};
+  const QPoint cell = CellAt(levelPixel, size);
   return {cell.x(), cell.y()};
 }
 
@@ -144,20 +212,38 @@ void LevelView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   // Looked up by name at each paint, so a changed artwork property shows at once.
   const ArtworkSet& artwork = LevelArtwork(m_document.level());
+  // A floating block is drawn as the level will be once it is put down.
+  std::optional<Level> withBlock;
+  if (m_floating) m_floating->drawInto(withBlock.emplace(m_document.level()));
+  const Level& shown = withBlock ? *withBlock : m_document.level();
   for (const QRect& exposed : event->region()) {
     if (m_picture.size() != exposed.size()) m_picture = QImage(exposed.size(), QImage::Format_RGB32);
     if (m_picture.isNull()) return;  // no memory for the picture: leave the screen as it is
-    PaintLevel(m_picture, exposed.translated(scroll), m_document.level(), artwork, m_settings.cellSize(),
-               m_settings.gridVisible());
+    PaintLevel(m_picture, exposed.translated(scroll), shown, artwork, m_settings.cellSize(), m_settings.gridVisible());
     painter.drawImage(exposed.topLeft(), m_picture);
   }
-  if (m_marking) {
-    painter.translate(-scroll);
-    drawMarking(painter);
-  }
+  painter.translate(-scroll);
+  if (m_floating) drawOutline(painter, m_floating->cells(), QColor(255, 200, 0));
+  if (m_marking) drawMarking(painter);
+}
+
+void LevelView::drawOutline(QPainter& painter, const CellRange& cells, const QColor& light) const {
+  // Dark and light dashes on the cells' border, so that it shows on every picture and zoom.
+  const int s = m_settings.cellSize();
+  const QRectF border(cells.left * s, cells.top * s, cells.width() * s, cells.height() * s);
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  painter.setPen(QPen(Qt::black, 2));
+  painter.drawRect(border);
+  QPen dashes(light, 2, Qt::CustomDashLine);
+  dashes.setDashPattern({2, 2});
+  painter.setPen(dashes);
+  painter.drawRect(border);
+  painter.restore();
 }
 
 void LevelView::drawMarking(QPainter& painter) const {
+  if (m_marking->mode == ViewSettings::DrawMode::Selection) return drawOutline(painter, m_marking->cells(), Qt::white);
   const int s = m_settings.cellSize();
   painter.save();
   // Drawing in white with XOR inverts the pixels underneath.

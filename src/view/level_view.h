@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "editing/document_observer.h"
+#include "editing/floating_block.h"
 #include "level/cell_range.h"
 #include "view/marking.h"
 #include "view/mouse_tool.h"
@@ -15,7 +16,8 @@ class LevelDocument;
 class ViewSettings;
 
 // The level pane: the cells at the settings' cell size, grid lines, the marking (selection or
-// the shape being dragged), the mouse tools, the clipboard and the Delete key.
+// the shape being dragged), a block lifted off the level, the mouse tools, the clipboard and
+// the keys of the marking (Delete, Esc, Return).
 class LevelView : public QAbstractScrollArea, public DocumentObserver {
   Q_OBJECT
  public:
@@ -25,9 +27,18 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   LevelDocument& document() const { return m_document; }
   ViewSettings& settings() const { return m_settings; }
 
-  // The marked cells in selection mode (none while nothing is marked).
+  // The marked cells in selection mode, or those a floating block covers in the level.
   std::optional<CellRange> selection() const;
   void setSelection(std::optional<CellRange> cells);
+  void selectAll();
+  void clearSelection() { setSelection(std::nullopt); }
+
+  // The marked block lifted off the level: it floats until it is put down as one step, and
+  // cancelling the lift leaves the level and the marking as they were before it.
+  bool hasFloatingBlock() const { return m_floating.has_value(); }
+  void transformSelection(BlockTransform transform);  // lifts the marked block first
+  void putDownBlock();
+  void cancelLift();
 
   // The clipboard, under the format "Vorel Tiles": each is one undo step where it edits.
   bool canCopy() const;   // a selection exists
@@ -78,8 +89,10 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   QRect viewportRect(const CellRange& cells) const;
   CellPos cellAt(QPoint viewportPos) const;
   void updateScrollRange();
+  void scrollTo(QPoint position);  // level pixels at the viewport's top-left
   void fitMarkingToLevel();
   void drawMarking(QPainter& painter) const;
+  void drawOutline(QPainter& painter, const CellRange& cells, const QColor& light) const;
   void chooseTool();
   void cancelDrag();
   bool copyToClipboard();
@@ -91,10 +104,12 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
 
   LevelDocument& m_document;
   ViewSettings& m_settings;
-  ToolContext m_toolContext;
+  std::optional<FloatingBlock> m_floating;
+  ToolContext m_toolContext;  // refers to m_floating
   std::unique_ptr<MouseTool> m_tool;
   Qt::MouseButton m_dragButton = Qt::NoButton;
   std::optional<Marking> m_marking;
+  QPoint m_pressPos;  // where the button went down, for telling a click from a drag
   struct ZoomAnchor {
     QPointF cells;  // the level point to keep, in cells
     QPoint viewportPos;

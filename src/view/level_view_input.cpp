@@ -1,5 +1,6 @@
 // The mouse and the keys in the level view: the drawing mode's tool gets the cells, the view
 // keeps who is dragging and the marking.
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -11,6 +12,7 @@
 
 void LevelView::chooseTool() {
   cancelDrag();
+  putDownBlock();
   switch (const ViewSettings::DrawMode mode = m_settings.drawMode()) {
     case ViewSettings::DrawMode::Free: m_tool = std::make_unique<FreeDrawTool>(m_toolContext); break;
     case ViewSettings::DrawMode::Fill: m_tool = std::make_unique<FillTool>(m_toolContext); break;
@@ -35,13 +37,19 @@ void LevelView::mousePressEvent(QMouseEvent* event) {
   m_dragButton = button;
   m_toolContext.selectionAtPress = selection();
   m_toolContext.modifiersAtPress = event->modifiers();
+  m_toolContext.beyondClick = false;
+  m_pressPos = event->position().toPoint();
   setMarking(std::nullopt);
   m_tool->press(cellAt(event->position().toPoint()), button);
   emit stateChanged();
 }
 
 void LevelView::mouseMoveEvent(QMouseEvent* event) {
-  if (m_dragButton != Qt::NoButton) m_tool->move(cellAt(event->position().toPoint()));
+  if (m_dragButton != Qt::NoButton) {
+    if ((event->position().toPoint() - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
+      m_toolContext.beyondClick = true;
+    m_tool->move(cellAt(event->position().toPoint()));
+  }
   followMouse(event->position().toPoint());
 }
 
@@ -55,10 +63,24 @@ void LevelView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LevelView::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && m_dragButton != Qt::NoButton) {
-    cancelDrag();
-    return;
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      // One thing at a time: the drag, then the lift, then the marking.
+      if (m_dragButton != Qt::NoButton)
+        cancelDrag();
+      else if (m_floating)
+        cancelLift();
+      else
+        setMarking(std::nullopt);
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!m_floating) break;
+      putDownBlock();
+      return;
+    case Qt::Key_Delete:  // also from the keypad and with Ctrl or Alt held
+      deleteSelection();
+      break;
   }
-  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) deleteSelection();
   QAbstractScrollArea::keyPressEvent(event);
 }

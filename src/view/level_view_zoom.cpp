@@ -26,15 +26,14 @@ void LevelView::fitLevel() {
   const QSize room = maximumViewportSize();
   const Level& level = m_document.level();
   m_settings.setCellSize(std::min(room.width() / level.width(), room.height() / level.height()));
+  scrollTo({0, 0});
 }
 
 void LevelView::showCellSize() {
   updateScrollRange();
   // Scrolled before painting, so that a zoom step paints once.
   if (m_zoomAnchor) {
-    const QPointF scroll = m_zoomAnchor->cells * m_settings.cellSize() - m_zoomAnchor->viewportPos;
-    horizontalScrollBar()->setValue(qRound(scroll.x()));
-    verticalScrollBar()->setValue(qRound(scroll.y()));
+    scrollTo((m_zoomAnchor->cells * m_settings.cellSize() - m_zoomAnchor->viewportPos).toPoint());
   }
   redraw();
   describeCellUnderMouse();

@@ -4,20 +4,28 @@
 #include <functional>
 #include <optional>
 
+#include "editing/floating_block.h"
 #include "level/cell_range.h"
 #include "view/marking.h"
 
 class LevelDocument;
 class ViewSettings;
 
-// What a tool works on: the level, the view's settings and the marking the view shows.
+// What a tool works on: the level, the view's settings, the marking the view shows and the
+// block lifted off the level.
 struct ToolContext {
   LevelDocument& document;
   const ViewSettings& settings;
   std::function<void(std::optional<Marking>)> showMarking;
+  std::optional<FloatingBlock>& floating;
+  std::function<void()> showFloatingBlock;  // after `floating` changed
+  std::function<void()> putDownBlock;       // writes a floating block into the level
+  std::function<void()> cancelLift;         // drops it: everything as before the lift
   // What was selected and which keys were held when the button went down.
   std::optional<CellRange> selectionAtPress{};
   Qt::KeyboardModifiers modifiersAtPress{};
+  // Whether the mouse went farther from the press than a click may move.
+  bool beyondClick = false;
 };
 
 // One drawing mode of the level view. The view hands it the cell under the mouse from the

@@ -2,25 +2,35 @@
 
 #include <algorithm>
 
-#include "editing/block_edits.h"
 #include "editing/level_document.h"
 
 void SelectionTool::press(CellPos cell, Qt::MouseButton button) {
-  const std::optional<CellRange>& marked = m_context.selectionAtPress;
-  if (button != Qt::LeftButton || !marked || !marked->contains(cell.x, cell.y)) return DragTool::press(cell, button);
-  m_blockDrag = BlockDrag{*marked, cell, {}, m_context.modifiersAtPress.testFlag(Qt::ControlModifier)};
-  showBlockAt(*marked);
+  const std::optional<FloatingBlock>& floating = m_context.floating;
+  const std::optional<CellRange> block = floating ? std::optional(floating->cells()) : m_context.selectionAtPress;
+  if (button == Qt::LeftButton && block && block->contains(cell.x, cell.y)) {
+    m_blockDrag = BlockDrag{cell, {block->left, block->top}};
+    if (!floating) m_context.showMarking(Marking{{block->left, block->top}, {block->right, block->bottom}, m_mode});
+    return;
+  }
+  m_context.putDownBlock();  // a press outside a floating block puts it down
+  DragTool::press(cell, button);
 }
 
 void SelectionTool::move(CellPos cell) {
+  if (!m_context.beyondClick) return;  // still a click, which marks the cell pressed
   if (!m_blockDrag) return DragTool::move(cell);
+  std::optional<FloatingBlock>& floating = m_context.floating;
+  if (!floating) {
+    floating.emplace(m_context.document.level(), *m_context.selectionAtPress,
+                     m_context.modifiersAtPress.testFlag(Qt::ControlModifier));
+    m_context.showMarking(std::nullopt);
+  }
   // The cell held stays in the level; the block may hang over its edge and is cut off there.
   const Level& level = m_context.document.level();
   cell = {std::clamp(cell.x, 0, level.width() - 1), std::clamp(cell.y, 0, level.height() - 1)};
-  m_blockDrag->offset = {cell.x - m_blockDrag->grabbed.x, cell.y - m_blockDrag->grabbed.y};
-  const CellRange& from = m_blockDrag->from;
-  const CellPos offset = m_blockDrag->offset;
-  showBlockAt({from.left + offset.x, from.top + offset.y, from.right + offset.x, from.bottom + offset.y});
+  const BlockDrag& drag = *m_blockDrag;
+  floating->moveTo({drag.startCorner.x + cell.x - drag.grabbed.x, drag.startCorner.y + cell.y - drag.grabbed.y});
+  m_context.showFloatingBlock();
 }
 
 void SelectionTool::release(Qt::MouseButton button) {
@@ -30,18 +40,14 @@ void SelectionTool::release(Qt::MouseButton button) {
   }
   if (button != Qt::LeftButton) return;
   const BlockDrag drag = *std::exchange(m_blockDrag, std::nullopt);
-  if (drag.offset == CellPos{}) return;  // a click inside the marking keeps it
-  const CellPos to{drag.from.left + drag.offset.x, drag.from.top + drag.offset.y};
-  showBlockAt(moveBlock(m_context.document, drag.from, to, drag.copy));
+  if (m_context.beyondClick) return;  // the block floats where it was dragged
+  m_context.putDownBlock();
+  m_context.showMarking(Marking{drag.grabbed, drag.grabbed, m_mode});
 }
 
 void SelectionTool::cancel() {
-  if (!m_blockDrag) return DragTool::cancel();
-  showBlockAt(std::exchange(m_blockDrag, std::nullopt)->from);
-}
-
-void SelectionTool::showBlockAt(const CellRange& cells) {
-  const CellRange inside = cells.intersected(m_context.document.level().bounds());
-  if (inside.isEmpty()) return m_context.showMarking(std::nullopt);
-  m_context.showMarking(Marking{{inside.left, inside.top}, {inside.right, inside.bottom}, m_mode});
+  if (!std::exchange(m_blockDrag, std::nullopt)) return DragTool::cancel();
+  if (m_context.floating) return m_context.cancelLift();
+  const CellRange& marked = *m_context.selectionAtPress;
+  m_context.showMarking(Marking{{marked.left, marked.top}, {marked.right, marked.bottom}, m_mode});
 }

@@ -4,9 +4,10 @@
 
 #include "view/drag_tool.h"
 
-// Marks a rectangle of cells for the clipboard, Delete and the block commands; it stays until
-// the next press. The left button pressed inside the marking drags the block instead, and
-// drops it where it is released: moved, or copied while Ctrl was held at the press.
+// Marks a rectangle of cells for the clipboard, Delete and the block commands. A click, inside
+// the marking or not, marks the one cell clicked. The left button pressed inside the marking
+// and dragged farther than a click lifts the block (a copy while Ctrl was held at the press)
+// and moves it; it floats until it is put down.
 class SelectionTool : public DragTool {
  public:
   explicit SelectionTool(ToolContext& context) : DragTool(context, ViewSettings::DrawMode::Selection) {}
@@ -18,12 +19,8 @@ class SelectionTool : public DragTool {
 
  private:
   struct BlockDrag {
-    CellRange from;
-    CellPos grabbed;  // the cell pressed
-    CellPos offset;   // how far the block has come
-    bool copy = false;
+    CellPos grabbed;      // the cell pressed
+    CellPos startCorner;  // where the block's top-left was at the press
   };
-  void showBlockAt(const CellRange& cells);
-
   std::optional<BlockDrag> m_blockDrag;
 };

@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QRadioButton>
 #include <QListWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -125,33 +126,53 @@ TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
 }
 
-TEST(Commands, BlockCommandsNeedAMarkingAndReplaceSaysHowManyCellsChanged) {
+// The block commands lift the marked block and act on it while it floats; any other command
+// puts it down first. Their keys, like Ctrl+A, belong to the level view, not to the form.
+TEST(Commands, BlockCommandsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
   EditorSession session;
   LevelView& view = *session.active()->view();
   LevelDocument& document = session.document();
   document.setCells(std::vector<CellPos>{{0, 0}, {2, 0}}, EL_LORRY_LEFT, "Draw");
   Settle();
   EXPECT_FALSE(Act().edit.flipHorizontally->isEnabled());
+  view.setFocus();
   view.setSelection(CellRange{0, 0, 1, 1});
   Settle();
-  ASSERT_TRUE(Act().edit.rotateClockwise->isEnabled());
-  Act().edit.rotateClockwise->trigger();
+  QTest::keyClick(&view, Qt::Key_Z);
+  Settle();
+  EXPECT_TRUE(view.hasFloatingBlock());
+  EXPECT_EQ(document.level().element(0, 0), EL_LORRY_LEFT) << "the level keeps its cells while the block floats";
+  QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);  // Select None
   Settle();
   EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP);
-  EXPECT_EQ(Act().edit.undo->text(), "&Undo Rotate Clockwise");
+  EXPECT_EQ(Act().edit.undo->text(), "&Undo Rotate");
+  EXPECT_EQ(view.selection(), std::nullopt);
+  QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(view.selection(), document.level().bounds());
 
-  view.setSelection(std::nullopt);  // replace then works on the whole level
-  for (const auto& [from, said] : {std::pair{EL_LORRY_LEFT, "1 cell replaced"}, {EL_EMERALD, "No cell holds Emerald"}}) {
-    WhenDialogOpens<ReplaceElementDialog>([from](ReplaceElementDialog* dialog) {
+  session.active()->form()->focusField(PropertyForm::Field::Name);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+  EXPECT_FALSE(view.hasFloatingBlock()) << "a key typed in the form is the form's";
+  EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP);
+
+  const auto replace = [&](int from, const char* said, int choices) {
+    WhenDialogOpens<ReplaceElementDialog>([from, choices](ReplaceElementDialog* dialog) {
+      EXPECT_EQ(dialog->findChildren<QRadioButton*>().size(), choices);
       dialog->replacedList()->setCurrentRow(from);
       dialog->replacementList()->setCurrentRow(EL_ROCK);
       QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
     Act().edit.replace->trigger();
     EXPECT_EQ(session.window().statusBar()->currentMessage(), said);
-  }
+  };
+  view.setSelection(CellRange{1, 0, 5, 0});  // the marked block is the choice made
+  replace(EL_LORRY_LEFT, "1 cell replaced", 2);
+  view.setSelection(CellRange{0, 0, 0, 0});  // one cell: only the whole level
+  replace(EL_LORRY_UP, "1 cell replaced", 1);
   Settle();
   EXPECT_EQ(document.level().element(2, 0), EL_ROCK);
+  EXPECT_EQ(document.level().element(1, 0), EL_ROCK);
   EXPECT_EQ(Act().edit.undo->text(), "&Undo Replace");
 }
 

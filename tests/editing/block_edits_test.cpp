@@ -1,9 +1,11 @@
-// Moving, copying, flipping, turning and replacing a block of cells.
+// Lifting, moving, copying, flipping and turning a block of cells, and replacing elements.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 #include "editing/block_edits.h"
+#include "editing/floating_block.h"
 #include "editing/level_document.h"
 #include "level/elements.h"
 
@@ -44,41 +46,92 @@ TEST(CellBlock, FourTurnsOrTwoFlipsGiveTheBlockBack) {
   }
 }
 
-TEST(BlockEdits, EachIsOneNamedStepWithinTheLevel) {
+// Random blocks in a random level: whatever is done to a lifted block, the inverse steps in
+// reverse order give it back unchanged at its place, and putting it down is one step that
+// writes what was drawn and that undo takes back exactly.
+TEST(FloatingBlock, TransformsLoseNothingAndPuttingDownIsOneStep) {
+  std::mt19937 random(19);
+  const auto pick = [&random](int low, int high) { return std::uniform_int_distribution(low, high)(random); };
+  Level level;
+  level.setNumber(Property::Width, 12);
+  level.setNumber(Property::Height, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 12; ++x) level.setElement(x, y, pick(NO_ELEMENT, ELEMENT_COUNT - 1));
+  const auto inverse = [](T t) {
+    return t == T::RotateClockwise ? T::RotateCounterClockwise : t == T::RotateCounterClockwise ? T::RotateClockwise : t;
+  };
+  for (int round = 0; round < 200; ++round) {
+    const CellRange range = CellRange::spanning({pick(0, 11), pick(0, 8)}, {pick(0, 11), pick(0, 8)});
+    FloatingBlock block(level, range, pick(0, 1) == 1);
+    const FloatingBlock start = block;
+    std::vector<T> done;
+    for (int i = pick(1, 6); i > 0; --i) done.push_back(kTransforms[pick(0, 3)]);
+    for (const T t : done) block.transform(t);
+    for (auto t = done.rbegin(); t != done.rend(); ++t) block.transform(inverse(*t));
+    ASSERT_EQ(block.block(), start.block()) << round;
+    ASSERT_EQ(block.cells(), start.cells()) << round;
+
+    block.moveTo({pick(-3, 12), pick(-3, 9)});
+    block.transform(kTransforms[pick(0, 3)]);
+    Level expected = level;
+    block.drawInto(expected);
+    LevelDocument document{level};
+    const CellRange covered = block.putDown(document);
+    ASSERT_EQ(document.level(), expected) << round;
+    EXPECT_EQ(covered, block.cells().intersected(level.bounds()));
+    EXPECT_EQ(document.canUndo(), block.changesLevel(level));
+    if (document.undo()) EXPECT_EQ(document.level(), level);
+    EXPECT_FALSE(document.canUndo());
+  }
+}
+
+TEST(FloatingBlock, ItsStepIsNamedAfterWhatWasDoneAndItsNeighboursStay) {
   Level level;
   level.setNumber(Property::Width, 10);
   level.setNumber(Property::Height, 6);
-  level.setElement(1, 1, EL_EMERALD);
-  level.setElement(2, 1, EL_BUG_UP);
+  for (int x = 0; x < 10; ++x) level.setElement(x, 0, EL_WALL);
   level.setElement(1, 2, EL_EMERALD);
+  level.setElement(2, 2, EL_BUG_UP);
   const struct {
     const char* step;
-    std::function<CellRange(LevelDocument&)> edit;
-    CellRange marked;
+    std::function<void(FloatingBlock&)> treat;
+    bool copy;
     std::vector<std::pair<CellPos, int>> cells;
-    int emeralds;
   } cases[] = {
-      {"Move", [](LevelDocument& d) { return moveBlock(d, {1, 1, 2, 2}, {2, 2}, false); }, {2, 2, 3, 3},
-       {{{1, 1}, NO_ELEMENT}, {{2, 1}, NO_ELEMENT}, {{2, 2}, EL_EMERALD}, {{3, 2}, EL_BUG_UP}, {{2, 3}, EL_EMERALD}}, 2},
-      {"Copy", [](LevelDocument& d) { return moveBlock(d, {1, 1, 2, 2}, {8, 5}, true); }, {8, 5, 9, 5},
-       {{{1, 1}, EL_EMERALD}, {{8, 5}, EL_EMERALD}, {{9, 5}, EL_BUG_UP}}, 3},
-      {"Rotate Clockwise", [](LevelDocument& d) { return transformBlock(d, {1, 1, 2, 1}, T::RotateClockwise); },
-       {1, 1, 1, 2}, {{{1, 1}, EL_EMERALD}, {{2, 1}, NO_ELEMENT}, {{1, 2}, EL_BUG_RIGHT}}, 1},
-      {"Flip Horizontally", [](LevelDocument& d) { return transformBlock(d, {0, 1, 3, 2}, T::FlipHorizontally); },
-       {0, 1, 3, 2}, {{{1, 1}, EL_BUG_UP}, {{2, 1}, EL_EMERALD}, {{1, 2}, NO_ELEMENT}, {{2, 2}, EL_EMERALD}}, 2},
-      // Replace gives the number of cells it changed as the right edge.
-      {"Replace", [](LevelDocument& d) { return CellRange{0, 0, replaceElement(d, {0, 0, 1, 1}, EL_EMERALD, EL_ROCK), 0}; },
-       {0, 0, 1, 0}, {{{1, 1}, EL_ROCK}, {{1, 2}, EL_EMERALD}}, 1},
+      {"Move", [](FloatingBlock& b) { b.moveTo({2, 3}); }, false,
+       {{{1, 2}, NO_ELEMENT}, {{2, 3}, EL_EMERALD}, {{3, 3}, EL_BUG_UP}}},
+      {"Copy", [](FloatingBlock& b) { b.moveTo({8, 5}); }, true,
+       {{{1, 2}, EL_EMERALD}, {{8, 5}, EL_EMERALD}, {{9, 5}, EL_BUG_UP}}},
+      // Turned about its middle: only the wall cell it now covers changes.
+      {"Rotate", [](FloatingBlock& b) { b.transform(T::RotateClockwise); }, false,
+       {{{2, 0}, EL_WALL}, {{3, 0}, EL_EMERALD}, {{4, 0}, EL_WALL}, {{3, 1}, EL_BUG_RIGHT}, {{1, 2}, NO_ELEMENT}}},
+      {"Flip", [](FloatingBlock& b) { b.transform(T::FlipHorizontally); b.transform(T::FlipVertically); }, false,
+       {{{5, 2}, EL_EMERALD}, {{4, 2}, EL_BUG_DOWN}, {{1, 2}, NO_ELEMENT}}},
+      {"Transform", [](FloatingBlock& b) { b.transform(T::FlipHorizontally); b.moveTo({5, 4}); }, false,
+       {{{9, 4}, EL_EMERALD}, {{8, 4}, EL_BUG_UP}, {{1, 2}, NO_ELEMENT}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.step);
     LevelDocument document{level};
-    EXPECT_EQ(c.edit(document), c.marked);
+    FloatingBlock block(document.level(), {1, 2, 5, 2}, c.copy);
+    c.treat(block);
+    block.putDown(document);
     for (const auto& [cell, element] : c.cells) EXPECT_EQ(document.level().element(cell.x, cell.y), element) << cell.x << "," << cell.y;
-    EXPECT_EQ(document.level().emeraldTotal(), c.emeralds);
     EXPECT_EQ(document.undoName(), c.step);
-    ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.level(), level);
-    EXPECT_FALSE(document.canUndo());
   }
+}
+
+TEST(BlockEdits, ReplaceIsOneStepWithinTheArea) {
+  Level level;
+  level.setNumber(Property::Width, 10);
+  level.setNumber(Property::Height, 6);
+  level.setElement(1, 1, EL_EMERALD);
+  level.setElement(1, 2, EL_EMERALD);
+  LevelDocument document{level};
+  EXPECT_EQ(replaceElement(document, {-1, 0, 1, 1}, EL_EMERALD, EL_ROCK), 1);
+  EXPECT_EQ(document.level().element(1, 1), EL_ROCK);
+  EXPECT_EQ(document.level().element(1, 2), EL_EMERALD);
+  EXPECT_EQ(document.undoName(), "Replace");
+  ASSERT_TRUE(document.undo());
+  EXPECT_EQ(document.level(), level);
 }

@@ -1,11 +1,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <set>
 
 #include "artwork/artwork_sets.h"
 #include "render/draw_image.h"
 #include "render/level_painter.h"
 #include "render/tile_images.h"
+
 #include "view_fixture.h"
 
 namespace {
@@ -54,16 +56,27 @@ TEST(LevelPainter, PiecesMatchTheWholeAndNothingShowsOutsideTheLevel) {
   }
 }
 
-TEST_F(ViewTest, ScreenShowsTheLevelTheGridAndAnInvertingMarking) {
+// The marking is a border of dark and light dashes, which shows on any picture; a floating
+// block's light dashes are of another colour.
+TEST_F(ViewTest, ScreenShowsTheLevelTheGridAndTheMarkingsBorder) {
   const auto shot = [this] { return view.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+  const auto borderColours = [](const QImage& image) {
+    std::set<QRgb> colours;
+    for (int x = 30; x < 90; ++x) colours.insert({image.pixel(x, 29), image.pixel(x, 30)});
+    return colours;
+  };
+  document.setCells(std::vector<CellPos>{{1, 0}, {1, 1}, {2, 1}}, EL_WALL, "Draw");
   const QImage plain = shot();
-  EXPECT_EQ(plain.pixel(29, 0), kGrey);
-  view.setSelection(CellRange{0, 0, 1, 1});
-  EXPECT_EQ(shot().pixel(1, 1), qRgb(255, 255, 255)) << "black inverted is white";
+  EXPECT_EQ(plain.pixel(89, 0), kGrey);
+  view.setSelection(CellRange{1, 1, 2, 2});
+  EXPECT_EQ(borderColours(shot()), (std::set<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
+  view.transformSelection(BlockTransform::FlipVertically);
+  EXPECT_EQ(borderColours(shot()), (std::set<QRgb>{qRgb(0, 0, 0), qRgb(255, 200, 0)}));
+  view.cancelLift();
   view.setSelection(std::nullopt);
   EXPECT_EQ(shot(), plain) << "the marking goes completely";
   settings.setGridVisible(false);
-  EXPECT_EQ(shot().pixel(29, 0), qRgb(0, 0, 0)) << "no grid";
+  EXPECT_EQ(shot().pixel(89, 0), qRgb(0, 0, 0)) << "no grid";
 }
 
 TEST_F(ViewTest, RepaintsOnlyWhatChanged) {

@@ -92,10 +92,26 @@ TEST_F(ViewTest, CursorFollowsTheMode) {
   EXPECT_EQ(view.viewport()->cursor().shape(), Qt::BitmapCursor);
 }
 
-TEST_F(ViewTest, DraggingTheMarkingMovesOrCopiesTheBlock) {
+// A click marks the cell clicked, inside the marking or not, also when the mouse slipped
+// into the next cell; only a drag farther than a click lifts the block, which floats until
+// Return (or a click outside it) puts it down as one step, or Esc puts everything back.
+TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
   settings.setDrawMode(Mode::Selection);
   document.setCells(std::vector<CellPos>{{1, 1}, {2, 2}}, EL_EMERALD, "Draw");
   const Level before = document.level();
+  const int slip = QApplication::startDragDistance() - 1;
+  const auto click = [&](QPoint at) {
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseMove(view.viewport(), at + QPoint(slip, 0));
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at + QPoint(slip, 0));
+  };
+  drag(1, 1, 2, 2);
+  click(centre(2, 2));
+  EXPECT_EQ(view.selection(), (CellRange{2, 2, 2, 2})) << "a click inside the marking";
+  click(view.cellViewportRect({6, 4}).topRight());
+  EXPECT_EQ(view.selection(), (CellRange{6, 4, 6, 4})) << "a click that slipped into the next cell";
+  EXPECT_EQ(document.level(), before);
+
   for (const auto& [keys, step, leftBehind] :
        {std::tuple{Qt::NoModifier, "Move", NO_ELEMENT}, {Qt::ControlModifier, "Copy", EL_EMERALD}}) {
     SCOPED_TRACE(step);
@@ -103,19 +119,37 @@ TEST_F(ViewTest, DraggingTheMarkingMovesOrCopiesTheBlock) {
     QTest::mousePress(view.viewport(), Qt::LeftButton, keys, centre(2, 2));
     move(4, 3);
     QTest::mouseRelease(view.viewport(), Qt::LeftButton, keys, centre(4, 3));
+    EXPECT_TRUE(view.hasFloatingBlock());
+    EXPECT_EQ(view.selection(), (CellRange{3, 2, 4, 3})) << "the marking goes with the block";
+    EXPECT_EQ(document.level(), before) << "the level keeps its cells while the block floats";
+    QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_EQ(at(1, 1), leftBehind);
     EXPECT_EQ(at(2, 2), leftBehind);
     EXPECT_EQ(at(3, 2), EL_EMERALD);
     EXPECT_EQ(at(4, 3), EL_EMERALD);
-    EXPECT_EQ(view.selection(), (CellRange{3, 2, 4, 3})) << "the marking goes with the block";
     EXPECT_EQ(document.undoName(), step);
     ASSERT_TRUE(document.undo());
     EXPECT_EQ(document.level(), before);
   }
-  press(3, 2);
+  drag(1, 1, 2, 2);
+  press(1, 1);
   move(6, 6);
   QTest::keyClick(&view, Qt::Key_Escape);
   release(6, 6);
-  EXPECT_EQ(document.level(), before) << "Esc drops nothing";
-  EXPECT_EQ(view.selection(), (CellRange{3, 2, 4, 3}));
+  EXPECT_FALSE(view.hasFloatingBlock()) << "Esc during the drag";
+  drag(1, 1, 3, 3);
+  view.transformSelection(BlockTransform::FlipHorizontally);
+  QTest::keyClick(&view, Qt::Key_Escape);
+  EXPECT_EQ(view.selection(), (CellRange{1, 1, 2, 2})) << "Esc puts the lifted block back";
+  EXPECT_EQ(document.level(), before);
+  EXPECT_EQ(document.undoName(), "Draw");
+  QTest::keyClick(&view, Qt::Key_Escape);
+  EXPECT_EQ(view.selection(), std::nullopt) << "and then takes the marking away";
+
+  view.selectAll();
+  QTest::keyClick(&view, Qt::Key_Delete, Qt::KeypadModifier);
+  EXPECT_EQ(count(NO_ELEMENT), Level::kMaxSize * Level::kMaxSize);
+  EXPECT_EQ(document.undoName(), "Delete");
+  ASSERT_TRUE(document.undo());
+  EXPECT_EQ(document.level(), before);
 }

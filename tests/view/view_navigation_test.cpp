@@ -39,6 +39,16 @@ TEST_F(ViewTest, CtrlWheelZoomsAroundTheCellUnderTheMouseAndFitShowsAll) {
   settle();
   EXPECT_EQ(settings.cellSize(), 1000 / 40);
   EXPECT_EQ(view.horizontalScrollBar()->maximum() + view.verticalScrollBar()->maximum(), 0);
+
+  // A level smaller than the view on one axis, then on both: the cell stays all the same.
+  const QPoint onCell = centre(14, 9) + QPoint(5, 3);
+  for (const int delta : {120, -120, -120, -240, 360, 240}) {
+    wheel(onCell, delta, Qt::ControlModifier);
+    EXPECT_TRUE(view.cellViewportRect({14, 9}).contains(onCell)) << "at " << settings.cellSize();
+  }
+  press(14, 9);
+  release(14, 9);
+  EXPECT_EQ(at(14, 9), EL_WALL) << "the mouse finds the cell of a level scrolled aside";
 }
 
 TEST_F(ViewTest, NamesTheCellUnderTheMouse) {

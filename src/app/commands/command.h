@@ -21,4 +21,9 @@ struct Command {
   // Texts that change with the state (Undo naming its step); null: the fixed ones above.
   std::function<QString()> currentText{};
   std::function<QString()> currentTooltip{};
+  // A block floating in the level view is put down before any command runs, except those that
+  // work on it or leave the level alone.
+  bool keepsLiftedBlock = false;
+  // Single keys that would get in the way of typing: they act only while a level view has the focus.
+  bool keysInLevelView = false;
 };

@@ -14,19 +14,26 @@ QAction* CommandSet::add(Command command) {
   auto* action = new QAction(&m_window);
   action->setText(command.text);
   action->setShortcuts(command.keys);
-  action->setShortcutContext(Qt::ApplicationShortcut);
+  action->setShortcutContext(command.keysInLevelView ? Qt::WidgetWithChildrenShortcut : Qt::ApplicationShortcut);
   action->setStatusTip(command.prompt);
   action->setToolTip(command.tooltip);
   action->setIcon(command.icon);
   action->setCheckable(command.checkable);
   action->setEnabled(false);
-  m_window.addAction(action);  // keys work even when the action is on no visible menu
+  if (!command.keysInLevelView) m_window.addAction(action);  // keys work even when the action is on no visible menu
   connect(action, &QAction::triggered, this, [this, action] {
     // A checkable action flips itself when triggered; its check mark is the command's to say.
     run(action);
   });
   m_entries.push_back({std::move(command), action});
   return action;
+}
+
+QList<QAction*> CommandSet::levelViewActions() const {
+  QList<QAction*> actions;
+  for (const Entry& entry : m_entries)
+    if (entry.command.keysInLevelView && entry.action) actions.append(entry.action);
+  return actions;
 }
 
 const CommandSet::Entry* CommandSet::find(const QAction* action) const {
@@ -46,6 +53,7 @@ bool CommandSet::run(QAction* action) {
   const Entry* entry = find(action);
   // A disabled command does not run, also when it comes from a key.
   const bool ran = entry && enabledNow(*entry) && entry->command.run;
+  if (ran && m_beforeCommand && !entry->command.keepsLiftedBlock) m_beforeCommand();
   if (ran) entry->command.run();
   requestRefresh();
   return ran;
@@ -85,7 +93,7 @@ const CommandSet::Entry* CommandSet::entryOfKey(const QKeyEvent& key, const QWid
     pressed = QKeyCombination(pressed.keyboardModifiers() | Qt::ShiftModifier, Qt::Key_Tab);
   for (const Entry& entry : m_entries)
     for (const QKeySequence& keys : entry.command.keys)
-      if (keys.count() == 1 && keys[0] == pressed) return &entry;
+      if (!entry.command.keysInLevelView && keys.count() == 1 && keys[0] == pressed) return &entry;
   return nullptr;
 }
 

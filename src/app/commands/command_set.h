@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QList>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
 #include "app/commands/command.h"
@@ -21,6 +23,10 @@ class CommandSet : public QObject {
   ~CommandSet() override;
 
   QAction* add(Command command);
+  // The actions whose keys act only in a level view: each view takes them on.
+  QList<QAction*> levelViewActions() const;
+  // Called before every command that does not keep a lifted block.
+  void setBeforeCommand(std::function<void()> beforeCommand) { m_beforeCommand = std::move(beforeCommand); }
 
   // Runs the command of the action if it is enabled now; true when it ran.
   bool run(QAction* action);
@@ -44,5 +50,6 @@ class CommandSet : public QObject {
 
   QWidget& m_window;
   std::vector<Entry> m_entries;
+  std::function<void()> m_beforeCommand;
   bool m_refreshPending = false;
 };
