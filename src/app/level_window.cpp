@@ -27,8 +27,12 @@ LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::f
   m_splitter->addWidget(m_view);
   m_splitter->setStretchFactor(0, 0);
   m_splitter->setStretchFactor(1, 1);
-  m_splitter->setChildrenCollapsible(false);
+  // The form scrolls, so it can be narrowed or dragged shut; the level always keeps some room.
+  m_splitter->setCollapsible(0, true);
+  m_splitter->setCollapsible(1, false);
   m_splitter->setSizes({formPaneWidth(), 600});
+  m_splitter->installEventFilter(this);
+  connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_panesSetByUser = true; });
   setWidget(m_splitter);
   m_document.addObserver(this);
   showCaption();
@@ -58,13 +62,54 @@ void LevelWindow::showCaption() {
 int LevelWindow::formPaneWidth() const {
   // The form gets its 330 pixels, or what its font needs when that is more.
   const auto* scroller = static_cast<const QScrollArea*>(m_splitter->widget(0));
+  if (scroller->isHidden()) return 0;
   return std::max(kFormWidth, m_form->minimumWidth() + scroller->verticalScrollBar()->sizeHint().width());
 }
 
 QSize LevelWindow::usableSize() const {
   // The window's border and title bar come on top of what the splitter needs.
   const QSize frame = (sizeHint() - m_splitter->sizeHint()).expandedTo(QSize(0, 0));
-  return QSize(formPaneWidth() + m_splitter->handleWidth() + kUsefulLevelWidth, m_form->minimumHeight()) + frame;
+  const int form = formPaneWidth();
+  return QSize((form ? form + m_splitter->handleWidth() : 0) + kUsefulLevelWidth, formShown() ? m_form->minimumHeight() : 0) +
+         frame;
+}
+
+bool LevelWindow::formShown() const { return !m_splitter->widget(0)->isHidden(); }
+
+void LevelWindow::setFormShown(bool shown) {
+  QWidget* pane = m_splitter->widget(0);
+  if (shown == formShown()) {
+    // Shown already, but perhaps dragged shut.
+    if (shown && m_splitter->sizes().value(0) == 0) {
+      m_panesSetByUser = false;
+      fitPanes();
+    }
+    return;
+  }
+  if (!shown && !viewIsActivePane()) m_view->setFocus();
+  pane->setVisible(shown);
+  if (shown) {
+    m_panesSetByUser = false;
+    fitPanes();
+  }
+}
+
+void LevelWindow::goToField(PropertyForm::Field field) {
+  setFormShown(true);
+  m_form->focusField(field);
+}
+
+void LevelWindow::fitPanes() {
+  if (m_panesSetByUser || !formShown()) return;
+  const int room = m_splitter->width() - m_splitter->handleWidth();
+  if (room <= 0) return;
+  const int form = std::min(formPaneWidth(), room / 2);
+  m_splitter->setSizes({form, room - form});
+}
+
+bool LevelWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_splitter && event->type() == QEvent::Resize) fitPanes();
+  return QMdiSubWindow::eventFilter(watched, event);
 }
 
 bool LevelWindow::viewIsActivePane() const {
@@ -73,7 +118,7 @@ bool LevelWindow::viewIsActivePane() const {
 }
 
 void LevelWindow::focusOtherPane() {
-  if (viewIsActivePane())
+  if (viewIsActivePane() && formShown())
     m_form->focusField(PropertyForm::Field::Name);
   else
     m_view->setFocus();

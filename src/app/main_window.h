@@ -43,6 +43,16 @@ class MainWindow : public QMainWindow {
   // The distance from one cascaded window to the next: a title bar and a little.
   int cascadeStep() const;
 
+  // True when the workspace has too little room for a level window beside other windows.
+  bool isNarrow();
+
+  // Whether level windows show their property forms; remembered, and followed by every window.
+  bool formsShown() const { return m_formsShown; }
+  void setFormsShown(bool shown);
+  // The level windows as tabs instead of windows; remembered.
+  bool isTabbed() const;
+  void setTabbed(bool tabbed);
+
   // The cell under the mouse in the status bar; empty shows nothing.
   void showCellUnderMouse(const QString& description);
 
@@ -70,6 +80,9 @@ class MainWindow : public QMainWindow {
   void fillToolbars(const Actions& actions);
   void createStatusBar();
   void restoreLayout();
+  // main_window_workspace.cpp: the remembered choices, and room for the level on a small screen.
+  void restoreWorkspace(bool firstStart);
+  void showTabs(bool tabbed);
   void showMenuSet();
   // "Cavernia Level Editor - " and the active window's caption.
   void showCaption();
@@ -99,4 +112,5 @@ class MainWindow : public QMainWindow {
   QLabel* m_capsIndicator = nullptr;
   QLabel* m_numIndicator = nullptr;
   QLabel* m_scrollIndicator = nullptr;
+  bool m_formsShown = true;
 };

@@ -27,7 +27,8 @@ TEST(SaveFlow, SaveWritesTheFileAndTakesItsName) {
   s.change();
   g_answer = dir.filePath("cave.lev");
   Trigger(Act().file.save);
-  EXPECT_EQ(g_proposed, "NewLevel1.lev") << "the dialog proposes the title without its mark";
+  EXPECT_EQ(QFileInfo(g_proposed).fileName(), "NewLevel1.lev") << "the dialog proposes the title without its mark";
+  EXPECT_TRUE(QFileInfo(g_proposed).isAbsolute()) << "in a folder of the user's, not where the editor started";
   EXPECT_EQ(s.title(), "cave.lev");
   EXPECT_EQ(SavedLevel(g_answer).element(0, 0), EL_BOMB);
   EXPECT_EQ(App().levels()->recentFiles().files().value(0), g_answer);

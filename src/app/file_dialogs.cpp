@@ -1,0 +1,51 @@
+#include "app/file_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QScreen>
+#include <QSettings>
+
+namespace {
+
+const char* const kFolderKey = "FileDialogs/LastFolder";
+// Room for a long file name beside its size, type and date.
+constexpr int kDialogChars = 110;
+constexpr int kDialogLines = 30;
+
+QString ask(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter, bool saving) {
+  QFileDialog dialog(parent, caption, QString(), filter);
+  dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QFileInfo given(proposed);
+  if (given.isDir()) {
+    dialog.setDirectory(proposed);
+  } else {
+    dialog.setDirectory(given.absolutePath());
+    dialog.selectFile(given.fileName());
+  }
+  const QFontMetrics metrics(dialog.font());
+  QSize size = dialog.sizeHint().expandedTo(QSize(metrics.averageCharWidth() * kDialogChars, metrics.lineSpacing() * kDialogLines));
+  if (const QScreen* screen = (parent ? parent->screen() : dialog.screen())) size = size.boundedTo(screen->availableGeometry().size());
+  dialog.resize(size);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const QString chosen = dialog.selectedFiles().value(0);
+  if (!chosen.isEmpty()) QSettings().setValue(kFolderKey, QFileInfo(chosen).absolutePath());
+  return chosen;
+}
+
+}  // namespace
+
+QString startFolder(const QString& levelPath) {
+  if (!levelPath.isEmpty()) return QFileInfo(levelPath).absolutePath();
+  const QString last = QSettings().value(kFolderKey).toString();
+  return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
+}
+
+QString askFileToOpen(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
+  return ask(parent, caption, proposed, filter, false);
+}
+
+QString askFileToSave(QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) {
+  return ask(parent, caption, proposed, filter, true);
+}

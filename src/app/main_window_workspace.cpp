@@ -1,0 +1,58 @@
+// How the main window's workspace shows the level windows: with or without their forms, as
+// windows or as tabs, and with the panels out of the way where the screen is small.
+#include <QDockWidget>
+#include <QMdiArea>
+#include <QSettings>
+
+#include "app/level_window.h"
+#include "app/main_window.h"
+#include "app/problems_panel.h"
+
+namespace {
+const char* const kWorkspaceGroup = "Workspace";
+const char* const kPropertiesKey = "Properties";
+const char* const kTabbedKey = "Tabbed";
+
+void remember(const char* key, bool value) {
+  QSettings settings;
+  settings.beginGroup(kWorkspaceGroup);
+  settings.setValue(key, value);
+}
+}  // namespace
+
+void MainWindow::restoreWorkspace(bool firstStart) {
+  QSettings settings;
+  settings.beginGroup(kWorkspaceGroup);
+  m_formsShown = settings.value(kPropertiesKey, true).toBool();
+  showTabs(settings.value(kTabbedKey, false).toBool());
+  if (!isNarrow()) return;
+  // The panels share one column; on a first start they leave the room to the level.
+  tabifyDockWidget(m_problems, m_levelPackDock);
+  if (firstStart) {
+    m_problems->hide();
+    m_levelPackDock->hide();
+  }
+}
+
+bool MainWindow::isNarrow() { return workspace().width() < LevelWindow::kFormWidth + LevelWindow::kRoomBesideForm; }
+
+void MainWindow::setFormsShown(bool shown) {
+  m_formsShown = shown;
+  for (LevelWindow* window : levelWindows()) window->setFormShown(shown);
+  remember(kPropertiesKey, shown);
+}
+
+bool MainWindow::isTabbed() const { return m_mdiArea->viewMode() == QMdiArea::TabbedView; }
+
+void MainWindow::setTabbed(bool tabbed) {
+  showTabs(tabbed);
+  remember(kTabbedKey, tabbed);
+}
+
+void MainWindow::showTabs(bool tabbed) {
+  if (tabbed == isTabbed()) return;
+  m_mdiArea->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+  m_mdiArea->setDocumentMode(true);
+  m_mdiArea->setTabsClosable(true);
+  m_mdiArea->setTabsMovable(true);
+}
