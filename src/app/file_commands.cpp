@@ -27,6 +27,12 @@ struct FileMenu {
   Q_DECLARE_TR_FUNCTIONS(FileMenu)
 };
 
+// The desktop's keys for a command; where the desktop has none, the key most programs use.
+QList<QKeySequence> desktopKeys(QKeySequence::StandardKey command, const QKeySequence& usual) {
+  const QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+  return keys.isEmpty() ? QList<QKeySequence>{usual} : keys;
+}
+
 bool mailProgramExists() { return !QStandardPaths::findExecutable("xdg-email").isEmpty(); }
 
 // The mail program gets a copy of the level as it is now, saved or not.
@@ -80,7 +86,7 @@ void addFileCommands(CommandContext& context, Actions& actions) {
                               if (!path.isEmpty()) levels->open(path);
                             }});
   file.close = commands.add({.text = FileMenu::tr("&Close"),
-                             .keys = Key::keyBindings(Key::Close),
+                             .keys = desktopKeys(Key::Close, Key(Qt::CTRL | Qt::Key_W)),
                              .prompt = FileMenu::tr("Closes the active level"),
                              .tooltip = FileMenu::tr("Close"),
                              .enabled = levelActive,
@@ -93,7 +99,7 @@ void addFileCommands(CommandContext& context, Actions& actions) {
                             .enabled = levelActive,
                             .run = [saveFlow] { saveFlow()->save(); }});
   file.saveAs = commands.add({.text = FileMenu::tr("Save &As..."),
-                              .keys = Key::keyBindings(Key::SaveAs),
+                              .keys = desktopKeys(Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
                               .prompt = FileMenu::tr("Saves the active level under a new name"),
                               .tooltip = FileMenu::tr("Save As"),
                               .enabled = levelActive,
@@ -128,7 +134,7 @@ void addFileCommands(CommandContext& context, Actions& actions) {
                                   .tooltip = FileMenu::tr("Printer Setup"),
                                   .run = [window] { runPrinterSetup(window); }});
   file.exit = commands.add({.text = FileMenu::tr("E&xit"),
-                            .keys = Key::keyBindings(Key::Quit),
+                            .keys = desktopKeys(Key::Quit, Key(Qt::CTRL | Qt::Key_Q)),
                             .prompt = FileMenu::tr("Quits the application and asks to save levels"),
                             .tooltip = FileMenu::tr("Exit"),
                             .run = [window] { window->close(); }});

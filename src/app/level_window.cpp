@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -34,6 +35,11 @@ LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::f
   m_splitter->installEventFilter(this);
   connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_panesSetByUser = true; });
   setWidget(m_splitter);
+  // File > Close has the desktop's keys for closing; the window's own menu taking them too
+  // would leave both without them.
+  if (QMenu* menu = systemMenu())
+    for (QAction* action : menu->actions())
+      if (QKeySequence::keyBindings(QKeySequence::Close).contains(action->shortcut())) action->setShortcuts({});
   m_document.addObserver(this);
   showCaption();
 }
@@ -101,9 +107,10 @@ void LevelWindow::goToField(PropertyForm::Field field) {
 
 void LevelWindow::fitPanes() {
   if (m_panesSetByUser || !formShown()) return;
+  // The level gets the larger half, the splitter's handle coming out of the form's.
   const int room = m_splitter->width() - m_splitter->handleWidth();
-  if (room <= 0) return;
-  const int form = std::min(formPaneWidth(), room / 2);
+  const int form = std::min(formPaneWidth(), m_splitter->width() / 2 - m_splitter->handleWidth());
+  if (form < 0) return;
   m_splitter->setSizes({form, room - form});
 }
 

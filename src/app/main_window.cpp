@@ -217,6 +217,7 @@ int MainWindow::cascadeStep() const {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  if (m_tabsAtStart) showTabs(*std::exchange(m_tabsAtStart, std::nullopt));
   // Windows placed before the main window showed went by an estimate of the workspace.
   const QRect room = workspace();
   for (LevelWindow* window : levelWindows())

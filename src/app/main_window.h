@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
+#include <optional>
 
 class LevelPackPanel;
 class LevelWindow;
@@ -113,4 +114,5 @@ class MainWindow : public QMainWindow {
   QLabel* m_numIndicator = nullptr;
   QLabel* m_scrollIndicator = nullptr;
   bool m_formsShown = true;
+  std::optional<bool> m_tabsAtStart;  // until the main window first shows
 };

@@ -24,7 +24,9 @@ void MainWindow::restoreWorkspace(bool firstStart) {
   QSettings settings;
   settings.beginGroup(kWorkspaceGroup);
   m_formsShown = settings.value(kPropertiesKey, true).toBool();
-  showTabs(settings.value(kTabbedKey, false).toBool());
+  // Tabs set before the main window shows leave the first window neither active nor filling
+  // its tab: they come when it shows.
+  m_tabsAtStart = settings.value(kTabbedKey, false).toBool();
   if (!isNarrow()) return;
   // The panels share one column; on a first start they leave the room to the level.
   tabifyDockWidget(m_problems, m_levelPackDock);
@@ -42,15 +44,18 @@ void MainWindow::setFormsShown(bool shown) {
   remember(kPropertiesKey, shown);
 }
 
-bool MainWindow::isTabbed() const { return m_mdiArea->viewMode() == QMdiArea::TabbedView; }
+bool MainWindow::isTabbed() const {
+  return m_tabsAtStart.value_or(m_mdiArea->viewMode() == QMdiArea::TabbedView);
+}
 
 void MainWindow::setTabbed(bool tabbed) {
+  m_tabsAtStart.reset();
   showTabs(tabbed);
   remember(kTabbedKey, tabbed);
 }
 
 void MainWindow::showTabs(bool tabbed) {
-  if (tabbed == isTabbed()) return;
+  if (tabbed == (m_mdiArea->viewMode() == QMdiArea::TabbedView)) return;
   m_mdiArea->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
   m_mdiArea->setDocumentMode(true);
   m_mdiArea->setTabsClosable(true);

@@ -99,3 +99,25 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
   EXPECT_EQ(no.texts.size(), 1);
   EXPECT_EQ(s.window().levelWindows().size(), 0);
 }
+
+TEST(SaveFlow, TheDesktopsKeysCloseSaveUnderANameAndQuit) {
+  SaveSession s;
+  // The level's window takes no key of File > Close for itself.
+  for (const QKeySequence& key : Act().file.close->shortcuts()) {
+    Trigger(Act().file.newLevel);
+    Settle();
+    const qsizetype before = s.window().levelWindows().size();
+    QTest::keySequence(s.active()->view(), key);
+    Settle();
+    EXPECT_EQ(s.window().levelWindows().size(), before - 1) << key.toString().toStdString();
+  }
+  QTemporaryDir dir;
+  g_answer = dir.filePath("keyed.lev");
+  ASSERT_FALSE(Act().file.saveAs->shortcuts().isEmpty());
+  QTest::keySequence(s.active()->view(), Act().file.saveAs->shortcut());
+  EXPECT_EQ(s.title(), "keyed.lev");
+  ASSERT_FALSE(Act().file.exit->shortcuts().isEmpty());
+  QTest::keySequence(s.active()->view(), Act().file.exit->shortcut());
+  Settle();
+  EXPECT_FALSE(s.window().isVisible());
+}
