@@ -48,7 +48,7 @@ TEST(PropertyForm, EachCommittedFieldIsOneStepThatUndoShowsBackInEveryForm) {
 }
 
 // Which values are refused, and in which words, the model's input rules tell.
-TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocus) {
+TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocusUntilEscGivesItUp) {
   FormOnLevel f;
   MessageCatcher catcher;
   typeAndLeave(f.form(), Field::Name, "Łódź 日本");
@@ -60,6 +60,13 @@ TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocus) {
   f.form().commitPendingEdits();
   settle();
   EXPECT_TRUE(catcher.texts.isEmpty());
+  EXPECT_FALSE(f.document.canUndo());
+  // Esc gives up the refused text: the stored name is back, and leaving asks nothing more.
+  QTest::keyClick(f.form().field(Field::Name), Qt::Key_Escape);
+  EXPECT_EQ(shownText(f.form().field(Field::Name)), "");
+  f.form().focusField(Field::Designer);
+  settle();
+  EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
   EXPECT_FALSE(f.document.canUndo());
 }
 
