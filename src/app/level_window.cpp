@@ -126,7 +126,7 @@ bool LevelWindow::viewIsActivePane() const {
 
 void LevelWindow::focusOtherPane() {
   if (viewIsActivePane() && formShown())
-    m_form->focusField(PropertyForm::Field::Name);
+    goToField(PropertyForm::Field::Name);  // a form dragged shut opens again
   else
     m_view->setFocus();
 }
