@@ -7,6 +7,7 @@
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/problems_panel.h"
+#include "app/window_placement.h"
 
 namespace {
 const char* const kWorkspaceGroup = "Workspace";
@@ -51,6 +52,11 @@ bool MainWindow::isTabbed() const {
 void MainWindow::setTabbed(bool tabbed) {
   m_tabsAtStart.reset();
   showTabs(tabbed);
+  if (!tabbed) {
+    // Windows that were tabs have no place of their own.
+    cascadeWindows(*this);
+    if (LevelWindow* active = activeLevelWindow(); active && isNarrow()) active->showMaximized();
+  }
   remember(kTabbedKey, tabbed);
 }
 

@@ -143,4 +143,5 @@ TEST(Windows, PropertiesAndTabsApplyToEveryWindowAndAreRemembered) {
   EXPECT_TRUE(window->form()->isVisibleTo(window));
   EXPECT_GT(window->form()->visibleRegion().boundingRect().width(), 0);
   EXPECT_EQ(session.window().mdiArea()->viewMode(), QMdiArea::SubWindowView);
+  EXPECT_GE(window->view()->width(), LevelWindow::kUsefulLevelWidth) << "a tab that became a window has room";
 }
