@@ -44,7 +44,7 @@ class MainWindow : public QMainWindow {
   // The distance from one cascaded window to the next: a title bar and a little.
   int cascadeStep() const;
 
-  // True when the workspace has too little room for a level window beside other windows.
+  // True when the workspace is narrower than a property form with room for the level beside it.
   bool isNarrow();
 
   // Whether level windows show their property forms; remembered, and followed by every window.
