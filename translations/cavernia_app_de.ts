@@ -555,24 +555,27 @@ ist keine Anwendung verknüpft.</translation>
         <translation>Aktiviert dieses Fenster</translation>
     </message>
     <message>
-        <source>Bereit</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
         <source>125, 125  Wall with rounded top</source>
         <extracomment>Not shown: as wide as the longest cell description, which sets the indicator&apos;s width</extracomment>
         <translation>125, 125  Mauer mit abgerundeter Oberseite</translation>
     </message>
     <message>
-        <source>UF</source>
-        <translation>UF</translation>
-    </message>
-    <message>
         <source>NUM</source>
+        <extracomment>Num lock is on</extracomment>
         <translation>NUM</translation>
     </message>
     <message>
-        <source>RF</source>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <extracomment>Caps lock is on</extracomment>
+        <translation>UF</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <extracomment>Scroll lock is on</extracomment>
         <translation>RF</translation>
     </message>
     <message>
@@ -887,6 +890,18 @@ Möchten Sie das Level wiederherstellen (seine Datei bleibt unverändert, bis Si
         <source>Fit Level (Ctrl + 0)</source>
         <translation>Level einpassen (Strg + 0)</translation>
     </message>
+    <message>
+        <source>Prop&amp;erties</source>
+        <translation>E&amp;igenschaften</translation>
+    </message>
+    <message>
+        <source>Shows or hides the property form in every level window</source>
+        <translation>Zeigt oder verbirgt das Eigenschaftsformular in jedem Levelfenster</translation>
+    </message>
+    <message>
+        <source>Toggle Properties (F9)</source>
+        <translation>Eigenschaften ein/aus (F9)</translation>
+    </message>
 </context>
 <context>
     <name>WindowMenu</name>
@@ -965,6 +980,18 @@ Möchten Sie das Level wiederherstellen (seine Datei bleibt unverändert, bis Si
     <message>
         <source>Switches back to the previous window pane</source>
         <translation>Wechselt zurück zum vorherigen Fensterbereich</translation>
+    </message>
+    <message>
+        <source>&amp;Tabbed</source>
+        <translation>&amp;Registerkarten</translation>
+    </message>
+    <message>
+        <source>Shows the level windows as tabs</source>
+        <translation>Zeigt die Levelfenster als Registerkarten</translation>
+    </message>
+    <message>
+        <source>Tabbed Windows</source>
+        <translation>Fenster als Registerkarten</translation>
     </message>
 </context>
 </TS>

@@ -15,11 +15,11 @@ struct Actions {
     QAction *flipHorizontally, *flipVertically, *rotateClockwise, *rotateCounterClockwise, *replace;
   } edit{};
   struct View {
-    QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar, *problemsPanel, *levelPack;
+    QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar, *problemsPanel, *levelPack, *properties;
     QAction *redraw, *grid, *gridSize, *cellSize15, *cellSize30, *cellSize60, *zoomIn, *zoomOut, *fitLevel;
   } view{};
   struct Window {
-    QAction *newWindow, *cascade, *tileHorizontally, *tileVertically, *next, *previous, *nextPane, *previousPane;
+    QAction *newWindow, *cascade, *tileHorizontally, *tileVertically, *tabbed, *next, *previous, *nextPane, *previousPane;
   } window{};
   struct Elements {
     std::array<QAction*, ELEMENT_COUNT> element{};

@@ -1,7 +1,6 @@
 // The File menu: new, open, close, save, export, mail and print levels, and quit.
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
@@ -10,6 +9,7 @@
 #include "app/command_context.h"
 #include "app/command_icons.h"
 #include "app/commands/command_set.h"
+#include "app/file_dialogs.h"
 #include "app/image_export.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
@@ -26,6 +26,12 @@ namespace {
 struct FileMenu {
   Q_DECLARE_TR_FUNCTIONS(FileMenu)
 };
+
+// The desktop's keys for a command; where the desktop has none, the key most programs use.
+QList<QKeySequence> desktopKeys(QKeySequence::StandardKey command, const QKeySequence& usual) {
+  const QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+  return keys.isEmpty() ? QList<QKeySequence>{usual} : keys;
+}
 
 bool mailProgramExists() { return !QStandardPaths::findExecutable("xdg-email").isEmpty(); }
 
@@ -72,12 +78,15 @@ void addFileCommands(CommandContext& context, Actions& actions) {
                             .prompt = FileMenu::tr("Opens an existing level"),
                             .tooltip = FileMenu::tr("Open (Ctrl+O)"),
                             .icon = commandIcon(CommandIcon::Open),
-                            .run = [levels, window] {
-                              const QString path = QFileDialog::getOpenFileName(window, FileMenu::tr("Open"), QString(),
-                                                                                FileMenu::tr("Cavernia Level (*.lev)"));
+                            .run = [levels, window, active] {
+                              const LevelDocument* level = active();
+                              const QString folder = startFolder(level ? QString::fromStdString(level->path()) : QString());
+                              const QString path =
+                                  askFileToOpen(window, FileMenu::tr("Open"), folder, FileMenu::tr("Cavernia Level (*.lev)"));
                               if (!path.isEmpty()) levels->open(path);
                             }});
   file.close = commands.add({.text = FileMenu::tr("&Close"),
+                             .keys = desktopKeys(Key::Close, Key(Qt::CTRL | Qt::Key_W)),
                              .prompt = FileMenu::tr("Closes the active level"),
                              .tooltip = FileMenu::tr("Close"),
                              .enabled = levelActive,
@@ -90,6 +99,7 @@ void addFileCommands(CommandContext& context, Actions& actions) {
                             .enabled = levelActive,
                             .run = [saveFlow] { saveFlow()->save(); }});
   file.saveAs = commands.add({.text = FileMenu::tr("Save &As..."),
+                              .keys = desktopKeys(Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
                               .prompt = FileMenu::tr("Saves the active level under a new name"),
                               .tooltip = FileMenu::tr("Save As"),
                               .enabled = levelActive,
@@ -124,6 +134,7 @@ void addFileCommands(CommandContext& context, Actions& actions) {
                                   .tooltip = FileMenu::tr("Printer Setup"),
                                   .run = [window] { runPrinterSetup(window); }});
   file.exit = commands.add({.text = FileMenu::tr("E&xit"),
+                            .keys = desktopKeys(Key::Quit, Key(Qt::CTRL | Qt::Key_Q)),
                             .prompt = FileMenu::tr("Quits the application and asks to save levels"),
                             .tooltip = FileMenu::tr("Exit"),
                             .run = [window] { window->close(); }});

@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QMessageBox>
 #include <QSaveFile>
 
+#include "app/file_dialogs.h"
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
 #include "level/cp1252.h"
@@ -20,15 +20,15 @@ struct ImageExport {
   Q_DECLARE_TR_FUNCTIONS(ImageExport)
 };
 
-// The level's title without its mark and its extension, as a PNG beside the level's file.
+// The level's title without its mark and its extension, as a PNG beside the level's file, or
+// where file dialogs start for a level without one.
 QString proposedFileName(const LevelDocument& document) {
   std::string title = document.title();
   if (document.isModified() && title.ends_with('*')) title.pop_back();
   QString name = QString::fromStdString(Cp1252ToUtf8(title));
   if (name.endsWith(".lev", Qt::CaseInsensitive)) name.chop(4);
   name += ".png";
-  const QString levelFile = QString::fromStdString(document.path());
-  return levelFile.isEmpty() ? name : QFileInfo(levelFile).dir().filePath(name);
+  return QDir(startFolder(QString::fromStdString(document.path()))).filePath(name);
 }
 
 // Why the picture could not be written; empty when it was. A failed write leaves an existing
@@ -46,8 +46,8 @@ QString writePicture(const QImage& image, const QString& path) {
 }  // namespace
 
 void exportLevelImage(const LevelDocument& document, const ViewSettings& settings, QWidget* parent) {
-  QString path = QFileDialog::getSaveFileName(parent, ImageExport::tr("Export as Image"), proposedFileName(document),
-                                              ImageExport::tr("PNG Image (*.png)"));
+  QString path = askFileToSave(parent, ImageExport::tr("Export as Image"), proposedFileName(document),
+                               ImageExport::tr("PNG Image (*.png)"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".png";
   const Level& level = document.level();

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -30,8 +31,12 @@ LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::f
   m_splitter->addWidget(m_view);
   m_splitter->setStretchFactor(0, 0);
   m_splitter->setStretchFactor(1, 1);
-  m_splitter->setChildrenCollapsible(false);
+  // The form scrolls, so it can be narrowed or dragged shut; the level always keeps some room.
+  m_splitter->setCollapsible(0, true);
+  m_splitter->setCollapsible(1, false);
   m_splitter->setSizes({formPaneWidth(), 600});
+  m_splitter->installEventFilter(this);
+  connect(m_splitter, &QSplitter::splitterMoved, this, [this] { m_panesSetByUser = true; });
   m_diskBar = new DiskChangeBar;
   auto* panes = new QWidget;
   auto* layout = new QVBoxLayout(panes);
@@ -40,6 +45,11 @@ LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::f
   layout->addWidget(m_diskBar);
   layout->addWidget(m_splitter, 1);
   setWidget(panes);
+  // File > Close has the desktop's keys for closing; the window's own menu taking them too
+  // would leave both without them.
+  if (QMenu* menu = systemMenu())
+    for (QAction* action : menu->actions())
+      if (QKeySequence::keyBindings(QKeySequence::Close).contains(action->shortcut())) action->setShortcuts({});
   m_document.addObserver(this);
   showCaption();
 }
@@ -71,13 +81,55 @@ void LevelWindow::showCaption() {
 int LevelWindow::formPaneWidth() const {
   // The form gets its 330 pixels, or what its font needs when that is more.
   const auto* scroller = static_cast<const QScrollArea*>(m_splitter->widget(0));
+  if (scroller->isHidden()) return 0;
   return std::max(kFormWidth, m_form->minimumWidth() + scroller->verticalScrollBar()->sizeHint().width());
 }
 
 QSize LevelWindow::usableSize() const {
   // The window's border and title bar come on top of what the splitter needs.
   const QSize frame = (sizeHint() - m_splitter->sizeHint()).expandedTo(QSize(0, 0));
-  return QSize(formPaneWidth() + m_splitter->handleWidth() + kUsefulLevelWidth, m_form->minimumHeight()) + frame;
+  const int form = formPaneWidth();
+  return QSize((form ? form + m_splitter->handleWidth() : 0) + kUsefulLevelWidth, formShown() ? m_form->minimumHeight() : 0) +
+         frame;
+}
+
+bool LevelWindow::formShown() const { return !m_splitter->widget(0)->isHidden(); }
+
+void LevelWindow::setFormShown(bool shown) {
+  QWidget* pane = m_splitter->widget(0);
+  if (shown == formShown()) {
+    // Shown already, but perhaps dragged shut.
+    if (shown && m_splitter->sizes().value(0) == 0) {
+      m_panesSetByUser = false;
+      fitPanes();
+    }
+    return;
+  }
+  if (!shown && !viewIsActivePane()) m_view->setFocus();
+  pane->setVisible(shown);
+  if (shown) {
+    m_panesSetByUser = false;
+    fitPanes();
+  }
+}
+
+void LevelWindow::goToField(PropertyForm::Field field) {
+  setFormShown(true);
+  m_form->focusField(field);
+}
+
+void LevelWindow::fitPanes() {
+  if (m_panesSetByUser || !formShown()) return;
+  // The level gets the larger half, the splitter's handle coming out of the form's.
+  const int room = m_splitter->width() - m_splitter->handleWidth();
+  const int form = std::min(formPaneWidth(), m_splitter->width() / 2 - m_splitter->handleWidth());
+  if (form < 0) return;
+  m_splitter->setSizes({form, room - form});
+}
+
+bool LevelWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == m_splitter && event->type() == QEvent::Resize) fitPanes();
+  return QMdiSubWindow::eventFilter(watched, event);
 }
 
 bool LevelWindow::viewIsActivePane() const {
@@ -86,8 +138,8 @@ bool LevelWindow::viewIsActivePane() const {
 }
 
 void LevelWindow::focusOtherPane() {
-  if (viewIsActivePane())
-    m_form->focusField(PropertyForm::Field::Name);
+  if (viewIsActivePane() && formShown())
+    goToField(PropertyForm::Field::Name);  // a form dragged shut opens again
   else
     m_view->setFocus();
 }

@@ -4,11 +4,11 @@
 #include <functional>
 
 #include "editing/document_observer.h"
+#include "form/property_form.h"
 
 class DiskChangeBar;
 class LevelDocument;
 class LevelView;
-class PropertyForm;
 class QSplitter;
 class ViewSettings;
 
@@ -20,6 +20,8 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
  public:
   static constexpr int kFormWidth = 330;
   static constexpr int kUsefulLevelWidth = 300;  // ten cells at the usual size
+  // A workspace narrower than the form and this much more opens level windows maximised.
+  static constexpr int kRoomBesideForm = 400;
 
   LevelWindow(LevelDocument& document, ViewSettings& settings, std::function<int()> currentElement,
               QWidget* parent = nullptr);
@@ -32,6 +34,14 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
 
   // The smallest size that shows the whole form and a useful part of the level.
   QSize usableSize() const;
+  // The width the form pane asks for: 330 pixels, or what its font needs; 0 while it is hidden.
+  int formPaneWidth() const;
+
+  // Shows or hides the form pane; shown again, a pane collapsed with the splitter gets its width back.
+  void setFormShown(bool shown);
+  bool formShown() const;
+  // Shows the form if it is hidden and puts the focus in the field.
+  void goToField(PropertyForm::Field field);
 
   // True unless the keyboard focus is in the form.
   bool viewIsActivePane() const;
@@ -52,16 +62,19 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  int formPaneWidth() const;
   void showCaption();
+  // Until the user moves the splitter, the form gets its width but never more than half.
+  void fitPanes();
 
   LevelDocument& m_document;
   QSplitter* m_splitter = nullptr;
   PropertyForm* m_form = nullptr;
   DiskChangeBar* m_diskBar = nullptr;
   LevelView* m_view = nullptr;
+  bool m_panesSetByUser = false;
   int m_number = 1;
   int m_windowCount = 1;
 };

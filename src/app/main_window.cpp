@@ -116,6 +116,7 @@ void MainWindow::restoreLayout() {
     move(free.center() - rect().center());
   }
   if (!state.isEmpty()) restoreState(state);
+  restoreWorkspace(state.isEmpty());
 }
 
 QMenu* MainWindow::fileMenu(const Actions& actions, bool levelActive) {
@@ -183,14 +184,14 @@ void MainWindow::createMenus(const Actions& actions) {
   modes->addActions({tools.freeDraw, tools.line, tools.rectangle, tools.filledRectangle, tools.fill, tools.selection});
   auto* levelView = new QMenu(tr("&View"), this);
   levelView->addMenu(toolbarsMenu());
-  levelView->addActions({view.statusBar, view.problemsPanel, view.levelPack});
+  levelView->addActions({view.statusBar, view.problemsPanel, view.levelPack, view.properties});
   levelView->addSeparator();
   levelView->addActions({view.grid, view.gridSize});
   levelView->addSeparator();
   levelView->addActions({view.zoomIn, view.zoomOut, view.fitLevel});
   m_windowMenu = new QMenu(tr("&Window"), this);
   const Actions::Window& window = actions.window;
-  m_windowMenu->addActions({window.newWindow, window.cascade, window.tileHorizontally, window.tileVertically});
+  m_windowMenu->addActions({window.newWindow, window.cascade, window.tileHorizontally, window.tileVertically, window.tabbed});
   connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::listWindows);
   m_levelMenus = {fileMenu(actions, true), edit, levelView, m_windowMenu, helpMenu()};
   m_levelMenusShown = true;  // makes the first showMenuSet fill the bar
@@ -217,6 +218,7 @@ int MainWindow::cascadeStep() const {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  if (m_tabsAtStart) showTabs(*std::exchange(m_tabsAtStart, std::nullopt));
   // Windows placed before the main window showed went by an estimate of the workspace.
   const QRect room = workspace();
   for (LevelWindow* window : levelWindows())

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
+#include <optional>
 
 class LevelPackPanel;
 class LevelWindow;
@@ -43,6 +44,16 @@ class MainWindow : public QMainWindow {
   // The distance from one cascaded window to the next: a title bar and a little.
   int cascadeStep() const;
 
+  // True when the workspace is narrower than a property form with room for the level beside it.
+  bool isNarrow();
+
+  // Whether level windows show their property forms; remembered, and followed by every window.
+  bool formsShown() const { return m_formsShown; }
+  void setFormsShown(bool shown);
+  // The level windows as tabs instead of windows; remembered.
+  bool isTabbed() const;
+  void setTabbed(bool tabbed);
+
   // The cell under the mouse in the status bar; empty shows nothing.
   void showCellUnderMouse(const QString& description);
 
@@ -70,6 +81,9 @@ class MainWindow : public QMainWindow {
   void fillToolbars(const Actions& actions);
   void createStatusBar();
   void restoreLayout();
+  // main_window_workspace.cpp: the remembered choices, and room for the level on a small screen.
+  void restoreWorkspace(bool firstStart);
+  void showTabs(bool tabbed);
   void showMenuSet();
   // "Cavernia Level Editor - " and the active window's caption.
   void showCaption();
@@ -99,4 +113,6 @@ class MainWindow : public QMainWindow {
   QLabel* m_capsIndicator = nullptr;
   QLabel* m_numIndicator = nullptr;
   QLabel* m_scrollIndicator = nullptr;
+  bool m_formsShown = true;
+  std::optional<bool> m_tabsAtStart;  // until the main window first shows
 };

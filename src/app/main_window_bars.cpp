@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kIdleMessage = QT_TRANSLATE_NOOP("MainWindow", "Bereit");
+const char* const kIdleMessage = QT_TRANSLATE_NOOP("MainWindow", "Ready");
 
 void addButtons(QToolBar* bar, std::initializer_list<QAction*> actions) {
   for (QAction* action : actions) {
@@ -80,7 +80,8 @@ void MainWindow::createStatusBar() {
   auto indicator = [bar](const QString& text) {
     auto* label = new QLabel(text, bar);
     label->setAlignment(Qt::AlignCenter);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("NUM") + 12);
+    const QFontMetrics metrics = label->fontMetrics();
+    label->setMinimumWidth(std::max(metrics.horizontalAdvance("NUM"), metrics.horizontalAdvance(text)) + 12);
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addPermanentWidget(label);
     label->setEnabled(false);  // greyed while the lock is off
@@ -92,9 +93,12 @@ void MainWindow::createStatusBar() {
   //: Not shown: as wide as the longest cell description, which sets the indicator's width
   m_cellIndicator->setMinimumWidth(metrics.horizontalAdvance(tr("125, 125  Wall with rounded top")) + 12);
   bar->addPermanentWidget(m_cellIndicator);
-  m_capsIndicator = indicator(tr("UF"));
+  //: Caps lock is on
+  m_capsIndicator = indicator(tr("CAP"));
+  //: Num lock is on
   m_numIndicator = indicator(tr("NUM"));
-  m_scrollIndicator = indicator(tr("RF"));
+  //: Scroll lock is on
+  m_scrollIndicator = indicator(tr("SCRL"));
   const QString idle = tr(kIdleMessage);
   bar->showMessage(idle);
   // When a prompt goes away, the idle message comes back.

@@ -108,6 +108,6 @@ void ProblemsPanel::goTo(QListWidgetItem* item) {
     view->scrollToCell(*warning.cell);
     view->setFocus();
   } else if (warning.property) {
-    if (const auto field = PropertyForm::fieldFor(*warning.property)) m_window->form()->focusField(*field);
+    if (const auto field = PropertyForm::fieldFor(*warning.property)) m_window->goToField(*field);
   }
 }

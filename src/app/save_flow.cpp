@@ -1,11 +1,11 @@
 #include "app/save_flow.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/file_dialogs.h"
 #include "editing/level_document.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
@@ -16,8 +16,7 @@ namespace {
 const char* const kCaption = "Cavernia Level Editor";
 
 QString askWithDialog(QWidget* parent, const QString& proposed) {
-  return QFileDialog::getSaveFileName(parent, SaveFlow::tr("Save As"), proposed,
-                                      SaveFlow::tr("Cavernia Level (*.lev)"));
+  return askFileToSave(parent, SaveFlow::tr("Save As"), proposed, SaveFlow::tr("Cavernia Level (*.lev)"));
 }
 
 SaveFlow::FileNameAsker g_askFileName = askWithDialog;
@@ -45,8 +44,7 @@ QString SaveFlow::askForFileName() const {
   // The proposal is the title without its mark, beside the level's file if it has one.
   QString proposed = shown(m_document.title());
   if (QFileInfo(proposed).suffix().isEmpty()) proposed += ".lev";
-  const QString current = QString::fromStdString(m_document.path());
-  if (!current.isEmpty()) proposed = QFileInfo(current).dir().filePath(QFileInfo(proposed).fileName());
+  proposed = QDir(startFolder(QString::fromStdString(m_document.path()))).filePath(QFileInfo(proposed).fileName());
   QString path = g_askFileName(m_parent, proposed);
   // A name typed without an extension gets the level extension.
   if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += ".lev";

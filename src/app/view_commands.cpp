@@ -64,6 +64,14 @@ void addViewCommands(CommandContext& context, Actions& actions) {
   view.levelPack = commands.add(barToggle(window.levelPackDock(), ViewMenu::tr("&Level Pack"),
                                           ViewMenu::tr("Shows or hides the levels of the active level's folder"),
                                           ViewMenu::tr("Toggle Level Pack")));
+  view.properties = commands.add({.text = ViewMenu::tr("Prop&erties"),
+                                  .keys = {QKeySequence(Qt::Key_F9)},
+                                  .prompt = ViewMenu::tr("Shows or hides the property form in every level window"),
+                                  .tooltip = ViewMenu::tr("Toggle Properties (F9)"),
+                                  .checkable = true,
+                                  .enabled = [&window] { return !window.levelWindows().isEmpty(); },
+                                  .checked = [&window] { return window.formsShown(); },
+                                  .run = [&window] { window.setFormsShown(!window.formsShown()); }});
   // A bar closed with its own close box unchecks its menu item.
   for (QToolBar* toolbar : window.findChildren<QToolBar*>())
     QObject::connect(toolbar, &QToolBar::visibilityChanged, &commands, [&commands] { commands.requestRefresh(); });

@@ -1,5 +1,5 @@
-// The Window menu: another window on the level, arranging the windows, going round them and
-// between the two panes of one.
+// The Window menu: another window on the level, arranging the windows or showing them as tabs,
+// going round them and between the two panes of one.
 #include <QCoreApplication>
 #include <QMdiArea>
 
@@ -24,7 +24,9 @@ void addWindowCommands(CommandContext& context, Actions& actions) {
   QMdiArea* area = main->mdiArea();
   const auto active = [&context] { return activeWindow(context); };
   const auto levelActive = [active] { return active() != nullptr; };
-  const auto anyWindow = [area] { return !area->subWindowList().isEmpty(); };
+  const auto twoPanes = [active] { return active() && active()->formShown(); };
+  // Tabs have no arrangement of their own.
+  const auto arrangeable = [area] { return !area->subWindowList().isEmpty() && area->viewMode() == QMdiArea::SubWindowView; };
   const auto severalWindows = [area] { return area->subWindowList().size() > 1; };
   using Key = QKeySequence;
   Actions::Window& window = actions.window;
@@ -37,18 +39,24 @@ void addWindowCommands(CommandContext& context, Actions& actions) {
   window.cascade = commands.add({.text = WindowMenu::tr("&Cascade"),
                                  .prompt = WindowMenu::tr("Arranges windows so they overlap"),
                                  .tooltip = WindowMenu::tr("Cascade Windows"),
-                                 .enabled = anyWindow,
+                                 .enabled = arrangeable,
                                  .run = [main] { cascadeWindows(*main); }});
   window.tileHorizontally = commands.add({.text = WindowMenu::tr("Tile &Horizontally"),
                                           .prompt = WindowMenu::tr("Arranges windows as non-overlapping tiles"),
                                           .tooltip = WindowMenu::tr("Tile Horizontally"),
-                                          .enabled = anyWindow,
+                                          .enabled = arrangeable,
                                           .run = [main] { tileWindows(*main, true); }});
   window.tileVertically = commands.add({.text = WindowMenu::tr("Tile &Vertically"),
                                         .prompt = WindowMenu::tr("Arranges windows as non-overlapping tiles"),
                                         .tooltip = WindowMenu::tr("Tile Vertically"),
-                                        .enabled = anyWindow,
+                                        .enabled = arrangeable,
                                         .run = [main] { tileWindows(*main, false); }});
+  window.tabbed = commands.add({.text = WindowMenu::tr("&Tabbed"),
+                                .prompt = WindowMenu::tr("Shows the level windows as tabs"),
+                                .tooltip = WindowMenu::tr("Tabbed Windows"),
+                                .checkable = true,
+                                .checked = [main] { return main->isTabbed(); },
+                                .run = [main] { main->setTabbed(!main->isTabbed()); }});
   window.next = commands.add({.text = WindowMenu::tr("Next Window"),
                               .keys = {Key(Qt::CTRL | Qt::Key_F6), Key(Qt::CTRL | Qt::Key_Tab)},
                               .prompt = WindowMenu::tr("Activates the next window"),
@@ -66,12 +74,12 @@ void addWindowCommands(CommandContext& context, Actions& actions) {
                                   .keys = {Key(Qt::Key_F6)},
                                   .prompt = WindowMenu::tr("Switches to the next window pane"),
                                   .tooltip = WindowMenu::tr("Next Pane"),
-                                  .enabled = levelActive,
+                                  .enabled = twoPanes,
                                   .run = [active] { active()->focusOtherPane(); }});
   window.previousPane = commands.add({.text = WindowMenu::tr("Previous Pane"),
                                       .keys = {Key(Qt::SHIFT | Qt::Key_F6)},
                                       .prompt = WindowMenu::tr("Switches back to the previous window pane"),
                                       .tooltip = WindowMenu::tr("Previous Pane"),
-                                      .enabled = levelActive,
+                                      .enabled = twoPanes,
                                       .run = [active] { active()->focusOtherPane(); }});
 }

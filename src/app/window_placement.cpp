@@ -14,7 +14,14 @@ QSize fittedSize(QSize wanted, QSize usable, QSize room) { return wanted.expande
 }  // namespace
 
 void placeNewWindow(MainWindow& main, LevelWindow* window) {
+  window->setFormShown(main.formsShown());
+  if (main.isTabbed()) return;  // a tab fills the workspace
   const QRect room = main.workspace();
+  // Beside the form, a window in a small workspace would leave the level too little room.
+  if (room.width() < window->formPaneWidth() + LevelWindow::kRoomBesideForm) {
+    window->showMaximized();
+    return;
+  }
   const QSize size = fittedSize(room.size() * 9 / 10, window->usableSize(), room.size());
   // One title bar below and right of the window opened last, back to the corner when that
   // would reach past the workspace.

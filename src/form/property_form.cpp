@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -170,6 +171,15 @@ bool PropertyForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_remainderList && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (remainderKey(key->key(), key->modifiers())) return true;
+  }
+  // Esc takes back what was typed, a refused value too: the field shows the stored value again
+  // and has nothing left to commit or to refuse.
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    const auto it = m_fieldOf.constFind(static_cast<QWidget*>(watched));
+    if (it != m_fieldOf.constEnd() && m_edited.contains(*it)) {
+      if (const FieldProperty* entry = findField(*it)) showProperty(entry->property);
+      return true;
+    }
   }
   // A list box opening its drop-down list keeps its edit: that is no leaving.
   if (event->type() == QEvent::FocusOut && !m_filling && !m_warning &&

@@ -120,7 +120,9 @@ FileResult WriteInPlace(const std::string& path, const std::string& bytes) {
       ::fsync(file.Get()) == 0)
     return {};
   const std::string why = SystemError();
-  if (haveOld && WriteAll(file.Get(), old)) (void)::ftruncate(file.Get(), static_cast<off_t>(old.size()));
+  if (haveOld && WriteAll(file.Get(), old)) {
+    [[maybe_unused]] const int restored = ::ftruncate(file.Get(), static_cast<off_t>(old.size()));
+  }
   return Failure(writeError, path, why);
 }
 
@@ -182,7 +184,9 @@ FileResult WriteFileAtomically(const std::string& path, const std::string& bytes
   // and group too where the user may give them (a group of theirs, for example).
   if (exists) {
     ::fchmod(fd, st.st_mode & 07777);
-    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) (void)::fchown(fd, st.st_uid, st.st_gid);
+    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+      [[maybe_unused]] const int kept = ::fchown(fd, st.st_uid, st.st_gid);  // not ours to give: the file is ours then
+    }
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);

@@ -1,6 +1,9 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QRadioButton>
+#include <QTreeView>
 #include <QListWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -190,4 +193,44 @@ TEST(Commands, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
   Settle();
   EXPECT_EQ(session.title(), "demo.lev");
   Trigger(Act().view.levelPack);
+}
+
+// Runs File > Open and answers it with `choice` (none: Cancel); returns the folder it started in.
+// Meanwhile the dialog must show each file's size and type whole.
+QString OpenDialogFolder(const QString& choice) {
+  QString folder;
+  WhenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
+    folder = dialog->directory().absolutePath();
+    auto* files = dialog->findChild<QTreeView*>();
+    const auto readable = [files] {
+      const QAbstractItemView* view = files;
+      QHeaderView* header = files->header();
+      for (int column : {1, 2}) {
+        const int needed = view->sizeHintForColumn(column);
+        if (needed <= 0 || header->sectionSize(column) < needed ||
+            header->sectionViewportPosition(column) + header->sectionSize(column) > files->viewport()->width())
+          return false;
+      }
+      return true;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(readable)) << "size and type show whole";
+    if (choice.isEmpty()) return dialog->reject();
+    dialog->selectFile(choice);
+    static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+  });
+  Trigger(Act().file.open);
+  return folder;
+}
+
+TEST(Commands, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosen) {
+  QTemporaryDir first, second;
+  for (const QTemporaryDir* folder : {&first, &second})
+    ASSERT_TRUE(SaveLevelFile(Level(), folder->filePath("cave.lev").toStdString()).ok);
+  EditorSession session({first.filePath("cave.lev")});
+  EXPECT_EQ(OpenDialogFolder(second.filePath("cave.lev")), first.path());
+  Settle();
+  ASSERT_EQ(session.window().levelWindows().size(), 2);
+  Trigger(Act().file.newLevel);
+  Settle();
+  EXPECT_EQ(OpenDialogFolder(QString()), second.path()) << "a new level has no folder of its own";
 }

@@ -27,7 +27,8 @@ TEST(SaveFlow, SaveWritesTheFileAndTakesItsName) {
   s.change();
   g_answer = dir.filePath("cave.lev");
   Trigger(Act().file.save);
-  EXPECT_EQ(g_proposed, "NewLevel1.lev") << "the dialog proposes the title without its mark";
+  EXPECT_EQ(QFileInfo(g_proposed).fileName(), "NewLevel1.lev") << "the dialog proposes the title without its mark";
+  EXPECT_TRUE(QFileInfo(g_proposed).isAbsolute()) << "in a folder of the user's, not where the editor started";
   EXPECT_EQ(s.title(), "cave.lev");
   EXPECT_EQ(SavedLevel(g_answer).element(0, 0), EL_BOMB);
   EXPECT_EQ(App().levels()->recentFiles().files().value(0), g_answer);
@@ -97,4 +98,26 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
   Settle();
   EXPECT_EQ(no.texts.size(), 1);
   EXPECT_EQ(s.window().levelWindows().size(), 0);
+}
+
+TEST(SaveFlow, TheDesktopsKeysCloseSaveUnderANameAndQuit) {
+  SaveSession s;
+  // The level's window takes no key of File > Close for itself.
+  for (const QKeySequence& key : Act().file.close->shortcuts()) {
+    Trigger(Act().file.newLevel);
+    Settle();
+    const qsizetype before = s.window().levelWindows().size();
+    QTest::keySequence(s.active()->view(), key);
+    Settle();
+    EXPECT_EQ(s.window().levelWindows().size(), before - 1) << key.toString().toStdString();
+  }
+  QTemporaryDir dir;
+  g_answer = dir.filePath("keyed.lev");
+  ASSERT_FALSE(Act().file.saveAs->shortcuts().isEmpty());
+  QTest::keySequence(s.active()->view(), Act().file.saveAs->shortcut());
+  EXPECT_EQ(s.title(), "keyed.lev");
+  ASSERT_FALSE(Act().file.exit->shortcuts().isEmpty());
+  QTest::keySequence(s.active()->view(), Act().file.exit->shortcut());
+  Settle();
+  EXPECT_FALSE(s.window().isVisible());
 }

@@ -1,7 +1,9 @@
 #include <QDialog>
 #include <QMessageBox>
+#include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTranslator>
 
 #include "app/editor_settings.h"
@@ -14,6 +16,14 @@ QStringList MenuTitles(MainWindow& window) {
   QStringList titles;
   for (QAction* action : window.menuBar()->actions()) titles.append(action->text());
   return titles;
+}
+
+// The idle message and the lock indicators, as the status bar shows them.
+QStringList StatusTexts(MainWindow& window) {
+  QStringList texts{window.statusBar()->currentMessage()};
+  for (QLabel* label : window.statusBar()->findChildren<QLabel*>())
+    if (!label->text().isEmpty()) texts.append(label->text());
+  return texts;
 }
 
 QString Example(const char* name) { return QString(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
@@ -78,13 +88,14 @@ TEST(Startup, AFileThatCannotBeOpenedIsReportedAndEndsStartUp) {
   EXPECT_TRUE(catcher.texts[0].contains("/nonexistent/folder/lost.lev")) << catcher.texts[0].toStdString();
 }
 
-TEST(Startup, InGermanTheMenusMessagesAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {
+TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {
   const QList<QTranslator*> english = App().findChildren<QTranslator*>();
   installUserLanguage(App(), QLocale("de_DE"));
   {
     EditorSession session;
     ASSERT_TRUE(session.started);
     EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"}));
+    EXPECT_EQ(StatusTexts(session.window()), (QStringList{"Bereit", "UF", "NUM", "RF"}));
     session.document().setCell(0, 0, EL_BOMB);
     MessageCatcher catcher(QMessageBox::Cancel);
     EXPECT_FALSE(App().levels()->close(session.document()));
@@ -97,6 +108,7 @@ TEST(Startup, InGermanTheMenusMessagesAndQtsOwnButtonsAreGermanUntilTheTranslato
     if (!english.contains(translator)) delete translator;  // which takes it out of the application
   EditorSession session;
   EXPECT_EQ(MenuTitles(session.window()).first(), "&File");
+  EXPECT_EQ(StatusTexts(session.window()), (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
 TEST(Startup, SeveralFilesOpenAndHandedOverFilesWaitForAnOpenDialog) {

@@ -1,3 +1,4 @@
+#include "app/problems_panel.h"
 #include "app_support.h"
 
 TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
@@ -39,13 +40,13 @@ TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
   Settle();
   QMenu* menu = windowItem->menu();
   QStringList listed, checked;
-  for (QAction* action : menu->actions().mid(5)) {
+  for (QAction* action : menu->actions().mid(6)) {
     listed.append(action->text());
     if (action->isChecked()) checked.append(action->text());
   }
   ASSERT_EQ(listed, (QStringList{"&1 NewLevel1:1", "&2 NewLevel1:2", "&3 NewLevel2"}));
   EXPECT_EQ(checked, QStringList{"&3 NewLevel2"});
-  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[5]).center());
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[6]).center());
   Settle();
   EXPECT_EQ(session.active(), first);
   using Step = std::tuple<Qt::Key, Qt::KeyboardModifiers, LevelWindow*>;
@@ -60,6 +61,7 @@ TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
 TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
   EditorSession session;
   session.window().resize(1400, 1100);
+  session.active()->showNormal();  // the test screen is small: the first window opened maximised
   Settle();
   Trigger(Act().file.newLevel);
   session.newWindow();
@@ -88,4 +90,58 @@ TEST(Windows, LevelWindowsShowTheProgramsIconWithoutTheSvgPlugin) {
   const QIcon icon = session.active()->windowIcon();
   EXPECT_EQ(icon.cacheKey(), QApplication::windowIcon().cacheKey());
   EXPECT_FALSE(icon.pixmap(32).isNull());
+}
+
+// Nine tenths of a 1024 x 768 screen, with and without the Problems panel, and of a 1600 x 1000
+// screen at scale factor 2, which Qt lays out as 800 x 500.
+TEST(Windows, OnASmallOrScaledScreenANewWindowGivesTheLevelHalfItsWidth) {
+  EditorSession session;
+  MainWindow& main = session.window();
+  struct Screen {
+    QSize main;
+    bool problems, maximised;
+  };
+  for (const Screen& screen : {Screen{{922, 691}, false, false}, {{922, 691}, true, true}, {{720, 450}, false, true}}) {
+    SCOPED_TRACE(testing::Message() << screen.main.width() << (screen.problems ? " with Problems" : ""));
+    for (LevelWindow* window : main.levelWindows()) window->close();
+    main.problemsPanel()->setVisible(screen.problems);
+    main.resize(screen.main);
+    Settle();
+    Trigger(Act().file.newLevel);
+    Settle();
+    LevelWindow* window = session.active();
+    EXPECT_EQ(window->isMaximized(), screen.maximised);
+    EXPECT_GE(window->view()->width() * 2, window->widget()->width());
+    EXPECT_GE(window->form()->visibleRegion().boundingRect().width(), LevelWindow::kFormWidth * 3 / 4)
+        << "the form stays of use";
+  }
+}
+
+TEST(Windows, PropertiesAndTabsApplyToEveryWindowAndAreRemembered) {
+  {
+    EditorSession session;
+    LevelWindow* first = session.active();
+    LevelWindow* second = session.newWindow();
+    second->form()->focusField(PropertyForm::Field::Name);
+    QTest::keyClick(QApplication::focusWidget(), Act().view.properties->shortcut()[0].key());
+    Settle();
+    for (LevelWindow* window : {first, second}) EXPECT_FALSE(window->form()->isVisibleTo(window));
+    EXPECT_EQ(QApplication::focusWidget(), second->view()) << "the focus goes on to the level";
+    EXPECT_FALSE(Act().window.nextPane->isEnabled()) << "no other pane";
+    Trigger(Act().window.tabbed);
+    Settle();
+    EXPECT_EQ(session.window().mdiArea()->viewMode(), QMdiArea::TabbedView);
+    EXPECT_FALSE(Act().window.cascade->isEnabled()) << "tabs are not arranged";
+  }
+  EditorSession session;
+  LevelWindow* window = session.active();
+  EXPECT_FALSE(window->form()->isVisibleTo(window));
+  EXPECT_TRUE(Act().window.tabbed->isChecked());
+  Trigger(Act().view.properties);
+  Trigger(Act().window.tabbed);
+  Settle();
+  EXPECT_TRUE(window->form()->isVisibleTo(window));
+  EXPECT_GT(window->form()->visibleRegion().boundingRect().width(), 0);
+  EXPECT_EQ(session.window().mdiArea()->viewMode(), QMdiArea::SubWindowView);
+  EXPECT_GE(window->view()->width(), LevelWindow::kUsefulLevelWidth) << "a tab that became a window has room";
 }

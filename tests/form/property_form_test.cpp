@@ -48,7 +48,7 @@ TEST(PropertyForm, EachCommittedFieldIsOneStepThatUndoShowsBackInEveryForm) {
 }
 
 // Which values are refused, and in which words, the model's input rules tell.
-TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocus) {
+TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocusUntilEscGivesItUp) {
   FormOnLevel f;
   MessageCatcher catcher;
   typeAndLeave(f.form(), Field::Name, "Łódź 日本");
@@ -62,6 +62,14 @@ TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocus) {
   settle();
   EXPECT_EQ(catcher.texts.value(0), "Level files cannot hold these characters: Ł, ź, 日, 本. Please replace them.");
   EXPECT_TRUE(f.form().field(Field::Name)->hasFocus());
+  EXPECT_FALSE(f.document.canUndo());
+  // Esc gives up the refused text: the stored name is back, and leaving asks nothing more.
+  catcher.texts.clear();
+  QTest::keyClick(f.form().field(Field::Name), Qt::Key_Escape);
+  EXPECT_EQ(shownText(f.form().field(Field::Name)), "");
+  f.form().focusField(Field::Designer);
+  settle();
+  EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
   EXPECT_FALSE(f.document.canUndo());
 }
 
