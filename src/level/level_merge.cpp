@@ -30,7 +30,8 @@ std::string sides(const std::string& ours, const std::string& theirs, const std:
   return ": ours " + ours + ", theirs " + theirs + ", base " + base;
 }
 
-// Lines either side removed go, lines either side added come (ours' first), each once.
+// When both sides changed the extra lines: lines either side removed go, lines either side
+// added come (ours' first), each once.
 std::vector<std::string> mergeLines(const std::vector<std::string>& base, const std::vector<std::string>& ours,
                                     const std::vector<std::string>& theirs) {
   auto has = [](const std::vector<std::string>& lines, const std::string& line) {
@@ -96,6 +97,8 @@ LevelMerge mergeLevels(const Level& base, const Level& ours, const Level& theirs
                                     sides(shown(ours), shown(theirs), shown(base))});
   }
   merged.setRemainders(remainders);
-  merged.setExtraLines(mergeLines(base.extraLines(), ours.extraLines(), theirs.extraLines()));
+  const Pick<std::vector<std::string>> lines = pick(base.extraLines(), ours.extraLines(), theirs.extraLines());
+  merged.setExtraLines(lines.conflict ? mergeLines(base.extraLines(), ours.extraLines(), theirs.extraLines())
+                                      : lines.value);
   return result;
 }

@@ -122,6 +122,7 @@ TEST(LevelMerge, PropertiesRemaindersAndExtraLines) {
   EXPECT_EQ(level.remainders()[0], "");
   EXPECT_EQ(level.remainders()[4], "(((((((((");
   EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "x ours", "x zero"}));
+  EXPECT_EQ(mergeLevels(base, base, theirs).level.extraLines(), theirs.extraLines()) << "in theirs' order";
   // The result is a level like any other: it reads back as written.
   EXPECT_EQ(levelText(ReadText(levelText(level))), levelText(level));
 }

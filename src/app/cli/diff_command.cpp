@@ -1,0 +1,123 @@
+// cavernia-level diff A B [--json]: what differs between two levels, in a designer's words.
+// With --git it takes the seven arguments git gives an external diff program.
+#include <QJsonArray>
+#include <ostream>
+
+#include "app/cli/cli_commands.h"
+#include "app/cli/json_output.h"
+#include "level/level.h"
+#include "level/level_diff.h"
+#include "level/level_file.h"
+
+namespace {
+
+constexpr int kGitArguments = 7;
+
+QJsonObject jsonDifference(const LevelDifference& d) {
+  using Kind = LevelDifference::Kind;
+  QJsonObject object{{"text", QString::fromStdString(d.text())}};
+  switch (d.kind) {
+    case Kind::Property:
+      object["kind"] = "property";
+      object["property"] = propertyInfo(*d.property).jsonName;
+      object["old"] = JsonLevelText(d.oldValue);
+      object["new"] = JsonLevelText(d.newValue);
+      break;
+    case Kind::Cells:
+      object["kind"] = "cells";
+      object["left"] = d.cells.left;
+      object["top"] = d.cells.top;
+      object["right"] = d.cells.right;
+      object["bottom"] = d.cells.bottom;
+      object["old"] = QString::fromStdString(elementText(d.oldElement).english());
+      object["new"] = QString::fromStdString(elementText(d.newElement).english());
+      break;
+    case Kind::Remainder:
+      object["kind"] = "remainder";
+      object["slot"] = d.remainder + 1;
+      object["old"] = JsonLevelText(d.oldValue);
+      object["new"] = JsonLevelText(d.newValue);
+      break;
+    case Kind::ExtraLineAdded:
+      object["kind"] = "extraLineAdded";
+      object["line"] = JsonLevelText(d.newValue);
+      break;
+    case Kind::ExtraLineRemoved:
+      object["kind"] = "extraLineRemoved";
+      object["line"] = JsonLevelText(d.oldValue);
+      break;
+  }
+  return object;
+}
+
+bool readSide(const std::string& path, Level& level, CliIo& io) {
+  if (const FileResult read = ReadLevelFile(path, level); !read.ok) {
+    io.err << "cavernia-level diff: " << read.message() << '\n';
+    return false;
+  }
+  return true;
+}
+
+// git names a side that does not exist /dev/null: the level is added or deleted.
+int runGit(const std::vector<std::string>& args, CliIo& io) {
+  const std::string& path = args[0];
+  const std::string& oldFile = args[1];
+  const std::string& newFile = args[4];
+  const bool added = oldFile == "/dev/null", deleted = newFile == "/dev/null";
+  Level before, after;
+  if ((!added && !readSide(oldFile, before, io)) || (!deleted && !readSide(newFile, after, io))) return EXIT_USAGE;
+  if (added || deleted) {
+    const Level& level = added ? after : before;
+    io.out << "level " << path << (added ? ": added, " : ": deleted, ")
+           << propertyValueText(Property::Name, level.text(Property::Name)).english() << ", " << level.width()
+           << " x " << level.height() << '\n';
+    return EXIT_OK;
+  }
+  const std::vector<LevelDifference> differences = diffLevels(before, after);
+  io.out << "level " << path << (differences.empty() ? ": the same level\n" : "\n");
+  for (const LevelDifference& d : differences) io.out << "  " << d.text() << '\n';
+  return EXIT_OK;
+}
+
+int RunDiff(const std::vector<std::string>& args, CliIo& io) {
+  if (!args.empty() && args[0] == "--git") {
+    if (args.size() != 1 + kGitArguments)
+      return UsageError(kDiffCommand, io, "--git takes the seven arguments git passes: PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE");
+    return runGit({args.begin() + 1, args.end()}, io);
+  }
+  std::vector<std::string> files;
+  bool json = false;
+  for (const std::string& arg : args) {
+    if (arg == "--json")
+      json = true;
+    else if (!arg.empty() && arg[0] == '-')
+      return UsageError(kDiffCommand, io, "unknown option " + arg);
+    else
+      files.push_back(arg);
+  }
+  if (files.size() != 2) return UsageError(kDiffCommand, io, "two levels are needed");
+  Level before, after;
+  if (!readSide(files[0], before, io) || !readSide(files[1], after, io)) return EXIT_USAGE;
+  const std::vector<LevelDifference> differences = diffLevels(before, after);
+  if (json) {
+    QJsonArray list;
+    for (const LevelDifference& d : differences) list.append(jsonDifference(d));
+    WriteJson({{"old", JsonLocalText(files[0])}, {"new", JsonLocalText(files[1])}, {"same", differences.empty()},
+               {"differences", list}},
+              io.out);
+  } else {
+    for (const LevelDifference& d : differences) io.out << d.text() << '\n';
+  }
+  return differences.empty() ? EXIT_OK : EXIT_FAILED;
+}
+
+}  // namespace
+
+constexpr CliOption kDiffOptions[] = {
+    {"--json", "print the differences as one JSON object"},
+    {"--git ...", "as git's external diff program (diff.NAME.command): always exit 0 once compared"}};
+
+const CliCommand kDiffCommand{"diff", "A B [--json] | --git PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE",
+                              "what differs from level A to level B: properties, cells, remainders, extra lines; "
+                              "exit 0 when they are the same level, 1 when they differ",
+                              kDiffOptions, RunDiff};
