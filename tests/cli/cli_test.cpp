@@ -95,7 +95,7 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_EQ(Cli({"info", (dir / "none.lev").string()}).status, 1);
 }
 
-TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
+TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksStraysAndUnreadableFiles) {
   CliRun r = Cli({"pack", CAVERNIA_EXAMPLES_DIR});
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("chain 1:\n  first-steps.lev: \"First Steps\", 20 x 12, 8 emeralds, 6 to collect, 0 warnings\n"
@@ -111,6 +111,13 @@ TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
   EXPECT_EQ(pack["brokenLinks"], (QJsonArray{QJsonObject{{"file", "b.lev"}, {"next", "Gone"}}}));
   Write("b.lev", "n B\r\nm 1 1\r\n1\r\n");
   EXPECT_EQ(Cli({"pack", dir.string()}).status, 0);
+  // A second start beside the first level's longer chain is a stray.
+  Write("s.lev", "n Side\r\nm 1 1\r\n1\r\n");
+  r = Cli({"pack", dir.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("\nstray: s.lev: no level leads to it; its chain: s.lev\n"), std::string::npos) << r.out;
+  EXPECT_EQ(Json(Cli({"pack", dir.string(), "--json"}).out)["unreachable"], QJsonArray{"s.lev"});
+  std::filesystem::remove(dir / "s.lev");
   Write("c.lev", std::string("n C\0", 4));
   EXPECT_NE(Cli({"pack", dir.string()}).out.find("cannot read: c.lev: "), std::string::npos);
   EXPECT_EQ(Cli({"pack", dir.string()}).status, 1);
