@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,6 +135,15 @@ TEST_F(CliFiles, DiffAndMergeSayWhatDiffersAndExitAsDiffDoes) {
   EXPECT_EQ(r.out, "cell 1, 0: Empty -> Emerald\n");
   EXPECT_EQ(Json(Cli({"diff", base, ours, "--json"}).out)["differences"][0]["new"], "Emerald");
   EXPECT_EQ(Cli({"diff", base, missing}).status, 2);
+  // The picture outlines the changed cell only, inside the cell.
+  const std::string picture = (dir / "diff.png").string();
+  EXPECT_EQ(Cli({"diff", base, ours, "--image", picture}).status, 1);
+  const QImage image(QString::fromStdString(picture));
+  EXPECT_EQ(image.size(), QSize(4 * 30, 2 * 30));
+  EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(31, 15), QColor(255, 0, 255));
+  EXPECT_NE(image.pixelColor(29, 15), QColor(255, 0, 255));
+  EXPECT_NE(image.pixelColor(2 * 30 + 1, 15), QColor(255, 0, 255));
   // As git's external diff: headed by the path; a missing side is an added or a deleted level.
   r = Cli({"diff", "--git", "row.lev", base, "1111", "100644", ours, "2222", "100644"});
   EXPECT_EQ(r.status, 0);

@@ -1,17 +1,23 @@
 // cavernia-level diff A B [--json]: what differs between two levels, in a designer's words.
 // With --git it takes the seven arguments git gives an external diff program.
 #include <QJsonArray>
+#include <QString>
 #include <ostream>
 
 #include "app/cli/cli_commands.h"
+#include "app/cli/gui_application.h"
 #include "app/cli/json_output.h"
+#include "app/cli/program_folder.h"
+#include "artwork/artwork_sets.h"
 #include "level/level.h"
 #include "level/level_diff.h"
 #include "level/level_file.h"
+#include "render/cell_outlines.h"
 
 namespace {
 
 constexpr int kGitArguments = 7;
+constexpr int kImageCell = 30;
 
 QJsonObject jsonDifference(const LevelDifference& d) {
   using Kind = LevelDifference::Kind;
@@ -86,14 +92,20 @@ int RunDiff(const std::vector<std::string>& args, CliIo& io) {
     return runGit({args.begin() + 1, args.end()}, io);
   }
   std::vector<std::string> files;
+  std::string image;
   bool json = false;
-  for (const std::string& arg : args) {
-    if (arg == "--json")
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--json") {
       json = true;
-    else if (!arg.empty() && arg[0] == '-')
+    } else if (arg == "--image") {
+      if (i + 1 >= args.size()) return UsageError(kDiffCommand, io, "--image needs a file name");
+      image = args[++i];
+    } else if (!arg.empty() && arg[0] == '-') {
       return UsageError(kDiffCommand, io, "unknown option " + arg);
-    else
+    } else {
       files.push_back(arg);
+    }
   }
   if (files.size() != 2) return UsageError(kDiffCommand, io, "two levels are needed");
   Level before, after;
@@ -108,6 +120,16 @@ int RunDiff(const std::vector<std::string>& args, CliIo& io) {
   } else {
     for (const LevelDifference& d : differences) io.out << d.text() << '\n';
   }
+  if (!image.empty()) {
+    EnsureGuiApplication();
+    LoadArtworkSets(ProgramFolder());
+    const QImage picture = DrawOutlinedLevelPicture(after, LevelArtwork(after), changedCells(differences), kImageCell);
+    FreeArtworkSets();
+    if (picture.isNull() || !picture.save(QString::fromStdString(image), "PNG")) {
+      io.err << "cavernia-level diff: " << image << ": cannot write the picture\n";
+      return EXIT_USAGE;
+    }
+  }
   return differences.empty() ? EXIT_OK : EXIT_FAILED;
 }
 
@@ -115,9 +137,10 @@ int RunDiff(const std::vector<std::string>& args, CliIo& io) {
 
 constexpr CliOption kDiffOptions[] = {
     {"--json", "print the differences as one JSON object"},
+    {"--image OUT.png", "also draw B as the editor does, each changed cell outlined"},
     {"--git ...", "as git's external diff program (diff.NAME.command): always exit 0 once compared"}};
 
-const CliCommand kDiffCommand{"diff", "A B [--json] | --git PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE",
+const CliCommand kDiffCommand{"diff", "A B [--json] [--image OUT.png] | --git PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE",
                               "what differs from level A to level B: properties, cells, remainders, extra lines; "
                               "exit 0 when they are the same level, 1 when they differ",
                               kDiffOptions, RunDiff};
