@@ -95,6 +95,7 @@ bool CaverniaApp::start(const QStringList& files) {
   addWindowCommands(*m_context, m_actions);
   addElementCommands(*m_context, m_actions);
   addHelpCommands(*m_context, m_actions);
+  addCompareCommands(*m_context, m_actions);
   window->build(m_actions);
   showActiveArtwork();
   window->setRecentFiles(m_levels->recentFiles().files());

@@ -223,8 +223,16 @@ void LevelView::paintEvent(QPaintEvent* event) {
     painter.drawImage(exposed.topLeft(), m_picture);
   }
   painter.translate(-scroll);
+  DrawCellOutlines(painter, event->rect().translated(scroll), m_outlined, m_settings.cellSize(), shown.width(),
+                   shown.height());
   if (m_floating) drawOutline(painter, m_floating->cells(), QColor(255, 200, 0));
   if (m_marking) drawMarking(painter);
+}
+
+void LevelView::setOutlinedCells(const CellFlags& cells) {
+  if (cells == m_outlined) return;
+  m_outlined = cells;
+  viewport()->update();
 }
 
 void LevelView::drawOutline(QPainter& painter, const CellRange& cells, const QColor& light) const {
