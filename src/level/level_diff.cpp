@@ -1,6 +1,7 @@
 #include "level/level_diff.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "level/cp1252.h"
 #include "level/translatable.h"
@@ -76,6 +77,7 @@ void diffCells(const Level& before, const Level& after, std::vector<LevelDiffere
   std::stable_sort(blocks.begin(), blocks.end(), [](const Block& a, const Block& b) {
     return a.range.top != b.range.top ? a.range.top < b.range.top : a.range.left < b.range.left;
   });
+  out.reserve(out.size() + blocks.size());
   for (const Block& block : blocks) {
     LevelDifference d;
     d.kind = Kind::Cells;
@@ -151,6 +153,36 @@ Message LevelDifference::message() const {
       return {TRANSLATABLE("Message", "extra line removed: %1"), {quoted(oldValue)}};
   }
   return {};
+}
+
+std::string LevelDifference::text() const {
+  if (kind != Kind::Cells) return message().english();
+  std::string line;
+  line.reserve(64);
+  const auto number = [&line](int n) {
+    char digits[12];
+    line.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+  };
+  const auto name = [](int element) {
+    const ElementInfo* info = FindElement(element);
+    return info ? info->name : "Empty";
+  };
+  const bool one = cells.width() == 1 && cells.height() == 1;
+  line += one ? "cell " : "cells ";
+  number(cells.left);
+  line += ", ";
+  number(cells.top);
+  if (!one) {
+    line += " to ";
+    number(cells.right);
+    line += ", ";
+    number(cells.bottom);
+  }
+  line += ": ";
+  line += name(oldElement);
+  line += " -> ";
+  line += name(newElement);
+  return line;
 }
 
 std::vector<LevelDifference> diffLevels(const Level& before, const Level& after) {

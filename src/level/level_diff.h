@@ -23,7 +23,7 @@ struct LevelDifference {
 
   // "cell 3, 4: Empty -> Emerald", "property Level name: "A" -> "B""; level text as UTF-8.
   Message message() const;
-  std::string text() const { return message().english(); }
+  std::string text() const;  // message().english(), quickly: thousands of cells may differ
   bool operator==(const LevelDifference&) const = default;
 };
 

@@ -9,8 +9,6 @@
 #include "level/level.h"
 #include "level/level_diff.h"
 
-class QPainter;
-
 // Cells to outline, one flag per store cell (y * Level::kMaxSize + x).
 using CellFlags = std::bitset<Level::kMaxSize * Level::kMaxSize>;
 
@@ -18,9 +16,9 @@ using CellFlags = std::bitset<Level::kMaxSize * Level::kMaxSize>;
 CellFlags changedCells(const std::vector<LevelDifference>& differences);
 
 // Outlines each area of flagged cells inside the level, in black and magenta, so that it shows
-// on every artwork. The painter's origin is level pixel (0, 0); only cells meeting `clip` (level
-// pixels) are drawn.
-void DrawCellOutlines(QPainter& painter, const QRect& clip, const CellFlags& cells, int cellSize, int levelWidth,
+// on every artwork: into `target` (RGB32), whose pixel (0, 0) stands for level pixel
+// clip.topLeft(), as PaintLevel paints it.
+void DrawCellOutlines(QImage& target, const QRect& clip, const CellFlags& cells, int cellSize, int levelWidth,
                       int levelHeight);
 
 // The level as the view shows it at that cell size, with the flagged cells outlined; a null
