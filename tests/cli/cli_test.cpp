@@ -150,6 +150,10 @@ TEST_F(CliFiles, DiffAndMergeSayWhatDiffersAndExitAsDiffDoes) {
   EXPECT_EQ(r.out, "level row.lev\n  cell 1, 0: Empty -> Emerald\n");
   r = Cli({"diff", "--git", "row.lev", base, "1111", "100644", "/dev/null", "0000", "0"});
   EXPECT_EQ(r.out, "level row.lev: deleted, \"Row\", 4 x 2\n");
+  // A renamed file brings its new name and a note; one not merged yet only its path.
+  r = Cli({"diff", "--git", "row.lev", base, "1", "100644", ours, "2", "100644", "new.lev", "similarity index 90%"});
+  EXPECT_EQ(r.out, "level row.lev -> new.lev\n  cell 1, 0: Empty -> Emerald\n");
+  EXPECT_EQ(Cli({"diff", "--git", "row.lev"}).out, "level row.lev: not merged yet\n");
 
   // A merge that cannot read a side leaves OURS as it was.
   const std::string oursBefore = FileBytes(ours);

@@ -16,7 +16,9 @@
 
 namespace {
 
-constexpr int kGitArguments = 7;
+// git passes 7 arguments, 9 for a renamed file (the new name and a note follow), and only the
+// path for a file that is not merged yet.
+constexpr size_t kGitArguments = 7, kGitRenameArguments = 9, kGitUnmergedArguments = 1;
 constexpr int kImageCell = 30;
 
 QJsonObject jsonDifference(const LevelDifference& d) {
@@ -66,7 +68,11 @@ bool readSide(const std::string& path, Level& level, CliIo& io) {
 
 // git names a side that does not exist /dev/null: the level is added or deleted.
 int runGit(const std::vector<std::string>& args, CliIo& io) {
-  const std::string& path = args[0];
+  if (args.size() == kGitUnmergedArguments) {
+    io.out << "level " << args[0] << ": not merged yet\n";
+    return EXIT_OK;
+  }
+  const std::string path = args.size() == kGitRenameArguments ? args[0] + " -> " + args[7] : args[0];
   const std::string& oldFile = args[1];
   const std::string& newFile = args[4];
   const bool added = oldFile == "/dev/null", deleted = newFile == "/dev/null";
@@ -87,9 +93,11 @@ int runGit(const std::vector<std::string>& args, CliIo& io) {
 
 int RunDiff(const std::vector<std::string>& args, CliIo& io) {
   if (!args.empty() && args[0] == "--git") {
-    if (args.size() != 1 + kGitArguments)
-      return UsageError(kDiffCommand, io, "--git takes the seven arguments git passes: PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE");
-    return runGit({args.begin() + 1, args.end()}, io);
+    const std::vector<std::string> git(args.begin() + 1, args.end());
+    if (git.size() != kGitArguments && git.size() != kGitRenameArguments && git.size() != kGitUnmergedArguments)
+      return UsageError(kDiffCommand, io,
+                        "--git takes the arguments git passes: PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE");
+    return runGit(git, io);
   }
   std::vector<std::string> files;
   std::string image;
