@@ -130,6 +130,36 @@
     </message>
 </context>
 <context>
+    <name>DiskChangeBar</name>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Keep my version</source>
+        <translation>Meine &amp;Fassung behalten</translation>
+    </message>
+</context>
+<context>
+    <name>DiskWatch</name>
+    <message>
+        <source>%1 was deleted or renamed by another program. Save writes it again.</source>
+        <translation>%1 wurde von einem anderen Programm gelöscht oder umbenannt. Speichern schreibt die Datei neu.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and does not read as a level: %2</source>
+        <translation>%1 wurde von einem anderen Programm geändert und lässt sich nicht als Level lesen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program.</source>
+        <translation>%1 wurde von einem anderen Programm geändert.</translation>
+    </message>
+    <message>
+        <source>%1 was reloaded: another program changed it.</source>
+        <translation>%1 wurde neu geladen: ein anderes Programm hat die Datei geändert.</translation>
+    </message>
+</context>
+<context>
     <name>DrawModes</name>
     <message>
         <source>Free Draw</source>
@@ -550,6 +580,13 @@ ist keine Anwendung verknüpft.</translation>
     </message>
 </context>
 <context>
+    <name>LevelWindow</name>
+    <message>
+        <source>[read-only]</source>
+        <translation>[schreibgeschützt]</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
@@ -732,6 +769,22 @@ Möchten Sie das Level wiederherstellen (seine Datei bleibt unverändert, bis Si
     <message>
         <source>Save changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>%1 is read-only: you may not write it. Save the level under another name?</source>
+        <translation>%1 ist schreibgeschützt: Sie dürfen die Datei nicht schreiben. Das Level unter einem anderen Namen speichern?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since you opened it. Overwrite it?</source>
+        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>Ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter ...</translation>
     </message>
 </context>
 <context>

@@ -548,5 +548,9 @@
         <source>Transform</source>
         <translation>Umformen</translation>
     </message>
+    <message>
+        <source>Reload from Disk</source>
+        <translation>Neu laden von der Festplatte</translation>
+    </message>
 </context>
 </TS>

@@ -8,12 +8,15 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QTextStream>
 #include <QTimer>
 
 #include "app/command_context.h"
 #include "app/commands/command_set.h"
 #include "app/commands/text_field.h"
+#include "app/disk_watch.h"
+#include "app/editor_settings.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
@@ -38,8 +41,9 @@ constexpr int kHandOverRetryMs = 200;
 }  // namespace
 
 CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
-  setOrganizationName("Local AppWizard-Generated Applications");
+  setOrganizationName("Cavernia");
   setApplicationName("Cavernia Level Editor");
+  moveEarlierSettings();
   setApplicationVersion("0.9");
   installUserLanguage(*this, QLocale());
   // Every window without an icon of its own, the level windows too, shows this one.
@@ -87,6 +91,8 @@ bool CaverniaApp::start(const QStringList& files) {
   MainWindow* window = m_window.get();
   m_levels = new OpenLevels(*window->mdiArea(), [window](LevelWindow* levelWindow) { placeNewWindow(*window, levelWindow); },
                             window);
+  m_diskWatch = new DiskWatch(
+      *m_levels, [window](const QString& text) { window->statusBar()->showMessage(text); }, m_levels);
   m_context = std::make_unique<CommandContext>(CommandContext{*m_commands, *window, *m_levels, *m_textField});
   m_actions = {};
   addFileCommands(*m_context, m_actions);
@@ -157,6 +163,13 @@ void CaverniaApp::connectParts() {
     refresh();
   });
   connect(m_levels, &OpenLevels::levelsChanged, commands, refresh);
+  // Other programs' changes to the files: watched, and looked for whenever a level comes forward.
+  connect(m_levels, &OpenLevels::levelsChanged, m_diskWatch, &DiskWatch::follow);
+  connect(m_levels, &OpenLevels::levelSaved, m_diskWatch, &DiskWatch::saved);
+  connect(window, &MainWindow::activeLevelWindowChanged, m_diskWatch, &DiskWatch::checkAll);
+  connect(this, &QGuiApplication::applicationStateChanged, m_diskWatch, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive) m_diskWatch->checkAll();
+  });
   // The Level Pack panel shows the active level's folder.
   LevelPackPanel* pack = window->levelPackPanel();
   const auto showActiveFolder = [this, pack] {
@@ -227,6 +240,7 @@ int CaverniaApp::finish(int code) {
   m_context.reset();
   m_commands = nullptr;
   m_levels = nullptr;
+  m_diskWatch = nullptr;
   m_textField.reset();
   FreeArtworkSets();
   return code;

@@ -7,6 +7,7 @@
 #include "app/actions.h"
 
 class CommandSet;
+class DiskWatch;
 class LevelDocument;
 class MainWindow;
 class OpenLevels;
@@ -55,6 +56,7 @@ class CaverniaApp : public QApplication {
   std::unique_ptr<MainWindow> m_window;
   CommandSet* m_commands = nullptr;  // owned by the main window
   OpenLevels* m_levels = nullptr;    // owned by the main window
+  DiskWatch* m_diskWatch = nullptr;  // owned by m_levels
   std::unique_ptr<TextField> m_textField;
   std::unique_ptr<CommandContext> m_context;
   std::unique_ptr<RecoveryWriter> m_recovery;

@@ -5,8 +5,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QVBoxLayout>
 
+#include "app/disk_change_bar.h"
 #include "editing/level_document.h"
+#include "level/level_file.h"
 #include "form/property_form.h"
 #include "level/cp1252.h"
 #include "view/level_view.h"
@@ -29,7 +32,14 @@ LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::f
   m_splitter->setStretchFactor(1, 1);
   m_splitter->setChildrenCollapsible(false);
   m_splitter->setSizes({formPaneWidth(), 600});
-  setWidget(m_splitter);
+  m_diskBar = new DiskChangeBar;
+  auto* panes = new QWidget;
+  auto* layout = new QVBoxLayout(panes);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(m_diskBar);
+  layout->addWidget(m_splitter, 1);
+  setWidget(panes);
   m_document.addObserver(this);
   showCaption();
 }
@@ -44,6 +54,8 @@ void LevelWindow::setNumber(int number, int windowCount) {
 
 void LevelWindow::documentStateChanged() { showCaption(); }
 
+void LevelWindow::refreshCaption() { showCaption(); }
+
 void LevelWindow::showCaption() {
   // The number goes after the name; the '*' stays last.
   std::string name = m_document.title();
@@ -52,6 +64,7 @@ void LevelWindow::showCaption() {
   QString caption = QString::fromStdString(Cp1252ToUtf8(name));
   if (m_windowCount > 1) caption += QString(":%1").arg(m_number);
   if (marked) caption += '*';
+  if (IsReadOnlyFile(m_document.path())) caption += ' ' + tr("[read-only]");
   if (windowTitle() != caption) setWindowTitle(caption);
 }
 

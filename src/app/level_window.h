@@ -5,6 +5,7 @@
 
 #include "editing/document_observer.h"
 
+class DiskChangeBar;
 class LevelDocument;
 class LevelView;
 class PropertyForm;
@@ -27,6 +28,7 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
   LevelDocument& document() const { return m_document; }
   LevelView* view() const { return m_view; }
   PropertyForm* form() const { return m_form; }
+  DiskChangeBar* diskBar() const { return m_diskBar; }
 
   // The smallest size that shows the whole form and a useful part of the level.
   QSize usableSize() const;
@@ -41,6 +43,8 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
   void setNumber(int number, int windowCount);
 
   void documentStateChanged() override;
+  // Shows the caption again (the file may have become read-only or writable).
+  void refreshCaption();
 
  signals:
   // Asked before the window closes; set *accept to false to keep it open.
@@ -56,6 +60,7 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
   LevelDocument& m_document;
   QSplitter* m_splitter = nullptr;
   PropertyForm* m_form = nullptr;
+  DiskChangeBar* m_diskBar = nullptr;
   LevelView* m_view = nullptr;
   int m_number = 1;
   int m_windowCount = 1;

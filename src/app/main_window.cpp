@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/editor_settings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -102,7 +103,7 @@ void MainWindow::build(const Actions& actions) {
 }
 
 void MainWindow::restoreLayout() {
-  QSettings settings;
+  EditorSettings settings;
   settings.beginGroup(kBarsGroup);
   const QByteArray state = settings.value("State").toByteArray();
   const QByteArray geometry = settings.value("Geometry").toByteArray();
@@ -288,7 +289,7 @@ QList<LevelWindow*> MainWindow::levelWindows() const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  QSettings settings;
+  EditorSettings settings;
   settings.beginGroup(kBarsGroup);
   settings.setValue("State", saveState());
   settings.setValue("Geometry", saveGeometry());

@@ -55,7 +55,8 @@ LevelDocument* OpenLevels::open(const QString& path) {
     return level->document.get();
   }
   ::Level read;
-  const FileResult result = ReadLevelFile(canonical.toStdString(), read);
+  FileIdentity identity;
+  const FileResult result = ReadLevelFile(canonical.toStdString(), read, &identity);
   if (!result.ok) {
     QMessageBox::warning(m_dialogParent, "Cavernia Level Editor",
                          tr("Cannot open the level.\n\n%1").arg(translated::messageText(result.error)));
@@ -63,6 +64,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
   }
   auto document = std::make_unique<LevelDocument>(std::move(read));
   document->setPath(canonical.toStdString());
+  document->setFileIdentity(identity);
   // Level files are named in the file system's encoding; titles are level text (8-bit).
   document->setTitle(Utf8ToCp1252(QFileInfo(canonical).fileName().toStdString()));
   m_recentFiles.add(canonical);
@@ -87,11 +89,13 @@ LevelDocument* OpenLevels::add(std::unique_ptr<LevelDocument> document) {
   level->settings = std::make_unique<ViewSettings>();
   Level* raw = level.get();
   SaveFlow::Hooks hooks;
-  hooks.commitPendingEdits = [raw] {
+  hooks.finishEditing = [raw] {
     for (LevelWindow* window : raw->windows) {
+      window->view()->finishDrag();
       window->view()->putDownBlock();
-      window->form()->commitPendingEdits();
+      if (!window->form()->commitPendingEdits()) return false;
     }
+    return true;
   };
   hooks.saved = [this, raw](const QString& path) {
     m_recentFiles.add(path);
@@ -143,8 +147,12 @@ void OpenLevels::windowCloseRequested(LevelWindow* window, bool* accept) {
   Level* level = find(window->document());
   *accept = true;
   if (!level || level->closing) return;
+  window->view()->finishDrag();
   window->view()->putDownBlock();
-  window->form()->commitPendingEdits();
+  if (!window->form()->commitPendingEdits()) {
+    *accept = false;
+    return;
+  }
   if (openWindowCount(window->document()) == 1) *accept = level->saveFlow->closeQuestion();
 }
 

@@ -1,4 +1,5 @@
 #include "app/recent_files.h"
+#include "app/editor_settings.h"
 
 #include <QSettings>
 
@@ -7,7 +8,7 @@ const char* const kGroup = "Recent File List";
 }
 
 RecentFiles::RecentFiles(QObject* parent) : QObject(parent) {
-  QSettings settings;
+  EditorSettings settings;
   settings.beginGroup(kGroup);
   for (int i = 1; i <= kCount; ++i) {
     const QString file = settings.value(QString("File%1").arg(i)).toString();
@@ -31,7 +32,7 @@ void RecentFiles::remove(const QString& path) {
 }
 
 void RecentFiles::store() const {
-  QSettings settings;
+  EditorSettings settings;
   settings.remove(kGroup);
   settings.beginGroup(kGroup);
   for (int i = 0; i < m_files.size(); ++i) settings.setValue(QString("File%1").arg(i + 1), m_files[i]);

@@ -1,12 +1,13 @@
 #include "app/recovery_files.h"
 
+#include "app/editor_settings.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QStandardPaths>
 
-QString recoveryFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/recovery"; }
+QString recoveryFolder() { return editorDataFolder() + "/recovery"; }
 
 std::unique_ptr<QLockFile> takeRecoveryLock(const QString& folder, const QString& id) {
   auto lock = std::make_unique<QLockFile>(folder + "/" + id + ".lock");

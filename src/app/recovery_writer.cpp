@@ -1,4 +1,5 @@
 #include "app/recovery_writer.h"
+#include "app/editor_settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,7 +28,7 @@ RecoveryWriter::~RecoveryWriter() {
 }
 
 int RecoveryWriter::intervalSetting() {
-  QSettings settings;
+  EditorSettings settings;
   return settings.value("Recovery/IntervalSeconds", 60).toInt();
 }
 

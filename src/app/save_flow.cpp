@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "editing/level_document.h"
 #include "level/cp1252.h"
@@ -58,21 +59,50 @@ bool SaveFlow::saveAs() { return saveMarked(true); }
 
 bool SaveFlow::saveMarked(bool askForName) {
   SavingMark mark(m_document);
-  const QString path = askForName ? askForFileName() : QString::fromStdString(m_document.path());
+  // What is under way and whatever is typed into the form belong in the file.
+  if (m_hooks.finishEditing && !m_hooks.finishEditing()) return false;
+  const QString path = askForName ? askForFileName() : confirmedOwnFile();
   return !path.isEmpty() && write(path);
 }
 
+QString SaveFlow::confirmedOwnFile() {
+  const std::string own = m_document.path();
+  const QString name = QFileInfo(QString::fromStdString(own)).fileName();
+  if (IsReadOnlyFile(own)) {
+    const auto answer = QMessageBox::warning(
+        m_parent, kCaption, tr("%1 is read-only: you may not write it. Save the level under another name?").arg(name),
+        QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save);
+    return answer == QMessageBox::Save ? askForFileName() : QString();
+  }
+  FileIdentity now;
+  const std::optional<FileIdentity>& known = m_document.fileIdentity();
+  if (known && checkFile(own, *known, &now) == FileState::Changed && now != m_overwriteAllowed) {
+    QMessageBox question(QMessageBox::Warning, kCaption,
+                         tr("%1 was changed by another program since you opened it. Overwrite it?").arg(name),
+                         QMessageBox::NoButton, m_parent);
+    QPushButton* overwrite = question.addButton(tr("&Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = question.addButton(tr("Save &As..."), QMessageBox::AcceptRole);
+    question.addButton(QMessageBox::Cancel);
+    question.setDefaultButton(saveAs);
+    question.exec();
+    if (question.clickedButton() == saveAs) return askForFileName();
+    if (question.clickedButton() != overwrite) return {};
+  }
+  return QString::fromStdString(own);
+}
+
 bool SaveFlow::write(const QString& givenPath) {
-  // Whatever is typed into the form and not yet committed belongs in the file.
-  if (m_hooks.commitPendingEdits) m_hooks.commitPendingEdits();
   const QString path = QFileInfo(givenPath).absoluteFilePath();
-  const FileResult result = SaveLevelFile(m_document.level(), path.toStdString());
+  FileIdentity written;
+  const FileResult result = SaveLevelFile(m_document.level(), path.toStdString(), &written);
   if (!result.ok) {
     QMessageBox::warning(m_parent, kCaption,
                          tr("The level could not be saved.\n\n%1").arg(translated::messageText(result.error)));
     return false;
   }
   m_document.setPath(path.toStdString());
+  m_document.setFileIdentity(written);
+  m_overwriteAllowed.reset();
   m_document.setTitle(Utf8ToCp1252(QFileInfo(path).fileName().toStdString()));
   // Undoing back to exactly this state later clears the modified state again.
   m_document.markSaved();
@@ -81,7 +111,7 @@ bool SaveFlow::write(const QString& givenPath) {
 }
 
 bool SaveFlow::closeQuestion() {
-  if (m_hooks.commitPendingEdits) m_hooks.commitPendingEdits();
+  if (m_hooks.finishEditing && !m_hooks.finishEditing()) return false;
   if (!m_document.isModified()) return true;
   SavingMark mark(m_document);
   const auto answer =
@@ -89,6 +119,6 @@ bool SaveFlow::closeQuestion() {
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
   if (answer == QMessageBox::No) return true;
   if (answer != QMessageBox::Yes) return false;
-  const QString path = m_document.path().empty() ? askForFileName() : QString::fromStdString(m_document.path());
+  const QString path = m_document.path().empty() ? askForFileName() : confirmedOwnFile();
   return !path.isEmpty() && write(path);
 }

@@ -5,6 +5,7 @@
 #include "editing/cell_edit.h"
 #include "editing/composite_edit.h"
 #include "editing/fill_region.h"
+#include "editing/level_swap.h"
 #include "editing/property_edit.h"
 #include "editing/remainder_edit.h"
 #include "editing/step_names.h"
@@ -182,6 +183,16 @@ bool LevelDocument::setNumber(Property property, int value) {
   if (now == old) return false;
   pushStep(std::make_unique<PropertyEdit>(property, std::to_string(old), std::to_string(now)));
   notifyLevel(LevelChange::ofProperty(property));
+  notifyStateIfChanged();
+  return true;
+}
+
+bool LevelDocument::replaceLevel(Level level, std::string_view name) {
+  if (m_inGesture || level == m_level) return false;
+  auto step = std::make_unique<LevelSwap>(std::string(name), m_level, level);
+  m_level = std::move(level);
+  pushStep(std::move(step));
+  notifyLevel(LevelChange{});
   notifyStateIfChanged();
   return true;
 }

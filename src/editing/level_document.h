@@ -11,6 +11,7 @@
 #include "editing/document_observer.h"
 #include "editing/step_names.h"
 #include "editing/undo_history.h"
+#include "level/file_identity.h"
 #include "level/level.h"
 
 class CellEdit;
@@ -63,6 +64,9 @@ class LevelDocument {
   bool setNumber(Property property, int value);
   // Replaces the remainder patterns: one step, or part of the gesture under way.
   bool setRemainders(const Level::Remainders& remainders, std::string_view name);
+  // Puts another level in place of this one as one step (not during a gesture); false when
+  // they are the same.
+  bool replaceLevel(Level level, std::string_view name);
 
   // --- undo and redo ---
   bool canUndo() const { return !m_inGesture && m_history.canUndo(); }
@@ -78,6 +82,9 @@ class LevelDocument {
   // --- file and title ---
   const std::string& path() const { return m_path; }
   void setPath(std::string path) { m_path = std::move(path); }
+  // What the file was when it was last read or written; none for a level never saved.
+  const std::optional<FileIdentity>& fileIdentity() const { return m_fileIdentity; }
+  void setFileIdentity(std::optional<FileIdentity> identity) { m_fileIdentity = identity; }
   // The title with a '*' while the level has unsaved changes, except while a save or the
   // question whether to save runs.
   std::string title() const;
@@ -110,6 +117,7 @@ class LevelDocument {
   std::optional<Level::Remainders> m_remaindersBeforeGesture;  // once the gesture changed them
   std::string m_title;
   std::string m_path;
+  std::optional<FileIdentity> m_fileIdentity;
   bool m_saving = false;
   std::vector<DocumentObserver*> m_observers;
   struct StateSeen {

@@ -20,6 +20,7 @@ inline constexpr const char* kFlip = TRANSLATABLE("Step", "Flip");
 inline constexpr const char* kRotate = TRANSLATABLE("Step", "Rotate");
 inline constexpr const char* kTransform = TRANSLATABLE("Step", "Transform");
 inline constexpr const char* kReplace = TRANSLATABLE("Step", "Replace");
+inline constexpr const char* kReload = TRANSLATABLE("Step", "Reload from Disk");
 inline constexpr const char* kInsertRemainder = TRANSLATABLE("Step", "Insert Remainder");
 inline constexpr const char* kDeleteRemainder = TRANSLATABLE("Step", "Delete Remainder");
 inline constexpr const char* kClearRemainder = TRANSLATABLE("Step", "Clear Remainder");

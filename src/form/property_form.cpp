@@ -212,13 +212,25 @@ void PropertyForm::commitDifficulty() {
   m_document.setText(Property::Difficulty, std::to_string(index));
 }
 
-void PropertyForm::commitPendingEdits() {
+bool PropertyForm::commitPendingEdits() {
+  if (m_painting) finishRemainderPainting();
   // Silent while the pass runs; afterwards the form speaks up again for the user's own edits.
   const bool wasQuiet = m_quiet;
   m_quiet = true;
   for (const FieldProperty& entry : kFieldProperties)
     if (m_edited.contains(entry.field)) commit(entry.field);
   m_quiet = wasQuiet;
+  // What is still pending was refused.
+  for (const FieldProperty& entry : kFieldProperties) {
+    if (!m_edited.contains(entry.field)) continue;
+    const PropertyInput input = interpretInput(entry.property, typedText(entry.field).toStdString());
+    m_warning = true;
+    QMessageBox::warning(this, "Cavernia Level Editor", translated::messageText(input.refusal));
+    m_warning = false;
+    focusField(entry.field);
+    return false;
+  }
+  return true;
 }
 
 void PropertyForm::refuse(const QString& message, Field id) {

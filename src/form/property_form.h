@@ -39,8 +39,9 @@ class PropertyForm : public QWidget, public DocumentObserver {
 
   LevelDocument& document() const { return m_document; }
 
-  // Commits every field typed in, silently (before a save or close).
-  void commitPendingEdits();
+  // Commits every field typed in (before a save or close). A value the form refuses is not
+  // dropped: its message comes again, the focus goes to its field and the answer is false.
+  bool commitPendingEdits();
   // Focuses a field and selects all of its text.
   void focusField(Field field);
   // The field that edits a property; none for a property without one.

@@ -55,7 +55,7 @@ const char* NotALevelFile(mode_t mode) {
 // or a pipe could block or never end; opening without blocking lets the type be checked on
 // the open file itself), no bigger than kMaxLevelFileBytes, and text (a zero byte marks a
 // picture or other binary file, which saving would destroy).
-FileResult ReadLevelBytes(const std::string& path, std::string& bytes) {
+FileResult ReadLevelBytes(const std::string& path, std::string& bytes, FileIdentity* identity) {
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   const char* cannotOpen = TRANSLATABLE("Message", "%1: cannot open: %2");
   if (file.Get() < 0) return Failure(cannotOpen, path, SystemError());
@@ -79,14 +79,62 @@ FileResult ReadLevelBytes(const std::string& path, std::string& bytes) {
   if (bytes.find('\0') != std::string::npos)
     return Failure(TRANSLATABLE("Message", "%1: the file holds a zero byte: it is binary data (a picture?), not a level file"),
                    path);
+  if (identity) *identity = identityOfStat(st, bytes);
   return {};
+}
+
+// The file a path names at the end of its symbolic links (which need not exist yet).
+std::string LinkTarget(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    std::string target(static_cast<size_t>(st.st_size > 0 ? st.st_size : 4096) + 1, '\0');
+    const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+    if (n < 0) return path;
+    target.resize(static_cast<size_t>(n));
+    path = target.starts_with('/') ? target : DirectoryOf(path) + "/" + target;
+  }
+  return path;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  size_t written = 0;
+  while (written < bytes.size()) {
+    const ssize_t n = ::pwrite(fd, bytes.data() + written, bytes.size() - written, static_cast<off_t>(written));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    written += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// A file with several names keeps its inode: its bytes are replaced in place. Should that
+// fail half way, the old bytes are put back.
+FileResult WriteInPlace(const std::string& path, const std::string& bytes) {
+  std::string old;
+  const bool haveOld = ReadLevelBytes(path, old, nullptr).ok;
+  const FileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+  const char* writeError = TRANSLATABLE("Message", "%1: write error: %2");
+  if (file.Get() < 0) return Failure(TRANSLATABLE("Message", "%1: cannot open: %2"), path, SystemError());
+  if (WriteAll(file.Get(), bytes) && ::ftruncate(file.Get(), static_cast<off_t>(bytes.size())) == 0 &&
+      ::fsync(file.Get()) == 0)
+    return {};
+  const std::string why = SystemError();
+  if (haveOld && WriteAll(file.Get(), old)) (void)::ftruncate(file.Get(), static_cast<off_t>(old.size()));
+  return Failure(writeError, path, why);
+}
+
+void SyncFolder(const std::string& folder) {
+  const FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.Get() >= 0) (void)::fsync(dir.Get());
 }
 
 }  // namespace
 
-FileResult ReadLevelFile(const std::string& path, Level& level) {
+FileResult ReadLevelFile(const std::string& path, Level& level, FileIdentity* identity) {
   std::string bytes;
-  if (FileResult read = ReadLevelBytes(path, bytes); !read.ok) return read;
+  FileIdentity read{};
+  if (FileResult result = ReadLevelBytes(path, bytes, &read); !result.ok) return result;
   std::istringstream in(bytes, std::ios::binary);
   try {
     level = readLevel(in, path);
@@ -94,32 +142,47 @@ FileResult ReadLevelFile(const std::string& path, Level& level) {
     return Failure({TRANSLATABLE("Message", "%1: line %2: %3 (the file has an invalid format)"),
                     {Message::value(e.FileName()), Message::value(std::to_string(e.Line())), e.Reason()}});
   }
+  if (identity) *identity = read;
   return {};
 }
 
-FileResult SaveLevelFile(const Level& level, const std::string& path) { return WriteFileAtomically(path, levelText(level)); }
+bool IsReadOnlyFile(const std::string& path) {
+  const std::string target = LinkTarget(path);
+  struct stat st {};
+  if (::stat(target.c_str(), &st) != 0) return false;
+  // The administrator may write anything: for them the file's own marks decide.
+  if (::geteuid() == 0) return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  return ::access(target.c_str(), W_OK) != 0;
+}
 
-FileResult WriteFileAtomically(const std::string& path, const std::string& bytes) {
-  std::string temp = DirectoryOf(path) + "/.cavernia-XXXXXX";
+FileResult SaveLevelFile(const Level& level, const std::string& path, FileIdentity* written) {
+  return WriteFileAtomically(path, levelText(level), written);
+}
+
+FileResult WriteFileAtomically(const std::string& path, const std::string& bytes, FileIdentity* written) {
+  const std::string target = LinkTarget(path);
+  struct stat st {};
+  const bool exists = ::stat(target.c_str(), &st) == 0;
+  if (exists && S_ISREG(st.st_mode) && st.st_nlink > 1) {
+    if (FileResult result = WriteInPlace(target, bytes); !result.ok) return result;
+    if (written) *written = identityOf(target, bytes).value_or(FileIdentity{});
+    return {};
+  }
+  std::string temp = DirectoryOf(target) + "/.cavernia-XXXXXX";
   const int fd = mkstemp(temp.data());
   if (fd < 0) return Failure(TRANSLATABLE("Message", "%1: cannot write in its folder: %2"), path, SystemError());
   const char* writeError = TRANSLATABLE("Message", "%1: write error: %2");
-  size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      const std::string why = SystemError();
-      ::close(fd);
-      ::unlink(temp.c_str());
-      return Failure(writeError, path, why);
-    }
-    written += static_cast<size_t>(n);
+  if (!WriteAll(fd, bytes)) {
+    const std::string why = SystemError();
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return Failure(writeError, path, why);
   }
-  // Keep the permissions of the file being replaced, or the usual ones for a new file.
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0) {
+  // Keep the permissions of the file being replaced, or the usual ones for a new file; owner
+  // and group too where the user may give them (a group of theirs, for example).
+  if (exists) {
     ::fchmod(fd, st.st_mode & 07777);
+    if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) (void)::fchown(fd, st.st_uid, st.st_gid);
   } else {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -130,10 +193,12 @@ FileResult WriteFileAtomically(const std::string& path, const std::string& bytes
     ::unlink(temp.c_str());
     return Failure(writeError, path, why);
   }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
+  if (::rename(temp.c_str(), target.c_str()) != 0) {
     const std::string why = SystemError();
     ::unlink(temp.c_str());
     return Failure(TRANSLATABLE("Message", "%1: cannot replace the file: %2"), path, why);
   }
+  SyncFolder(DirectoryOf(target));
+  if (written) *written = identityOf(target, bytes).value_or(FileIdentity{});
   return {};
 }

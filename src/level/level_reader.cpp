@@ -2,6 +2,7 @@
 #include <istream>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "level/level_io.h"
 #include "level/level_format_error.h"
@@ -92,6 +93,7 @@ Level readLevel(std::istream& in, std::string_view fileName) {
   size_t remainderCount = 0;
   std::vector<std::string> extraLines;
   std::string info;
+  bool infoSeen = false;
   LineReader reader(in);
   std::string line;
   auto setWord = [&](Property property) {
@@ -124,8 +126,9 @@ Level readLevel(std::istream& in, std::string_view fileName) {
       case 'Y': level.setNumber(YamYamSoundOff, 1); break;
       case 'L': level.setNumber(LaserSoundOff, 1); break;
       case 'i':
-        // Empty lines before the first text are lost, as they always were.
-        if (!info.empty()) info += "\r\n";
+        // Every i line is a line of the information, empty first lines too, so that the
+        // information reads back exactly as it was written.
+        if (std::exchange(infoSeen, true)) info += "\r\n";
         info += RestOfLine(line);
         break;
       case 'y':

@@ -70,13 +70,9 @@ void writeLevel(const Level& level, std::ostream& out) {
   if (level.number(YamYamSoundOff)) out << "Y" << CRLF;
   if (level.number(LaserSoundOff)) out << "L" << CRLF;
 
-  // One i line for each line of the information; an empty information is one empty i line.
-  // Empty lines before the first text are left out: reading would drop them anyway, and
-  // writing them would make a saved file change again on its next save.
-  const std::vector<std::string> infoLines = SplitLines(level.text(Info));
-  size_t first = 0;
-  while (first + 1 < infoLines.size() && TrimmedRight(infoLines[first]).empty()) ++first;
-  for (size_t i = first; i < infoLines.size(); ++i) out << keyLine('i', infoLines[i]);
+  // One i line for each line of the information, empty first lines included; an empty
+  // information is one empty i line.
+  for (const std::string& line : SplitLines(level.text(Info))) out << keyLine('i', line);
 
   out << "m " << level.width() << ' ' << level.height() << CRLF;
   std::string row;

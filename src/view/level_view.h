@@ -40,6 +40,8 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   void transformSelection(BlockTransform transform);  // lifts the marked block first
   void putDownBlock();
   void cancelLift();
+  // Ends a drag under way as the release of its button would (before a save or close).
+  void finishDrag();
 
   // The clipboard, under the format "Vorel Tiles": each is one undo step where it edits.
   bool canCopy() const;   // a selection exists

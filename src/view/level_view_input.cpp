@@ -29,6 +29,13 @@ void LevelView::cancelDrag() {
   emit stateChanged();
 }
 
+void LevelView::finishDrag() {
+  if (m_dragButton == Qt::NoButton) return;
+  m_tool->release(std::exchange(m_dragButton, Qt::NoButton));
+  m_edgeScroll.stop();
+  emit stateChanged();
+}
+
 void LevelView::mousePressEvent(QMouseEvent* event) {
   if (pickElement(*event)) return;
   const Qt::MouseButton button = event->button();

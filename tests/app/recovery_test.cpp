@@ -1,7 +1,7 @@
 #include <QDirIterator>
 #include <QProcess>
-#include <QSettings>
 
+#include "app/editor_settings.h"
 #include "app/recovery_files.h"
 #include "app/recovery_finder.h"
 #include "app/recovery_writer.h"
@@ -31,7 +31,7 @@ TEST(RecoveryChild, EditsLevelsAndWaitsToBeKilled) {
   const QString levels = qEnvironmentVariable(kChildLevels);
   if (levels.isEmpty()) GTEST_SKIP() << "runs as a child of Recovery.ALevelOfAKilledEditor...";
   qputenv("XDG_DATA_HOME", qgetenv(kChildData));
-  QSettings().setValue("Recovery/IntervalSeconds", 1);
+  EditorSettings().setValue("Recovery/IntervalSeconds", 1);
   EditorSession session({levels + "/keep.lev"});
   App().levels()->open("");
   App().levels()->open(levels + "/drop.lev");

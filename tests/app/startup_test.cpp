@@ -1,8 +1,10 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 
+#include "app/editor_settings.h"
 #include "app/user_language.h"
 #include "app_support.h"
 
@@ -61,7 +63,7 @@ TEST(Startup, AFileOnTheCommandLineOpensAndIsRemembered) {
     for (const char* name : {"demo.lev", "first-steps.lev", "showcase.lev", "key-vault.lev"})
       App().levels()->open(Example(name));
   }
-  QSettings settings;
+  EditorSettings settings;
   settings.beginGroup("Recent File List");
   EXPECT_EQ(settings.childKeys().size(), 4) << "never more than four recent files";
   EXPECT_TRUE(settings.value("File1").toString().endsWith("key-vault.lev"));
@@ -113,4 +115,33 @@ TEST(Startup, SeveralFilesOpenAndHandedOverFilesWaitForAnOpenDialog) {
   dialog.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return session.window().levelWindows().size() == 3; }));
   EXPECT_EQ(session.title(), "demo.lev") << "a level already open comes forward";
+}
+
+// Settings and recovery copies of earlier versions move to the editor's own folders once;
+// a setting made in the new place already stays.
+TEST(Startup, EarlierSettingsAndRecoveryCopiesMoveToTheEditorsOwnFolders) {
+  const QString configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  const QString earlierFolder = "/Local AppWizard-Generated Applications";
+  {
+    QSettings earlier(configHome + earlierFolder + "/Cavernia Level Editor.conf", QSettings::IniFormat);
+    earlier.setValue("Recent/Files", QStringList{"/levels/a.lev", "/levels/b.lev"});
+    earlier.setValue("Recovery/IntervalSeconds", 15);
+  }
+  QDir().mkpath(dataHome + earlierFolder + "/Cavernia Level Editor/recovery/1234");
+  QFile copy(dataHome + earlierFolder + "/Cavernia Level Editor/recovery/1234/level-1.lev");
+  ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
+  copy.close();
+  EditorSettings().setValue("Recovery/IntervalSeconds", 30);
+
+  moveEarlierSettings();
+  const EditorSettings settings;
+  EXPECT_EQ(EditorSettings::filePath(), configHome + "/cavernia/cavernia-editor.conf");
+  EXPECT_EQ(settings.value("Recent/Files").toStringList(), (QStringList{"/levels/a.lev", "/levels/b.lev"}));
+  EXPECT_EQ(settings.value("Recovery/IntervalSeconds").toInt(), 30);
+  EXPECT_FALSE(QDir(configHome + earlierFolder).exists());
+  EXPECT_TRUE(QFile::exists(dataHome + "/cavernia/recovery/1234/level-1.lev"));
+  EXPECT_FALSE(QDir(dataHome + earlierFolder).exists());
+  EditorSettings().remove("");
+  QDir(dataHome + "/cavernia/recovery/1234").removeRecursively();
 }

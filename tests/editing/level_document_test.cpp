@@ -67,6 +67,12 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
          d.endGesture();
          return 3;
        }},
+      {"Reload from Disk", [](LevelDocument& d) {
+         Level other = d.level();
+         other.setElement(0, 0, EL_RUBY);
+         other.setText(Property::Name, "Theirs");
+         return int(d.replaceLevel(other, "Reload from Disk"));
+       }},
   };
   for (const EditCase& c : cases) {
     SCOPED_TRACE(c.name);

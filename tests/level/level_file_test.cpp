@@ -71,3 +71,62 @@ TEST_F(LevelFileTest, FailedSaveLeavesNothingBehind) {
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message().find("nowhere/x.lev"), std::string::npos);
 }
+
+// What the editor remembers of a file tells it whether another program changed it since: a
+// touch or the same bytes written back is no change; new bytes, also under the same size and
+// time, or a file renamed over it, are; a file gone is missing.
+TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
+  const std::string path = Write("cave.lev", CrLf({"n Cave", "m 2 1", "*$"}));
+  Level level;
+  FileIdentity known;
+  ASSERT_TRUE(ReadLevelFile(path, level, &known).ok);
+  EXPECT_EQ(checkFile(path, known), FileState::Unchanged);
+  const auto sameTimeAs = [](const std::string& file, const fs::file_time_type& time) { fs::last_write_time(file, time); };
+  const fs::file_time_type time = fs::last_write_time(path);
+
+  fs::last_write_time(path, time + std::chrono::seconds(5));
+  FileIdentity now;
+  EXPECT_EQ(checkFile(path, known, &now), FileState::Unchanged) << "touched";
+  EXPECT_NE(now.modifiedNs, known.modifiedNs);
+
+  Write("cave.lev", CrLf({"n Cove", "m 2 1", "*$"}));  // same size
+  sameTimeAs(path, time);
+  EXPECT_EQ(checkFile(path, known), FileState::Changed) << "rewritten in place";
+
+  Write("other.lev", CrLf({"n Cave", "m 2 1", "*$"}));
+  fs::rename(dir / "other.lev", path);
+  EXPECT_EQ(checkFile(path, known), FileState::Unchanged) << "the same bytes renamed over it";
+  Write("other.lev", CrLf({"n Cave", "m 2 1", "$*"}));
+  fs::rename(dir / "other.lev", path);
+  EXPECT_EQ(checkFile(path, known), FileState::Changed) << "other bytes renamed over it";
+
+  fs::remove(path);
+  EXPECT_EQ(checkFile(path, known), FileState::Missing);
+}
+
+// A symbolic link stays a link and its target gets the level; a file with two names shows
+// the new level under both; the identity written is that of the file saved.
+TEST_F(LevelFileTest, SavingThroughLinksWritesTheFileTheyName) {
+  Level level;
+  level.setText(Property::Name, "Linked");
+  const std::string target = Write("real.lev", "old");
+  fs::create_directories(dir / "links");
+  fs::create_symlink("../real.lev", dir / "links" / "shown.lev");
+  FileIdentity written;
+  ASSERT_TRUE(SaveLevelFile(level, (dir / "links" / "shown.lev").string(), &written).ok);
+  EXPECT_TRUE(fs::is_symlink(dir / "links" / "shown.lev"));
+  EXPECT_EQ(FileBytes(target), levelText(level));
+  EXPECT_EQ(checkFile(target, written), FileState::Unchanged);
+  EXPECT_EQ(EntriesInDir(), 2u) << "no temporary file is left behind";
+
+  fs::create_hard_link(target, dir / "twin.lev");
+  level.setText(Property::Name, "Twins");
+  ASSERT_TRUE(SaveLevelFile(level, target).ok);
+  EXPECT_EQ(FileBytes((dir / "twin.lev").string()), levelText(level));
+  EXPECT_EQ(fs::hard_link_count(target), 2u);
+
+  EXPECT_FALSE(IsReadOnlyFile(target));
+  fs::permissions(target, fs::perms::owner_read);
+  EXPECT_TRUE(IsReadOnlyFile(target));
+  EXPECT_FALSE(IsReadOnlyFile((dir / "new.lev").string())) << "a file not there yet";
+}

@@ -64,7 +64,7 @@ TEST(LevelReader, ValuesAsTheyAreRead) {
       {"", Difficulty, "3", "levels/cave.3"},
       {"", Difficulty, "0", ""},
       {"D 8", Difficulty, "8", "cave.3"},
-      {"i \r\ni \r\ni one\r\ni \r\ni three\r\ni", Info, "one\r\n\r\nthree\r\n"},  // leading empty lines are lost
+      {"i \r\ni \r\ni one\r\ni \r\ni three\r\ni", Info, "\r\n\r\none\r\n\r\nthree\r\n"},
       {"n one\nA two\r\nS three\rx\r\na last", Name, "one"},  // LF alone, CR LF, no break at the end
       {"n one\nA two\r\nS three\rx\r\na last", Artwork, "two"},
       {"n one\nA two\r\nS three\rx\r\na last", Sounds, "three\rx"},  // a CR inside a line stays

@@ -61,11 +61,13 @@ TEST(LevelWriter, InformationIsSplitAtEveryKindOfLineBreak) {
   level.setText(Info, "one\r\ntwo\rthree\nfour  \r\n\r\nsix");
   EXPECT_NE(levelText(level).find(CrLf({"N ", "i one", "i two", "i three", "i four", "i ", "i six", "m 126 126"})),
             std::string::npos);
-  // Leading empty lines would be lost on reading, so they are not written.
-  level.setText(Info, "\r  \r\nlater");
-  EXPECT_NE(levelText(level).find(CrLf({"N ", "i later", "m 126 126"})), std::string::npos);
-  level.setText(Info, "\r\n \r\n");
+  // Empty first lines are written and read back as they were.
+  level.setText(Info, "\r\n  \r\nlater");
+  EXPECT_NE(levelText(level).find(CrLf({"N ", "i ", "i ", "i later", "m 126 126"})), std::string::npos);
+  EXPECT_EQ(ReadText(levelText(level)).text(Info), "\r\n\r\nlater");
+  level.setText(Info, "");
   EXPECT_NE(levelText(level).find(CrLf({"N ", "i ", "m 126 126"})), std::string::npos);
+  EXPECT_EQ(ReadText(levelText(level)).text(Info), "");
 }
 
 TEST(LevelWriter, NoValueCanInjectALine) {

@@ -1,0 +1,163 @@
+// Levels whose files other programs change, and saving while something is under way.
+#include <QFile>
+#include <QStatusBar>
+#include <sys/stat.h>
+
+#include "app/disk_change_bar.h"
+#include "app/save_flow.h"
+#include "app_support.h"
+#include "level/level_io.h"
+#include "support/modal_dialog.h"
+
+namespace {
+
+std::string LevelNamed(const char* name) {
+  Level level;
+  level.setText(Property::Name, name);
+  level.setNumber(Property::Width, 4);
+  level.setNumber(Property::Height, 3);
+  return levelText(level);
+}
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// As git does: the new file is written beside the old one and renamed over it.
+void ReplaceFile(const QString& path, const std::string& bytes) {
+  QFile file(path + ".new");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+  file.close();
+  ASSERT_EQ(::rename((path + ".new").toLocal8Bit().constData(), path.toLocal8Bit().constData()), 0);
+}
+
+// Saves, answering the question about the other program's version with the button named.
+void SaveAnswering(const QString& button) {
+  WhenDialogOpens<QMessageBox>([button](QMessageBox* box) {
+    for (QAbstractButton* b : box->buttons())
+      if (b->text().remove('&') == button) return b->click();
+    box->reject();
+  });
+  Trigger(Act().file.save);
+  Settle();
+}
+
+}  // namespace
+
+TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverwrittenUnasked) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("cave.lev");
+  ReplaceFile(path, LevelNamed("Mine"));
+  EditorSession session({path});
+  LevelDocument& document = session.document();
+  DiskChangeBar& bar = *session.active()->diskBar();
+  const auto name = [&document] { return document.level().text(Property::Name); };
+
+  ReplaceFile(path, LevelNamed("Theirs"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return name() == "Theirs"; }, 5000)) << "the watcher saw the rename";
+  EXPECT_FALSE(document.isModified());
+  EXPECT_EQ(document.undoName(), "Reload from Disk");
+  EXPECT_EQ(session.window().statusBar()->currentMessage(), "cave.lev was reloaded: another program changed it.");
+
+  document.setCell(0, 0, EL_RUBY);
+  ReplaceFile(path, LevelNamed("Third"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
+  EXPECT_EQ(bar.text(), "cave.lev was changed by another program.");
+  EXPECT_EQ(name(), "Theirs") << "unsaved changes are not thrown away";
+  SaveAnswering("Cancel");
+  EXPECT_EQ(Bytes(path), QByteArray::fromStdString(LevelNamed("Third"))) << "Cancel keeps the other version";
+  EXPECT_TRUE(document.isModified());
+  SaveAnswering("Overwrite");
+  EXPECT_EQ(SavedLevel(path).element(0, 0), EL_RUBY);
+  EXPECT_FALSE(bar.isVisible());
+
+  // Keep my version: the next save over that version asks nothing.
+  document.setCell(1, 0, EL_RUBY);
+  ReplaceFile(path, LevelNamed("Fourth"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
+  bar.keepButton()->click();
+  EXPECT_FALSE(bar.isVisible());
+  {
+    MessageCatcher none;
+    Trigger(Act().file.save);
+    Settle();
+    EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
+  }
+  EXPECT_EQ(SavedLevel(path).element(1, 0), EL_RUBY);
+
+  // Reload takes the other version as one step that undo takes back.
+  document.setCell(2, 0, EL_RUBY);
+  ReplaceFile(path, LevelNamed("Fifth"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
+  bar.reloadButton()->click();
+  EXPECT_EQ(name(), "Fifth");
+  EXPECT_FALSE(document.isModified());
+  ASSERT_TRUE(document.undo());
+  EXPECT_EQ(document.level().element(2, 0), EL_RUBY);
+
+  ReplaceFile(path, "n Broken\r\nm 3 3\r\n***\r\n");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
+  EXPECT_TRUE(bar.text().startsWith("cave.lev was changed by another program and does not read as a level: "))
+      << bar.text().toStdString();
+  EXPECT_FALSE(bar.reloadButton()->isVisible());
+
+  QFile::remove(path);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.text().contains("deleted"); }, 5000));
+  Trigger(Act().file.save);
+  Settle();
+  EXPECT_EQ(SavedLevel(path).element(2, 0), EL_RUBY) << "Save writes it again";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !bar.isVisible(); }, 5000));
+}
+
+// What is under way ends before the file is written, so the file, the saved state and the
+// history agree; a value the form refuses stops the save and the close, with its message.
+TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("drawn.lev");
+  ReplaceFile(path, LevelNamed("Drawn"));
+  EditorSession session({path});
+  LevelDocument& document = session.document();
+  LevelView& view = *session.active()->view();
+  view.settings().setDrawMode(ViewSettings::DrawMode::Free);
+  const QPoint from = view.cellViewportRect({1, 1}).center();
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+  QTest::mouseMove(view.viewport(), view.cellViewportRect({2, 1}).center());
+  Trigger(Act().file.save);  // Ctrl+S with the button held
+  QTest::mouseMove(view.viewport(), view.cellViewportRect({3, 1}).center());
+  QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, view.cellViewportRect({3, 1}).center());
+  EXPECT_EQ(SavedLevel(path).element(2, 1), EL_WALL);
+  EXPECT_FALSE(document.isModified()) << "the drag ended with the save";
+  ASSERT_TRUE(document.undo());
+  EXPECT_TRUE(document.isModified()) << "the saved state is the one with the stroke";
+
+  PropertyForm& form = *session.active()->form();
+  form.focusField(PropertyForm::Field::Emeralds);
+  QTest::keyClicks(form.field(PropertyForm::Field::Emeralds), "1 2");
+  MessageCatcher catcher;
+  Trigger(Act().file.save);
+  Settle();
+  EXPECT_EQ(catcher.texts.size(), 1);
+  EXPECT_EQ(SavedLevel(path).element(2, 1), EL_WALL) << "nothing was written";
+  Trigger(Act().file.close);
+  Settle();
+  EXPECT_EQ(catcher.texts.size(), 2) << "the close stops too";
+  EXPECT_EQ(session.window().levelWindows().size(), 1);
+  EXPECT_TRUE(form.field(PropertyForm::Field::Emeralds)->hasFocus());
+}
+
+TEST(DiskChanges, AReadOnlyFileSaysSoAndIsSavedElsewhere) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("locked.lev");
+  ReplaceFile(path, LevelNamed("Locked"));
+  ::chmod(path.toLocal8Bit().constData(), 0444);
+  EditorSession session({path});
+  EXPECT_EQ(session.title(), "locked.lev [read-only]");
+  session.document().setCell(0, 0, EL_RUBY);
+  MessageCatcher cancel(QMessageBox::Cancel);
+  Trigger(Act().file.save);
+  Settle();
+  EXPECT_EQ(cancel.texts.value(0), "locked.lev is read-only: you may not write it. Save the level under another name?");
+  EXPECT_EQ(Bytes(path), QByteArray::fromStdString(LevelNamed("Locked")));
+}
