@@ -50,6 +50,10 @@
         <source>another level of this folder has the same name</source>
         <translation>ein anderes Level dieses Ordners hat denselben Namen</translation>
     </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (kann nicht gelesen werden)</translation>
+    </message>
 </context>
 <context>
     <name>LevelPrinter</name>

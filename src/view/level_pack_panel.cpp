@@ -142,7 +142,7 @@ void LevelPackPanel::load() {
       auto* item = new QListWidgetItem(this);
       item->setData(kPathRole, QDir(m_folder).filePath(file));
       if (!level.readable()) {
-        item->setText(file);
+        item->setText(tr("%1 (cannot be read)").arg(file));
         item->setIcon(unreadablePicture(kThumbnailSide));
         item->setForeground(Qt::red);
         item->setToolTip(tr("%1: cannot be read: %2").arg(file, QString::fromStdString(level.error)));

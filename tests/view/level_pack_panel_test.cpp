@@ -66,7 +66,7 @@ TEST(LevelPackPanel, MarksStraysDuplicatesAndUnreadableFilesAndFollowsOpenLevels
   panel.showFolder(folder.path());
   panel.show();
   ASSERT_TRUE(loaded.wait());
-  EXPECT_EQ(names(panel), (QStringList{"Bravo (a.lev)", "Bravo (b.lev)", "Side", "d.lev"}));
+  EXPECT_EQ(names(panel), (QStringList{"Bravo (a.lev)", "Bravo (b.lev)", "Side", "d.lev (cannot be read)"}));
   EXPECT_NE(panel.item(2)->toolTip().indexOf("stray"), -1) << panel.item(2)->toolTip().toStdString();
   EXPECT_NE(panel.item(3)->toolTip().indexOf("zero byte"), -1) << panel.item(3)->toolTip().toStdString();
 
@@ -77,7 +77,7 @@ TEST(LevelPackPanel, MarksStraysDuplicatesAndUnreadableFilesAndFollowsOpenLevels
   openLevels["b.lev"] = open;
   panel.openLevelsEdited();
   ASSERT_TRUE(loaded.wait());
-  EXPECT_EQ(names(panel), (QStringList{"Bravo", "Alpha", "Side", "d.lev"}));
+  EXPECT_EQ(names(panel), (QStringList{"Bravo", "Alpha", "Side", "d.lev (cannot be read)"}));
 }
 
 }  // namespace
