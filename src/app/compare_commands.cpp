@@ -26,8 +26,9 @@ struct CompareMenu {
 void compareWithFile(DifferencesPanel* panel, LevelWindow* window, const QString& path, bool savedFile) {
   Level reference;
   if (const FileResult read = ReadLevelFile(QFile::encodeName(path).toStdString(), reference); !read.ok) {
+    const QString reason = translated::messageText(read.error);
     QMessageBox::warning(window, "Cavernia Level Editor",
-                         CompareMenu::tr("The level cannot be compared.\n\n%1").arg(translated::messageText(read.error)));
+                         CompareMenu::tr("The level cannot be compared.\n\n%1").arg(reason));
     return;
   }
   panel->compare(window, std::move(reference),

@@ -62,8 +62,8 @@ LevelMerge mergeLevels(const Level& base, const Level& ours, const Level& theirs
       if (!value.conflict) continue;
     }
     auto shown = [p](const Level& level) { return propertyValueText(p, level.text(p)).english(); };
-    result.conflicts.push_back(
-        {Kind::Property, {}, p, -1, "conflict: property " + propertyName(p) + sides(shown(ours), shown(theirs), shown(base))});
+    const std::string text = "conflict: property " + propertyName(p) + sides(shown(ours), shown(theirs), shown(base));
+    result.conflicts.push_back({Kind::Property, {}, p, -1, text});
   }
   for (int y = 0; y < Level::kMaxSize; ++y)
     for (int x = 0; x < Level::kMaxSize; ++x) {
@@ -72,9 +72,8 @@ LevelMerge mergeLevels(const Level& base, const Level& ours, const Level& theirs
       merged.setElement(x, y, cell.value);
       const CellPos at{x, y};
       if (cell.conflict) {
-        result.conflicts.push_back({Kind::Cell, at, {}, -1,
-                                    "conflict: " + cellName(x, y) +
-                                        sides(cellText(ours.element(x, y)), cellText(theirs.element(x, y)), cellText(was))});
+        const std::string values = sides(cellText(ours.element(x, y)), cellText(theirs.element(x, y)), cellText(was));
+        result.conflicts.push_back({Kind::Cell, at, {}, -1, "conflict: " + cellName(x, y) + values});
       } else if (!merged.contains(x, y) && cell.value != NO_ELEMENT && cell.value != was) {
         // Saving writes only the cells inside the size, so this change would be lost unseen.
         result.conflicts.push_back({Kind::HiddenCell, at, {}, -1,

@@ -148,7 +148,8 @@ constexpr CliOption kDiffOptions[] = {
     {"--image OUT.png", "also draw B as the editor does, each changed cell outlined"},
     {"--git ...", "as git's external diff program (diff.NAME.command): always exit 0 once compared"}};
 
-const CliCommand kDiffCommand{"diff", "A B [--json] [--image OUT.png] | --git PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE",
+const CliCommand kDiffCommand{"diff",
+                              "A B [--json] [--image OUT.png] | --git PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE",
                               "what differs from level A to level B: properties, cells, remainders, extra lines; "
                               "exit 0 when they are the same level, 1 when they differ",
                               kDiffOptions, RunDiff};
