@@ -43,6 +43,23 @@ void BM_RepaintVisibleView(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintVisibleView)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
 
+// A comparison's outlines over the same repaint, next to BM_RepaintVisibleView: one cell in
+// `step` differs; every second one (step 2, a chessboard) is the most outline there can be.
+void BM_RepaintComparedView(benchmark::State& state) {
+  ShownView shown(static_cast<int>(state.range(0)));
+  LevelView& view = shown.view;
+  CellFlags cells;
+  for (int y = 0; y < Level::kMaxSize; ++y)
+    for (int x = 0; x < Level::kMaxSize; ++x)
+      if ((x + y) % state.range(1) == 0) cells.set(y * Level::kMaxSize + x);
+  view.setOutlinedCells(cells);
+  for (auto _ : state) view.viewport()->repaint();
+}
+BENCHMARK(BM_RepaintComparedView)
+    ->ArgsProduct({{15, 30, 60}, {2, 37}})
+    ->ArgNames({"cell", "step"})
+    ->Unit(benchmark::kMillisecond);
+
 // One zoom step on the whole level: the new cell size, the scroll that keeps the middle in place
 // and the repaint of the screenful, to the next size and back again.
 void BM_ZoomStep(benchmark::State& state) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and runs each for SECONDS (default 45; three targets keep
-# the whole step near three minutes).
+# Builds the fuzz targets with clang and runs each for SECONDS (default 45; four targets keep
+# the whole step near four minutes).
 # usage: tools/fuzz.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
+  git                                 # the tests merge levels in a repository of their own
   clang libclang-rt-14-dev            # libFuzzer for the fuzz targets
   qt6-base-dev qt6-qpa-plugins        # Core, Gui, Widgets, PrintSupport, Network, Test; offscreen platform
   libgtest-dev libgmock-dev libbenchmark-dev

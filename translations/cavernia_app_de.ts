@@ -40,6 +40,96 @@
     </message>
 </context>
 <context>
+    <name>CompareMenu</name>
+    <message>
+        <source>The level cannot be compared.
+
+%1</source>
+        <translation>Das Level kann nicht verglichen werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the saved file</source>
+        <translation>der gespeicherten Datei</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;Saved</source>
+        <translation>Mit &amp;gespeicherter Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Shows what differs from the level&apos;s saved file</source>
+        <translation>Zeigt, was sich von der gespeicherten Datei des Levels unterscheidet</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;File...</source>
+        <translation>Mit Date&amp;i vergleichen ...</translation>
+    </message>
+    <message>
+        <source>Shows what differs from another level file</source>
+        <translation>Zeigt, was sich von einer anderen Leveldatei unterscheidet</translation>
+    </message>
+    <message>
+        <source>Compare with File</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Cavernia Level (*.lev)</source>
+        <translation>Cavernia-Level (*.lev)</translation>
+    </message>
+    <message>
+        <source>&amp;Next Difference</source>
+        <translation>&amp;Nächster Unterschied</translation>
+    </message>
+    <message>
+        <source>Goes to the next difference of the comparison</source>
+        <translation>Geht zum nächsten Unterschied des Vergleichs</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Difference</source>
+        <translation>V&amp;origer Unterschied</translation>
+    </message>
+    <message>
+        <source>Goes to the previous difference of the comparison</source>
+        <translation>Geht zum vorigen Unterschied des Vergleichs</translation>
+    </message>
+    <message>
+        <source>&amp;End Comparison</source>
+        <translation>Vergleich &amp;beenden</translation>
+    </message>
+    <message>
+        <source>Ends the comparison and its outlines</source>
+        <translation>Beendet den Vergleich und seine Umrandungen</translation>
+    </message>
+</context>
+<context>
+    <name>DifferencesPanel</name>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+    <message>
+        <source>No comparison. Use File &gt; Compare with Saved or Compare with File.</source>
+        <translation>Kein Vergleich. Wählen Sie Datei &gt; Mit gespeicherter Datei vergleichen oder Mit Datei vergleichen.</translation>
+    </message>
+    <message>
+        <source>no differences</source>
+        <translation>keine Unterschiede</translation>
+    </message>
+    <message>
+        <source>1 difference</source>
+        <translation>1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>Compared with %1: %2</source>
+        <translation>Verglichen mit %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>DiskChangeBar</name>
     <message>
         <source>&amp;Reload</source>

@@ -342,6 +342,46 @@
         <source>property %1: %2</source>
         <translation>Eigenschaft %1: %2</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keins</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>property %1: %2 -&gt; %3</source>
+        <translation>Eigenschaft %1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>cell %1, %2: %3 -&gt; %4</source>
+        <translation>Zelle %1, %2: %3 -&gt; %4</translation>
+    </message>
+    <message>
+        <source>cells %1, %2 to %3, %4: %5 -&gt; %6</source>
+        <translation>Zellen %1, %2 bis %3, %4: %5 -&gt; %6</translation>
+    </message>
+    <message>
+        <source>remainder %1: %2 -&gt; %3</source>
+        <translation>Überrest %1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>extra line added: %1</source>
+        <translation>zusätzliche Zeile hinzugekommen: %1</translation>
+    </message>
+    <message>
+        <source>extra line removed: %1</source>
+        <translation>zusätzliche Zeile entfernt: %1</translation>
+    </message>
 </context>
 <context>
     <name>Property</name>

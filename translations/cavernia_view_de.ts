@@ -31,8 +31,28 @@
 <context>
     <name>LevelPackPanel</name>
     <message>
-        <source>%1: next level &quot;%2&quot; is not in this folder</source>
-        <translation>%1: Das nächste Level „%2“ liegt nicht in diesem Ordner</translation>
+        <source>%1: cannot be read: %2</source>
+        <translation>%1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>next level &quot;%1&quot; is not in this folder</source>
+        <translation>nächstes Level „%1“ ist nicht in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>no level leads here and it is not the first level: a stray (its chain: %1)</source>
+        <translation>kein Level führt hierher, und es ist nicht das erste Level: ein Irrläufer (seine Kette: %1)</translation>
+    </message>
+    <message>
+        <source>another level of this folder has the same name</source>
+        <translation>ein anderes Level dieses Ordners hat denselben Namen</translation>
+    </message>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation>%1 (kann nicht gelesen werden)</translation>
     </message>
 </context>
 <context>

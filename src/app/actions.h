@@ -18,6 +18,9 @@ struct Actions {
     QAction *fileBar, *basicElementsBar, *movingElementsBar, *doorsKeysBar, *drawModesBar, *gridBar, *statusBar, *problemsPanel, *levelPack, *properties;
     QAction *redraw, *grid, *gridSize, *cellSize15, *cellSize30, *cellSize60, *zoomIn, *zoomOut, *fitLevel;
   } view{};
+  struct Compare {
+    QAction *withSaved, *withFile, *next, *previous, *end;
+  } compare{};
   struct Window {
     QAction *newWindow, *cascade, *tileHorizontally, *tileVertically, *tabbed, *next, *previous, *nextPane, *previousPane;
   } window{};

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QDirIterator>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
@@ -100,6 +101,7 @@ bool CaverniaApp::start(const QStringList& files) {
   addWindowCommands(*m_context, m_actions);
   addElementCommands(*m_context, m_actions);
   addHelpCommands(*m_context, m_actions);
+  addCompareCommands(*m_context, m_actions);
   window->build(m_actions);
   showActiveArtwork();
   window->setRecentFiles(m_levels->recentFiles().files());
@@ -181,6 +183,18 @@ void CaverniaApp::connectParts() {
     showActiveFolder();  // "Save As" may have moved it to another folder
   });
   connect(pack, &LevelPackPanel::levelActivated, m_levels, [this](const QString& path) { m_levels->open(path); });
+  // Open levels show in the panel as they are, saved or not.
+  pack->setOpenLevels([this](const QString& folder) {
+    std::map<std::string, Level> open;
+    for (const LevelDocument* document : m_levels->documents()) {
+      const QFileInfo file(QString::fromStdString(document->path()));
+      if (!document->path().empty() && file.absolutePath() == QFileInfo(folder).absoluteFilePath())
+        open.emplace(QFile::encodeName(file.fileName()).toStdString(), document->level());
+    }
+    return open;
+  });
+  connect(m_levels, &OpenLevels::levelPropertiesChanged, pack, &LevelPackPanel::openLevelsEdited);
+  connect(m_levels, &OpenLevels::levelsChanged, pack, &LevelPackPanel::openLevelsEdited);
   connect(m_levels, &OpenLevels::levelStateChanged, commands, refresh);
   connect(m_levels, &OpenLevels::artworkChosen, this, &CaverniaApp::showActiveArtwork);
   // Every command but those on a lifted block first puts the active view's block down.

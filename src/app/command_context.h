@@ -22,6 +22,7 @@ void addViewCommands(CommandContext& context, Actions& actions);
 void addWindowCommands(CommandContext& context, Actions& actions);
 void addElementCommands(CommandContext& context, Actions& actions);
 void addHelpCommands(CommandContext& context, Actions& actions);
+void addCompareCommands(CommandContext& context, Actions& actions);
 
 class LevelDocument;
 class ViewSettings;

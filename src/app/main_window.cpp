@@ -126,6 +126,8 @@ QMenu* MainWindow::fileMenu(const Actions& actions, bool levelActive) {
   if (levelActive) {
     menu->addActions({file.close, file.save, file.saveAs, file.exportImage, file.sendMail});
     menu->addSeparator();
+    menu->addActions({actions.compare.withSaved, actions.compare.withFile});
+    menu->addSeparator();
     menu->addActions({file.print, file.printPreview});
   } else {
     menu->addSeparator();
@@ -189,6 +191,8 @@ void MainWindow::createMenus(const Actions& actions) {
   levelView->addActions({view.grid, view.gridSize});
   levelView->addSeparator();
   levelView->addActions({view.zoomIn, view.zoomOut, view.fitLevel});
+  levelView->addSeparator();
+  levelView->addActions({actions.compare.next, actions.compare.previous, actions.compare.end});
   m_windowMenu = new QMenu(tr("&Window"), this);
   const Actions::Window& window = actions.window;
   m_windowMenu->addActions({window.newWindow, window.cascade, window.tileHorizontally, window.tileVertically, window.tabbed});

@@ -31,6 +31,7 @@ struct OpenLevels::Level : DocumentObserver {
   void levelChanged(const LevelChange& change) override {
     if (change == LevelChange::ofProperty(Property::Artwork) || change.kind == LevelChange::Kind::Everything)
       emit owner->artworkChosen(document.get());
+    if (change.kind != LevelChange::Kind::Cells) emit owner->levelPropertiesChanged(document.get());
   }
   void documentStateChanged() override { emit owner->levelStateChanged(); }
 };

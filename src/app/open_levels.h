@@ -63,6 +63,8 @@ class OpenLevels : public QObject {
   void levelClosed(const LevelDocument* document);
   // A level chose another artwork set.
   void artworkChosen(LevelDocument* document);
+  // A property, the remainders or the whole of a level changed.
+  void levelPropertiesChanged(LevelDocument* document);
 
  private:
   Level* find(const LevelDocument& document) const;

@@ -15,11 +15,6 @@ Level::Level() {
   m_texts[static_cast<int>(RobotSpeed)] = "3";
 }
 
-int Level::element(int x, int y) const {
-  if (x < 0 || y < 0 || x >= kMaxSize || y >= kMaxSize) return NO_ELEMENT;
-  return m_cells[index(x, y)] - 1;
-}
-
 int Level::setElement(int x, int y, int element) {
   if (x < 0 || y < 0 || x >= kMaxSize || y >= kMaxSize) return NO_ELEMENT;
   if (element != NO_ELEMENT && !IsElement(element)) return this->element(x, y);

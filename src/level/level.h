@@ -30,7 +30,10 @@ class Level {
 
   // The element of a store cell; NO_ELEMENT when it is empty or outside the store. Cells
   // beyond the width and height keep their elements, so shrinking a level loses nothing.
-  int element(int x, int y) const;
+  int element(int x, int y) const {
+    if (x < 0 || y < 0 || x >= kMaxSize || y >= kMaxSize) return NO_ELEMENT;
+    return m_cells[index(x, y)] - 1;
+  }
   // Gives a store cell an element (NO_ELEMENT empties it); returns what it held before.
   // Cells outside the store and values that name no element change nothing.
   int setElement(int x, int y, int element);

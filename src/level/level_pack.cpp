@@ -49,23 +49,48 @@ void findCycles(LevelPack& pack) {
   }
 }
 
+// How many levels the chain from `start` holds, up to its end, a cycle or an unreadable level.
+int chainLength(const LevelPack& pack, int start) {
+  std::vector<bool> seen(pack.levels.size(), false);
+  int length = 0;
+  for (int at = start; at >= 0 && !seen[at] && pack.levels[at].readable(); at = pack.levels[at].next) {
+    seen[at] = true;
+    ++length;
+  }
+  return length;
+}
+
 void findChains(LevelPack& pack) {
   const int count = static_cast<int>(pack.levels.size());
   std::vector<bool> named(count, false), reached(count, false);
   for (const PackLevel& level : pack.levels)
     if (level.next >= 0) named[level.next] = true;
-  for (int start = 0; start < count; ++start) {
-    if (named[start] || !pack.levels[start].readable()) continue;
+  std::vector<int> starts;
+  for (int i = 0; i < count; ++i)
+    if (!named[i] && pack.levels[i].readable()) starts.push_back(i);
+  // Levels are in file name order, so the first of the longest wins a tie.
+  int first = -1, longest = 0;
+  for (int start : starts)
+    if (const int length = chainLength(pack, start); length > longest) first = start, longest = length;
+  if (first >= 0) {
+    const auto at = std::find(starts.begin(), starts.end(), first);
+    std::rotate(starts.begin(), at, at + 1);  // the first level's chain first, the strays in file order
+  }
+  for (int start : starts) {
     std::vector<int> chain;
     // Two levels may name the same next level; its part of the chain is listed once.
     for (int at = start; at >= 0 && !reached[at] && pack.levels[at].readable(); at = pack.levels[at].next) {
       reached[at] = true;
       chain.push_back(at);
     }
+    pack.levels[start].stray = start != first;
     pack.chains.push_back(std::move(chain));
   }
+  std::vector<bool> inFirst(count, false);
+  if (!pack.chains.empty())
+    for (int i : pack.chains[0]) inFirst[i] = true;
   for (int i = 0; i < count; ++i)
-    if (!reached[i] && pack.levels[i].readable()) pack.unreachable.push_back(i);
+    if (!inFirst[i] && pack.levels[i].readable()) pack.unreachable.push_back(i);
 }
 
 void findDuplicateNames(LevelPack& pack) {
@@ -79,7 +104,9 @@ void findDuplicateNames(LevelPack& pack) {
         grouped[j] = true;
         group.push_back(static_cast<int>(j));
       }
-    if (group.size() > 1) pack.duplicateNames.push_back(std::move(group));
+    if (group.size() < 2) continue;
+    for (int member : group) pack.levels[member].duplicateName = true;
+    pack.duplicateNames.push_back(std::move(group));
   }
 }
 
@@ -87,18 +114,26 @@ void findDuplicateNames(LevelPack& pack) {
 
 std::vector<int> LevelPack::order() const {
   std::vector<int> all;
-  for (const std::vector<int>& chain : chains) all.insert(all.end(), chain.begin(), chain.end());
-  all.insert(all.end(), unreachable.begin(), unreachable.end());
+  std::vector<bool> listed(levels.size(), false);
+  for (const std::vector<int>& chain : chains)
+    for (int i : chain) {
+      all.push_back(i);
+      listed[i] = true;
+    }
+  for (int i : unreachable)
+    if (!listed[i]) all.push_back(i);
+  for (int i = 0; i < static_cast<int>(levels.size()); ++i)
+    if (!levels[i].readable()) all.push_back(i);
   return all;
 }
 
 bool LevelPack::clean() const {
   return error.empty() && std::all_of(levels.begin(), levels.end(), [](const PackLevel& level) {
-           return level.readable() && !level.brokenLink;
+           return level.readable() && !level.brokenLink && !level.stray;
          });
 }
 
-LevelPack readLevelPack(const std::string& folder) {
+LevelPack readLevelPack(const std::string& folder, const std::map<std::string, Level>& open) {
   LevelPack pack;
   std::error_code error;
   fs::directory_iterator entries(folder, error);
@@ -113,6 +148,10 @@ LevelPack readLevelPack(const std::string& folder) {
   std::sort(pack.levels.begin(), pack.levels.end(),
             [](const PackLevel& a, const PackLevel& b) { return a.file < b.file; });
   for (PackLevel& level : pack.levels) {
+    if (const auto opened = open.find(level.file); opened != open.end()) {
+      level.level = opened->second;
+      continue;
+    }
     const std::string path = (fs::path(folder) / level.file).string();
     const FileResult read = ReadLevelFile(path, level.level);
     // The message starts with the path; the pack names its files itself.

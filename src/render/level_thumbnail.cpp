@@ -17,7 +17,10 @@ constexpr int kSmallestCell = 3;
 constexpr int kSheetThumbnail = 160;
 constexpr int kSheetColumns = 4;
 constexpr int kSheetCellWidth = kSheetThumbnail + 24;
-constexpr int kSheetCellHeight = kSheetThumbnail + 58;
+constexpr int kSheetLabelHeight = 34;  // two lines of the name and file name
+constexpr int kSheetMarkHeight = 18;
+const QColor kRedText(255, 100, 100);  // pure red is hard to read on the grey
+constexpr int kSheetCellHeight = kSheetThumbnail + 16 + kSheetLabelHeight + kSheetMarkHeight + 6;
 
 }  // namespace
 
@@ -40,23 +43,45 @@ QImage DrawPackSheet(const LevelPack& pack) {
   QFont font = painter.font();
   font.setPixelSize(13);
   painter.setFont(font);
+  const QColor warning(255, 170, 40);
   for (int i = 0; i < static_cast<int>(order.size()); ++i) {
     const PackLevel& level = pack.levels[order[i]];
     const QRect cell((i % columns) * kSheetCellWidth, (i / columns) * kSheetCellHeight, kSheetCellWidth,
                      kSheetCellHeight);
+    const QString file = QString::fromStdString(level.file);
+    const QRect text(cell.left() + 4, cell.top() + kSheetThumbnail + 16, kSheetCellWidth - 8, kSheetLabelHeight);
+    const QRect marks(text.left(), text.bottom() + 1, text.width(), kSheetMarkHeight);
+    if (!level.readable()) {
+      // A file that could not be read keeps its place, with the reason where its picture would be.
+      const QRect box(cell.left() + 12, cell.top() + 12, kSheetThumbnail, kSheetThumbnail);
+      painter.fillRect(box, QColor(40, 40, 44));
+      painter.setPen(QPen(Qt::red, 3));
+      painter.drawRect(box.adjusted(-2, -2, 1, 1));
+      painter.setPen(Qt::white);
+      painter.drawText(box.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap,
+                       QString::fromStdString(level.error));
+      painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, file);
+      painter.setPen(kRedText);
+      painter.drawText(marks, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("cannot read"));
+      continue;
+    }
     const QImage thumbnail = DrawLevelThumbnail(level.level, kSheetThumbnail);
     const QPoint at(cell.left() + (kSheetCellWidth - thumbnail.width()) / 2, cell.top() + 12);
     painter.drawImage(at, thumbnail);
-    const QRect text(cell.left() + 4, cell.top() + kSheetThumbnail + 16, kSheetCellWidth - 8, 40);
     painter.setPen(Qt::white);
     const QString name = QString::fromStdString(Cp1252ToUtf8(level.level.text(Property::Name))).trimmed();
+    // The file name tells two levels of one name apart.
     painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     name.isEmpty() ? QString::fromStdString(level.file) : name);
-    if (level.brokenLink) {
-      painter.setPen(QPen(Qt::red, 3));
-      painter.drawRect(QRect(at, thumbnail.size()).adjusted(-2, -2, 1, 1));
-      painter.drawText(text, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("broken link"));
-    }
+                     name.isEmpty() ? file : QStringLiteral("%1 (%2)").arg(name, file));
+    QStringList problems;
+    if (level.brokenLink) problems << QStringLiteral("broken link");
+    if (level.stray) problems << QStringLiteral("stray");
+    if (level.duplicateName) problems << QStringLiteral("duplicate name");
+    if (problems.isEmpty()) continue;
+    painter.setPen(QPen(level.brokenLink ? QColor(Qt::red) : warning, 3));
+    painter.drawRect(QRect(at, thumbnail.size()).adjusted(-2, -2, 1, 1));
+    painter.setPen(level.brokenLink ? kRedText : warning);
+    painter.drawText(marks, Qt::AlignHCenter | Qt::AlignTop, problems.join(QStringLiteral(", ")));
   }
   return sheet;
 }

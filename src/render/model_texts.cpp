@@ -7,6 +7,7 @@
 #include "level/cp1252.h"
 #include "level/elements.h"
 #include "level/level_checks.h"
+#include "level/level_diff.h"
 #include "level/message.h"
 #include "level/warning_text.h"
 
@@ -68,6 +69,13 @@ QString warningText(const LevelWarning& warning) {
     return filled(translate("Message", kPropertyWarningLine),
                   {translated::propertyName(*warning.property).toStdString(), line});
   return QString::fromStdString(line);
+}
+
+QString differenceText(const LevelDifference& difference) {
+  Message message = difference.message();
+  if (difference.property)
+    message.args.at(0) = Message::value(translated::propertyName(*difference.property).toStdString());
+  return messageText(message);
 }
 
 }  // namespace translated

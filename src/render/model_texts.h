@@ -6,6 +6,7 @@
 
 #include "level/property.h"
 
+struct LevelDifference;
 struct LevelWarning;
 struct Message;
 
@@ -30,5 +31,8 @@ QString messageText(const Message& message);
 
 // A warning line as warningLine() writes it; the level texts in it are Windows-1252.
 QString warningText(const LevelWarning& warning);
+
+// A difference between two levels as its text() says it, with the property named as the form does.
+QString differenceText(const LevelDifference& difference);
 
 }  // namespace translated

@@ -220,11 +220,19 @@ void LevelView::paintEvent(QPaintEvent* event) {
     if (m_picture.size() != exposed.size()) m_picture = QImage(exposed.size(), QImage::Format_RGB32);
     if (m_picture.isNull()) return;  // no memory for the picture: leave the screen as it is
     PaintLevel(m_picture, exposed.translated(scroll), shown, artwork, m_settings.cellSize(), m_settings.gridVisible());
+    DrawCellOutlines(m_picture, exposed.translated(scroll), m_outlined, m_settings.cellSize(), shown.width(),
+                     shown.height());
     painter.drawImage(exposed.topLeft(), m_picture);
   }
   painter.translate(-scroll);
   if (m_floating) drawOutline(painter, m_floating->cells(), QColor(255, 200, 0));
   if (m_marking) drawMarking(painter);
+}
+
+void LevelView::setOutlinedCells(const CellFlags& cells) {
+  if (cells == m_outlined) return;
+  m_outlined = cells;
+  viewport()->update();
 }
 
 void LevelView::drawOutline(QPainter& painter, const CellRange& cells, const QColor& light) const {

@@ -9,6 +9,7 @@
 #include "editing/document_observer.h"
 #include "editing/floating_block.h"
 #include "level/cell_range.h"
+#include "render/cell_outlines.h"
 #include "view/marking.h"
 #include "view/mouse_tool.h"
 
@@ -53,6 +54,10 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
 
   // Repaints everything (F5).
   void redraw();
+
+  // Cells outlined above the level, as a comparison marks what differs; none at first.
+  void setOutlinedCells(const CellFlags& cells);
+  const CellFlags& outlinedCells() const { return m_outlined; }
 
   // The viewport pixels that show a cell, at the current scroll position.
   QRect cellViewportRect(CellPos cell) const;
@@ -121,5 +126,6 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   std::optional<QPoint> m_mouse;  // over the view or dragging, in viewport pixels
   QString m_cellDescription;
   QTimer m_edgeScroll;
+  CellFlags m_outlined;
   QImage m_picture;  // kept between paints: a fresh screenful of memory costs more than the painting
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -33,7 +34,8 @@ TEST(Cli, HelpVersionAndUsageErrors) {
   for (const Args& args : {Args{}, {"frobnicate"}, {"check"}, {"check", "--strict"}, {"format"}, {"format", "a.lev", "-o"},
                            {"info", "a.lev", "--bogus"}, {"pack"}, {"pack", "x", "y"}, {"pack", "x", "--bogus"},
                            {"pack", "x", "--sheet"}, {"artwork"}, {"artwork", "-o"}, {"render", "a.lev", "-o", "x.png", "--cell", "0"},
-                           {"render", "a.lev", "-o", "x.png", "--cell", "12px"}})
+                           {"render", "a.lev", "-o", "x.png", "--cell", "12px"}, {"diff", "a.lev"},
+                           {"diff", "--git", "a.lev", "b.lev"}, {"merge", "a.lev", "b.lev"}, {"merge", "a", "b", "c", "-o"}})
     EXPECT_EQ(Cli(args).status, EXIT_USAGE) << testing::PrintToString(args);
   r = Cli({"info", "--help"});
   EXPECT_EQ(r.status, 0);
@@ -94,7 +96,7 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_EQ(Cli({"info", (dir / "none.lev").string()}).status, 1);
 }
 
-TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
+TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksStraysAndUnreadableFiles) {
   CliRun r = Cli({"pack", CAVERNIA_EXAMPLES_DIR});
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("chain 1:\n  first-steps.lev: \"First Steps\", 20 x 12, 8 emeralds, 6 to collect, 0 warnings\n"
@@ -110,7 +112,61 @@ TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksAndUnreadableFiles) {
   EXPECT_EQ(pack["brokenLinks"], (QJsonArray{QJsonObject{{"file", "b.lev"}, {"next", "Gone"}}}));
   Write("b.lev", "n B\r\nm 1 1\r\n1\r\n");
   EXPECT_EQ(Cli({"pack", dir.string()}).status, 0);
+  // A second start beside the first level's longer chain is a stray.
+  Write("s.lev", "n Side\r\nm 1 1\r\n1\r\n");
+  r = Cli({"pack", dir.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("\nstray: s.lev: no level leads to it; its chain: s.lev\n"), std::string::npos) << r.out;
+  EXPECT_EQ(Json(Cli({"pack", dir.string(), "--json"}).out)["unreachable"], QJsonArray{"s.lev"});
+  std::filesystem::remove(dir / "s.lev");
   Write("c.lev", std::string("n C\0", 4));
   EXPECT_NE(Cli({"pack", dir.string()}).out.find("cannot read: c.lev: "), std::string::npos);
   EXPECT_EQ(Cli({"pack", dir.string()}).status, 1);
+}
+
+TEST_F(CliFiles, DiffAndMergeSayWhatDiffersAndExitAsDiffDoes) {
+  const std::string base = Write("base.lev", "n Row\r\nm 4 2\r\n1   \r\n    \r\n");
+  const std::string ours = Write("ours.lev", "n Row\r\nm 4 2\r\n1*  \r\n    \r\n");
+  const std::string theirs = Write("theirs.lev", "n Row\r\nm 4 2\r\n1  (\r\n    \r\n");
+  const std::string missing = (dir / "missing.lev").string();
+  EXPECT_EQ(Cli({"diff", base, base}).status, 0);
+  CliRun r = Cli({"diff", base, ours});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "cell 1, 0: Empty -> Emerald\n");
+  EXPECT_EQ(Json(Cli({"diff", base, ours, "--json"}).out)["differences"][0]["new"], "Emerald");
+  EXPECT_EQ(Cli({"diff", base, missing}).status, 2);
+  // The picture outlines the changed cell only, inside the cell.
+  const std::string picture = (dir / "diff.png").string();
+  EXPECT_EQ(Cli({"diff", base, ours, "--image", picture}).status, 1);
+  const QImage image(QString::fromStdString(picture));
+  EXPECT_EQ(image.size(), QSize(4 * 30, 2 * 30));
+  EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(31, 15), QColor(255, 0, 255));
+  EXPECT_NE(image.pixelColor(29, 15), QColor(255, 0, 255));
+  EXPECT_NE(image.pixelColor(2 * 30 + 1, 15), QColor(255, 0, 255));
+  // As git's external diff: headed by the path; a missing side is an added or a deleted level.
+  r = Cli({"diff", "--git", "row.lev", base, "1111", "100644", ours, "2222", "100644"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "level row.lev\n  cell 1, 0: Empty -> Emerald\n");
+  r = Cli({"diff", "--git", "row.lev", base, "1111", "100644", "/dev/null", "0000", "0"});
+  EXPECT_EQ(r.out, "level row.lev: deleted, \"Row\", 4 x 2\n");
+  // A renamed file brings its new name and a note; one not merged yet only its path.
+  r = Cli({"diff", "--git", "row.lev", base, "1", "100644", ours, "2", "100644", "new.lev", "similarity index 90%"});
+  EXPECT_EQ(r.out, "level row.lev -> new.lev\n  cell 1, 0: Empty -> Emerald\n");
+  EXPECT_EQ(Cli({"diff", "--git", "row.lev"}).out, "level row.lev: not merged yet\n");
+
+  // A merge that cannot read a side leaves OURS as it was.
+  const std::string oursBefore = FileBytes(ours);
+  EXPECT_EQ(Cli({"merge", missing, ours, theirs}).status, 2);
+  EXPECT_EQ(FileBytes(ours), oursBefore);
+  const std::string out = (dir / "out.lev").string();
+  r = Cli({"merge", base, ours, theirs, "-o", out});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(FileBytes(ours), oursBefore);
+  EXPECT_NE(FileBytes(out).find("\r\n1* (\r\n"), std::string::npos) << FileBytes(out);
+  Write("theirs.lev", "n Row\r\nm 4 2\r\n1$  \r\n    \r\n");
+  r = Cli({"merge", base, ours, theirs});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "conflict: cell 1, 0: ours Emerald, theirs Ceruline, base Empty\n");
+  EXPECT_NE(FileBytes(ours).find("\r\n1*  \r\n"), std::string::npos) << "written as the editor saves, ours kept";
 }

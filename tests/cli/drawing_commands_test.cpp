@@ -65,5 +65,17 @@ TEST(PackCommand, DrawsOneThumbnailPerLevelOfThePack) {
   const TempFolder folder;
   const std::string out = (folder.dir / "sheet.png").string();
   ASSERT_EQ(Cli({"pack", CAVERNIA_EXAMPLES_DIR, "--sheet", out}).status, EXIT_OK);
-  EXPECT_EQ(Picture(out).size(), QSize(4 * 184, 218)) << "the four examples in one row";
+  EXPECT_EQ(Picture(out).size(), QSize(4 * 184, 234)) << "the four examples in one row";
+
+  // Two levels of one name, the second a stray, and a file that cannot be read: each has its
+  // place, framed in the colour of its problem.
+  const TempFolder pack;
+  for (const char* file : {"a.lev", "b.lev"}) pack.Write(file, "n Bravo\r\nm 1 1\r\n1\r\n");
+  pack.Write("c.lev", std::string("n C\0", 4));
+  ASSERT_EQ(Cli({"pack", pack.dir.string(), "--sheet", out}).status, EXIT_FAILED);
+  const QImage sheet = Picture(out);
+  EXPECT_EQ(sheet.size(), QSize(3 * 184, 234));
+  EXPECT_EQ(sheet.pixelColor(10, 92), QColor(255, 170, 40)) << "a duplicate name";
+  EXPECT_EQ(sheet.pixelColor(184 + 10, 92), QColor(255, 170, 40)) << "a stray with a duplicate name";
+  EXPECT_EQ(sheet.pixelColor(2 * 184 + 10, 92), QColor(Qt::red)) << "cannot be read";
 }

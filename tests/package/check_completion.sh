@@ -39,4 +39,6 @@ expect "cavernia-level artwork --set N" Night
 expect "cavernia-level check " a.lev pack
 expect "cavernia-level render a.lev -o " b.png pack
 expect "cavernia-level pack " pack
+expect "cavernia-level me" merge
+expect "cavernia-level diff a.lev a.lev --image " b.png pack
 exit $((failures > 0))

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <fstream>
 
+#include "level/level.h"
 #include "view/level_pack_panel.h"
 
 namespace {
@@ -47,6 +48,36 @@ TEST(LevelPackPanel, ShowsTheChainFollowsSavesAndOpensOnDoubleClick) {
   QTest::mouseDClick(panel.viewport(), Qt::LeftButton, {}, centre);
   ASSERT_EQ(activated.count(), 1);
   EXPECT_EQ(activated.first().first().toString(), folder.filePath("c.lev"));
+}
+
+// Every file has its place: one that cannot be read says why, levels of one name show their
+// file names, a stray is marked; an open level shows its unsaved properties.
+TEST(LevelPackPanel, MarksStraysDuplicatesAndUnreadableFilesAndFollowsOpenLevels) {
+  QTemporaryDir folder;
+  writeLevel(folder, "a.lev", "Bravo", "b");
+  writeLevel(folder, "b.lev", "Bravo", "");
+  writeLevel(folder, "c.lev", "Side", "");
+  std::ofstream(folder.filePath("d.lev").toStdString()) << std::string("n D\0", 4);
+  Level open;
+  std::map<std::string, Level> openLevels;
+  LevelPackPanel panel;
+  panel.setOpenLevels([&openLevels](const QString&) { return openLevels; });
+  QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
+  panel.showFolder(folder.path());
+  panel.show();
+  ASSERT_TRUE(loaded.wait());
+  EXPECT_EQ(names(panel), (QStringList{"Bravo (a.lev)", "Bravo (b.lev)", "Side", "d.lev (cannot be read)"}));
+  EXPECT_NE(panel.item(2)->toolTip().indexOf("stray"), -1) << panel.item(2)->toolTip().toStdString();
+  EXPECT_NE(panel.item(3)->toolTip().indexOf("zero byte"), -1) << panel.item(3)->toolTip().toStdString();
+
+  panel.openLevelsEdited();
+  EXPECT_FALSE(loaded.wait(300)) << "nothing open changed";
+  open.setText(Property::Name, "Alpha");
+  open.setText(Property::NextLevel, "Side");  // leads on to the stray
+  openLevels["b.lev"] = open;
+  panel.openLevelsEdited();
+  ASSERT_TRUE(loaded.wait());
+  EXPECT_EQ(names(panel), (QStringList{"Bravo", "Alpha", "Side", "d.lev (cannot be read)"}));
 }
 
 }  // namespace

@@ -38,15 +38,16 @@ void PrintHelp(std::ostream& out) {
          "exit status:\n"
          "  0  everything worked\n"
          "  1  a file could not be read or written; check --strict found a warning; pack found a broken\n"
-         "     link or an unreadable file\n"
-         "  2  a usage error: an unknown command or option, a missing or surplus argument\n";
+         "     link, a stray or an unreadable file; diff found a difference; merge found a conflict\n"
+         "  2  a usage error: an unknown command or option, a missing or surplus argument; diff or merge\n"
+         "     could not read or write a level\n";
 }
 
 }  // namespace
 
 std::span<const CliCommand> CliCommands() {
   static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kInfoCommand, kArtworkCommand, kRenderCommand,
-                                         kPackCommand};
+                                         kPackCommand,  kDiffCommand,   kMergeCommand};
   return commands;
 }
 

@@ -8,3 +8,5 @@ extern const CliCommand kCheckCommand;
 extern const CliCommand kFormatCommand;
 extern const CliCommand kInfoCommand;
 extern const CliCommand kPackCommand;
+extern const CliCommand kDiffCommand;
+extern const CliCommand kMergeCommand;

@@ -38,11 +38,22 @@ void printLevel(const PackLevel& level, std::ostream& out) {
 
 void printText(const LevelPack& pack, std::ostream& out) {
   for (size_t c = 0; c < pack.chains.size(); ++c) {
-    out << "chain " << c + 1 << ":\n";
+    out << "chain " << c + 1 << (c > 0 ? " (stray):\n" : ":\n");
     for (int i : pack.chains[c]) printLevel(pack.levels[i], out);
   }
-  if (!pack.unreachable.empty()) out << "not reached by any chain:\n";
-  for (int i : pack.unreachable) printLevel(pack.levels[i], out);
+  std::vector<bool> inChain(pack.levels.size(), false);
+  for (const std::vector<int>& chain : pack.chains)
+    for (int i : chain) inChain[i] = true;
+  bool headed = false;
+  for (int i : pack.unreachable) {
+    if (inChain[i]) continue;  // listed with its stray chain
+    if (!headed) out << "not reached by any chain:\n";
+    headed = true;
+    printLevel(pack.levels[i], out);
+  }
+  for (size_t c = 1; c < pack.chains.size(); ++c)
+    out << "stray: " << pack.levels[pack.chains[c][0]].file << ": no level leads to it; its chain: "
+        << fileList(pack, pack.chains[c], " -> ") << '\n';
   for (const PackLevel& level : pack.levels)
     if (level.brokenLink)
       out << "broken link: " << level.file << ": next level \"" << fieldOf(level, Property::NextLevel)
@@ -66,6 +77,7 @@ void printJson(const std::string& folder, const LevelPack& pack, std::ostream& o
   QJsonArray levels, brokenLinks, unreadable;
   for (int i : pack.order()) {
     const PackLevel& level = pack.levels[i];
+    if (!level.readable()) continue;  // listed under "unreadable"
     levels.append(QJsonObject{{"file", JsonLocalText(level.file)},
                               {"name", JsonLevelText(fieldOf(level, Property::Name))},
                               {"width", level.level.width()},
@@ -74,7 +86,9 @@ void printJson(const std::string& folder, const LevelPack& pack, std::ostream& o
                               {"emeraldsToCollect", JsonLevelText(fieldOf(level, Property::Emeralds))},
                               {"warnings", level.warnings},
                               {"next", JsonLevelText(fieldOf(level, Property::NextLevel))},
-                              {"brokenLink", level.brokenLink}});
+                              {"brokenLink", level.brokenLink},
+                              {"stray", level.stray},
+                              {"duplicateName", level.duplicateName}});
   }
   for (const PackLevel& level : pack.levels) {
     if (level.brokenLink)
@@ -83,8 +97,11 @@ void printJson(const std::string& folder, const LevelPack& pack, std::ostream& o
     if (!level.readable())
       unreadable.append(QJsonObject{{"file", JsonLocalText(level.file)}, {"error", JsonLocalText(level.error)}});
   }
-  QJsonArray chains, duplicateNames, cycles;
+  QJsonArray chains, strays, duplicateNames, cycles;
   for (const std::vector<int>& chain : pack.chains) chains.append(jsonFiles(pack, chain));
+  for (size_t c = 1; c < pack.chains.size(); ++c)
+    strays.append(QJsonObject{{"file", JsonLocalText(pack.levels[pack.chains[c][0]].file)},
+                              {"chain", jsonFiles(pack, pack.chains[c])}});
   for (const std::vector<int>& group : pack.duplicateNames)
     duplicateNames.append(QJsonObject{{"name", JsonLevelText(fieldOf(pack.levels[group[0]], Property::Name))},
                                       {"files", jsonFiles(pack, group)}});
@@ -92,8 +109,10 @@ void printJson(const std::string& folder, const LevelPack& pack, std::ostream& o
   WriteJson({{"folder", JsonLocalText(folder)},
              {"clean", pack.clean()},
              {"levels", levels},
+             {"first", pack.chains.empty() ? QJsonValue() : JsonLocalText(pack.levels[pack.chains[0][0]].file)},
              {"chains", chains},
              {"unreachable", jsonFiles(pack, pack.unreachable)},
+             {"strays", strays},
              {"brokenLinks", brokenLinks},
              {"duplicateNames", duplicateNames},
              {"cycles", cycles},
@@ -150,5 +169,6 @@ constexpr CliOption kPackOptions[] = {{"--json", "print the same as one JSON obj
 
 const CliCommand kPackCommand{"pack", "DIR [--json] [--sheet OUT.png]",
                               "list the levels of a folder in the order their Next level chains them, with broken "
-                              "links, duplicate names, cycles and unreadable files",
+                              "links, strays (levels nothing leads to, beside the first), duplicate names, cycles and "
+                              "unreadable files",
                               kPackOptions, RunPack};

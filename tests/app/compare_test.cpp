@@ -1,0 +1,80 @@
+#include <QListWidget>
+
+#include "app/differences_panel.h"
+#include "app_support.h"
+#include "level/level_io.h"
+
+namespace {
+
+QStringList Texts(const QListWidget& list) {
+  QStringList texts;
+  for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
+  return texts;
+}
+
+}  // namespace
+
+// Compare with Saved on a level with unsaved edits: the panel and the outlines follow the edits
+// and saving, F8 goes from difference to difference, and the level never changes by it.
+TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("cave.lev");
+  Level saved;
+  saved.setNumber(Property::Width, 10);
+  saved.setNumber(Property::Height, 8);
+  saved.setText(Property::Name, "Cave");
+  ASSERT_TRUE(SaveLevelFile(saved, path.toStdString()).ok);
+  EditorSession session({path});
+  Settle();
+  auto* panel = session.window().findChild<DifferencesPanel*>();
+  ASSERT_TRUE(panel);
+  QListWidget& list = *panel->findChild<QListWidget*>();
+  EXPECT_FALSE(App().commands()->isEnabled(Act().compare.next));
+
+  LevelDocument& document = session.document();
+  const std::pair<CellPos, int> cells[] = {{{2, 3}, EL_WALL}, {{3, 3}, EL_WALL}};
+  document.writeCells(cells, "Draw");
+  document.setText(Property::Name, "Cave 2");
+  const std::string edited = levelText(document.level());
+  ASSERT_TRUE(Trigger(Act().compare.withSaved));
+  Settle();
+  EXPECT_TRUE(panel->isVisible());
+  EXPECT_EQ(Texts(list), QStringList({"property Level name: \"Cave\" -> \"Cave 2\"", "cells 2, 3 to 3, 3: Empty -> Wall"}));
+  LevelView& view = *session.active()->view();
+  EXPECT_TRUE(view.outlinedCells()[3 * Level::kMaxSize + 2] && view.outlinedCells()[3 * Level::kMaxSize + 3]);
+  EXPECT_EQ(view.outlinedCells().count(), 2u);
+
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_F8);
+  EXPECT_EQ(QApplication::focusWidget(), session.active()->form()->field(PropertyForm::Field::Name));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+  EXPECT_EQ(view.selection(), (CellRange{2, 3, 3, 3}));
+  QTest::keyClick(&view, Qt::Key_F8, Qt::ShiftModifier);
+  EXPECT_EQ(list.currentRow(), 0) << "round to the first again";
+
+  const std::pair<CellPos, int> more[] = {{{9, 7}, EL_RUBY}};
+  document.writeCells(more, "Draw");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 3; }, 2000));
+  EXPECT_EQ(list.item(2)->text(), "cell 9, 7: Empty -> Ruby");
+  EXPECT_TRUE(document.isModified());
+  const std::pair<CellPos, int> undone[] = {{{9, 7}, NO_ELEMENT}};
+  document.writeCells(undone, "Delete");  // back to what the list showed before
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 2; }, 2000));
+  EXPECT_EQ(levelText(document.level()), edited) << "comparing changes nothing";
+
+  // Once saved, the file is what the level is.
+  ASSERT_TRUE(Trigger(Act().file.save));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 0; }, 2000));
+  EXPECT_EQ(view.outlinedCells().count(), 0u);
+
+  ASSERT_TRUE(Trigger(Act().compare.end));
+  EXPECT_FALSE(panel->isComparing());
+  EXPECT_FALSE(App().commands()->isEnabled(Act().compare.end));
+
+  // Closing the window ends a comparison too.
+  ASSERT_TRUE(Trigger(Act().compare.withSaved));
+  EXPECT_TRUE(panel->isComparing());
+  session.active()->close();
+  Settle();
+  EXPECT_FALSE(panel->isComparing());
+}
