@@ -147,7 +147,8 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   EXPECT_TRUE(form.field(PropertyForm::Field::Emeralds)->hasFocus());
 }
 
-TEST(DiskChanges, AReadOnlyFileSaysSoAndIsSavedElsewhere) {
+// A read-only file is not tried; a save that fails leaves the old file and the level changed.
+TEST(DiskChanges, AReadOnlyFileSaysSoAndAFailedSaveKeepsTheLevelChanged) {
   QTemporaryDir dir;
   const QString path = dir.filePath("locked.lev");
   ReplaceFile(path, LevelNamed("Locked"));
@@ -155,9 +156,19 @@ TEST(DiskChanges, AReadOnlyFileSaysSoAndIsSavedElsewhere) {
   EditorSession session({path});
   EXPECT_EQ(session.title(), "locked.lev [read-only]");
   session.document().setCell(0, 0, EL_RUBY);
-  MessageCatcher cancel(QMessageBox::Cancel);
-  Trigger(Act().file.save);
+  {
+    MessageCatcher cancel(QMessageBox::Cancel);
+    Trigger(Act().file.save);
+    Settle();
+    EXPECT_EQ(cancel.texts.value(0), "locked.lev is read-only: you may not write it. Save the level under another name?");
+    EXPECT_EQ(Bytes(path), QByteArray::fromStdString(LevelNamed("Locked")));
+  }
+  SaveFlow::setFileNameAsker([](QWidget*, const QString&) { return QString("/nonexistent/folder/locked.lev"); });
+  MessageCatcher failure;
+  Trigger(Act().file.saveAs);
   Settle();
-  EXPECT_EQ(cancel.texts.value(0), "locked.lev is read-only: you may not write it. Save the level under another name?");
-  EXPECT_EQ(Bytes(path), QByteArray::fromStdString(LevelNamed("Locked")));
+  SaveFlow::setFileNameAsker(nullptr);
+  EXPECT_TRUE(failure.texts.value(0).startsWith("The level could not be saved.")) << failure.texts.value(0).toStdString();
+  EXPECT_EQ(session.title(), "locked.lev* [read-only]");
+  EXPECT_TRUE(session.document().isModified());
 }
