@@ -2,17 +2,19 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "artwork/artwork_sets.h"
 #include "level/cp1252.h"
 #include "level/level.h"
 #include "level/level_pack.h"
 #include "render/level_painter.h"
+#include "render/tile_images.h"
 
 namespace {
 
-// Below this many pixels a cell shows one pixel of its picture; drawing larger and scaling
-// down keeps a hint of every element.
+// Below this many pixels a cell's picture shows little more than its colour.
 constexpr int kSmallestCell = 3;
 constexpr int kSheetThumbnail = 160;
 constexpr int kSheetColumns = 4;
@@ -22,14 +24,44 @@ constexpr int kSheetMarkHeight = 18;
 const QColor kRedText(255, 100, 100);  // pure red is hard to read on the grey
 constexpr int kSheetCellHeight = kSheetThumbnail + 16 + kSheetLabelHeight + kSheetMarkHeight + 6;
 
+// Each cell a block of its picture's colour, `cell` pixels wide: what the pictures would show at
+// that size, for a fraction of drawing them. Empty cells are black.
+QImage drawColourBlocks(const Level& level, const ArtworkSet& set, int cell) {
+  QImage image(level.width() * cell, level.height() * cell, QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  std::array<QRgb, ELEMENT_COUNT + 1> colours;
+  std::array<bool, ELEMENT_COUNT + 1> known{};
+  uchar* const bits = image.bits();  // once: scanLine() checks for sharing at every call
+  const qsizetype stride = image.bytesPerLine();
+  for (int row = 0; row < level.height(); ++row) {
+    auto* first = reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(row) * cell * stride);
+    QRgb* pixel = first;
+    for (int col = 0; col < level.width(); ++col, pixel += cell) {
+      const int element = level.element(col, row);
+      const int slot = IsElement(element) ? element : ELEMENT_COUNT;
+      if (!known[slot]) {
+        const QImage dot = IsElement(element) ? KeptTileImage(set, element, 1) : QImage();
+        colours[slot] = dot.isNull() ? qRgb(0, 0, 0) : dot.pixel(0, 0);
+        known[slot] = true;
+      }
+      std::fill_n(pixel, cell, colours[slot]);
+    }
+    for (int y = 1; y < cell; ++y) std::memcpy(bits + (static_cast<qsizetype>(row) * cell + y) * stride, first, image.width() * 4);
+  }
+  return image;
+}
+
 }  // namespace
 
 QImage DrawLevelThumbnail(const Level& level, int side) {
   const int longest = std::max(level.width(), level.height());
-  const int fitting = std::max(1, side / longest);
-  const QImage picture = DrawLevelPicture(level, LevelArtwork(level), std::max(fitting, kSmallestCell), false);
-  if (fitting >= kSmallestCell || picture.isNull()) return picture;
-  return picture.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  const int fitting = side / longest;
+  const ArtworkSet& set = LevelArtwork(level);
+  if (fitting >= kSmallestCell) return DrawLevelPicture(level, set, fitting, false);
+  // Blocks at least as large as the thumbnail, scaled down once.
+  const QImage blocks = drawColourBlocks(level, set, (side + longest - 1) / longest);
+  if (blocks.isNull()) return blocks;
+  return blocks.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QImage DrawPackSheet(const LevelPack& pack) {
