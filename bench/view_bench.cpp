@@ -43,6 +43,13 @@ void BM_RepaintVisibleView(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintVisibleView)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
 
+// The same screenful with every cell drawn anew, as after a scroll or a change of everything.
+void BM_RedrawVisibleView(benchmark::State& state) {
+  ShownView shown(static_cast<int>(state.range(0)));
+  for (auto _ : state) shown.view.redraw();
+}
+BENCHMARK(BM_RedrawVisibleView)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
+
 // A comparison's outlines over the same repaint, next to BM_RepaintVisibleView: one cell in
 // `step` differs; every second one (step 2, a chessboard) is the most outline there can be.
 void BM_RepaintComparedView(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "level/level.h"
 #include "render/tile_images.h"
@@ -42,19 +43,31 @@ void copyCells(QImage& target, const QRect& clip, const Level& level, const Artw
   std::array<QImage, ELEMENT_COUNT + 1> stamps;  // the last one: an empty cell
   uchar* const bits = target.bits();
   const qsizetype stride = target.bytesPerLine();
+  const int firstCol = area.left() / cellSize;
+  const int lastCol = area.right() / cellSize;
+  std::vector<const uchar*> rowStamps(static_cast<size_t>(lastCol - firstCol + 1));
+  qsizetype stampStride = 0;
   for (int row = area.top() / cellSize; row <= area.bottom() / cellSize; ++row) {
-    for (int col = area.left() / cellSize; col <= area.right() / cellSize; ++col) {
+    for (int col = firstCol; col <= lastCol; ++col) {
       const int element = level.element(col, row);
       const int slot = IsElement(element) ? element : ELEMENT_COUNT;
       if (stamps[slot].isNull()) stamps[slot] = cellStamp(set, element, cellSize, showGrid);
-      const QImage& stamp = stamps[slot];
-      const QRect cell = CellRect(col, row, cellSize);
-      const QRect part = cell & area;
-      const qsizetype stampStride = stamp.bytesPerLine();
-      const uchar* from = stamp.constBits() + (part.top() - cell.top()) * stampStride + (part.left() - cell.left()) * 4;
-      uchar* to = bits + (part.top() - clip.top()) * stride + (part.left() - clip.left()) * 4;
-      const size_t bytes = static_cast<size_t>(part.width()) * 4;
-      for (int y = 0; y < part.height(); ++y, from += stampStride, to += stride) std::memcpy(to, from, bytes);
+      rowStamps[static_cast<size_t>(col - firstCol)] = stamps[slot].constBits();
+      stampStride = stamps[slot].bytesPerLine();
+    }
+    // Pixel row by pixel row, so that the picture is written in the order it lies in memory.
+    const int top = std::max(area.top(), row * cellSize);
+    const int bottom = std::min(area.bottom(), row * cellSize + cellSize - 1);
+    for (int y = top; y <= bottom; ++y) {
+      uchar* const line = bits + (y - clip.top()) * stride;
+      const qsizetype stampRow = (y - row * cellSize) * stampStride;
+      for (int col = firstCol; col <= lastCol; ++col) {
+        const int left = std::max(area.left(), col * cellSize);
+        const int right = std::min(area.right(), col * cellSize + cellSize - 1);
+        std::memcpy(line + (left - clip.left()) * 4,
+                    rowStamps[static_cast<size_t>(col - firstCol)] + stampRow + (left - col * cellSize) * 4,
+                    static_cast<size_t>(right - left + 1) * 4);
+      }
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <cmath>
 
@@ -20,7 +21,7 @@ LevelView::LevelView(LevelDocument& document, ViewSettings& settings, QWidget* p
                     settings,
                     [this](std::optional<Marking> marking) { setMarking(marking); },
                     m_floating,
-                    [this] { viewport()->update(); emit stateChanged(); },
+                    [this] { invalidate(); emit stateChanged(); },
                     [this] { putDownBlock(); },
                     [this] { cancelLift(); }} {
   setFocusPolicy(Qt::StrongFocus);
@@ -67,7 +68,7 @@ void LevelView::transformSelection(BlockTransform transform) {
     setMarking(std::nullopt);
   }
   m_floating->transform(transform);
-  viewport()->update();
+  invalidate();
   emit stateChanged();
 }
 
@@ -75,7 +76,7 @@ void LevelView::putDownBlock() {
   if (!m_floating) return;
   const FloatingBlock block = *std::exchange(m_floating, std::nullopt);
   const CellRange covered = block.putDown(m_document);
-  viewport()->update();
+  invalidate();
   setSelection(covered.isEmpty() ? std::nullopt : std::optional(covered));
   emit stateChanged();
 }
@@ -83,7 +84,7 @@ void LevelView::putDownBlock() {
 void LevelView::cancelLift() {
   if (!m_floating) return;
   const CellRange source = std::exchange(m_floating, std::nullopt)->source();
-  viewport()->update();
+  invalidate();
   setSelection(source);
   emit stateChanged();
 }
@@ -101,21 +102,21 @@ void LevelView::setMarking(std::optional<Marking> marking) {
 
 void LevelView::levelChanged(const LevelChange& change) {
   switch (change.kind) {
-    case LevelChange::Kind::Cells: viewport()->update(viewportRect(change.cells)); break;
+    case LevelChange::Kind::Cells: invalidate(viewportRect(change.cells)); break;
     case LevelChange::Kind::Property:
       if (change.isSize()) {
         fitMarkingToLevel();
         updateScrollRange();
-        viewport()->update();
+        invalidate();
       } else if (change.property == Property::Artwork) {
-        viewport()->update();
+        invalidate();
       }
       break;
     case LevelChange::Kind::Remainders: break;
     case LevelChange::Kind::Everything:
       fitMarkingToLevel();
       updateScrollRange();
-      viewport()->update();
+      invalidate();
       break;
   }
   describeCellUnderMouse();
@@ -169,12 +170,12 @@ void LevelView::resizeEvent(QResizeEvent* event) {
 
 void LevelView::scrollContentsBy(int, int) {
   updateScrollRange();
-  viewport()->update();
+  invalidate();
   describeCellUnderMouse();
 }
 
 void LevelView::redraw() {
-  viewport()->update();
+  invalidate();
   viewport()->repaint();
 }
 
@@ -207,23 +208,41 @@ CellPos LevelView::cellAt(QPoint viewportPos) const {
   return {cell.x(), cell.y()};
 }
 
+void LevelView::invalidate(const QRect& pixels) {
+  const QRect area = pixels.isNull() ? viewport()->rect() : pixels & viewport()->rect();
+  m_stale += area;
+  viewport()->update(area);
+}
+
 void LevelView::paintEvent(QPaintEvent* event) {
   const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
   QPainter painter(viewport());
-  // Looked up by name at each paint, so a changed artwork property shows at once.
-  const ArtworkSet& artwork = LevelArtwork(m_document.level());
-  // A floating block is drawn as the level will be once it is put down.
-  std::optional<Level> withBlock;
-  if (m_floating) m_floating->drawInto(withBlock.emplace(m_document.level()));
-  const Level& shown = withBlock ? *withBlock : m_document.level();
-  for (const QRect& exposed : event->region()) {
-    if (m_picture.size() != exposed.size()) m_picture = QImage(exposed.size(), QImage::Format_RGB32);
-    if (m_picture.isNull()) return;  // no memory for the picture: leave the screen as it is
-    PaintLevel(m_picture, exposed.translated(scroll), shown, artwork, m_settings.cellSize(), m_settings.gridVisible());
-    DrawCellOutlines(m_picture, exposed.translated(scroll), m_outlined, m_settings.cellSize(), shown.width(),
-                     shown.height());
-    painter.drawImage(exposed.topLeft(), m_picture);
+  if (m_picture.size() != viewport()->size()) {
+    m_picture = QImage(viewport()->size(), QImage::Format_RGB32);
+    m_stale = viewport()->rect();
   }
+  if (m_picture.isNull()) return;  // no memory for the picture: leave the screen as it is
+  // Only what changed is drawn again; an exposed part of the view that did not is copied.
+  const QRegion redrawn = m_stale & event->region();
+  if (!redrawn.isEmpty()) {
+    // Looked up by name at each paint, so a changed artwork property shows at once.
+    const ArtworkSet& artwork = LevelArtwork(m_document.level());
+    // A floating block is drawn as the level will be once it is put down.
+    std::optional<Level> withBlock;
+    if (m_floating) m_floating->drawInto(withBlock.emplace(m_document.level()));
+    const Level& shown = withBlock ? *withBlock : m_document.level();
+    uchar* const bits = m_picture.bits();
+    const qsizetype stride = m_picture.bytesPerLine();
+    for (const QRect& part : redrawn) {
+      // Drawn straight into the kept picture, through an image on its memory.
+      QImage into(bits + part.top() * stride + part.left() * 4, part.width(), part.height(), stride,
+                  QImage::Format_RGB32);
+      PaintLevel(into, part.translated(scroll), shown, artwork, m_settings.cellSize(), m_settings.gridVisible());
+      DrawCellOutlines(into, part.translated(scroll), m_outlined, m_settings.cellSize(), shown.width(), shown.height());
+    }
+    m_stale -= redrawn;
+  }
+  for (const QRect& exposed : event->region()) painter.drawImage(exposed.topLeft(), m_picture, exposed);
   painter.translate(-scroll);
   if (m_floating) drawOutline(painter, m_floating->cells(), QColor(255, 200, 0));
   if (m_marking) drawMarking(painter);
@@ -232,7 +251,7 @@ void LevelView::paintEvent(QPaintEvent* event) {
 void LevelView::setOutlinedCells(const CellFlags& cells) {
   if (cells == m_outlined) return;
   m_outlined = cells;
-  viewport()->update();
+  invalidate();
 }
 
 void LevelView::drawOutline(QPainter& painter, const CellRange& cells, const QColor& light) const {

@@ -2,6 +2,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QRegion>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -96,6 +97,8 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   QRect viewportRect(const CellRange& cells) const;
   CellPos cellAt(QPoint viewportPos) const;
   void updateScrollRange();
+  // The level under these viewport pixels (all of them without any) must be drawn again.
+  void invalidate(const QRect& pixels = {});
   void scrollTo(QPoint position);  // level pixels at the viewport's top-left
   void fitMarkingToLevel();
   void drawMarking(QPainter& painter) const;
@@ -127,5 +130,6 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   QString m_cellDescription;
   QTimer m_edgeScroll;
   CellFlags m_outlined;
-  QImage m_picture;  // kept between paints: a fresh screenful of memory costs more than the painting
+  QImage m_picture;  // the level as the viewport shows it, kept between paints
+  QRegion m_stale;   // the pixels of m_picture that no longer show the level
 };
