@@ -4,6 +4,7 @@
 
 #include "editing/level_document.h"
 #include "editing/line_cells.h"
+#include "editing/set_cells.h"
 #include "editing/step_names.h"
 
 namespace {
@@ -37,10 +38,10 @@ void ShapeTool::release(Qt::MouseButton button) {
   const int element = elementFor(button);
   LevelDocument& document = m_context.document;
   switch (m_mode) {
-    case ViewSettings::DrawMode::Rectangle: document.setCells(outline(marking->cells()), element, step_names::kRectangle); break;
+    case ViewSettings::DrawMode::Rectangle: setCells(document, outline(marking->cells()), element, step_names::kRectangle); break;
     case ViewSettings::DrawMode::FilledRectangle:
-      document.setCells(area(marking->cells()), element, step_names::kFilledRectangle);
+      setCells(document, area(marking->cells()), element, step_names::kFilledRectangle);
       break;
-    default: document.setCells(lineCells(marking->anchor, marking->end), element, step_names::kLine); break;
+    default: setCells(document, lineCells(marking->anchor, marking->end), element, step_names::kLine); break;
   }
 }

@@ -98,7 +98,7 @@ TEST(FloatingBlock, ItsStepIsNamedAfterWhatWasDoneAndItsNeighboursStay) {
     const char* step;
     std::function<void(FloatingBlock&)> treat;
     bool copy;
-    std::vector<std::pair<CellPos, int>> cells;
+    std::vector<CellWrite> cells;
   } cases[] = {
       {"Move", [](FloatingBlock& b) { b.moveTo({2, 3}); }, false,
        {{{1, 2}, NO_ELEMENT}, {{2, 3}, EL_EMERALD}, {{3, 3}, EL_BUG_UP}}},

@@ -3,7 +3,11 @@
 
 #include <functional>
 
+#include "editing/clear_cells.h"
+#include "editing/flood_fill.h"
 #include "editing/level_document.h"
+#include "editing/paste_block.h"
+#include "editing/set_cells.h"
 
 namespace {
 
@@ -44,14 +48,14 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
     return r;
   }();
   const std::vector<EditCase> cases = {
-      {"Draw", [](LevelDocument& d) { return d.setCell(5, 5, EL_BAG); }},
-      {"Erase", [](LevelDocument& d) { return d.setCell(3, 3, NO_ELEMENT); }},
-      {"Fill", [](LevelDocument& d) { return d.fill(6, 6, EL_SAND); }},
-      {"Paste", [](LevelDocument& d) { return d.paste({2, 2}, std::string("*$\n~ \n@@\0ignored", 16)); }},
+      {"Draw", [](LevelDocument& d) { return setCell(d, {5, 5}, EL_BAG); }},
+      {"Erase", [](LevelDocument& d) { return setCell(d, {3, 3}, NO_ELEMENT); }},
+      {"Fill", [](LevelDocument& d) { return floodFill(d, {6, 6}, EL_SAND); }},
+      {"Paste", [](LevelDocument& d) { return pasteBlock(d, {2, 2}, std::string("*$\n~ \n@@\0ignored", 16)); }},
       {"Rectangle", [](LevelDocument& d) {
          d.beginGesture("Rectangle");
          const CellPos cells[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}};
-         d.setCells(cells, EL_ACID, "ignored inside a gesture");
+         setCells(d, cells, EL_ACID, "ignored inside a gesture");
          d.endGesture();
          return 4;
        }},
@@ -100,10 +104,10 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   LevelDocument doc{Furnished()};
   Recorder recorder;
   doc.addObserver(&recorder);
-  EXPECT_EQ(doc.setCell(3, 3, EL_EMERALD), 0);
-  EXPECT_EQ(doc.setCell(50, 3, EL_EMERALD), 0);  // outside the level
-  EXPECT_EQ(doc.setCell(5, 5, 99), 0);            // no element
-  EXPECT_EQ(doc.fill(3, 3, EL_EMERALD), 0);
+  EXPECT_EQ(setCell(doc, {3, 3}, EL_EMERALD), 0);
+  EXPECT_EQ(setCell(doc, {50, 3}, EL_EMERALD), 0);  // outside the level
+  EXPECT_EQ(setCell(doc, {5, 5}, 99), 0);            // no element
+  EXPECT_EQ(floodFill(doc, {3, 3}, EL_EMERALD), 0);
   EXPECT_FALSE(doc.setText(Property::Name, "furnished "));  // letter case and blanks alone
   EXPECT_FALSE(doc.setNumber(Property::Width, 20));
   EXPECT_FALSE(doc.setNumber(Property::Name, 3));
@@ -111,8 +115,8 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   EXPECT_FALSE(doc.setRemainders(doc.level().remainders(), "Delete Remainder"));
   // A stroke that puts back what it changed is no step either.
   doc.beginGesture("Draw");
-  doc.setCell(6, 6, EL_BOMB);
-  doc.setCell(6, 6, NO_ELEMENT);
+  setCell(doc, {6, 6}, EL_BOMB);
+  setCell(doc, {6, 6}, NO_ELEMENT);
   doc.endGesture();
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
@@ -124,16 +128,16 @@ TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.beginGesture("Draw");
-  doc.setCell(1, 1, EL_ROCK);  // each cell shows at once
-  doc.setCell(2, 1, EL_ROCK);
+  setCell(doc, {1, 1}, EL_ROCK);  // each cell shows at once
+  setCell(doc, {2, 1}, EL_ROCK);
   EXPECT_TRUE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());  // not while the button is down
   doc.cancelGesture();
   EXPECT_EQ(doc.level(), Furnished());
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
-  doc.fill(6, 6, EL_SAND);
-  doc.paste({17, 9}, "*****\n*****");
+  floodFill(doc, {6, 6}, EL_SAND);
+  pasteBlock(doc, {17, 9}, "*****\n*****");
   doc.setNumber(Property::Width, 30);
   doc.setText(Property::Artwork, "Night");
   doc.undo();
@@ -151,7 +155,7 @@ TEST(LevelDocument, TheTitleMarkFollowsTheSavedStateAndRestsWhileSaving) {
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.setTitle("cave.lev");
-  doc.setCell(1, 1, EL_ROCK);
+  setCell(doc, {1, 1}, EL_ROCK);
   EXPECT_EQ(doc.title(), "cave.lev*");
   doc.setSaving(true);
   EXPECT_EQ(doc.title(), "cave.lev");
@@ -186,9 +190,9 @@ TEST(LevelDocument, PasteAndClearStayInsideTheLevel) {
     level.setNumber(Property::Height, 3);
     LevelDocument doc{level};
     if (c.text.empty())
-      doc.clear(CellRange::spanning(c.topLeft, {14, 1}), "Delete");
+      clearCells(doc, CellRange::spanning(c.topLeft, {14, 1}), "Delete");
     else
-      doc.paste(c.topLeft, c.text);
+      pasteBlock(doc, c.topLeft, c.text);
     for (int y = 0; y <= 4; ++y) {
       std::string expected = y < static_cast<int>(c.rows.size()) ? c.rows[y] : "";
       expected.resize(15, '%');
@@ -210,7 +214,7 @@ TEST(LevelDocument, AnObserverMayLeaveWhileBeingTold) {
   } leaver(doc, other);
   doc.addObserver(&leaver);
   doc.addObserver(&other);
-  doc.setCell(1, 1, EL_WALL);
+  setCell(doc, {1, 1}, EL_WALL);
   EXPECT_TRUE(other.changes.empty()) << "an observer removed during the round is not told any more";
 }
 
