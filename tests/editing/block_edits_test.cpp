@@ -136,7 +136,7 @@ TEST(BlockEdits, PasteAndClearStayInsideTheLevel) {
     std::vector<std::string> rows;  // afterwards; the rest stays swamp ('%')
   } cases[] = {
       {{2, 1}, "# *\n..1\n::\0"sv, {"", "%%#~*", "%%..1"}},  // spaces empty; cut at the bottom
-      {{8, 1}, "*****\n&&&&&"sv, {"", "%%%%%%%%**", "%%%%%%%%&&"}},  // cut at the right
+      {{8, 1}, "*****\n&$&&&"sv, {"", "%%%%%%%%**", "%%%%%%%%&$"}},  // cut at the right
       {{0, 3}, "###"sv, {}},                                         // below the level
       {{-1, -1}, "*#0\n$&(\n.:+"sv, {"&(", ":+"}},                   // cut at the left and top
       {{0, 0}, "##\0##\n##"sv, {"##"}},

@@ -135,14 +135,14 @@ TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
   EXPECT_EQ(doc.level(), Furnished());
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
-  floodFill(doc, {6, 6}, EL_SAND);
+  floodFill(doc, {4, 3}, EL_SAND);  // the ruby alone
   pasteBlock(doc, {17, 9}, "*****\n*****");
   doc.setNumber(Property::Width, 30);
   doc.setText(Property::Artwork, "Night");
   doc.undo();
   const std::vector<LevelChange> expected = {
       LevelChange::ofCells({1, 1, 1, 1}), LevelChange::ofCells({2, 1, 2, 1}), LevelChange::ofCells({1, 1, 2, 1}),
-      LevelChange::ofCells({0, 1, 19, 10}), LevelChange::ofCells({17, 9, 19, 10}),
+      LevelChange::ofCells({4, 3, 4, 3}), LevelChange::ofCells({17, 9, 19, 10}),
       LevelChange::ofProperty(Property::Width), LevelChange::ofProperty(Property::Artwork),
       LevelChange::ofProperty(Property::Artwork)};
   EXPECT_EQ(recorder.changes, expected);
