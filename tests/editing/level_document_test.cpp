@@ -54,7 +54,7 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
       {"Rectangle", [](LevelDocument& d) {
          d.beginGesture("Rectangle");
          const CellPos cells[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}};
-         setCells(d, cells, EL_ACID, "ignored inside a gesture");
+         EXPECT_EQ(setCells(d, cells, EL_ACID, "ignored inside a gesture"), 4);
          d.endGesture();
          return 4;
        }},
