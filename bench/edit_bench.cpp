@@ -6,7 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "editing/flood_fill.h"
 #include "editing/level_document.h"
+#include "editing/paste_block.h"
+#include "editing/set_cells.h"
 #include "level/tile_block.h"
 
 namespace {
@@ -33,7 +36,7 @@ void OnFreshDocument(benchmark::State& state, int cellsPerRun, Prepare prepare, 
 }
 
 void Nothing(LevelDocument&) {}
-void FillWithEmeralds(LevelDocument& doc) { doc.fill(63, 63, EL_EMERALD); }
+void FillWithEmeralds(LevelDocument& doc) { floodFill(doc, {63, 63}, EL_EMERALD); }
 
 // A full-level block of mixed cells.
 std::string FullLevelBlock() {
@@ -69,21 +72,21 @@ BENCHMARK(BM_UndoFullLevelFill)->Unit(benchmark::kMicrosecond);
 
 void BM_PasteFullBlockOverFullLevel(benchmark::State& state) {
   const std::string text = FullLevelBlock();
-  OnFreshDocument(state, kCells, [](LevelDocument& doc) { doc.fill(0, 0, EL_SAND); },
-                  [&](LevelDocument& doc) { doc.paste({0, 0}, text); });
+  OnFreshDocument(state, kCells, [](LevelDocument& doc) { floodFill(doc, {0, 0}, EL_SAND); },
+                  [&](LevelDocument& doc) { pasteBlock(doc, {0, 0}, text); });
 }
 BENCHMARK(BM_PasteFullBlockOverFullLevel)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoFullLevelPaste(benchmark::State& state) {
   const std::string text = FullLevelBlock();
-  OnFreshDocument(state, kCells, [&](LevelDocument& doc) { doc.paste({0, 0}, text); },
+  OnFreshDocument(state, kCells, [&](LevelDocument& doc) { pasteBlock(doc, {0, 0}, text); },
                   [](LevelDocument& doc) { doc.undo(); });
 }
 BENCHMARK(BM_UndoFullLevelPaste)->Unit(benchmark::kMicrosecond);
 
 void BM_ThousandCellStepsUndoneAndRedone(benchmark::State& state) {
   OnFreshDocument(state, 3000, Nothing, [](LevelDocument& doc) {
-    for (int n = 0; n < 1000; ++n) doc.setCell(n % 100, n / 100, EL_WALL);
+    for (int n = 0; n < 1000; ++n) setCell(doc, {n % 100, n / 100}, EL_WALL);
     for (int n = 0; n < 1000; ++n) doc.undo();
     for (int n = 0; n < 1000; ++n) doc.redo();
   });
@@ -92,7 +95,7 @@ BENCHMARK(BM_ThousandCellStepsUndoneAndRedone)->Unit(benchmark::kMicrosecond);
 
 void BM_TileBlockTextFullLevel(benchmark::State& state) {
   LevelDocument doc;
-  doc.fill(0, 0, EL_SAND);
+  floodFill(doc, {0, 0}, EL_SAND);
   for (auto _ : state) benchmark::DoNotOptimize(tileBlockText(doc.level(), doc.level().bounds()).size());
   state.SetItemsProcessed(state.iterations() * kCells);
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "editing/level_document.h"
+#include "editing/paste_block.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const CellPos topLeft{data[0] - 8, data[1] - 8};
   const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
 
-  const int changed = doc.paste(topLeft, text);
+  const int changed = pasteBlock(doc, topLeft, text);
   const Level after = doc.level();
   CheckEmeraldTotal(after);
   Check((changed > 0) == (after != start));

@@ -8,6 +8,7 @@
 #include "app/open_levels.h"
 #include "app/save_flow.h"
 #include "editing/level_document.h"
+#include "editing/step_names.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"
 #include "render/model_texts.h"

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "editing/level_document.h"
+#include "editing/set_cells.h"
 #include "editing/step_names.h"
 
 int replaceElement(LevelDocument& document, const CellRange& area, int from, int to) {
@@ -12,5 +13,5 @@ int replaceElement(LevelDocument& document, const CellRange& area, int from, int
   for (int y = inside.top; y <= inside.bottom; ++y)
     for (int x = inside.left; x <= inside.right; ++x)
       if (level.element(x, y) == from) cells.push_back({x, y});
-  return document.setCells(cells, to, step_names::kReplace);
+  return setCells(document, cells, to, step_names::kReplace);
 }

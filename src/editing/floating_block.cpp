@@ -34,9 +34,9 @@ void FloatingBlock::transform(BlockTransform transform) {
   m_block = transformed(m_block, transform);
 }
 
-std::vector<std::pair<CellPos, int>> FloatingBlock::cellsToWrite() const {
+std::vector<CellWrite> FloatingBlock::cellsToWrite() const {
   const CellRange target = cells();
-  std::vector<std::pair<CellPos, int>> written;
+  std::vector<CellWrite> written;
   if (!m_copy)
     for (int y = m_source.top; y <= m_source.bottom; ++y)
       for (int x = m_source.left; x <= m_source.right; ++x)

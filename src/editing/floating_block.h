@@ -1,6 +1,5 @@
 #pragma once
 
-#include <utility>
 #include <vector>
 
 #include "editing/cell_block.h"
@@ -33,7 +32,7 @@ class FloatingBlock {
   const char* stepName() const;
 
   // The cells putting it down writes: the vacated ones emptied, then the block's own.
-  std::vector<std::pair<CellPos, int>> cellsToWrite() const;
+  std::vector<CellWrite> cellsToWrite() const;
   // Writes them into `level` as putting down would, for drawing the level with it.
   void drawInto(Level& level) const;
   // Puts it down as one undo step; the cells it covers in the level afterwards.

@@ -4,11 +4,9 @@
 
 #include "editing/cell_edit.h"
 #include "editing/composite_edit.h"
-#include "editing/fill_region.h"
 #include "editing/level_swap.h"
 #include "editing/property_edit.h"
 #include "editing/remainder_edit.h"
-#include "editing/step_names.h"
 #include "level/text_util.h"
 
 namespace {
@@ -21,104 +19,26 @@ LevelDocument::~LevelDocument() = default;
 
 // --- cells ---
 
-CellEdit& LevelDocument::cellStep(std::string_view name) {
+int LevelDocument::writeCells(std::span<const CellWrite> cells, std::string_view name) {
   if (!m_openStep) m_openStep = std::make_unique<CellEdit>(std::string(name));
-  return *m_openStep;
-}
-
-bool LevelDocument::writeCell(CellEdit& step, int x, int y, int element) {
-  if (!m_level.contains(x, y) || m_level.element(x, y) == element) return false;
-  step.record(x, y, m_level.setElement(x, y, element), element);
-  return true;
-}
-
-int LevelDocument::finishCellEdit(CellEdit& step, const CellRange& touched, int changed) {
+  CellRange touched;
+  int changed = 0;
+  for (const auto& [cell, element] : cells) {
+    if (!isValue(element) || !m_level.contains(cell.x, cell.y) || m_level.element(cell.x, cell.y) == element) continue;
+    m_openStep->record(cell.x, cell.y, m_level.setElement(cell.x, cell.y, element), element);
+    ++changed;
+    touched = touched.united({cell.x, cell.y, cell.x, cell.y});
+  }
   if (changed > 0) notifyLevel(LevelChange::ofCells(touched));
   if (!m_inGesture) {
-    step.seal();
-    if (step.isEmpty())
+    m_openStep->seal();
+    if (m_openStep->isEmpty())
       m_openStep.reset();
     else
       pushStep(std::move(m_openStep));
   }
   notifyStateIfChanged();
   return changed;
-}
-
-int LevelDocument::setCell(int x, int y, int element) {
-  if (!isValue(element)) return 0;
-  CellEdit& step = cellStep(element == NO_ELEMENT ? step_names::kErase : step_names::kDraw);
-  const int changed = writeCell(step, x, y, element) ? 1 : 0;
-  return finishCellEdit(step, {x, y, x, y}, changed);
-}
-
-int LevelDocument::fill(int x, int y, int element, std::string_view name) {
-  if (!isValue(element) || !m_level.contains(x, y) || m_level.element(x, y) == element) return 0;
-  return setCells(fillRegion(m_level, x, y), element, name);
-}
-
-int LevelDocument::setCells(std::span<const CellPos> cells, int element, std::string_view name) {
-  if (!isValue(element)) return 0;
-  CellEdit& step = cellStep(name);
-  CellRange touched;
-  int changed = 0;
-  for (const CellPos& cell : cells)
-    if (writeCell(step, cell.x, cell.y, element)) {
-      ++changed;
-      touched = touched.united({cell.x, cell.y, cell.x, cell.y});
-    }
-  return finishCellEdit(step, touched, changed);
-}
-
-int LevelDocument::writeCells(std::span<const std::pair<CellPos, int>> cells, std::string_view name) {
-  CellEdit& step = cellStep(name);
-  CellRange touched;
-  int changed = 0;
-  for (const auto& [cell, element] : cells)
-    if (isValue(element) && writeCell(step, cell.x, cell.y, element)) {
-      ++changed;
-      touched = touched.united({cell.x, cell.y, cell.x, cell.y});
-    }
-  return finishCellEdit(step, touched, changed);
-}
-
-int LevelDocument::paste(CellPos topLeft, std::string_view text, std::string_view name) {
-  // Text after a zero byte is not part of the block.
-  text = text.substr(0, std::min(text.find('\0'), text.size()));
-  CellEdit& step = cellStep(name);
-  CellRange touched;
-  int changed = 0;
-  size_t pos = 0;
-  for (int y = topLeft.y; y < m_level.height() && pos < text.size(); ++y) {
-    for (int x = topLeft.x; pos < text.size(); ++x) {
-      if (x >= m_level.width()) {  // the rest of the row lies beyond the level
-        const size_t lineFeed = text.find('\n', pos);
-        pos = lineFeed == std::string_view::npos ? text.size() : lineFeed + 1;
-        break;
-      }
-      const char c = text[pos++];
-      if (c == '\n') break;
-      if (writeCell(step, x, y, ElementFromChar(c))) {
-        ++changed;
-        touched = touched.united({x, y, x, y});
-      }
-    }
-  }
-  return finishCellEdit(step, touched, changed);
-}
-
-int LevelDocument::clear(const CellRange& range, std::string_view name) {
-  CellEdit& step = cellStep(name);
-  const CellRange cells = range.intersected(m_level.bounds());
-  CellRange touched;
-  int changed = 0;
-  for (int y = cells.top; y <= cells.bottom; ++y)
-    for (int x = cells.left; x <= cells.right; ++x)
-      if (writeCell(step, x, y, NO_ELEMENT)) {
-        ++changed;
-        touched = touched.united({x, y, x, y});
-      }
-  return finishCellEdit(step, touched, changed);
 }
 
 // --- gestures ---

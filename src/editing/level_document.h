@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "editing/document_observer.h"
-#include "editing/step_names.h"
 #include "editing/undo_history.h"
 #include "level/file_identity.h"
 #include "level/level.h"
@@ -32,21 +31,11 @@ class LevelDocument {
 
   const Level& level() const { return m_level; }
 
-  // --- cells: each returns how many cells changed; the name is the step's name ---
-  // Gives one cell an element; NO_ELEMENT empties it.
-  int setCell(int x, int y, int element);
-  // Gives every cell of the region of (x, y) (see fillRegion) the element.
-  int fill(int x, int y, int element, std::string_view name = step_names::kFill);
-  // Gives each listed cell the element; cells outside the level are left out.
-  int setCells(std::span<const CellPos> cells, int element, std::string_view name);
-  // Gives each listed cell its element (NO_ELEMENT empties it); cells outside the level are
-  // left out.
-  int writeCells(std::span<const std::pair<CellPos, int>> cells, std::string_view name);
-  // Writes a tile block text with its first cell at topLeft; a character that names no
-  // element empties its cell; cells outside the level are cut off.
-  int paste(CellPos topLeft, std::string_view blockText, std::string_view name = step_names::kPaste);
-  // Empties the cells of the range that lie in the level.
-  int clear(const CellRange& range, std::string_view name);
+  // --- cells: every cell edit comes here from its builder (set_cells.h, flood_fill.h, ...) ---
+  // Gives each listed cell its element (NO_ELEMENT empties it) as one step named `name`, or as
+  // part of the gesture under way. Cells outside the level and values that name no element
+  // are left out. How many cells changed.
+  int writeCells(std::span<const CellWrite> cells, std::string_view name);
 
   // --- gestures ---
   void beginGesture(std::string name);
@@ -101,9 +90,6 @@ class LevelDocument {
   void removeObserver(DocumentObserver* observer);
 
  private:
-  CellEdit& cellStep(std::string_view name);
-  bool writeCell(CellEdit& step, int x, int y, int element);
-  int finishCellEdit(CellEdit& step, const CellRange& touched, int changed);
   void pushStep(std::unique_ptr<EditCommand> step);
   // What the gesture changed, as one step (nullptr when it changed nothing).
   std::unique_ptr<EditCommand> takeGestureStep();

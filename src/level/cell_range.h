@@ -9,6 +9,13 @@ struct CellPos {
   bool operator==(const CellPos&) const = default;
 };
 
+// A cell and the element it is to get (NO_ELEMENT: nothing).
+struct CellWrite {
+  CellPos cell;
+  int element = 0;
+  bool operator==(const CellWrite&) const = default;
+};
+
 // A rectangle of cells with both corners inclusive; left <= right and top <= bottom.
 struct CellRange {
   int left = 0;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "level/cell_range.h"
 
@@ -17,3 +18,8 @@ std::string tileBlockText(const Level& level, const CellRange& range);
 // The cells a text covers when its first cell is `topLeft`; read up to the zero byte or the
 // end of the text. An empty text covers nothing.
 CellRange tileBlockExtent(std::string_view text, CellPos topLeft);
+
+// The cells a text writes when its first cell is `topLeft`, each with the element of its
+// character (one that names no element empties its cell); a row ends at its line feed. Cells
+// outside `within` are left out. Read up to the zero byte or the end of the text.
+std::vector<CellWrite> tileBlockCells(std::string_view text, CellPos topLeft, const CellRange& within);

@@ -3,7 +3,9 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "editing/clear_cells.h"
 #include "editing/level_document.h"
+#include "editing/paste_block.h"
 #include "editing/step_names.h"
 #include "level/tile_block.h"
 #include "view/level_view.h"
@@ -40,12 +42,12 @@ bool LevelView::copyToClipboard() {
 void LevelView::copy() { copyToClipboard(); }
 
 void LevelView::cut() {
-  if (copyToClipboard()) m_document.clear(*selection(), step_names::kCut);
+  if (copyToClipboard()) clearCells(m_document, *selection(), step_names::kCut);
 }
 
 void LevelView::deleteSelection() {
   putDownBlock();
-  if (const std::optional<CellRange> cells = selection()) m_document.clear(*cells, step_names::kDelete);
+  if (const std::optional<CellRange> cells = selection()) clearCells(m_document, *cells, step_names::kDelete);
 }
 
 void LevelView::paste() {
@@ -60,5 +62,5 @@ void LevelView::paste() {
   const CellPos anchor = m_marking->anchor;
   const CellRange block = tileBlockExtent(text, anchor).intersected(m_document.level().bounds());
   if (!block.isEmpty()) setSelection(block);
-  m_document.paste(anchor, text, step_names::kPaste);
+  pasteBlock(m_document, anchor, text);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/level_document.h"
+#include "editing/flood_fill.h"
 #include "editing/step_names.h"
 #include "view/stroke_tool.h"
 #include "view/tool_cursors.h"
@@ -14,5 +14,5 @@ class FillTool : public StrokeTool {
 
  protected:
   const char* stepName(Qt::MouseButton) const override { return step_names::kFill; }
-  void apply(CellPos cell, int element) override { m_context.document.fill(cell.x, cell.y, element); }
+  void apply(CellPos cell, int element) override { floodFill(m_context.document, cell, element); }
 };

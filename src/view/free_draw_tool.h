@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/level_document.h"
+#include "editing/set_cells.h"
 #include "editing/step_names.h"
 #include "view/stroke_tool.h"
 #include "view/tool_cursors.h"
@@ -15,5 +15,5 @@ class FreeDrawTool : public StrokeTool {
   const char* stepName(Qt::MouseButton button) const override {
     return button == Qt::LeftButton ? step_names::kDraw : step_names::kErase;
   }
-  void apply(CellPos cell, int element) override { m_context.document.setCell(cell.x, cell.y, element); }
+  void apply(CellPos cell, int element) override { setCell(m_context.document, cell, element); }
 };

@@ -16,6 +16,7 @@
 #include "app/command_line.h"
 #include "app/replace_element_dialog.h"
 #include "app_support.h"
+#include "editing/set_cells.h"
 #include "support/modal_dialog.h"
 #include "view/level_pack_panel.h"
 
@@ -119,7 +120,7 @@ TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   Settle();
   EXPECT_FALSE(Act().view.zoomOut->isEnabled()) << "no smaller size";
 
-  session.document().setCell(3, 2, EL_RUBY);
+  setCell(session.document(), {3, 2}, EL_RUBY);
   const QPoint ruby = view.cellViewportRect({3, 2}).center();
   QTest::mouseMove(view.viewport(), ruby);
   QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, ruby);
@@ -135,7 +136,7 @@ TEST(Commands, BlockCommandsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
   EditorSession session;
   LevelView& view = *session.active()->view();
   LevelDocument& document = session.document();
-  document.setCells(std::vector<CellPos>{{0, 0}, {2, 0}}, EL_LORRY_LEFT, "Draw");
+  setCells(document, std::vector<CellPos>{{0, 0}, {2, 0}}, EL_LORRY_LEFT, "Draw");
   Settle();
   EXPECT_FALSE(Act().edit.flipHorizontally->isEnabled());
   view.setFocus();

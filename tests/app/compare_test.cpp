@@ -32,7 +32,7 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   EXPECT_FALSE(App().commands()->isEnabled(Act().compare.next));
 
   LevelDocument& document = session.document();
-  const std::pair<CellPos, int> cells[] = {{{2, 3}, EL_WALL}, {{3, 3}, EL_WALL}};
+  const CellWrite cells[] = {{{2, 3}, EL_WALL}, {{3, 3}, EL_WALL}};
   document.writeCells(cells, "Draw");
   document.setText(Property::Name, "Cave 2");
   const std::string edited = levelText(document.level());
@@ -52,12 +52,12 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   QTest::keyClick(&view, Qt::Key_F8, Qt::ShiftModifier);
   EXPECT_EQ(list.currentRow(), 0) << "round to the first again";
 
-  const std::pair<CellPos, int> more[] = {{{9, 7}, EL_RUBY}};
+  const CellWrite more[] = {{{9, 7}, EL_RUBY}};
   document.writeCells(more, "Draw");
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 3; }, 2000));
   EXPECT_EQ(list.item(2)->text(), "cell 9, 7: Empty -> Ruby");
   EXPECT_TRUE(document.isModified());
-  const std::pair<CellPos, int> undone[] = {{{9, 7}, NO_ELEMENT}};
+  const CellWrite undone[] = {{{9, 7}, NO_ELEMENT}};
   document.writeCells(undone, "Delete");  // back to what the list showed before
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 2; }, 2000));
   EXPECT_EQ(levelText(document.level()), edited) << "comparing changes nothing";

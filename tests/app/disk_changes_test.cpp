@@ -6,6 +6,7 @@
 #include "app/disk_change_bar.h"
 #include "app/save_flow.h"
 #include "app_support.h"
+#include "editing/set_cells.h"
 #include "level/level_io.h"
 #include "support/modal_dialog.h"
 
@@ -61,7 +62,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   EXPECT_EQ(document.undoName(), "Reload from Disk");
   EXPECT_EQ(session.window().statusBar()->currentMessage(), "cave.lev was reloaded: another program changed it.");
 
-  document.setCell(0, 0, EL_RUBY);
+  setCell(document, {0, 0}, EL_RUBY);
   ReplaceFile(path, LevelNamed("Third"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   EXPECT_EQ(bar.text(), "cave.lev was changed by another program.");
@@ -74,7 +75,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   EXPECT_FALSE(bar.isVisible());
 
   // Keep my version: the next save over that version asks nothing.
-  document.setCell(1, 0, EL_RUBY);
+  setCell(document, {1, 0}, EL_RUBY);
   ReplaceFile(path, LevelNamed("Fourth"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   bar.keepButton()->click();
@@ -88,7 +89,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   EXPECT_EQ(SavedLevel(path).element(1, 0), EL_RUBY);
 
   // Reload takes the other version as one step that undo takes back.
-  document.setCell(2, 0, EL_RUBY);
+  setCell(document, {2, 0}, EL_RUBY);
   ReplaceFile(path, LevelNamed("Fifth"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   bar.reloadButton()->click();
@@ -155,7 +156,7 @@ TEST(DiskChanges, AReadOnlyFileSaysSoAndAFailedSaveKeepsTheLevelChanged) {
   ::chmod(path.toLocal8Bit().constData(), 0444);
   EditorSession session({path});
   EXPECT_EQ(session.title(), "locked.lev [read-only]");
-  session.document().setCell(0, 0, EL_RUBY);
+  setCell(session.document(), {0, 0}, EL_RUBY);
   {
     MessageCatcher cancel(QMessageBox::Cancel);
     Trigger(Act().file.save);

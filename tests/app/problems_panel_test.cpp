@@ -2,6 +2,7 @@
 
 #include "app/problems_panel.h"
 #include "app_support.h"
+#include "editing/clear_cells.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ TEST(Problems, ThePanelFollowsEditsAndDoubleClickingAWarningGoesToItsCellOrField
   EXPECT_EQ(Texts(list), QStringList({"no Player 1", "no Exit"}));
 
   LevelDocument& document = session.document();
-  const std::pair<CellPos, int> cells[] = {{{0, 0}, EL_PLAYER1}, {{1, 0}, EL_EXIT}, {{120, 110}, EL_RED_DOOR}};
+  const CellWrite cells[] = {{{0, 0}, EL_PLAYER1}, {{1, 0}, EL_EXIT}, {{120, 110}, EL_RED_DOOR}};
   document.writeCells(cells, "Draw");
   const QStringList door = {"cell 120, 110: a red door but no red key"};
   ASSERT_TRUE(QTest::qWaitFor([&] { return Texts(list) == door; }, 2000)) << Texts(list).join('|').toStdString();
@@ -45,7 +46,7 @@ TEST(Problems, ThePanelFollowsEditsAndDoubleClickingAWarningGoesToItsCellOrField
   DoubleClick(list, 0);
   EXPECT_EQ(QApplication::focusWidget(), session.active()->form()->field(PropertyForm::Field::Emeralds));
 
-  document.clear({120, 110, 120, 110}, "Delete");
+  clearCells(document, {120, 110, 120, 110}, "Delete");
   document.setText(Property::Emeralds, "");
   ASSERT_TRUE(QTest::qWaitFor([&] { return Texts(list) == QStringList{"No problems found"}; }, 2000));
 }

@@ -7,6 +7,7 @@
 #include "app/recovery_writer.h"
 #include "app/save_flow.h"
 #include "app_support.h"
+#include "editing/set_cells.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ TEST(RecoveryChild, EditsLevelsAndWaitsToBeKilled) {
   EditorSession session({levels + "/keep.lev"});
   App().levels()->open("");
   App().levels()->open(levels + "/drop.lev");
-  for (LevelDocument* document : App().levels()->documents()) ASSERT_EQ(document->setCell(2, 2, EL_BOMB), 1);
+  for (LevelDocument* document : App().levels()->documents()) ASSERT_EQ(setCell(*document, {2, 2}, EL_BOMB), 1);
   ASSERT_TRUE(QTest::qWaitFor([] { return RecoveryCopies() == 3; }, 10000));
   printf("written\n");
   fflush(stdout);
@@ -116,15 +117,15 @@ TEST(Recovery, OnlyChangedLevelsAreCopiedAndSavingOrClosingRemovesTheCopy) {
     return RecoveryCopies();
   };
   EXPECT_EQ(copiesAfter([] {}), 0) << "an unchanged level";
-  EXPECT_EQ(copiesAfter([&] { document.setCell(2, 2, EL_BOMB); }), 1);
+  EXPECT_EQ(copiesAfter([&] { setCell(document, {2, 2}, EL_BOMB); }), 1);
   QDirIterator copy(recoveryFolder(), {"*.lev"}, QDir::Files, QDirIterator::Subdirectories);
   EXPECT_EQ(copiesAfter([&] { QFile::remove(copy.next()); }), 0) << "not written again until it changes";
-  EXPECT_EQ(copiesAfter([&] { document.setCell(3, 3, EL_BOMB); }), 1);
+  EXPECT_EQ(copiesAfter([&] { setCell(document, {3, 3}, EL_BOMB); }), 1);
   EXPECT_EQ(copiesAfter([&] { document.undo(); document.undo(); }), 0) << "back at its saved state";
-  EXPECT_EQ(copiesAfter([&] { document.setCell(3, 3, EL_BOMB); }), 1);
+  EXPECT_EQ(copiesAfter([&] { setCell(document, {3, 3}, EL_BOMB); }), 1);
   Trigger(Act().file.save);
   EXPECT_EQ(RecoveryCopies(), 0) << "saved";
-  EXPECT_EQ(copiesAfter([&] { document.setCell(4, 4, EL_BOMB); }), 1);
+  EXPECT_EQ(copiesAfter([&] { setCell(document, {4, 4}, EL_BOMB); }), 1);
   SaveFlow::setFileNameAsker(nullptr);
   MessageCatcher discard(QMessageBox::No);
   session.active()->close();

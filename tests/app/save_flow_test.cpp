@@ -1,5 +1,6 @@
 #include "app/save_flow.h"
 #include "app_support.h"
+#include "editing/set_cells.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ struct SaveSession : EditorSession {
     g_answer.clear();
   }
   ~SaveSession() { SaveFlow::setFileNameAsker(nullptr); }
-  void change() const { document().setCell(0, 0, EL_BOMB); }
+  void change() const { setCell(document(), {0, 0}, EL_BOMB); }
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/editor_settings.h"
 #include "app/user_language.h"
 #include "app_support.h"
+#include "editing/set_cells.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilThe
     ASSERT_TRUE(session.started);
     EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"}));
     EXPECT_EQ(StatusTexts(session.window()), (QStringList{"Bereit", "UF", "NUM", "RF"}));
-    session.document().setCell(0, 0, EL_BOMB);
+    setCell(session.document(), {0, 0}, EL_BOMB);
     MessageCatcher catcher(QMessageBox::Cancel);
     EXPECT_FALSE(App().levels()->close(session.document()));
     EXPECT_EQ(catcher.texts, QStringList{"Änderungen an NewLevel1 speichern?"});

@@ -1,5 +1,6 @@
 #include "app/problems_panel.h"
 #include "app_support.h"
+#include "editing/set_cells.h"
 
 TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
@@ -7,7 +8,7 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   const auto caption = [&session] { return session.window().windowTitle().toStdString(); };
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev");
   LevelWindow* first = session.active();
-  session.document().setCell(2, 2, EL_RUBY);
+  setCell(session.document(), {2, 2}, EL_RUBY);
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
   LevelWindow* second = session.newWindow();
   EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev:1*");

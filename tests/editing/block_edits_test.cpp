@@ -1,12 +1,15 @@
-// Lifting, moving, copying, flipping and turning a block of cells, and replacing elements.
+// Lifting, moving, copying, flipping and turning a block of cells; pasting, clearing and
+// replacing.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <random>
 
 #include "editing/block_edits.h"
+#include "editing/clear_cells.h"
 #include "editing/floating_block.h"
 #include "editing/level_document.h"
+#include "editing/paste_block.h"
 #include "level/elements.h"
 
 namespace {
@@ -98,7 +101,7 @@ TEST(FloatingBlock, ItsStepIsNamedAfterWhatWasDoneAndItsNeighboursStay) {
     const char* step;
     std::function<void(FloatingBlock&)> treat;
     bool copy;
-    std::vector<std::pair<CellPos, int>> cells;
+    std::vector<CellWrite> cells;
   } cases[] = {
       {"Move", [](FloatingBlock& b) { b.moveTo({2, 3}); }, false,
        {{{1, 2}, NO_ELEMENT}, {{2, 3}, EL_EMERALD}, {{3, 3}, EL_BUG_UP}}},
@@ -120,6 +123,45 @@ TEST(FloatingBlock, ItsStepIsNamedAfterWhatWasDoneAndItsNeighboursStay) {
     block.putDown(document);
     for (const auto& [cell, element] : c.cells) EXPECT_EQ(document.level().element(cell.x, cell.y), element) << cell.x << "," << cell.y;
     EXPECT_EQ(document.undoName(), c.step);
+  }
+}
+
+// Paste and clear write only inside the level; a paste ends at a zero byte or at the end of
+// the text, and a character that names no element empties its cell.
+TEST(BlockEdits, PasteAndClearStayInsideTheLevel) {
+  using namespace std::string_view_literals;
+  const struct {
+    CellPos topLeft;
+    std::string_view text;  // empty: clear from topLeft to (14, 1) instead
+    std::vector<std::string> rows;  // afterwards; the rest stays swamp ('%')
+  } cases[] = {
+      {{2, 1}, "# *\n..1\n::\0"sv, {"", "%%#~*", "%%..1"}},  // spaces empty; cut at the bottom
+      {{8, 1}, "*****\n&$&&&"sv, {"", "%%%%%%%%**", "%%%%%%%%&$"}},  // cut at the right
+      {{0, 3}, "###"sv, {}},                                         // below the level
+      {{-1, -1}, "*#0\n$&(\n.:+"sv, {"&(", ":+"}},                   // cut at the left and top
+      {{0, 0}, "##\0##\n##"sv, {"##"}},
+      {{1, 1}, ""sv, {"", "%~~~~~~~~~"}},  // column 10 lies outside the level
+      {{-5, -5}, ""sv, {"~~~~~~~~~~", "~~~~~~~~~~"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.text));
+    Level level;
+    for (int x = 0; x <= 14; ++x)
+      for (int y = 0; y <= 4; ++y) level.setElement(x, y, EL_SWAMP);
+    level.setNumber(Property::Width, 10);
+    level.setNumber(Property::Height, 3);
+    LevelDocument doc{level};
+    if (c.text.empty())
+      clearCells(doc, CellRange::spanning(c.topLeft, {14, 1}), "Delete");
+    else
+      pasteBlock(doc, c.topLeft, c.text);
+    for (int y = 0; y <= 4; ++y) {
+      std::string expected = y < static_cast<int>(c.rows.size()) ? c.rows[y] : "";
+      expected.resize(15, '%');
+      std::string row;
+      for (int x = 0; x <= 14; ++x) row += CharFromElement(doc.level().element(x, y));
+      EXPECT_EQ(row, expected) << "row " << y;
+    }
   }
 }
 

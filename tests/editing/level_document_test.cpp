@@ -3,7 +3,10 @@
 
 #include <functional>
 
+#include "editing/flood_fill.h"
 #include "editing/level_document.h"
+#include "editing/paste_block.h"
+#include "editing/set_cells.h"
 
 namespace {
 
@@ -44,14 +47,14 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
     return r;
   }();
   const std::vector<EditCase> cases = {
-      {"Draw", [](LevelDocument& d) { return d.setCell(5, 5, EL_BAG); }},
-      {"Erase", [](LevelDocument& d) { return d.setCell(3, 3, NO_ELEMENT); }},
-      {"Fill", [](LevelDocument& d) { return d.fill(6, 6, EL_SAND); }},
-      {"Paste", [](LevelDocument& d) { return d.paste({2, 2}, std::string("*$\n~ \n@@\0ignored", 16)); }},
+      {"Draw", [](LevelDocument& d) { return setCell(d, {5, 5}, EL_BAG); }},
+      {"Erase", [](LevelDocument& d) { return setCell(d, {3, 3}, NO_ELEMENT); }},
+      {"Fill", [](LevelDocument& d) { return floodFill(d, {6, 6}, EL_SAND); }},
+      {"Paste", [](LevelDocument& d) { return pasteBlock(d, {2, 2}, std::string("*$\n~ \n@@\0ignored", 16)); }},
       {"Rectangle", [](LevelDocument& d) {
          d.beginGesture("Rectangle");
          const CellPos cells[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}};
-         d.setCells(cells, EL_ACID, "ignored inside a gesture");
+         EXPECT_EQ(setCells(d, cells, EL_ACID, "ignored inside a gesture"), 4);
          d.endGesture();
          return 4;
        }},
@@ -100,10 +103,10 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   LevelDocument doc{Furnished()};
   Recorder recorder;
   doc.addObserver(&recorder);
-  EXPECT_EQ(doc.setCell(3, 3, EL_EMERALD), 0);
-  EXPECT_EQ(doc.setCell(50, 3, EL_EMERALD), 0);  // outside the level
-  EXPECT_EQ(doc.setCell(5, 5, 99), 0);            // no element
-  EXPECT_EQ(doc.fill(3, 3, EL_EMERALD), 0);
+  EXPECT_EQ(setCell(doc, {3, 3}, EL_EMERALD), 0);
+  EXPECT_EQ(setCell(doc, {50, 3}, EL_EMERALD), 0);  // outside the level
+  EXPECT_EQ(setCell(doc, {5, 5}, 99), 0);            // no element
+  EXPECT_EQ(floodFill(doc, {3, 3}, EL_EMERALD), 0);
   EXPECT_FALSE(doc.setText(Property::Name, "furnished "));  // letter case and blanks alone
   EXPECT_FALSE(doc.setNumber(Property::Width, 20));
   EXPECT_FALSE(doc.setNumber(Property::Name, 3));
@@ -111,8 +114,8 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   EXPECT_FALSE(doc.setRemainders(doc.level().remainders(), "Delete Remainder"));
   // A stroke that puts back what it changed is no step either.
   doc.beginGesture("Draw");
-  doc.setCell(6, 6, EL_BOMB);
-  doc.setCell(6, 6, NO_ELEMENT);
+  setCell(doc, {6, 6}, EL_BOMB);
+  setCell(doc, {6, 6}, NO_ELEMENT);
   doc.endGesture();
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
@@ -124,22 +127,22 @@ TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.beginGesture("Draw");
-  doc.setCell(1, 1, EL_ROCK);  // each cell shows at once
-  doc.setCell(2, 1, EL_ROCK);
+  setCell(doc, {1, 1}, EL_ROCK);  // each cell shows at once
+  setCell(doc, {2, 1}, EL_ROCK);
   EXPECT_TRUE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());  // not while the button is down
   doc.cancelGesture();
   EXPECT_EQ(doc.level(), Furnished());
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
-  doc.fill(6, 6, EL_SAND);
-  doc.paste({17, 9}, "*****\n*****");
+  floodFill(doc, {4, 3}, EL_SAND);  // the ruby alone
+  pasteBlock(doc, {17, 9}, "*****\n*****");
   doc.setNumber(Property::Width, 30);
   doc.setText(Property::Artwork, "Night");
   doc.undo();
   const std::vector<LevelChange> expected = {
       LevelChange::ofCells({1, 1, 1, 1}), LevelChange::ofCells({2, 1, 2, 1}), LevelChange::ofCells({1, 1, 2, 1}),
-      LevelChange::ofCells({0, 1, 19, 10}), LevelChange::ofCells({17, 9, 19, 10}),
+      LevelChange::ofCells({4, 3, 4, 3}), LevelChange::ofCells({17, 9, 19, 10}),
       LevelChange::ofProperty(Property::Width), LevelChange::ofProperty(Property::Artwork),
       LevelChange::ofProperty(Property::Artwork)};
   EXPECT_EQ(recorder.changes, expected);
@@ -151,52 +154,13 @@ TEST(LevelDocument, TheTitleMarkFollowsTheSavedStateAndRestsWhileSaving) {
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.setTitle("cave.lev");
-  doc.setCell(1, 1, EL_ROCK);
+  setCell(doc, {1, 1}, EL_ROCK);
   EXPECT_EQ(doc.title(), "cave.lev*");
   doc.setSaving(true);
   EXPECT_EQ(doc.title(), "cave.lev");
   doc.markSaved();
   doc.setSaving(false);
   EXPECT_EQ(recorder.stateChanges, 4);
-}
-
-// Paste and clear write only inside the level; a paste ends at a zero byte or at the end of
-// the text, and a character that names no element empties its cell.
-TEST(LevelDocument, PasteAndClearStayInsideTheLevel) {
-  using namespace std::string_view_literals;
-  const struct {
-    CellPos topLeft;
-    std::string_view text;  // empty: clear from topLeft to (14, 1) instead
-    std::vector<std::string> rows;  // afterwards; the rest stays swamp ('%')
-  } cases[] = {
-      {{2, 1}, "# *\n..1\n::\0"sv, {"", "%%#~*", "%%..1"}},  // spaces empty; cut at the bottom
-      {{8, 1}, "*****\n&&&&&"sv, {"", "%%%%%%%%**", "%%%%%%%%&&"}},  // cut at the right
-      {{0, 3}, "###"sv, {}},                                         // below the level
-      {{-1, -1}, "*#0\n$&(\n.:+"sv, {"&(", ":+"}},                   // cut at the left and top
-      {{0, 0}, "##\0##\n##"sv, {"##"}},
-      {{1, 1}, ""sv, {"", "%~~~~~~~~~"}},  // column 10 lies outside the level
-      {{-5, -5}, ""sv, {"~~~~~~~~~~", "~~~~~~~~~~"}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::PrintToString(c.text));
-    Level level;
-    for (int x = 0; x <= 14; ++x)
-      for (int y = 0; y <= 4; ++y) level.setElement(x, y, EL_SWAMP);
-    level.setNumber(Property::Width, 10);
-    level.setNumber(Property::Height, 3);
-    LevelDocument doc{level};
-    if (c.text.empty())
-      doc.clear(CellRange::spanning(c.topLeft, {14, 1}), "Delete");
-    else
-      doc.paste(c.topLeft, c.text);
-    for (int y = 0; y <= 4; ++y) {
-      std::string expected = y < static_cast<int>(c.rows.size()) ? c.rows[y] : "";
-      expected.resize(15, '%');
-      std::string row;
-      for (int x = 0; x <= 14; ++x) row += CharFromElement(doc.level().element(x, y));
-      EXPECT_EQ(row, expected) << "row " << y;
-    }
-  }
 }
 
 TEST(LevelDocument, AnObserverMayLeaveWhileBeingTold) {
@@ -210,7 +174,7 @@ TEST(LevelDocument, AnObserverMayLeaveWhileBeingTold) {
   } leaver(doc, other);
   doc.addObserver(&leaver);
   doc.addObserver(&other);
-  doc.setCell(1, 1, EL_WALL);
+  setCell(doc, {1, 1}, EL_WALL);
   EXPECT_TRUE(other.changes.empty()) << "an observer removed during the round is not told any more";
 }
 

@@ -5,7 +5,11 @@
 #include <array>
 #include <random>
 
+#include "editing/clear_cells.h"
+#include "editing/flood_fill.h"
 #include "editing/level_document.h"
+#include "editing/paste_block.h"
+#include "editing/set_cells.h"
 
 namespace {
 
@@ -19,22 +23,22 @@ void Act(LevelDocument& doc, std::mt19937& random) {
   switch (pick(7)) {
     case 0: {  // a stroke, drawing and erasing, sometimes over its own cells
       doc.beginGesture("Draw");
-      for (int i = pick(160); i >= 0; --i) doc.setCell(x + pick(11) - 5, y + pick(11) - 5, pick(4) ? element() : NO_ELEMENT);
+      for (int i = pick(160); i >= 0; --i) setCell(doc, {x + pick(11) - 5, y + pick(11) - 5}, pick(4) ? element() : NO_ELEMENT);
       if (pick(6) == 0)
         doc.cancelGesture();
       else
         doc.endGesture();
       break;
     }
-    case 1: doc.fill(x, y, pick(4) ? element() : NO_ELEMENT); break;
+    case 1: floodFill(doc, {x, y}, pick(4) ? element() : NO_ELEMENT); break;
     case 2: {
       std::vector<CellPos> cells;
       for (int i = pick(12); i >= 0; --i) cells.push_back({x + i, y + i / 2});
-      doc.setCells(cells, element(), "Line");
+      setCells(doc, cells, element(), "Line");
       break;
     }
-    case 3: doc.paste({x, y}, pick(2) ? "*$(\n @~\n##" : "Q!\n\nEE"); break;
-    case 4: doc.clear(CellRange::spanning({x, y}, {x + pick(8), y + pick(8)}), "Cut"); break;
+    case 3: pasteBlock(doc, {x, y}, pick(2) ? "*$(\n @~\n##" : "Q!\n\nEE"); break;
+    case 4: clearCells(doc, CellRange::spanning({x, y}, {x + pick(8), y + pick(8)}), "Cut"); break;
     case 5: {  // number properties refuse text
       static const char* const values[] = {"", "Cave", "cave ", "Night", "7", "*", "a\r\nb"};
       doc.setText(propertyTable()[pick(static_cast<int>(propertyTable().size()))].property, values[pick(7)]);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QTranslator>
 
+#include "editing/flood_fill.h"
 #include "form_support.h"
 
 namespace {
@@ -122,7 +123,7 @@ TEST(PropertyForm, ACommittedFieldShowsWhatIsStoredWithNoTypingLeftToUndo) {
 
 TEST(PropertyForm, EmeraldCountOfAFullLevelShowsWhole) {
   FormOnLevel f;
-  f.document.fill(0, 0, EL_EMERALD);
+  floodFill(f.document, {0, 0}, EL_EMERALD);
   auto& count = f.field<QLabel>(Field::EmeraldCount);
   ASSERT_EQ(count.text(), "(15876)");
   EXPECT_GE(count.width(), count.sizeHint().width());

@@ -1,6 +1,7 @@
 #include <QClipboard>
 #include <QMimeData>
 
+#include "editing/set_cells.h"
 #include "view_fixture.h"
 
 namespace {
@@ -20,9 +21,9 @@ class ClipboardTest : public ViewTest {
  protected:
   ClipboardTest() {
     QGuiApplication::clipboard()->clear();
-    document.setCell(1, 1, EL_WALL);
-    document.setCell(2, 2, EL_RUBY);
-    document.setCell(4, 3, EL_EMERALD);
+    setCell(document, {1, 1}, EL_WALL);
+    setCell(document, {2, 2}, EL_RUBY);
+    setCell(document, {4, 3}, EL_EMERALD);
     document.markSaved();
   }
 };

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "artwork/artwork_sets.h"
+#include "editing/set_cells.h"
 #include "render/draw_image.h"
 #include "render/level_painter.h"
 #include "render/tile_images.h"
@@ -65,7 +66,7 @@ TEST_F(ViewTest, ScreenShowsTheLevelTheGridAndTheMarkingsBorder) {
     for (int x = 30; x < 90; ++x) colours.insert({image.pixel(x, 29), image.pixel(x, 30)});
     return colours;
   };
-  document.setCells(std::vector<CellPos>{{1, 0}, {1, 1}, {2, 1}}, EL_WALL, "Draw");
+  setCells(document, std::vector<CellPos>{{1, 0}, {1, 1}, {2, 1}}, EL_WALL, "Draw");
   const QImage plain = shot();
   EXPECT_EQ(plain.pixel(89, 0), kGrey);
   view.setSelection(CellRange{1, 1, 2, 2});
@@ -94,7 +95,7 @@ TEST_F(ViewTest, RepaintsOnlyWhatChanged) {
     return recorder.painted;
   };
   const QRegion everything(view.viewport()->rect());
-  EXPECT_EQ(paintedAfter([&] { document.setCell(3, 4, EL_WALL); }), QRegion(view.cellViewportRect({3, 4})));
+  EXPECT_EQ(paintedAfter([&] { setCell(document, {3, 4}, EL_WALL); }), QRegion(view.cellViewportRect({3, 4})));
   EXPECT_EQ(paintedAfter([&] { document.setText(Property::Name, "Vault"); }), QRegion());
   EXPECT_EQ(paintedAfter([&] { document.setNumber(Property::Width, 20); }), everything) << "the size: everything";
   EXPECT_EQ(paintedAfter([&] { document.undo(); }), everything) << "and its undo";
@@ -123,7 +124,7 @@ TEST_F(ViewTest, EachViewDrawsWithItsLevelsArtwork) {
   night.setText(Property::Artwork, "Night");
   LevelView nightView(night, settings);
   nightView.show();
-  for (LevelDocument* each : {&document, &night}) each->setCell(0, 0, EL_EARTH);
+  for (LevelDocument* each : {&document, &night}) setCell(*each, {0, 0}, EL_EARTH);
   const auto shown = [](LevelView& shownView) {
     settle();
     return shownView.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 30, 30);

@@ -1,3 +1,4 @@
+#include "editing/set_cells.h"
 #include "view_fixture.h"
 
 using Mode = ViewSettings::DrawMode;
@@ -11,7 +12,7 @@ struct Gesture {
   CellPos from, to;
   const char* step;  // "" for none
   int emeralds;      // cells holding the current element afterwards
-  std::vector<std::pair<CellPos, int>> cells;
+  std::vector<CellWrite> cells;
 };
 
 }  // namespace
@@ -31,7 +32,7 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
       {"fast erase", Mode::Free, Qt::RightButton, {3, 1}, {3, 5}, "Erase", 0, {{{3, 3}, NO_ELEMENT}}},
   };
   settings.setCurrentElement(EL_EMERALD);
-  document.setCell(3, 3, EL_RUBY);
+  setCell(document, {3, 3}, EL_RUBY);
   for (const Gesture& g : gestures) {
     SCOPED_TRACE(g.what);
     settings.setDrawMode(g.mode);
@@ -75,7 +76,7 @@ TEST_F(ViewTest, ShapesStayInsideTheLevel) {
 
 TEST_F(ViewTest, TheOtherButtonDuringADrag) {
   settings.setDrawMode(Mode::FilledRectangle);
-  document.setCells(std::vector<CellPos>{{0, 0}, {1, 0}, {2, 0}}, EL_SAND, "Draw");
+  setCells(document, std::vector<CellPos>{{0, 0}, {1, 0}, {2, 0}}, EL_SAND, "Draw");
   press(0, 0);
   move(2, 0);
   press(2, 0, Qt::RightButton);    // ignored while the left drag goes on
@@ -97,7 +98,7 @@ TEST_F(ViewTest, CursorFollowsTheMode) {
 // Return (or a click outside it) puts it down as one step, or Esc puts everything back.
 TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
   settings.setDrawMode(Mode::Selection);
-  document.setCells(std::vector<CellPos>{{1, 1}, {2, 2}}, EL_EMERALD, "Draw");
+  setCells(document, std::vector<CellPos>{{1, 1}, {2, 2}}, EL_EMERALD, "Draw");
   const Level before = document.level();
   const int slip = QApplication::startDragDistance() - 1;
   const auto click = [&](QPoint at) {

@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QWheelEvent>
 
+#include "editing/set_cells.h"
 #include "view/zoom_steps.h"
 #include "view_fixture.h"
 
@@ -53,14 +54,14 @@ TEST_F(ViewTest, CtrlWheelZoomsAroundTheCellUnderTheMouseAndFitShowsAll) {
 
 TEST_F(ViewTest, NamesTheCellUnderTheMouse) {
   document.setNumber(Property::Width, 20);
-  document.setCell(12, 7, EL_EMERALD);
+  setCell(document, {12, 7}, EL_EMERALD);
   QSignalSpy said(&view, &LevelView::cellUnderMouseChanged);
   const auto last = [&said] { return said.isEmpty() ? QString("(nothing)") : said.last().first().toString(); };
   move(12, 7);
   EXPECT_EQ(last(), "12, 7  Emerald");
   move(11, 7);
   EXPECT_EQ(last(), "11, 7");
-  document.setCell(11, 7, EL_RUBY);
+  setCell(document, {11, 7}, EL_RUBY);
   EXPECT_EQ(last(), "11, 7  Ruby") << "a change under the resting mouse";
   move(25, 7);
   EXPECT_EQ(last(), "") << "outside the level";
@@ -71,8 +72,8 @@ TEST_F(ViewTest, NamesTheCellUnderTheMouse) {
 }
 
 TEST_F(ViewTest, AltClickAndTheMiddleButtonPickTheElement) {
-  document.setCell(2, 2, EL_RUBY);
-  document.setCell(3, 2, EL_BUG_UP);
+  setCell(document, {2, 2}, EL_RUBY);
+  setCell(document, {3, 2}, EL_BUG_UP);
   document.markSaved();
   const Level before = document.level();
   const struct { int x; Qt::MouseButton button; Qt::KeyboardModifiers modifiers; int current; } picks[] = {
