@@ -8,9 +8,9 @@ bash tools/setup.sh
 # Only the editor and what it reads from beside itself: no tests, benchmarks or manual pages.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+echo "Building the editor in build/run ($(nproc) jobs)..."
 cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=Release -DCAVERNIA_TESTS=OFF -DCAVERNIA_BENCH=OFF \
   "${launcher[@]}" >/dev/null
-echo "Building the editor in build/run ($(nproc) jobs)..."
 # Ninja's one-line progress needs a terminal; elsewhere it prints a line per step.
 cmake --build build/run --target cavernia-editor -j "$(nproc)"
 
