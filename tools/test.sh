@@ -7,12 +7,14 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCAVERNIA_SANITIZE=ON -DCAVERNIA_BENCH=ON
-cmake --build build/test
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCAVERNIA_SANITIZE=ON -DCAVERNIA_BENCH=ON "${launcher[@]}"
+cmake --build build/test -j "$(nproc)"
 
 bash tools/fuzz.sh "${FUZZ_SECONDS:-45}"
 
-ctest --test-dir build/test --output-on-failure -j2 --timeout 600
+ctest --test-dir build/test --output-on-failure -j "$(nproc)" --timeout 600
 
 bash tools/package.sh
 bash tests/package/check_package.sh build/package/cavernia_*.deb

@@ -11,14 +11,15 @@ lupdate=$(command -v lupdate || true)
 [ -x /usr/lib/qt6/bin/lupdate ] && lupdate=/usr/lib/qt6/bin/lupdate
 [ -n "$lupdate" ] || { echo "lupdate not found (Debian package qt6-l10n-tools)" >&2; exit 1; }
 
-# Each library's own sources; the command-line tool's output is not translated.
+# Each library's own sources (the model libraries share one); the command-line tool's output
+# is not translated.
 sources() {
   case "$1" in
     cavernia_model) find src/level src/editing src/artwork -name '*.cpp' -o -name '*.h' ;;
     cavernia_render) find src/render -name '*.cpp' -o -name '*.h' ;;
     cavernia_view) find src/view -name '*.cpp' -o -name '*.h' ;;
     cavernia_form) find src/form -name '*.cpp' -o -name '*.h' ;;
-    cavernia_app) find src/app -path src/app/cli -prune -o \( -name '*.cpp' -o -name '*.h' \) -print ;;
+    cavernia_app) find src/app -name '*.cpp' -o -name '*.h' ;;
   esac
 }
 

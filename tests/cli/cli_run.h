@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/cli.h"
+#include "cli/cli.h"
 
 // One run of the command-line tool, with what it printed.
 struct CliRun {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <ostream>
 
-#include "app/cli/cli_commands.h"
-#include "app/cli/gui_application.h"
+#include "cli/cli_commands.h"
+#include "cli/gui_application.h"
 #include "artwork/artwork_sets.h"
 #include "render/contact_sheet.h"
 #include "level/level_file.h"

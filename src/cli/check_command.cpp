@@ -1,7 +1,7 @@
 // cavernia-level check [--strict] FILE...: reads each level and says whether it is sound.
 #include <ostream>
 
-#include "app/cli/cli_commands.h"
+#include "cli/cli_commands.h"
 #include "level/cp1252.h"
 #include "level/level.h"
 #include "level/level_checks.h"

@@ -1,4 +1,4 @@
-#include "app/cli/json_output.h"
+#include "cli/json_output.h"
 
 #include <QFile>
 #include <QJsonDocument>

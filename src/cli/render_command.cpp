@@ -3,8 +3,8 @@
 #include <QString>
 #include <ostream>
 
-#include "app/cli/cli_commands.h"
-#include "app/cli/program_folder.h"
+#include "cli/cli_commands.h"
+#include "cli/program_folder.h"
 #include "artwork/artwork_sets.h"
 #include "level/level.h"
 #include "level/level_file.h"

@@ -1,4 +1,4 @@
-#include "app/cli/gui_application.h"
+#include "cli/gui_application.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/cli/cli.h"
+#include "cli/cli.h"
 
 extern const CliCommand kArtworkCommand;
 extern const CliCommand kRenderCommand;

@@ -1,4 +1,4 @@
-#include "app/cli/program_folder.h"
+#include "cli/program_folder.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
-#include "app/cli/cli.h"
+#include "cli/cli.h"
 
 #include <ostream>
 #include <string>
 
-#include "app/cli/cli_commands.h"
+#include "cli/cli_commands.h"
 
 namespace {
 
@@ -46,8 +46,13 @@ void PrintHelp(std::ostream& out) {
 }  // namespace
 
 std::span<const CliCommand> CliCommands() {
+#ifdef CAVERNIA_CLI_MODEL_ONLY
+  // A build without Qt has the commands that neither draw nor write JSON.
+  static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kMergeCommand};
+#else
   static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kInfoCommand, kArtworkCommand, kRenderCommand,
                                          kPackCommand,  kDiffCommand,   kMergeCommand};
+#endif
   return commands;
 }
 

@@ -3,10 +3,10 @@
 #include <QString>
 #include <ostream>
 
-#include "app/cli/cli_commands.h"
-#include "app/cli/gui_application.h"
-#include "app/cli/json_output.h"
-#include "app/cli/program_folder.h"
+#include "cli/cli_commands.h"
+#include "cli/gui_application.h"
+#include "cli/json_output.h"
+#include "cli/program_folder.h"
 #include "artwork/artwork_sets.h"
 #include "level/level_pack.h"
 #include "level/text_util.h"

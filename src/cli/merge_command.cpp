@@ -2,7 +2,7 @@
 // merge driver ("%O %A %B": the result replaces OURS).
 #include <ostream>
 
-#include "app/cli/cli_commands.h"
+#include "cli/cli_commands.h"
 #include "level/level.h"
 #include "level/level_file.h"
 #include "level/level_merge.h"

@@ -4,8 +4,8 @@
 #include <iomanip>
 #include <ostream>
 
-#include "app/cli/cli_commands.h"
-#include "app/cli/json_output.h"
+#include "cli/cli_commands.h"
+#include "cli/json_output.h"
 #include "level/level.h"
 #include "level/cp1252.h"
 #include "level/level_file.h"

@@ -1,7 +1,7 @@
 // cavernia-level format FILE [-o OUT]: writes a level back exactly as the editor saves it.
 #include <iostream>
 
-#include "app/cli/cli_commands.h"
+#include "cli/cli_commands.h"
 #include "level/level.h"
 #include "level/level_io.h"
 #include "level/level_file.h"
