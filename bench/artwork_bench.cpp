@@ -15,13 +15,13 @@ namespace {
 namespace fs = std::filesystem;
 
 // A program folder whose Default set holds a file for every element that has a file name.
-const fs::path& ProgramFolder() {
+const fs::path& programFolder() {
   static const fs::path folder = [] {
     const fs::path root = fs::temp_directory_path() / "cavernia_artwork_bench";
     fs::create_directories(root / "art" / "Default");
-    for (int i = 0; i < ELEMENT_COUNT; ++i) {
-      const std::string name = ElementImage(i).fileName;
-      if (!name.empty()) SaveDibFile(BuiltinPicture(i).get(), (root / "art" / "Default" / name).string());
+    for (int i = 0; i < kElementCount; ++i) {
+      const std::string name = elementImage(i).fileName;
+      if (!name.empty()) saveDibFile(builtinPicture(i).get(), (root / "art" / "Default" / name).string());
     }
     return root;
   }();
@@ -29,11 +29,11 @@ const fs::path& ProgramFolder() {
 }
 
 void BM_RawFileReads(benchmark::State& state) {
-  const fs::path set = ProgramFolder() / "art" / "Default";
+  const fs::path set = programFolder() / "art" / "Default";
   for (auto _ : state) {
     size_t bytes = 0;
-    for (int i = 0; i < ELEMENT_COUNT; ++i) {
-      const std::string name = ElementImage(i).fileName;
+    for (int i = 0; i < kElementCount; ++i) {
+      const std::string name = elementImage(i).fileName;
       if (name.empty()) continue;
       std::ifstream in(set / name, std::ios::binary);
       bytes += std::string((std::istreambuf_iterator<char>(in)), {}).size();
@@ -44,17 +44,17 @@ void BM_RawFileReads(benchmark::State& state) {
 BENCHMARK(BM_RawFileReads);
 
 void BM_LoadArtworkSets(benchmark::State& state) {
-  const std::string folder = ProgramFolder().string();
+  const std::string folder = programFolder().string();
   for (auto _ : state) {
-    LoadArtworkSets(folder);
-    benchmark::DoNotOptimize(DefaultArtworkSet()->images[EL_PLAYER2].image);
-    FreeArtworkSets();
+    loadArtworkSets(folder);
+    benchmark::DoNotOptimize(defaultArtworkSet()->images[EL_PLAYER2].image);
+    freeArtworkSets();
   }
 }
 BENCHMARK(BM_LoadArtworkSets);
 
 void BM_BuiltinDefaultSet(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(MakeBuiltinDefaultSet());
+  for (auto _ : state) benchmark::DoNotOptimize(makeBuiltinDefaultSet());
 }
 BENCHMARK(BM_BuiltinDefaultSet);
 

@@ -20,7 +20,7 @@ constexpr int kCells = kSize * kSize;
 // Times `timed` on a document that `prepare` makes ready; making and destroying the document
 // is not timed, so the figures are the edit alone.
 template <class Prepare, class Timed>
-void OnFreshDocument(benchmark::State& state, int cellsPerRun, Prepare prepare, Timed timed) {
+void onFreshDocument(benchmark::State& state, int cellsPerRun, Prepare prepare, Timed timed) {
   for (auto _ : state) {
     state.PauseTiming();
     auto doc = std::make_unique<LevelDocument>();
@@ -35,11 +35,11 @@ void OnFreshDocument(benchmark::State& state, int cellsPerRun, Prepare prepare, 
   state.SetItemsProcessed(state.iterations() * cellsPerRun);
 }
 
-void Nothing(LevelDocument&) {}
-void FillWithEmeralds(LevelDocument& doc) { floodFill(doc, {63, 63}, EL_EMERALD); }
+void nothing(LevelDocument&) {}
+void fillWithEmeralds(LevelDocument& doc) { floodFill(doc, {63, 63}, EL_EMERALD); }
 
 // A full-level block of mixed cells.
-std::string FullLevelBlock() {
+std::string fullLevelBlock() {
   std::string text;
   for (int y = 0; y < kSize; ++y) {
     for (int x = 0; x < kSize; ++x) text += "#*.0("[(x + y) % 5];
@@ -62,30 +62,30 @@ void BM_StoreWriteFullLevel(benchmark::State& state) {
 }
 BENCHMARK(BM_StoreWriteFullLevel)->Unit(benchmark::kMicrosecond);
 
-void BM_FillEmptyLevel(benchmark::State& state) { OnFreshDocument(state, kCells, Nothing, FillWithEmeralds); }
+void BM_FillEmptyLevel(benchmark::State& state) { onFreshDocument(state, kCells, nothing, fillWithEmeralds); }
 BENCHMARK(BM_FillEmptyLevel)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoFullLevelFill(benchmark::State& state) {
-  OnFreshDocument(state, kCells, FillWithEmeralds, [](LevelDocument& doc) { doc.undo(); });
+  onFreshDocument(state, kCells, fillWithEmeralds, [](LevelDocument& doc) { doc.undo(); });
 }
 BENCHMARK(BM_UndoFullLevelFill)->Unit(benchmark::kMicrosecond);
 
 void BM_PasteFullBlockOverFullLevel(benchmark::State& state) {
-  const std::string text = FullLevelBlock();
-  OnFreshDocument(state, kCells, [](LevelDocument& doc) { floodFill(doc, {0, 0}, EL_SAND); },
+  const std::string text = fullLevelBlock();
+  onFreshDocument(state, kCells, [](LevelDocument& doc) { floodFill(doc, {0, 0}, EL_SAND); },
                   [&](LevelDocument& doc) { pasteBlock(doc, {0, 0}, text); });
 }
 BENCHMARK(BM_PasteFullBlockOverFullLevel)->Unit(benchmark::kMicrosecond);
 
 void BM_UndoFullLevelPaste(benchmark::State& state) {
-  const std::string text = FullLevelBlock();
-  OnFreshDocument(state, kCells, [&](LevelDocument& doc) { pasteBlock(doc, {0, 0}, text); },
+  const std::string text = fullLevelBlock();
+  onFreshDocument(state, kCells, [&](LevelDocument& doc) { pasteBlock(doc, {0, 0}, text); },
                   [](LevelDocument& doc) { doc.undo(); });
 }
 BENCHMARK(BM_UndoFullLevelPaste)->Unit(benchmark::kMicrosecond);
 
 void BM_ThousandCellStepsUndoneAndRedone(benchmark::State& state) {
-  OnFreshDocument(state, 3000, Nothing, [](LevelDocument& doc) {
+  onFreshDocument(state, 3000, nothing, [](LevelDocument& doc) {
     for (int n = 0; n < 1000; ++n) setCell(doc, {n % 100, n / 100}, EL_WALL);
     for (int n = 0; n < 1000; ++n) doc.undo();
     for (int n = 0; n < 1000; ++n) doc.redo();

@@ -14,9 +14,9 @@ namespace {
 
 const std::string kShowcase = std::string(CAVERNIA_EXAMPLES_DIR) + "/showcase.lev";
 
-Level Showcase(benchmark::State& state) {
+Level showcase(benchmark::State& state) {
   Level level;
-  if (!ReadLevelFile(kShowcase, level).ok) state.SkipWithError("cannot read the sample level");
+  if (!readLevelFile(kShowcase, level).ok) state.SkipWithError("cannot read the sample level");
   return level;
 }
 
@@ -32,29 +32,29 @@ BENCHMARK(BM_RawFileRead);
 void BM_ReadLevelFile(benchmark::State& state) {
   for (auto _ : state) {
     Level level;
-    if (!ReadLevelFile(kShowcase, level).ok) state.SkipWithError("cannot read the sample level");
+    if (!readLevelFile(kShowcase, level).ok) state.SkipWithError("cannot read the sample level");
     benchmark::DoNotOptimize(level.emeraldTotal());
   }
 }
 BENCHMARK(BM_ReadLevelFile);
 
 void BM_WriteLevelToMemory(benchmark::State& state) {
-  const Level level = Showcase(state);
+  const Level level = showcase(state);
   for (auto _ : state) benchmark::DoNotOptimize(levelText(level).size());
 }
 BENCHMARK(BM_WriteLevelToMemory);
 
 void BM_SaveLevelFile(benchmark::State& state) {
-  const Level level = Showcase(state);
+  const Level level = showcase(state);
   const std::string target = "/tmp/cavernia-bench-save.lev";
   for (auto _ : state) {
-    if (!SaveLevelFile(level, target).ok) state.SkipWithError("cannot save");
+    if (!saveLevelFile(level, target).ok) state.SkipWithError("cannot save");
   }
 }
 BENCHMARK(BM_SaveLevelFile);
 
 void BM_ReadEveryCell(benchmark::State& state) {
-  const Level level = Showcase(state);
+  const Level level = showcase(state);
   for (auto _ : state) {
     int sum = 0;
     for (int y = 0; y < level.height(); ++y)
@@ -66,7 +66,7 @@ BENCHMARK(BM_ReadEveryCell);
 
 // The Problems panel runs this after edits; it must stay well under a millisecond.
 void BM_CheckLevel(benchmark::State& state) {
-  const Level level = Showcase(state);
+  const Level level = showcase(state);
   for (auto _ : state) benchmark::DoNotOptimize(checkLevel(level).size());
 }
 BENCHMARK(BM_CheckLevel);

@@ -12,9 +12,9 @@ template <typename App>
 int runQtBenchmarks(int argc, char** argv) {
   if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
   App app(argc, argv);
-  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
+  loadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
-  FreeArtworkSets();
+  freeArtworkSets();
   return 0;
 }

@@ -18,9 +18,9 @@ constexpr int kSide = 96;  // the panel's thumbnails
 
 void BM_ThumbnailsOfAPack(benchmark::State& state) {
   Level level;
-  ReadLevelFile(std::string(CAVERNIA_EXAMPLES_DIR) + "/showcase.lev", level);
+  readLevelFile(std::string(CAVERNIA_EXAMPLES_DIR) + "/showcase.lev", level);
   for (auto _ : state)
-    for (int i = 0; i < kLevels; ++i) benchmark::DoNotOptimize(DrawLevelThumbnail(level, kSide));
+    for (int i = 0; i < kLevels; ++i) benchmark::DoNotOptimize(drawLevelThumbnail(level, kSide));
   state.SetItemsProcessed(state.iterations() * kLevels);  // thumbnails: 1e6 / items_per_second is µs each
 }
 BENCHMARK(BM_ThumbnailsOfAPack)->Unit(benchmark::kMillisecond);

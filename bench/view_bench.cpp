@@ -18,7 +18,7 @@ const QSize kViewport(1600, 1000);
 
 Level showcase() {
   Level level;
-  ReadLevelFile(std::string(CAVERNIA_EXAMPLES_DIR) + "/showcase.lev", level);
+  readLevelFile(std::string(CAVERNIA_EXAMPLES_DIR) + "/showcase.lev", level);
   return level;
 }
 
@@ -115,7 +115,7 @@ void BM_PaintWholeLevel(benchmark::State& state) {
   const int cell = static_cast<int>(state.range(0));
   const QRect all(0, 0, level.width() * cell, level.height() * cell);
   QImage image(all.size(), QImage::Format_RGB32);
-  for (auto _ : state) PaintLevel(image, all, level, LevelArtwork(level), cell, true);
+  for (auto _ : state) paintLevel(image, all, level, levelArtwork(level), cell, true);
 }
 BENCHMARK(BM_PaintWholeLevel)->Arg(15)->Arg(30)->Arg(60)->Unit(benchmark::kMillisecond);
 

@@ -11,19 +11,19 @@
 
 namespace {
 
-void Check(bool condition) {
+void check(bool condition) {
   if (!condition) std::abort();
 }
 
-void CheckEmeraldTotal(const Level& level) {
+void checkEmeraldTotal(const Level& level) {
   int emeralds = 0;
   for (int y = 0; y < Level::kMaxSize; ++y)
-    for (int x = 0; x < Level::kMaxSize; ++x) emeralds += EmeraldValue(level.element(x, y));
-  Check(level.emeraldTotal() == emeralds);
+    for (int x = 0; x < Level::kMaxSize; ++x) emeralds += emeraldValue(level.element(x, y));
+  check(level.emeraldTotal() == emeralds);
 }
 
 // A level with something to paste over, and a size below the store's so that cut-offs show.
-Level Furnished() {
+Level furnished() {
   Level level;
   level.setNumber(Property::Width, 40);
   level.setNumber(Property::Height, 30);
@@ -37,25 +37,25 @@ Level Furnished() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
-  static const Level start = Furnished();
+  static const Level start = furnished();
   LevelDocument doc{start};
   const CellPos topLeft{data[0] - 8, data[1] - 8};
   const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
 
   const int changed = pasteBlock(doc, topLeft, text);
   const Level after = doc.level();
-  CheckEmeraldTotal(after);
-  Check((changed > 0) == (after != start));
-  Check(doc.canUndo() == (changed > 0));
+  checkEmeraldTotal(after);
+  check((changed > 0) == (after != start));
+  check(doc.canUndo() == (changed > 0));
   for (int y = 0; y < Level::kMaxSize; ++y)
     for (int x = 0; x < Level::kMaxSize; ++x)
-      if (!doc.level().contains(x, y)) Check(after.element(x, y) == start.element(x, y));
+      if (!doc.level().contains(x, y)) check(after.element(x, y) == start.element(x, y));
   if (changed == 0) return 0;
 
-  Check(doc.undo());
-  Check(doc.level() == start);
-  Check(!doc.isModified());
-  Check(doc.redo());
-  Check(doc.level() == after);
+  check(doc.undo());
+  check(doc.level() == start);
+  check(!doc.isModified());
+  check(doc.redo());
+  check(doc.level() == after);
   return 0;
 }

@@ -11,7 +11,7 @@
 
 namespace {
 
-void Check(bool condition) {
+void check(bool condition) {
   if (!condition) std::abort();
 }
 
@@ -20,20 +20,20 @@ volatile uint32_t g_pixelSum;  // keeps the pixel reads from being optimised awa
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::unique_ptr<Dib> dib = ReadDib(std::span<const uint8_t>(data, size));
+  const std::unique_ptr<Dib> dib = readDib(std::span<const uint8_t>(data, size));
   if (!dib) return 0;
-  const int bits = DibBitCount(*dib);
-  Check(bits == 1 || bits == 4 || bits == 8 || bits == 24);
-  Check(DibWidth(*dib) > 0 && DibHeight(*dib) > 0);
-  Check(dib->Block().size() == Dib::kHeaderSize + DibColorTableSize(*dib) + DibImageSize(*dib));
+  const int bits = dibBitCount(*dib);
+  check(bits == 1 || bits == 4 || bits == 8 || bits == 24);
+  check(dibWidth(*dib) > 0 && dibHeight(*dib) > 0);
+  check(dib->block().size() == Dib::kHeaderSize + dibColorTableSize(*dib) + dibImageSize(*dib));
   uint32_t sum = 0;
-  for (int32_t y = 0; y < DibHeight(*dib); y += 7)
-    for (int32_t x = 0; x < DibWidth(*dib); x += 5) sum += DibPixel(*dib, x, y);
+  for (int32_t y = 0; y < dibHeight(*dib); y += 7)
+    for (int32_t x = 0; x < dibWidth(*dib); x += 5) sum += dibPixel(*dib, x, y);
 
-  const std::string file = DibFileBytes(*dib);
+  const std::string file = dibFileBytes(*dib);
   const std::unique_ptr<Dib> again =
-      ReadDib(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(file.data()), file.size()));
-  Check(again && std::equal(again->Block().begin(), again->Block().end(), dib->Block().begin(), dib->Block().end()));
+      readDib(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(file.data()), file.size()));
+  check(again && std::equal(again->block().begin(), again->block().end(), dib->block().begin(), dib->block().end()));
   g_pixelSum = sum;
   return 0;
 }

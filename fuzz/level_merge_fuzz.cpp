@@ -14,11 +14,11 @@
 
 namespace {
 
-void Check(bool condition) {
+void check(bool condition) {
   if (!condition) std::abort();
 }
 
-Level Read(std::string_view bytes) {
+Level read(std::string_view bytes) {
   std::istringstream in{std::string(bytes), std::ios::binary};
   return readLevel(in, "fuzz.lev");
 }
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   try {
     for (Level& side : sides) {
       const size_t end = std::min(input.find('\0'), input.size());
-      side = Read(input.substr(0, end));
+      side = read(input.substr(0, end));
       input.remove_prefix(std::min(end + 1, input.size()));
     }
   } catch (const LevelFormatError&) {
@@ -39,16 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   const LevelMerge merge = mergeLevels(sides[0], sides[1], sides[2]);
   const Level& level = merge.level;
-  Check(level.width() >= 1 && level.width() <= Level::kMaxSize);
-  Check(level.height() >= 1 && level.height() <= Level::kMaxSize);
+  check(level.width() >= 1 && level.width() <= Level::kMaxSize);
+  check(level.height() >= 1 && level.height() <= Level::kMaxSize);
   int emeralds = 0;
   for (int y = 0; y < Level::kMaxSize; ++y)
-    for (int x = 0; x < Level::kMaxSize; ++x) emeralds += EmeraldValue(level.element(x, y));
-  Check(level.emeraldTotal() == emeralds);
+    for (int x = 0; x < Level::kMaxSize; ++x) emeralds += emeraldValue(level.element(x, y));
+  check(level.emeraldTotal() == emeralds);
   const std::string text = levelText(level);
-  Check(levelText(Read(text)) == text);
-  if (merge.conflicts.empty() && sides[1] == sides[2]) Check(level == sides[1]);
+  check(levelText(read(text)) == text);
+  if (merge.conflicts.empty() && sides[1] == sides[2]) check(level == sides[1]);
   for (const Level& side : sides)
-    for (const LevelDifference& d : diffLevels(side, level)) Check(d.text() == d.message().english());
+    for (const LevelDifference& d : diffLevels(side, level)) check(d.text() == d.message().english());
   return 0;
 }

@@ -16,32 +16,32 @@
 
 namespace {
 
-void Check(bool condition) {
+void check(bool condition) {
   if (!condition) std::abort();
 }
 
-void CheckLevel(const Level& level) {
-  Check(level.width() >= 1 && level.width() <= Level::kMaxSize);
-  Check(level.height() >= 1 && level.height() <= Level::kMaxSize);
+void checkLevel(const Level& level) {
+  check(level.width() >= 1 && level.width() <= Level::kMaxSize);
+  check(level.height() >= 1 && level.height() <= Level::kMaxSize);
   int emeralds = 0;
   for (int y = 0; y < Level::kMaxSize; ++y)
     for (int x = 0; x < Level::kMaxSize; ++x) {
       const int element = level.element(x, y);
-      Check(element == NO_ELEMENT || IsElement(element));
-      emeralds += EmeraldValue(element);
+      check(element == kNoElement || isElement(element));
+      emeralds += emeraldValue(element);
     }
-  Check(level.emeraldTotal() == emeralds);
+  check(level.emeraldTotal() == emeralds);
 }
 
-const std::string& FilePath();
+const std::string& filePath();
 
-Level Read(const std::string& bytes) {
+Level readBytes(const std::string& bytes) {
   std::istringstream in(bytes, std::ios::binary);
-  return readLevel(in, FilePath());
+  return readLevel(in, filePath());
 }
 
 // One file of this process's own, written anew for each input.
-const std::string& FilePath() {
+const std::string& filePath() {
   static const std::string path = "/tmp/cavernia-fuzz-" + std::to_string(::getpid()) + ".lev";
   return path;
 }
@@ -50,31 +50,31 @@ const std::string& FilePath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  std::ofstream(FilePath(), std::ios::binary | std::ios::trunc) << bytes;
+  std::ofstream(filePath(), std::ios::binary | std::ios::trunc) << bytes;
   Level level;
   FileIdentity identity;
-  const FileResult read = ReadLevelFile(FilePath(), level, &identity);
+  const FileResult read = readLevelFile(filePath(), level, &identity);
   // The reader on the file and on the bytes agree.
   bool parsed = true;
   try {
-    Check(Read(bytes) == level || !read.ok);
+    check(readBytes(bytes) == level || !read.ok);
   } catch (const LevelFormatError&) {
     parsed = false;
   }
   if (!read.ok) {
-    Check(level == Level());
+    check(level == Level());
     return 0;
   }
-  Check(parsed);
-  Check(checkFile(FilePath(), identity) == FileState::Unchanged);
-  CheckLevel(level);
+  check(parsed);
+  check(checkFile(filePath(), identity) == FileState::Unchanged);
+  checkLevel(level);
   const std::string first = levelText(level);
   FileIdentity written;
-  Check(SaveLevelFile(level, FilePath(), &written).ok);
+  check(saveLevelFile(level, filePath(), &written).ok);
   Level again;
-  Check(ReadLevelFile(FilePath(), again).ok);  // what the editor saves it always reads
-  CheckLevel(again);
-  Check(levelText(again) == first);
-  Check(checkFile(FilePath(), written) == FileState::Unchanged);
+  check(readLevelFile(filePath(), again).ok);  // what the editor saves it always reads
+  checkLevel(again);
+  check(levelText(again) == first);
+  check(checkFile(filePath(), written) == FileState::Unchanged);
   return 0;
 }

@@ -5,9 +5,9 @@
 
 namespace {
 
-uint8_t Clamp(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
+uint8_t clamp(int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); }
 
-double SegmentDistance(Pt p, Pt a, Pt b) {
+double segmentDistance(Pt p, Pt a, Pt b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
   const double len2 = dx * dx + dy * dy;
   double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
@@ -27,16 +27,16 @@ constexpr Glyph kFont[] = {
 
 }  // namespace
 
-Rgb Shade(Rgb c, int tenths) {
-  return {Clamp(c.r * tenths / 10), Clamp(c.g * tenths / 10), Clamp(c.b * tenths / 10)};
+Rgb shade(Rgb c, int tenths) {
+  return {clamp(c.r * tenths / 10), clamp(c.g * tenths / 10), clamp(c.b * tenths / 10)};
 }
 
-Rgb Mix(Rgb a, Rgb b, int p) {
-  return {Clamp((a.r * (100 - p) + b.r * p) / 100), Clamp((a.g * (100 - p) + b.g * p) / 100),
-          Clamp((a.b * (100 - p) + b.b * p) / 100)};
+Rgb mix(Rgb a, Rgb b, int p) {
+  return {clamp((a.r * (100 - p) + b.r * p) / 100), clamp((a.g * (100 - p) + b.g * p) / 100),
+          clamp((a.b * (100 - p) + b.b * p) / 100)};
 }
 
-int Speckle(int x, int y, int seed) {
+int speckle(int x, int y, int seed) {
   uint32_t h = static_cast<uint32_t>(x) * 374761393u + static_cast<uint32_t>(y) * 668265263u +
                static_cast<uint32_t>(seed) * 2246822519u;
   h = (h ^ (h >> 13)) * 1274126177u;
@@ -46,39 +46,39 @@ int Speckle(int x, int y, int seed) {
 Canvas::Canvas(int width, int height, Rgb fill)
     : m_width(width), m_height(height), m_pixels(static_cast<size_t>(width * height), fill) {}
 
-void Canvas::Set(int x, int y, Rgb c) {
+void Canvas::set(int x, int y, Rgb c) {
   if (x >= 0 && y >= 0 && x < m_width && y < m_height) m_pixels[static_cast<size_t>(y * m_width + x)] = c;
 }
 
-void Canvas::Rect(int x0, int y0, int x1, int y1, Rgb c) {
+void Canvas::rect(int x0, int y0, int x1, int y1, Rgb c) {
   for (int y = y0; y < y1; ++y)
-    for (int x = x0; x < x1; ++x) Set(x, y, c);
+    for (int x = x0; x < x1; ++x) set(x, y, c);
 }
 
-void Canvas::Frame(int x0, int y0, int x1, int y1, Rgb c) {
-  Rect(x0, y0, x1, y0 + 1, c);
-  Rect(x0, y1 - 1, x1, y1, c);
-  Rect(x0, y0, x0 + 1, y1, c);
-  Rect(x1 - 1, y0, x1, y1, c);
+void Canvas::frame(int x0, int y0, int x1, int y1, Rgb c) {
+  rect(x0, y0, x1, y0 + 1, c);
+  rect(x0, y1 - 1, x1, y1, c);
+  rect(x0, y0, x0 + 1, y1, c);
+  rect(x1 - 1, y0, x1, y1, c);
 }
 
-void Canvas::Ellipse(double cx, double cy, double rx, double ry, Rgb c) {
+void Canvas::ellipse(double cx, double cy, double rx, double ry, Rgb c) {
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x) {
       const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
-      if (dx * dx + dy * dy <= 1.0) Set(x, y, c);
+      if (dx * dx + dy * dy <= 1.0) set(x, y, c);
     }
 }
 
-void Canvas::Ring(double cx, double cy, double r, double thickness, Rgb c) {
+void Canvas::ring(double cx, double cy, double r, double thickness, Rgb c) {
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x) {
       const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
-      if (d <= r && d >= r - thickness) Set(x, y, c);
+      if (d <= r && d >= r - thickness) set(x, y, c);
     }
 }
 
-void Canvas::Polygon(std::initializer_list<Pt> points, Rgb c) {
+void Canvas::polygon(std::initializer_list<Pt> points, Rgb c) {
   const std::vector<Pt> p(points);
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x) {
@@ -88,17 +88,17 @@ void Canvas::Polygon(std::initializer_list<Pt> points, Rgb c) {
         if ((p[i].y > py) != (p[j].y > py) && px < (p[j].x - p[i].x) * (py - p[i].y) / (p[j].y - p[i].y) + p[i].x)
           inside = !inside;
       }
-      if (inside) Set(x, y, c);
+      if (inside) set(x, y, c);
     }
 }
 
-void Canvas::Line(Pt a, Pt b, double width, Rgb c) {
+void Canvas::line(Pt a, Pt b, double width, Rgb c) {
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x)
-      if (SegmentDistance({x + 0.5, y + 0.5}, a, b) <= width / 2) Set(x, y, c);
+      if (segmentDistance({x + 0.5, y + 0.5}, a, b) <= width / 2) set(x, y, c);
 }
 
-void Canvas::Ball(double cx, double cy, double rx, double ry, Rgb c) {
+void Canvas::ball(double cx, double cy, double rx, double ry, Rgb c) {
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x) {
       const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
@@ -107,66 +107,66 @@ void Canvas::Ball(double cx, double cy, double rx, double ry, Rgb c) {
       const double nz = std::sqrt(1.0 - d2);
       const double light = (-dx * 0.5 - dy * 0.6 + nz * 0.62);  // lamp above left, in front
       const int tenths = 4 + static_cast<int>(std::lround(std::clamp(light, 0.0, 1.0) * 8));
-      Set(x, y, Shade(c, tenths));
+      set(x, y, shade(c, tenths));
     }
 }
 
-void Canvas::Text(int x, int y, const std::string& text, Rgb c, int scale) {
+void Canvas::text(int x, int y, const std::string& text, Rgb c, int scale) {
   for (char ch : text) {
     for (const Glyph& glyph : kFont) {
       if (glyph.c != ch) continue;
       for (int row = 0; row < 5; ++row)
         for (int col = 0; col < 3; ++col)
-          if (glyph.rows[row] & (4 >> col)) Rect(x + col * scale, y + row * scale, x + (col + 1) * scale, y + (row + 1) * scale, c);
+          if (glyph.rows[row] & (4 >> col)) rect(x + col * scale, y + row * scale, x + (col + 1) * scale, y + (row + 1) * scale, c);
     }
     x += 4 * scale;
   }
 }
 
-void Canvas::Outline(Rgb background, Rgb outline) {
+void Canvas::outline(Rgb background, Rgb outline) {
   const Canvas before = *this;
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x) {
-      if (!(before.Get(x, y) == background)) continue;
+      if (!(before.get(x, y) == background)) continue;
       bool touches = false;
       for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
           const int nx = x + dx, ny = y + dy;
-          if (nx >= 0 && ny >= 0 && nx < m_width && ny < m_height && !(before.Get(nx, ny) == background) &&
-              !(before.Get(nx, ny) == outline))
+          if (nx >= 0 && ny >= 0 && nx < m_width && ny < m_height && !(before.get(nx, ny) == background) &&
+              !(before.get(nx, ny) == outline))
             touches = true;
         }
-      if (touches) Set(x, y, outline);
+      if (touches) set(x, y, outline);
     }
 }
 
-Canvas Canvas::MirroredX() const {
+Canvas Canvas::mirroredX() const {
   Canvas out(m_width, m_height);
   for (int y = 0; y < m_height; ++y)
-    for (int x = 0; x < m_width; ++x) out.Set(m_width - 1 - x, y, Get(x, y));
+    for (int x = 0; x < m_width; ++x) out.set(m_width - 1 - x, y, get(x, y));
   return out;
 }
 
-Canvas Canvas::FlippedY() const {
+Canvas Canvas::flippedY() const {
   Canvas out(m_width, m_height);
   for (int y = 0; y < m_height; ++y)
-    for (int x = 0; x < m_width; ++x) out.Set(x, m_height - 1 - y, Get(x, y));
+    for (int x = 0; x < m_width; ++x) out.set(x, m_height - 1 - y, get(x, y));
   return out;
 }
 
-Canvas Canvas::RotatedLeft() const {
+Canvas Canvas::rotatedLeft() const {
   Canvas out(m_height, m_width);
   for (int y = 0; y < m_height; ++y)
-    for (int x = 0; x < m_width; ++x) out.Set(y, m_width - 1 - x, Get(x, y));
+    for (int x = 0; x < m_width; ++x) out.set(y, m_width - 1 - x, get(x, y));
   return out;
 }
 
-Canvas Canvas::Inverted() const {
+Canvas Canvas::inverted() const {
   Canvas out(m_width, m_height);
   for (int y = 0; y < m_height; ++y)
     for (int x = 0; x < m_width; ++x) {
-      const Rgb c = Get(x, y);
-      out.Set(x, y, {static_cast<uint8_t>(255 - c.r), static_cast<uint8_t>(255 - c.g), static_cast<uint8_t>(255 - c.b)});
+      const Rgb c = get(x, y);
+      out.set(x, y, {static_cast<uint8_t>(255 - c.r), static_cast<uint8_t>(255 - c.g), static_cast<uint8_t>(255 - c.b)});
     }
   return out;
 }

@@ -11,8 +11,8 @@ struct Rgb {
 };
 
 // c with each channel times f (clamped); f in tenths keeps the colour count small.
-Rgb Shade(Rgb c, int tenths);
-Rgb Mix(Rgb a, Rgb b, int percentOfB);
+Rgb shade(Rgb c, int tenths);
+Rgb mix(Rgb a, Rgb b, int percentOfB);
 
 struct Pt {
   double x, y;
@@ -24,29 +24,29 @@ struct Pt {
 class Canvas {
  public:
   Canvas(int width, int height, Rgb fill = {});
-  int Width() const { return m_width; }
-  int Height() const { return m_height; }
-  Rgb Get(int x, int y) const { return m_pixels[static_cast<size_t>(y * m_width + x)]; }
-  void Set(int x, int y, Rgb c);
+  int width() const { return m_width; }
+  int height() const { return m_height; }
+  Rgb get(int x, int y) const { return m_pixels[static_cast<size_t>(y * m_width + x)]; }
+  void set(int x, int y, Rgb c);
 
-  void Rect(int x0, int y0, int x1, int y1, Rgb c);  // x1, y1 exclusive
-  void Frame(int x0, int y0, int x1, int y1, Rgb c);  // one-pixel outline
-  void Ellipse(double cx, double cy, double rx, double ry, Rgb c);
-  void Disc(double cx, double cy, double r, Rgb c) { Ellipse(cx, cy, r, r, c); }
-  void Ring(double cx, double cy, double r, double thickness, Rgb c);
-  void Polygon(std::initializer_list<Pt> points, Rgb c);
-  void Line(Pt a, Pt b, double width, Rgb c);
+  void rect(int x0, int y0, int x1, int y1, Rgb c);  // x1, y1 exclusive
+  void frame(int x0, int y0, int x1, int y1, Rgb c);  // one-pixel outline
+  void ellipse(double cx, double cy, double rx, double ry, Rgb c);
+  void disc(double cx, double cy, double r, Rgb c) { ellipse(cx, cy, r, r, c); }
+  void ring(double cx, double cy, double r, double thickness, Rgb c);
+  void polygon(std::initializer_list<Pt> points, Rgb c);
+  void line(Pt a, Pt b, double width, Rgb c);
   // A ball lit from the top left, in a few steps of shade.
-  void Ball(double cx, double cy, double rx, double ry, Rgb c);
+  void ball(double cx, double cy, double rx, double ry, Rgb c);
   // Text in a 3 x 5 pixel font (digits and the capitals it needs), each dot scale x scale.
-  void Text(int x, int y, const std::string& text, Rgb c, int scale = 1);
+  void text(int x, int y, const std::string& text, Rgb c, int scale = 1);
   // Pixels of other colours than background within a distance of one get the outline colour.
-  void Outline(Rgb background, Rgb outline);
+  void outline(Rgb background, Rgb outline);
 
-  Canvas MirroredX() const;
-  Canvas FlippedY() const;
-  Canvas RotatedLeft() const;  // a quarter turn against the clock: right becomes up
-  Canvas Inverted() const;
+  Canvas mirroredX() const;
+  Canvas flippedY() const;
+  Canvas rotatedLeft() const;  // a quarter turn against the clock: right becomes up
+  Canvas inverted() const;
 
  private:
   int m_width, m_height;
@@ -54,4 +54,4 @@ class Canvas {
 };
 
 // Stable pseudo-random value 0..99 for a pixel, for speckled textures.
-int Speckle(int x, int y, int seed);
+int speckle(int x, int y, int seed);

@@ -15,12 +15,12 @@
 namespace {
 
 // Night keeps the shapes and moves every colour towards a cold, dark blue.
-Canvas NightTone(const Canvas& day) {
-  Canvas night(day.Width(), day.Height());
-  for (int y = 0; y < day.Height(); ++y)
-    for (int x = 0; x < day.Width(); ++x) {
-      const Rgb c = day.Get(x, y);
-      night.Set(x, y, {static_cast<uint8_t>(c.r * 45 / 100), static_cast<uint8_t>(c.g * 55 / 100),
+Canvas nightTone(const Canvas& day) {
+  Canvas night(day.width(), day.height());
+  for (int y = 0; y < day.height(); ++y)
+    for (int x = 0; x < day.width(); ++x) {
+      const Rgb c = day.get(x, y);
+      night.set(x, y, {static_cast<uint8_t>(c.r * 45 / 100), static_cast<uint8_t>(c.g * 55 / 100),
                        static_cast<uint8_t>(std::min(255, c.b * 70 / 100 + 45))});
     }
   return night;
@@ -32,18 +32,18 @@ constexpr int kNightElements[] = {EL_EARTH,     EL_SAND,      EL_FULL_SAND,  EL_
                                   EL_ROUNDED_WALL, EL_ROCK,   EL_EMERALD,    EL_LORRY_LEFT, EL_YAMYAM_LEFT,
                                   EL_BUG_UP,    EL_PLAYER1};
 
-bool WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+bool writeFile(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
 }
 
-bool WriteEmbedded(const std::filesystem::path& path) {
+bool writeEmbedded(const std::filesystem::path& path) {
   std::string text =
       "// Made by picture_gen from the drawings in src/artwork/picture_gen; do not edit.\n"
       "#include \"artwork/builtin_pictures.h\"\n\nnamespace {\n";
-  for (int element = 0; element < ELEMENT_COUNT; ++element) {
-    const std::string bmp = EncodeBmp8(DrawElement(element));
+  for (int element = 0; element < kElementCount; ++element) {
+    const std::string bmp = encodeBmp8(drawElement(element));
     if (bmp.empty()) {
       std::cerr << "picture_gen: element " << element << " uses more than 256 colours\n";
       return false;
@@ -55,21 +55,21 @@ bool WriteEmbedded(const std::filesystem::path& path) {
     text += "\n};\n";
   }
   text += "const std::span<const uint8_t> kPictures[] = {\n";
-  for (int element = 0; element < ELEMENT_COUNT; ++element) text += "    kPicture" + std::to_string(element) + ",\n";
+  for (int element = 0; element < kElementCount; ++element) text += "    kPicture" + std::to_string(element) + ",\n";
   text +=
       "};\n}  // namespace\n\n"
-      "std::span<const uint8_t> BuiltinPictureFile(int element) {\n"
+      "std::span<const uint8_t> builtinPictureFile(int element) {\n"
       "  if (element < 0 || element >= static_cast<int>(std::size(kPictures))) return {};\n"
       "  return kPictures[element];\n}\n";
-  return WriteFile(path, text);
+  return writeFile(path, text);
 }
 
-bool WriteNight(const std::filesystem::path& folder) {
+bool writeNight(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   for (int element : kNightElements) {
-    const std::string bmp = EncodeBmp8(NightTone(DrawElement(element)));
-    if (bmp.empty() || !WriteFile(folder / ElementTable()[element].imageFile, bmp)) return false;
+    const std::string bmp = encodeBmp8(nightTone(drawElement(element)));
+    if (bmp.empty() || !writeFile(folder / elementTable()[element].imageFile, bmp)) return false;
   }
   return true;
 }
@@ -79,7 +79,7 @@ bool WriteNight(const std::filesystem::path& folder) {
 int main(int argc, char** argv) {
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    const bool ok = option == "--embed" ? WriteEmbedded(argv[i + 1]) : option == "--night" ? WriteNight(argv[i + 1]) : false;
+    const bool ok = option == "--embed" ? writeEmbedded(argv[i + 1]) : option == "--night" ? writeNight(argv[i + 1]) : false;
     if (!ok) {
       std::cerr << "picture_gen: cannot do " << option << ' ' << argv[i + 1] << '\n';
       return 1;

@@ -27,31 +27,31 @@ struct Tune {
   std::vector<int> bassSteps;  // one per bar
 };
 
-int Pitch(const Tune& tune, int step) {
+int pitch(const Tune& tune, int step) {
   const int size = static_cast<int>(tune.scale.size());
   const int octave = step >= 0 ? step / size : -((-step + size - 1) / size);
   return tune.root + 12 * octave + tune.scale[step - octave * size];
 }
 
-std::string Render(const Tune& tune) {
+std::string render(const Tune& tune) {
   MidiFile file(std::filesystem::path(tune.fileName).stem().string(), tune.beatsPerMinute);
-  file.SetInstrument(0, tune.melodyProgram);
-  file.SetInstrument(1, tune.bassProgram);
+  file.setInstrument(0, tune.melodyProgram);
+  file.setInstrument(1, tune.bassProgram);
   int time = 0;
   for (const auto& [step, eighths] : tune.melody) {
     const int length = eighths * kBeat / 2;
-    if (step >= 0) file.AddNote(0, time, length - kBeat / 8, Pitch(tune, step), 96);
+    if (step >= 0) file.addNote(0, time, length - kBeat / 8, pitch(tune, step), 96);
     time += length;
   }
   for (size_t bar = 0; bar < tune.bassSteps.size(); ++bar)
-    file.AddNote(1, static_cast<int>(bar) * 4 * kBeat, 3 * kBeat, Pitch(tune, tune.bassSteps[bar]) - 24, 80);
-  return file.Bytes();
+    file.addNote(1, static_cast<int>(bar) * 4 * kBeat, 3 * kBeat, pitch(tune, tune.bassSteps[bar]) - 24, 80);
+  return file.bytes();
 }
 
 const std::vector<int> kPentatonic = {0, 2, 4, 7, 9};
 const std::vector<int> kMinor = {0, 2, 3, 5, 7, 8, 10};
 
-std::vector<Tune> Tunes() {
+std::vector<Tune> tunes() {
   return {
       {"Crystal Steps.mid", 112, 9, 33, 72, kPentatonic,
        {{0, 1}, {1, 1}, {2, 1}, {4, 1}, {3, 2}, {2, 2}, {1, 1}, {2, 1}, {3, 1}, {5, 1}, {4, 4},
@@ -72,27 +72,27 @@ std::vector<Tune> Tunes() {
 // Sound sets: the folder names the "Sounds" list offers, each with a note on what it is for.
 const char* const kSoundSets[] = {"Classic", "Echo Chamber", "Soft"};
 
-bool WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+bool writeFile(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   return static_cast<bool>(out);
 }
 
-bool WriteSongs(const std::filesystem::path& folder) {
+bool writeSongs(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  for (const Tune& tune : Tunes())
-    if (!WriteFile(folder / tune.fileName, Render(tune))) return false;
+  for (const Tune& tune : tunes())
+    if (!writeFile(folder / tune.fileName, render(tune))) return false;
   return true;
 }
 
-bool WriteSoundSets(const std::filesystem::path& folder) {
+bool writeSoundSets(const std::filesystem::path& folder) {
   for (const char* name : kSoundSets) {
     std::error_code error;
     std::filesystem::create_directories(folder / name, error);
     const std::string note = std::string("Sound set \"") + name +
                              "\". A level names the set it is played with; the game's sound files go here.\n";
-    if (!WriteFile(folder / name / "readme.txt", note)) return false;
+    if (!writeFile(folder / name / "readme.txt", note)) return false;
   }
   return true;
 }
@@ -104,9 +104,9 @@ int main(int argc, char** argv) {
   for (int i = 1; ok && i + 1 < argc; i += 2) {
     const std::string option = argv[i];
     if (option == "--songs")
-      ok = WriteSongs(argv[i + 1]);
+      ok = writeSongs(argv[i + 1]);
     else if (option == "--sound-sets")
-      ok = WriteSoundSets(argv[i + 1]);
+      ok = writeSoundSets(argv[i + 1]);
     else
       ok = false;
   }

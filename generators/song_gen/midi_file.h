@@ -11,12 +11,12 @@ class MidiFile {
 
   MidiFile(const std::string& title, int beatsPerMinute);
 
-  void SetInstrument(int channel, int program);
+  void setInstrument(int channel, int program);
   // A note from `start` for `length` ticks.
-  void AddNote(int channel, int start, int length, int pitch, int velocity);
+  void addNote(int channel, int start, int length, int pitch, int velocity);
 
   // The file's bytes: header chunk, then the track chunk.
-  std::string Bytes() const;
+  std::string bytes() const;
 
  private:
   struct Event {

@@ -25,7 +25,7 @@ struct Actions {
     QAction *newWindow, *cascade, *tileHorizontally, *tileVertically, *tabbed, *next, *previous, *nextPane, *previousPane;
   } window{};
   struct Elements {
-    std::array<QAction*, ELEMENT_COUNT> element{};
+    std::array<QAction*, kElementCount> element{};
     QAction *freeDraw, *line, *fill, *rectangle, *filledRectangle, *selection;
   } elements{};
   QAction* about = nullptr;

@@ -83,7 +83,7 @@ QString CaverniaApp::usageText() {
 
 bool CaverniaApp::start(const QStringList& files) {
   // Artwork comes first, so that the first window can draw at once.
-  LoadArtworkSets(applicationDirPath().toStdString());
+  loadArtworkSets(applicationDirPath().toStdString());
 
   m_window = std::make_unique<MainWindow>();
   m_commands = new CommandSet(*m_window);
@@ -228,7 +228,7 @@ void CaverniaApp::showActiveArtwork() {
   if (!m_window) return;
   // Without an active level the buttons show the default set (no name names none).
   const LevelWindow* active = m_window->activeLevelWindow();
-  m_window->showElementPictures(active ? LevelArtwork(active->document().level()) : ArtworkSetOrDefault({}));
+  m_window->showElementPictures(active ? levelArtwork(active->document().level()) : artworkSetOrDefault({}));
 }
 
 int CaverniaApp::finish(int code) {
@@ -242,21 +242,21 @@ int CaverniaApp::finish(int code) {
   m_levels = nullptr;
   m_diskWatch = nullptr;
   m_textField.reset();
-  FreeArtworkSets();
+  freeArtworkSets();
   return code;
 }
 
 int CaverniaApp::printLevelFile(const QString& file, const QString& printerName, QTextStream& errors,
                                 QPrinter* printer) {
-  LoadArtworkSets(applicationDirPath().toStdString());
+  loadArtworkSets(applicationDirPath().toStdString());
   const auto fail = [&errors](const QString& message) {
     errors << "cavernia-editor: " << message << "\n";
     errors.flush();
-    FreeArtworkSets();
+    freeArtworkSets();
     return 1;
   };
   Level level;
-  const FileResult opened = ReadLevelFile(QFileInfo(file).absoluteFilePath().toStdString(), level);
+  const FileResult opened = readLevelFile(QFileInfo(file).absoluteFilePath().toStdString(), level);
   if (!opened.ok) return fail(translated::messageText(opened.error));
   std::unique_ptr<QPrinter> printerByName;
   if (!printer) {
@@ -270,6 +270,6 @@ int CaverniaApp::printLevelFile(const QString& file, const QString& printerName,
     const QString where = printer->outputFileName().isEmpty() ? printer->printerName() : printer->outputFileName();
     return fail(tr("%1 could not be printed: the printer \"%2\" could not be started").arg(file, where));
   }
-  FreeArtworkSets();
+  freeArtworkSets();
   return 0;
 }

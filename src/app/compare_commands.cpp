@@ -25,7 +25,7 @@ struct CompareMenu {
 
 void compareWithFile(DifferencesPanel* panel, LevelWindow* window, const QString& path, bool savedFile) {
   Level reference;
-  if (const FileResult read = ReadLevelFile(QFile::encodeName(path).toStdString(), reference); !read.ok) {
+  if (const FileResult read = readLevelFile(QFile::encodeName(path).toStdString(), reference); !read.ok) {
     const QString reason = translated::messageText(read.error);
     QMessageBox::warning(window, "Cavernia Level Editor",
                          CompareMenu::tr("The level cannot be compared.\n\n%1").arg(reason));

@@ -78,7 +78,7 @@ void DifferencesPanel::levelChanged(const LevelChange&) {
 void DifferencesPanel::documentStateChanged() {
   // Once saved, the level's own file holds what the level holds.
   if (!m_withSavedFile || !m_document || m_document->isModified() || m_document->path().empty()) return;
-  if (Level saved; ReadLevelFile(m_document->path(), saved).ok) {
+  if (Level saved; readLevelFile(m_document->path(), saved).ok) {
     m_reference = std::move(saved);
     if (!m_recompare.isActive()) m_recompare.start();
   }

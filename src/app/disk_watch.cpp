@@ -84,7 +84,7 @@ void DiskWatch::check(LevelDocument& document) {
   if (told != m_told.end() && told->second == now) return;  // this version was told about
   if (!document.isModified()) return reload(document);
   ::Level other;
-  const FileResult read = ReadLevelFile(document.path(), other);
+  const FileResult read = readLevelFile(document.path(), other);
   m_told[&document] = now;
   if (!read.ok)
     showBar(document, tr("%1 was changed by another program and does not read as a level: %2")
@@ -99,7 +99,7 @@ void DiskWatch::reload(LevelDocument& document) {
   if (document.inGesture()) return m_settle.start();
   ::Level level;
   FileIdentity identity;
-  const FileResult read = ReadLevelFile(document.path(), level, &identity);
+  const FileResult read = readLevelFile(document.path(), level, &identity);
   if (!read.ok) {
     FileIdentity now;
     checkFile(document.path(), *document.fileIdentity(), &now);

@@ -58,7 +58,7 @@ void replaceElementInLevel(const CommandContext& context) {
   LevelWindow* window = activeWindow(context);
   if (!window) return;
   const CellRange marked = window->view()->selection().value_or(CellRange{});
-  ReplaceElementDialog dialog(window->view()->settings().currentElement(), LevelArtwork(window->view()->document().level()),
+  ReplaceElementDialog dialog(window->view()->settings().currentElement(), levelArtwork(window->view()->document().level()),
                               QSize(marked.width(), marked.height()), &context.window);
   // The dialog runs its own event loop: the window is looked up again afterwards.
   if (dialog.exec() != QDialog::Accepted || !(window = activeWindow(context))) return;

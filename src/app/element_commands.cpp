@@ -22,7 +22,7 @@ void addElementCommands(CommandContext& context, Actions& actions) {
 
   // The element's name is its prompt and its tooltip, where it has a string at all. The others
   // get no text either, since a button without a tooltip of its own shows its text.
-  for (const ElementInfo& info : ElementTable()) {
+  for (const ElementInfo& info : elementTable()) {
     const QString name = info.hasCommandString ? translated::elementName(info.index) : QString();
     const int element = info.index;
     elements.element[element] =

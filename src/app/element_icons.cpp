@@ -6,7 +6,7 @@
 #include "render/draw_image.h"
 
 QIcon elementIcon(const ArtworkSet& set, int element) {
-  if (!IsElement(element)) return {};
+  if (!isElement(element)) return {};
   const TileImage& record = set.images[element];
   if (!record.image) return {};
   QIcon icon;
@@ -15,7 +15,7 @@ QIcon elementIcon(const ArtworkSet& set, int element) {
     QPixmap pixmap(side, side);
     pixmap.fill(Qt::black);
     QPainter painter(&pixmap);
-    DrawImage(painter, QRect(0, 0, side, side), record.image, QSize(record.width, record.height), record.flags);
+    drawImage(painter, QRect(0, 0, side, side), record.image, QSize(record.width, record.height), record.flags);
     painter.end();
     icon.addPixmap(pixmap);
   }

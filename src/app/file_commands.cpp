@@ -39,12 +39,12 @@ bool mailProgramExists() { return !QStandardPaths::findExecutable("xdg-email").i
 void mailLevel(const LevelDocument& document, QWidget* parent) {
   std::string title = document.title();
   if (!title.empty() && title.back() == '*') title.pop_back();
-  QString name = QString::fromStdString(Cp1252ToUtf8(title));
+  QString name = QString::fromStdString(cp1252ToUtf8(title));
   if (!name.endsWith(".lev", Qt::CaseInsensitive)) name += ".lev";
   const QString folder = QDir(QDir::tempPath()).filePath("cavernia-mail");
   QDir().mkpath(folder);
   const QString path = QDir(folder).filePath(name);
-  const FileResult written = SaveLevelFile(document.level(), path.toStdString());
+  const FileResult written = saveLevelFile(document.level(), path.toStdString());
   if (!written.ok) {
     QMessageBox::warning(
         parent, "Cavernia Level Editor",

@@ -25,7 +25,7 @@ struct ImageExport {
 QString proposedFileName(const LevelDocument& document) {
   std::string title = document.title();
   if (document.isModified() && title.ends_with('*')) title.pop_back();
-  QString name = QString::fromStdString(Cp1252ToUtf8(title));
+  QString name = QString::fromStdString(cp1252ToUtf8(title));
   if (name.endsWith(".lev", Qt::CaseInsensitive)) name.chop(4);
   name += ".png";
   return QDir(startFolder(QString::fromStdString(document.path()))).filePath(name);
@@ -51,7 +51,7 @@ void exportLevelImage(const LevelDocument& document, const ViewSettings& setting
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".png";
   const Level& level = document.level();
-  const QImage image = DrawLevelPicture(level, LevelArtwork(level), settings.cellSize(), settings.gridVisible());
+  const QImage image = drawLevelPicture(level, levelArtwork(level), settings.cellSize(), settings.gridVisible());
   const QString problem = writePicture(image, path);
   if (!problem.isEmpty())
     QMessageBox::warning(

@@ -71,10 +71,10 @@ void LevelWindow::showCaption() {
   std::string name = m_document.title();
   const bool marked = !name.empty() && name.back() == '*';
   if (marked) name.pop_back();
-  QString caption = QString::fromStdString(Cp1252ToUtf8(name));
+  QString caption = QString::fromStdString(cp1252ToUtf8(name));
   if (m_windowCount > 1) caption += QString(":%1").arg(m_number);
   if (marked) caption += '*';
-  if (IsReadOnlyFile(m_document.path())) caption += ' ' + tr("[read-only]");
+  if (isReadOnlyFile(m_document.path())) caption += ' ' + tr("[read-only]");
   if (windowTitle() != caption) setWindowTitle(caption);
 }
 

@@ -23,10 +23,10 @@ void addButtons(QToolBar* bar, std::initializer_list<QAction*> actions) {
   }
 }
 
-// The element buttons of a bar, in their order; NO_ELEMENT stands for a separator.
+// The element buttons of a bar, in their order; kNoElement stands for a separator.
 void addElementButtons(QToolBar* bar, const Actions::Elements& elements, std::initializer_list<int> order) {
   for (int element : order) {
-    if (element == NO_ELEMENT)
+    if (element == kNoElement)
       bar->addSeparator();
     else
       bar->addAction(elements.element[element]);
@@ -40,7 +40,7 @@ void MainWindow::fillToolbars(const Actions& actions) {
   const Actions::Edit& edit = actions.edit;
   const Actions::Elements& elements = actions.elements;
   const Actions::View& view = actions.view;
-  constexpr int gap = NO_ELEMENT;
+  constexpr int gap = kNoElement;
   addButtons(toolbar(Toolbar::File), {file.newLevel, file.open, file.save, nullptr, file.sendMail, nullptr, edit.cut,
                                       edit.copy, edit.paste, nullptr, file.print, actions.about});
   addElementButtons(toolbar(Toolbar::BasicElements), elements,

@@ -56,7 +56,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
   }
   ::Level read;
   FileIdentity identity;
-  const FileResult result = ReadLevelFile(canonical.toStdString(), read, &identity);
+  const FileResult result = readLevelFile(canonical.toStdString(), read, &identity);
   if (!result.ok) {
     QMessageBox::warning(m_dialogParent, "Cavernia Level Editor",
                          tr("Cannot open the level.\n\n%1").arg(translated::messageText(result.error)));
@@ -66,7 +66,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
   document->setPath(canonical.toStdString());
   document->setFileIdentity(identity);
   // Level files are named in the file system's encoding; titles are level text (8-bit).
-  document->setTitle(Utf8ToCp1252(QFileInfo(canonical).fileName().toStdString()));
+  document->setTitle(utf8ToCp1252(QFileInfo(canonical).fileName().toStdString()));
   m_recentFiles.add(canonical);
   return add(std::move(document));
 }

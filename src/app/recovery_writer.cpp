@@ -66,11 +66,11 @@ void RecoveryWriter::writeChanged() {
                                         : Copy{m_folder + "/" + QString::number(m_nextNumber++), {}};
     std::string title = document->title();
     if (title.ends_with('*')) title.pop_back();
-    const RecoveryInfo info{QString::fromStdString(document->path()), QString::fromStdString(Cp1252ToUtf8(title)),
+    const RecoveryInfo info{QString::fromStdString(document->path()), QString::fromStdString(cp1252ToUtf8(title)),
                             QDateTime::currentDateTime()};
     // The level first: a copy is only offered once both files are there.
-    FileResult result = WriteFileAtomically((copy.base + ".lev").toStdString(), text);
-    if (result.ok) result = WriteFileAtomically((copy.base + ".json").toStdString(), recoveryInfoBytes(info).toStdString());
+    FileResult result = writeFileAtomically((copy.base + ".lev").toStdString(), text);
+    if (result.ok) result = writeFileAtomically((copy.base + ".json").toStdString(), recoveryInfoBytes(info).toStdString());
     if (result.ok) copy.state = state;
     else qWarning("No recovery copy: %s", result.message().c_str());
     kept.emplace(document, std::move(copy));

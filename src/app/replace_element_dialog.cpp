@@ -15,7 +15,7 @@ ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwor
     : QDialog(parent) {
   setWindowTitle(tr("Replace Element"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  m_replaced = elementList(IsElement(element) ? element : 0, artwork);
+  m_replaced = elementList(isElement(element) ? element : 0, artwork);
   m_replacement = elementList(0, artwork);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -50,7 +50,7 @@ ReplaceElementDialog::ReplaceElementDialog(int element, const ArtworkSet& artwor
 
 QListWidget* ReplaceElementDialog::elementList(int chosen, const ArtworkSet& artwork) {
   auto* list = new QListWidget(this);
-  for (const ElementInfo& info : ElementTable())
+  for (const ElementInfo& info : elementTable())
     list->addItem(new QListWidgetItem(elementIcon(artwork, info.index), translated::elementName(info.index)));
   list->setCurrentRow(chosen);
   list->setMinimumWidth(list->sizeHintForColumn(0) + 40);

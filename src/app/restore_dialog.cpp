@@ -46,14 +46,14 @@ int offerRecoveredLevels(OpenLevels& levels, RecoveryWriter& writer, QWidget* pa
     if (box.clickedButton() == box.button(QMessageBox::Discard)) RecoveryFinder::discard(level);
     if (box.clickedButton() != restore) continue;
     ::Level read;
-    const FileResult result = ReadLevelFile(level.levelFile.toStdString(), read);
+    const FileResult result = readLevelFile(level.levelFile.toStdString(), read);
     if (!result.ok) {
       QMessageBox::warning(
           parent, kCaption,
           RestoreDialog::tr("The level could not be restored.\n\n%1").arg(translated::messageText(result.error)));
       continue;
     }
-    levels.openRecovered(std::move(read), level.path, Utf8ToCp1252(level.title.toStdString()));
+    levels.openRecovered(std::move(read), level.path, utf8ToCp1252(level.title.toStdString()));
     ++restored;
     // The new copy is in place before the old one goes.
     writer.writeChanged();

@@ -21,7 +21,7 @@ QString askWithDialog(QWidget* parent, const QString& proposed) {
 
 SaveFlow::FileNameAsker g_askFileName = askWithDialog;
 
-QString shown(const std::string& levelText) { return QString::fromStdString(Cp1252ToUtf8(levelText)); }
+QString shown(const std::string& levelText) { return QString::fromStdString(cp1252ToUtf8(levelText)); }
 
 // Keeps the title without its '*' while a save or the question runs.
 class SavingMark {
@@ -66,7 +66,7 @@ bool SaveFlow::saveMarked(bool askForName) {
 QString SaveFlow::confirmedOwnFile() {
   const std::string own = m_document.path();
   const QString name = QFileInfo(QString::fromStdString(own)).fileName();
-  if (IsReadOnlyFile(own)) {
+  if (isReadOnlyFile(own)) {
     const auto answer = QMessageBox::warning(
         m_parent, kCaption, tr("%1 is read-only: you may not write it. Save the level under another name?").arg(name),
         QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save);
@@ -92,7 +92,7 @@ QString SaveFlow::confirmedOwnFile() {
 bool SaveFlow::write(const QString& givenPath) {
   const QString path = QFileInfo(givenPath).absoluteFilePath();
   FileIdentity written;
-  const FileResult result = SaveLevelFile(m_document.level(), path.toStdString(), &written);
+  const FileResult result = saveLevelFile(m_document.level(), path.toStdString(), &written);
   if (!result.ok) {
     QMessageBox::warning(m_parent, kCaption,
                          tr("The level could not be saved.\n\n%1").arg(translated::messageText(result.error)));
@@ -101,7 +101,7 @@ bool SaveFlow::write(const QString& givenPath) {
   m_document.setPath(path.toStdString());
   m_document.setFileIdentity(written);
   m_overwriteAllowed.reset();
-  m_document.setTitle(Utf8ToCp1252(QFileInfo(path).fileName().toStdString()));
+  m_document.setTitle(utf8ToCp1252(QFileInfo(path).fileName().toStdString()));
   // Undoing back to exactly this state later clears the modified state again.
   m_document.markSaved();
   if (m_hooks.saved) m_hooks.saved(path);

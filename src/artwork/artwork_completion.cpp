@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Lowered(std::string text) {
+std::string lowered(std::string text) {
   for (char& c : text)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return text;
@@ -18,92 +18,92 @@ std::string Lowered(std::string text) {
 
 // The set folder's files by their lower-case names; of names that differ only in case the
 // first in byte order (the exact spelling of the element table wins before that).
-std::map<std::string, std::string> FolderFiles(const std::string& folder) {
+std::map<std::string, std::string> folderFiles(const std::string& folder) {
   std::map<std::string, std::string> files;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     std::error_code typeError;
     if (!entry.is_regular_file(typeError)) continue;
     const std::string name = entry.path().filename().string();
-    const auto [slot, added] = files.emplace(Lowered(name), name);
+    const auto [slot, added] = files.emplace(lowered(name), name);
     if (!added && name < slot->second) slot->second = name;
   }
   return files;
 }
 
-bool HasPartnerPicture(const ArtworkSet& set, int element) {
-  const int partner = ElementImage(element).partner;
-  return partner != NO_ELEMENT && set.images[partner].image != nullptr;
+bool hasPartnerPicture(const ArtworkSet& set, int element) {
+  const int partner = elementImage(element).partner;
+  return partner != kNoElement && set.images[partner].image != nullptr;
 }
 
 }  // namespace
 
-void MeasureImage(TileImage& record) {
+void measureImage(TileImage& record) {
   if (!record.image) return;
-  record.width = std::min(DibWidth(*record.image), MAX_IMAGE_SIDE);
-  record.height = std::min(DibHeight(*record.image), MAX_IMAGE_SIDE);
+  record.width = std::min(dibWidth(*record.image), kMaxImageSide);
+  record.height = std::min(dibHeight(*record.image), kMaxImageSide);
 }
 
-std::unique_ptr<Dib> BuiltinPicture(int element) {
-  const std::span<const uint8_t> file = BuiltinPictureFile(element);
-  return file.empty() ? nullptr : ReadDib(file);
+std::unique_ptr<Dib> builtinPicture(int element) {
+  const std::span<const uint8_t> file = builtinPictureFile(element);
+  return file.empty() ? nullptr : readDib(file);
 }
 
-void LoadSetImages(ArtworkSet& set) {
-  const std::map<std::string, std::string> files = FolderFiles(set.folderPath);
-  for (int i = 0; i < ELEMENT_COUNT; ++i) {
+void loadSetImages(ArtworkSet& set) {
+  const std::map<std::string, std::string> files = folderFiles(set.folderPath);
+  for (int i = 0; i < kElementCount; ++i) {
     TileImage& record = set.images[i];
     record = TileImage{};
-    const std::string wanted = ElementImage(i).fileName;
+    const std::string wanted = elementImage(i).fileName;
     if (wanted.empty()) continue;  // drawn from its partner only
-    const auto found = files.find(Lowered(wanted));
+    const auto found = files.find(lowered(wanted));
     if (found == files.end()) continue;
     std::error_code error;
     const bool exact = std::filesystem::is_regular_file(set.folderPath + wanted, error);
-    if (std::unique_ptr<Dib> picture = LoadDibFile(set.folderPath + (exact ? wanted : found->second))) {
-      OwnImage(record, std::move(picture));
-      MeasureImage(record);
+    if (std::unique_ptr<Dib> picture = loadDibFile(set.folderPath + (exact ? wanted : found->second))) {
+      ownImage(record, std::move(picture));
+      measureImage(record);
     }
   }
 }
 
-void CompleteDefaultSet(ArtworkSet& set) {
+void completeDefaultSet(ArtworkSet& set) {
   // Rising order: a record may borrow from a partner that got its built-in picture just before.
-  for (int i = 0; i < ELEMENT_COUNT; ++i) {
+  for (int i = 0; i < kElementCount; ++i) {
     TileImage& record = set.images[i];
     if (record.image) continue;
-    if (HasPartnerPicture(set, i)) {
-      BorrowImage(record, set.images[ElementImage(i).partner], ElementImage(i).partnerFlags);
-    } else if (std::unique_ptr<Dib> picture = BuiltinPicture(i)) {
+    if (hasPartnerPicture(set, i)) {
+      borrowImage(record, set.images[elementImage(i).partner], elementImage(i).partnerFlags);
+    } else if (std::unique_ptr<Dib> picture = builtinPicture(i)) {
       record.flags = 0;
-      OwnImage(record, std::move(picture));
+      ownImage(record, std::move(picture));
     }
-    MeasureImage(record);
+    measureImage(record);
   }
 }
 
-void CompleteSet(ArtworkSet& set, const ArtworkSet& defaultSet) {
-  for (int i = 0; i < ELEMENT_COUNT; ++i) {
+void completeSet(ArtworkSet& set, const ArtworkSet& defaultSet) {
+  for (int i = 0; i < kElementCount; ++i) {
     TileImage& record = set.images[i];
     if (record.image) continue;
-    if (HasPartnerPicture(set, i)) {
-      BorrowImage(record, set.images[ElementImage(i).partner], ElementImage(i).partnerFlags);
+    if (hasPartnerPicture(set, i)) {
+      borrowImage(record, set.images[elementImage(i).partner], elementImage(i).partnerFlags);
     } else {
       // The default set's flags come along, so a picture it shows mirrored is mirrored here too.
       record.flags = 0;
-      BorrowImage(record, defaultSet.images[i], defaultSet.images[i].flags);
+      borrowImage(record, defaultSet.images[i], defaultSet.images[i].flags);
     }
-    MeasureImage(record);
+    measureImage(record);
   }
 }
 
-std::unique_ptr<ArtworkSet> MakeBuiltinDefaultSet() {
+std::unique_ptr<ArtworkSet> makeBuiltinDefaultSet() {
   auto set = std::make_unique<ArtworkSet>();
   set->name = "Default";
-  for (int i = 0; i < ELEMENT_COUNT; ++i) {
-    if (std::unique_ptr<Dib> picture = BuiltinPicture(i)) {
-      OwnImage(set->images[i], std::move(picture));
-      MeasureImage(set->images[i]);
+  for (int i = 0; i < kElementCount; ++i) {
+    if (std::unique_ptr<Dib> picture = builtinPicture(i)) {
+      ownImage(set->images[i], std::move(picture));
+      measureImage(set->images[i]);
     }
   }
   return set;

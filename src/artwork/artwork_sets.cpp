@@ -15,19 +15,19 @@ struct ArtworkState {
   unsigned generation = 0;
 };
 
-ArtworkState& State() {
+ArtworkState& artworkState() {
   static ArtworkState state;
   return state;
 }
 
 // A set is named by its folder's title: "Default.old" is the set "Default".
-std::string FolderTitle(const std::string& folderName) {
+std::string folderTitle(const std::string& folderName) {
   const size_t dot = folderName.rfind('.');
   return dot == std::string::npos ? folderName : folderName.substr(0, dot);
 }
 
 // The set folders in byte order of their names, so every start finds them in the same order.
-std::vector<std::filesystem::path> SetFolders(const std::string& programFolder) {
+std::vector<std::filesystem::path> setFolders(const std::string& programFolder) {
   std::vector<std::filesystem::path> folders;
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(programFolder) / "art", error)) {
@@ -41,14 +41,14 @@ std::vector<std::filesystem::path> SetFolders(const std::string& programFolder) 
 
 }  // namespace
 
-void LoadArtworkSets(const std::string& programFolder) {
-  FreeArtworkSets();
-  ArtworkState& state = State();
-  for (const std::filesystem::path& folder : SetFolders(programFolder)) {
+void loadArtworkSets(const std::string& programFolder) {
+  freeArtworkSets();
+  ArtworkState& state = artworkState();
+  for (const std::filesystem::path& folder : setFolders(programFolder)) {
     auto set = std::make_unique<ArtworkSet>();
-    set->name = FolderTitle(folder.filename().string());
+    set->name = folderTitle(folder.filename().string());
     set->folderPath = folder.string() + "/";
-    if (EqualsNoCase(set->name, "Default")) {
+    if (equalsNoCase(set->name, "Default")) {
       // Should two folders qualify, the later one is the default; both stay in the list.
       state.defaultSet = set.get();
       state.sets.insert(state.sets.begin(), std::move(set));
@@ -57,41 +57,41 @@ void LoadArtworkSets(const std::string& programFolder) {
     }
   }
   if (state.defaultSet) {
-    LoadSetImages(*state.defaultSet);
-    CompleteDefaultSet(*state.defaultSet);
+    loadSetImages(*state.defaultSet);
+    completeDefaultSet(*state.defaultSet);
   } else {
-    state.sets.insert(state.sets.begin(), MakeBuiltinDefaultSet());
+    state.sets.insert(state.sets.begin(), makeBuiltinDefaultSet());
     state.defaultSet = state.sets.front().get();
   }
   for (size_t i = 1; i < state.sets.size(); ++i) {
-    LoadSetImages(*state.sets[i]);
-    CompleteSet(*state.sets[i], *state.defaultSet);
+    loadSetImages(*state.sets[i]);
+    completeSet(*state.sets[i], *state.defaultSet);
   }
 }
 
-void FreeArtworkSets() {
-  ArtworkState& state = State();
+void freeArtworkSets() {
+  ArtworkState& state = artworkState();
   ++state.generation;
   state.defaultSet = nullptr;
   // Borrowing records only point into their owners, so the order of release does not matter.
   state.sets.clear();
 }
 
-unsigned ArtworkGeneration() { return State().generation; }
+unsigned artworkGeneration() { return artworkState().generation; }
 
-const std::vector<std::unique_ptr<ArtworkSet>>& ArtworkSets() { return State().sets; }
-const ArtworkSet* DefaultArtworkSet() { return State().defaultSet; }
+const std::vector<std::unique_ptr<ArtworkSet>>& artworkSets() { return artworkState().sets; }
+const ArtworkSet* defaultArtworkSet() { return artworkState().defaultSet; }
 
-const ArtworkSet* FindArtworkSet(const std::string& name) {
-  for (const auto& set : State().sets)
-    if (EqualsNoCase(set->name, name)) return set.get();
+const ArtworkSet* findArtworkSet(const std::string& name) {
+  for (const auto& set : artworkState().sets)
+    if (equalsNoCase(set->name, name)) return set.get();
   return nullptr;
 }
 
-const ArtworkSet& ArtworkSetOrDefault(const std::string& name) {
+const ArtworkSet& artworkSetOrDefault(const std::string& name) {
   static const ArtworkSet withoutPictures;
-  if (const ArtworkSet* set = FindArtworkSet(name)) return *set;
-  return State().defaultSet ? *State().defaultSet : withoutPictures;
+  if (const ArtworkSet* set = findArtworkSet(name)) return *set;
+  return artworkState().defaultSet ? *artworkState().defaultSet : withoutPictures;
 }
 
-const ArtworkSet& LevelArtwork(const Level& level) { return ArtworkSetOrDefault(level.text(Property::Artwork)); }
+const ArtworkSet& levelArtwork(const Level& level) { return artworkSetOrDefault(level.text(Property::Artwork)); }

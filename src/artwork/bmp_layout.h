@@ -21,6 +21,6 @@ struct BmpLayout {
 constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3;
 
 // Each fills the stored rows of dib (already sized by the layout); false for corrupt data.
-bool DecodePlainRows(const BmpLayout& layout, Dib& dib);
-bool DecodeRunLength(const BmpLayout& layout, Dib& dib);
-bool DecodeDirectColor(const BmpLayout& layout, Dib& dib);
+bool decodePlainRows(const BmpLayout& layout, Dib& dib);
+bool decodeRunLength(const BmpLayout& layout, Dib& dib);
+bool decodeDirectColor(const BmpLayout& layout, Dib& dib);

@@ -19,10 +19,10 @@ constexpr uint64_t kMaxDibFileSize = 64ull << 20;
 // the largest picture kept). Harmless oddities are read: a pixel index beyond the colour
 // table (drawn black), a planes field other than 1, a file-size field larger than the file,
 // runs that stop early or run past the end of their row (clipped to the row).
-std::unique_ptr<Dib> ReadDib(std::span<const uint8_t> file);
+std::unique_ptr<Dib> readDib(std::span<const uint8_t> file);
 
 // The same from an open stream, read to its end.
-std::unique_ptr<Dib> ReadDibFile(std::istream& in);
+std::unique_ptr<Dib> readDibFile(std::istream& in);
 
 // Opens, reads and closes the file; nullptr when it is missing, unreadable or refused.
-std::unique_ptr<Dib> LoadDibFile(const std::string& path);
+std::unique_ptr<Dib> loadDibFile(const std::string& path);

@@ -9,15 +9,15 @@ class RunDecoder {
  public:
   RunDecoder(const BmpLayout& layout, Dib& dib) : m_layout(layout), m_dib(dib), m_four(layout.bitCount == 4) {}
 
-  bool Decode() {
+  bool decode() {
     const std::span<const uint8_t> data = m_layout.bits;
     size_t pos = 0;
     while (pos + 2 <= data.size()) {
       const uint8_t count = data[pos], value = data[pos + 1];
       pos += 2;
       if (count > 0) {
-        if (!InPicture()) return false;
-        for (int i = 0; i < count; ++i) Put(m_four ? (i % 2 ? value & 15 : value >> 4) : value);
+        if (!inPicture()) return false;
+        for (int i = 0; i < count; ++i) put(m_four ? (i % 2 ? value & 15 : value >> 4) : value);
         continue;
       }
       switch (value) {
@@ -37,10 +37,10 @@ class RunDecoder {
         }
         default: {  // 'value' pixels given one by one, padded to a 16-bit boundary
           const size_t bytes = m_four ? (value + 1u) / 2 : value;
-          if (pos + bytes > data.size() || !InPicture()) return false;
+          if (pos + bytes > data.size() || !inPicture()) return false;
           for (int i = 0; i < value; ++i) {
             const uint8_t byte = data[pos + (m_four ? i / 2 : i)];
-            Put(m_four ? (i % 2 ? byte & 15 : byte >> 4) : byte);
+            put(m_four ? (i % 2 ? byte & 15 : byte >> 4) : byte);
           }
           pos += (bytes + 1) & ~size_t{1};
           break;
@@ -52,12 +52,12 @@ class RunDecoder {
   }
 
  private:
-  bool InPicture() const { return m_y < m_layout.height; }
+  bool inPicture() const { return m_y < m_layout.height; }
 
   // Indices beyond the colour table are kept: they draw black, as a missing entry does.
-  void Put(uint32_t index) {
+  void put(uint32_t index) {
     if (m_x >= m_layout.width) return;
-    uint8_t* row = DibRow(m_dib, m_layout.height - 1 - m_y);  // the file's rows run bottom-up
+    uint8_t* row = dibRow(m_dib, m_layout.height - 1 - m_y);  // the file's rows run bottom-up
     if (m_four)
       row[m_x / 2] |= static_cast<uint8_t>(m_x % 2 ? index : index << 4);
     else
@@ -74,4 +74,4 @@ class RunDecoder {
 
 }  // namespace
 
-bool DecodeRunLength(const BmpLayout& layout, Dib& dib) { return RunDecoder(layout, dib).Decode(); }
+bool decodeRunLength(const BmpLayout& layout, Dib& dib) { return RunDecoder(layout, dib).decode(); }

@@ -6,9 +6,9 @@
 // element whose picture (drawn with the partner flags) stands in when the file is missing.
 struct ElementImageInfo {
   const char* fileName;  // "" for elements that are always drawn from their partner
-  int partner;           // NO_ELEMENT: none
-  uint8_t partnerFlags;  // IMAGE_FLIP_VERTICAL, IMAGE_MIRROR_HORIZONTAL, IMAGE_INVERT
+  int partner;           // kNoElement: none
+  uint8_t partnerFlags;  // kImageFlipVertical, kImageMirrorHorizontal, kImageInvert
 };
 
 // The row of an element index 0..49.
-ElementImageInfo ElementImage(int element);
+ElementImageInfo elementImage(int element);

@@ -1,12 +1,12 @@
 #include "artwork/tile_image.h"
 
-void OwnImage(TileImage& record, std::unique_ptr<Dib> picture) {
+void ownImage(TileImage& record, std::unique_ptr<Dib> picture) {
   record.owned = std::move(picture);
   record.image = record.owned.get();
 }
 
-void BorrowImage(TileImage& record, const TileImage& from, uint8_t flags) {
+void borrowImage(TileImage& record, const TileImage& from, uint8_t flags) {
   record.owned.reset();
   record.image = from.image;
-  record.flags = static_cast<uint8_t>(record.flags | flags | IMAGE_BORROWED);
+  record.flags = static_cast<uint8_t>(record.flags | flags | kImageBorrowed);
 }

@@ -8,16 +8,16 @@
 #include "artwork/dib.h"
 #include "level/elements.h"
 
-constexpr uint8_t IMAGE_FLIP_VERTICAL = 1;      // draw upside down
-constexpr uint8_t IMAGE_MIRROR_HORIZONTAL = 2;  // draw mirrored left to right
-constexpr uint8_t IMAGE_BORROWED = 4;           // the picture belongs to another record
-constexpr uint8_t IMAGE_INVERT = 8;             // draw with inverted colours
+constexpr uint8_t kImageFlipVertical = 1;      // draw upside down
+constexpr uint8_t kImageMirrorHorizontal = 2;  // draw mirrored left to right
+constexpr uint8_t kImageBorrowed = 4;           // the picture belongs to another record
+constexpr uint8_t kImageInvert = 8;             // draw with inverted colours
 
 // Pictures are drawn from their top-left 60 x 60 pixels at most.
-constexpr int32_t MAX_IMAGE_SIDE = 60;
+constexpr int32_t kMaxImageSide = 60;
 
 // The picture of one element in one set. A picture is owned by the one record that loaded it;
-// every other record showing it only points to it and carries IMAGE_BORROWED.
+// every other record showing it only points to it and carries kImageBorrowed.
 struct TileImage {
   const Dib* image = nullptr;
   std::unique_ptr<Dib> owned;
@@ -29,11 +29,11 @@ struct TileImage {
 struct ArtworkSet {
   std::string name;
   std::string folderPath;  // ends with '/'; empty for the built-in default set
-  std::array<TileImage, ELEMENT_COUNT> images;
+  std::array<TileImage, kElementCount> images;
 };
 
 // Gives the record a picture of its own.
-void OwnImage(TileImage& record, std::unique_ptr<Dib> picture);
+void ownImage(TileImage& record, std::unique_ptr<Dib> picture);
 
 // Lets the record show another record's picture with extra drawing flags.
-void BorrowImage(TileImage& record, const TileImage& from, uint8_t flags);
+void borrowImage(TileImage& record, const TileImage& from, uint8_t flags);

@@ -12,47 +12,47 @@
 
 namespace {
 
-std::string SetNames() {
+std::string setNames() {
   std::string names;
-  for (const auto& set : ArtworkSets()) names += (names.empty() ? "" : ", ") + set->name;
+  for (const auto& set : artworkSets()) names += (names.empty() ? "" : ", ") + set->name;
   return names;
 }
 
-int RunArtwork(const std::vector<std::string>& args, CliIo& io) {
+int runArtwork(const std::vector<std::string>& args, CliIo& io) {
   std::string setName = "Default", output;
   for (size_t i = 0; i < args.size(); ++i) {
     if ((args[i] == "--set" || args[i] == "-o") && i + 1 < args.size()) {
       (args[i] == "--set" ? setName : output) = args[i + 1];
       ++i;
     } else {
-      return UsageError(kArtworkCommand, io, "unexpected argument " + args[i]);
+      return usageError(kArtworkCommand, io, "unexpected argument " + args[i]);
     }
   }
-  if (output.empty()) return UsageError(kArtworkCommand, io, "no output file given (-o SHEET.png)");
+  if (output.empty()) return usageError(kArtworkCommand, io, "no output file given (-o SHEET.png)");
 
-  EnsureGuiApplication();
-  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
+  ensureGuiApplication();
+  loadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   struct Release {
-    ~Release() { FreeArtworkSets(); }
+    ~Release() { freeArtworkSets(); }
   } release;
-  const ArtworkSet* set = FindArtworkSet(setName);
+  const ArtworkSet* set = findArtworkSet(setName);
   if (!set) {
-    io.err << "cavernia-level artwork: there is no artwork set named '" << setName << "' (sets: " << SetNames() << ")\n";
-    return EXIT_FAILED;
+    io.err << "cavernia-level artwork: there is no artwork set named '" << setName << "' (sets: " << setNames() << ")\n";
+    return kExitFailed;
   }
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!DrawContactSheet(*set).save(&buffer, "PNG")) {
+  if (!drawContactSheet(*set).save(&buffer, "PNG")) {
     io.err << "cavernia-level artwork: cannot encode the sheet as PNG\n";
-    return EXIT_FAILED;
+    return kExitFailed;
   }
-  if (const FileResult written = WriteFileAtomically(output, png.toStdString()); !written.ok) {
+  if (const FileResult written = writeFileAtomically(output, png.toStdString()); !written.ok) {
     io.err << "cavernia-level artwork: " << written.message() << '\n';
-    return EXIT_FAILED;
+    return kExitFailed;
   }
-  io.out << output << ": set " << set->name << ", " << ELEMENT_COUNT << " elements\n";
-  return EXIT_OK;
+  io.out << output << ": set " << set->name << ", " << kElementCount << " elements\n";
+  return kExitOk;
 }
 
 }  // namespace
@@ -62,4 +62,4 @@ constexpr CliOption kArtworkOptions[] = {{"--set NAME", "the artwork set to draw
 
 const CliCommand kArtworkCommand{"artwork", "[--set NAME] -o SHEET.png",
                                  "draw every element of an artwork set at 15, 30 and 60 pixels with its name",
-                                 kArtworkOptions, RunArtwork};
+                                 kArtworkOptions, runArtwork};

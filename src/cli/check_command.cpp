@@ -10,7 +10,7 @@
 
 namespace {
 
-int RunCheck(const std::vector<std::string>& args, CliIo& io) {
+int runCheck(const std::vector<std::string>& args, CliIo& io) {
   bool strict = false;
   std::vector<std::string> paths;
   for (const std::string& arg : args) {
@@ -19,23 +19,23 @@ int RunCheck(const std::vector<std::string>& args, CliIo& io) {
     else
       paths.push_back(arg);
   }
-  if (paths.empty()) return UsageError(kCheckCommand, io, "no file given");
-  int status = EXIT_OK;
+  if (paths.empty()) return usageError(kCheckCommand, io, "no file given");
+  int status = kExitOk;
   for (const std::string& path : paths) {
     Level level;
-    const FileResult result = ReadLevelFile(path, level);
+    const FileResult result = readLevelFile(path, level);
     if (!result.ok) {
       // The message starts with the file name already.
       const std::string reason = result.message().substr(path.size() + 2);
       io.out << path << ": error: " << reason << '\n';
-      status = EXIT_FAILED;
+      status = kExitFailed;
       continue;
     }
     io.out << path << ": ok\n";
     if (!strict) continue;
     for (const LevelWarning& warning : checkLevel(level, path)) {
-      io.out << path << ": warning: " << Cp1252ToUtf8(warningLine(warning)) << '\n';
-      status = EXIT_FAILED;
+      io.out << path << ": warning: " << cp1252ToUtf8(warningLine(warning)) << '\n';
+      status = kExitFailed;
     }
   }
   return status;
@@ -48,4 +48,4 @@ constexpr CliOption kCheckOptions[] = {
 
 const CliCommand kCheckCommand{"check", "[--strict] FILE...",
                                "read each level and report 'FILE: ok' or 'FILE: error: REASON'", kCheckOptions,
-                               RunCheck};
+                               runCheck};

@@ -13,22 +13,22 @@ constexpr const char* kVersion = "0.9";
 // list of terms for the manual page.
 constexpr size_t kTextColumn = 26;
 
-void PrintOptions(std::ostream& out, const CliCommand& command, const std::string& indent) {
+void printOptions(std::ostream& out, const CliCommand& command, const std::string& indent) {
   for (const CliOption& option : command.options) {
     const std::string term = indent + option.flags;
     out << term << std::string(term.size() + 2 <= kTextColumn ? kTextColumn - term.size() : 2, ' ') << option.text << '\n';
   }
 }
 
-void PrintHelp(std::ostream& out) {
+void printHelp(std::ostream& out) {
   out << "Usage: cavernia-level COMMAND [ARGS...]\n"
          "\n"
          "Checks, normalises and describes Cavernia level files (.lev).\n"
          "\n"
          "commands:\n";
-  for (const CliCommand& command : CliCommands()) {
+  for (const CliCommand& command : cliCommands()) {
     out << "  " << command.name << ' ' << command.usage << '\n' << std::string(kTextColumn, ' ') << command.summary << '\n';
-    PrintOptions(out, command, "    ");
+    printOptions(out, command, "    ");
   }
   out << "\n"
          "options:\n"
@@ -45,7 +45,7 @@ void PrintHelp(std::ostream& out) {
 
 }  // namespace
 
-std::span<const CliCommand> CliCommands() {
+std::span<const CliCommand> cliCommands() {
 #ifdef CAVERNIA_CLI_MODEL_ONLY
   // A build without Qt has the commands that neither draw nor write JSON.
   static const CliCommand commands[] = {kCheckCommand, kFormatCommand, kMergeCommand};
@@ -56,38 +56,38 @@ std::span<const CliCommand> CliCommands() {
   return commands;
 }
 
-int UsageError(const CliCommand& command, CliIo& io, const std::string& problem) {
+int usageError(const CliCommand& command, CliIo& io, const std::string& problem) {
   if (!problem.empty()) io.err << "cavernia-level " << command.name << ": " << problem << '\n';
   io.err << "usage: cavernia-level " << command.name << ' ' << command.usage << '\n';
-  return EXIT_USAGE;
+  return kExitUsage;
 }
 
-int RunCli(const std::vector<std::string>& args, CliIo& io) {
+int runCli(const std::vector<std::string>& args, CliIo& io) {
   if (args.empty()) {
-    PrintHelp(io.err);
-    return EXIT_USAGE;
+    printHelp(io.err);
+    return kExitUsage;
   }
   const std::string& first = args[0];
   if (first == "-h" || first == "--help" || first == "help") {
-    PrintHelp(io.out);
-    return EXIT_OK;
+    printHelp(io.out);
+    return kExitOk;
   }
   if (first == "--version") {
     io.out << "cavernia-level " << kVersion << '\n';
-    return EXIT_OK;
+    return kExitOk;
   }
-  for (const CliCommand& command : CliCommands()) {
+  for (const CliCommand& command : cliCommands()) {
     if (first != command.name) continue;
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     for (const std::string& arg : rest) {
       if (arg == "-h" || arg == "--help") {
         io.out << "usage: cavernia-level " << command.name << ' ' << command.usage << "\n" << command.summary << '\n';
-        PrintOptions(io.out, command, "  ");
-        return EXIT_OK;
+        printOptions(io.out, command, "  ");
+        return kExitOk;
       }
     }
     return command.run(rest, io);
   }
   io.err << "cavernia-level: unknown command '" << first << "' (try --help)\n";
-  return EXIT_USAGE;
+  return kExitUsage;
 }

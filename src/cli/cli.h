@@ -7,9 +7,9 @@
 
 // The cavernia-level tool for people who maintain level packs.
 
-constexpr int EXIT_OK = 0;
-constexpr int EXIT_FAILED = 1;
-constexpr int EXIT_USAGE = 2;
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
 
 struct CliIo {
   std::ostream& out;
@@ -30,10 +30,10 @@ struct CliCommand {
 };
 
 // Every command the tool knows, in the order --help lists them.
-std::span<const CliCommand> CliCommands();
+std::span<const CliCommand> cliCommands();
 
 // Runs the tool with its arguments (without the program name); returns the exit status.
-int RunCli(const std::vector<std::string>& args, CliIo& io);
+int runCli(const std::vector<std::string>& args, CliIo& io);
 
-// Writes "usage: ..." for one command to err and returns EXIT_USAGE.
-int UsageError(const CliCommand& command, CliIo& io, const std::string& problem);
+// Writes "usage: ..." for one command to err and returns kExitUsage.
+int usageError(const CliCommand& command, CliIo& io, const std::string& problem);

@@ -28,8 +28,8 @@ QJsonObject jsonDifference(const LevelDifference& d) {
     case Kind::Property:
       object["kind"] = "property";
       object["property"] = propertyInfo(*d.property).jsonName;
-      object["old"] = JsonLevelText(d.oldValue);
-      object["new"] = JsonLevelText(d.newValue);
+      object["old"] = jsonLevelText(d.oldValue);
+      object["new"] = jsonLevelText(d.newValue);
       break;
     case Kind::Cells:
       object["kind"] = "cells";
@@ -43,23 +43,23 @@ QJsonObject jsonDifference(const LevelDifference& d) {
     case Kind::Remainder:
       object["kind"] = "remainder";
       object["slot"] = d.remainder + 1;
-      object["old"] = JsonLevelText(d.oldValue);
-      object["new"] = JsonLevelText(d.newValue);
+      object["old"] = jsonLevelText(d.oldValue);
+      object["new"] = jsonLevelText(d.newValue);
       break;
     case Kind::ExtraLineAdded:
       object["kind"] = "extraLineAdded";
-      object["line"] = JsonLevelText(d.newValue);
+      object["line"] = jsonLevelText(d.newValue);
       break;
     case Kind::ExtraLineRemoved:
       object["kind"] = "extraLineRemoved";
-      object["line"] = JsonLevelText(d.oldValue);
+      object["line"] = jsonLevelText(d.oldValue);
       break;
   }
   return object;
 }
 
 bool readSide(const std::string& path, Level& level, CliIo& io) {
-  if (const FileResult read = ReadLevelFile(path, level); !read.ok) {
+  if (const FileResult read = readLevelFile(path, level); !read.ok) {
     io.err << "cavernia-level diff: " << read.message() << '\n';
     return false;
   }
@@ -70,32 +70,32 @@ bool readSide(const std::string& path, Level& level, CliIo& io) {
 int runGit(const std::vector<std::string>& args, CliIo& io) {
   if (args.size() == kGitUnmergedArguments) {
     io.out << "level " << args[0] << ": not merged yet\n";
-    return EXIT_OK;
+    return kExitOk;
   }
   const std::string path = args.size() == kGitRenameArguments ? args[0] + " -> " + args[7] : args[0];
   const std::string& oldFile = args[1];
   const std::string& newFile = args[4];
   const bool added = oldFile == "/dev/null", deleted = newFile == "/dev/null";
   Level before, after;
-  if ((!added && !readSide(oldFile, before, io)) || (!deleted && !readSide(newFile, after, io))) return EXIT_USAGE;
+  if ((!added && !readSide(oldFile, before, io)) || (!deleted && !readSide(newFile, after, io))) return kExitUsage;
   if (added || deleted) {
     const Level& level = added ? after : before;
     io.out << "level " << path << (added ? ": added, " : ": deleted, ")
            << propertyValueText(Property::Name, level.text(Property::Name)).english() << ", " << level.width()
            << " x " << level.height() << '\n';
-    return EXIT_OK;
+    return kExitOk;
   }
   const std::vector<LevelDifference> differences = diffLevels(before, after);
   io.out << "level " << path << (differences.empty() ? ": the same level\n" : "\n");
   for (const LevelDifference& d : differences) io.out << "  " << d.text() << '\n';
-  return EXIT_OK;
+  return kExitOk;
 }
 
-int RunDiff(const std::vector<std::string>& args, CliIo& io) {
+int runDiff(const std::vector<std::string>& args, CliIo& io) {
   if (!args.empty() && args[0] == "--git") {
     const std::vector<std::string> git(args.begin() + 1, args.end());
     if (git.size() != kGitArguments && git.size() != kGitRenameArguments && git.size() != kGitUnmergedArguments)
-      return UsageError(kDiffCommand, io,
+      return usageError(kDiffCommand, io,
                         "--git takes the arguments git passes: PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE");
     return runGit(git, io);
   }
@@ -107,38 +107,38 @@ int RunDiff(const std::vector<std::string>& args, CliIo& io) {
     if (arg == "--json") {
       json = true;
     } else if (arg == "--image") {
-      if (i + 1 >= args.size()) return UsageError(kDiffCommand, io, "--image needs a file name");
+      if (i + 1 >= args.size()) return usageError(kDiffCommand, io, "--image needs a file name");
       image = args[++i];
     } else if (!arg.empty() && arg[0] == '-') {
-      return UsageError(kDiffCommand, io, "unknown option " + arg);
+      return usageError(kDiffCommand, io, "unknown option " + arg);
     } else {
       files.push_back(arg);
     }
   }
-  if (files.size() != 2) return UsageError(kDiffCommand, io, "two levels are needed");
+  if (files.size() != 2) return usageError(kDiffCommand, io, "two levels are needed");
   Level before, after;
-  if (!readSide(files[0], before, io) || !readSide(files[1], after, io)) return EXIT_USAGE;
+  if (!readSide(files[0], before, io) || !readSide(files[1], after, io)) return kExitUsage;
   const std::vector<LevelDifference> differences = diffLevels(before, after);
   if (json) {
     QJsonArray list;
     for (const LevelDifference& d : differences) list.append(jsonDifference(d));
-    WriteJson({{"old", JsonLocalText(files[0])}, {"new", JsonLocalText(files[1])}, {"same", differences.empty()},
+    writeJson({{"old", jsonLocalText(files[0])}, {"new", jsonLocalText(files[1])}, {"same", differences.empty()},
                {"differences", list}},
               io.out);
   } else {
     for (const LevelDifference& d : differences) io.out << d.text() << '\n';
   }
   if (!image.empty()) {
-    EnsureGuiApplication();
-    LoadArtworkSets(ProgramFolder());
-    const QImage picture = DrawOutlinedLevelPicture(after, LevelArtwork(after), changedCells(differences), kImageCell);
-    FreeArtworkSets();
+    ensureGuiApplication();
+    loadArtworkSets(programFolder());
+    const QImage picture = drawOutlinedLevelPicture(after, levelArtwork(after), changedCells(differences), kImageCell);
+    freeArtworkSets();
     if (picture.isNull() || !picture.save(QString::fromStdString(image), "PNG")) {
       io.err << "cavernia-level diff: " << image << ": cannot write the picture\n";
-      return EXIT_USAGE;
+      return kExitUsage;
     }
   }
-  return differences.empty() ? EXIT_OK : EXIT_FAILED;
+  return differences.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -152,4 +152,4 @@ const CliCommand kDiffCommand{"diff",
                               "A B [--json] [--image OUT.png] | --git PATH OLD OLD-HEX OLD-MODE NEW NEW-HEX NEW-MODE",
                               "what differs from level A to level B: properties, cells, remainders, extra lines; "
                               "exit 0 when they are the same level, 1 when they differ",
-                              kDiffOptions, RunDiff};
+                              kDiffOptions, runDiff};

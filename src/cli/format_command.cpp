@@ -8,38 +8,38 @@
 
 namespace {
 
-int RunFormat(const std::vector<std::string>& args, CliIo& io) {
+int runFormat(const std::vector<std::string>& args, CliIo& io) {
   std::string input;
   std::string output;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "-o" || args[i] == "--output") {
-      if (i + 1 >= args.size()) return UsageError(kFormatCommand, io, "-o needs a file name");
+      if (i + 1 >= args.size()) return usageError(kFormatCommand, io, "-o needs a file name");
       output = args[++i];
     } else if (!args[i].empty() && args[i][0] == '-' && args[i] != "-") {
-      return UsageError(kFormatCommand, io, "unknown option " + args[i]);
+      return usageError(kFormatCommand, io, "unknown option " + args[i]);
     } else if (input.empty()) {
       input = args[i];
     } else {
-      return UsageError(kFormatCommand, io, "only one file can be formatted at a time");
+      return usageError(kFormatCommand, io, "only one file can be formatted at a time");
     }
   }
-  if (input.empty()) return UsageError(kFormatCommand, io, "no file given");
+  if (input.empty()) return usageError(kFormatCommand, io, "no file given");
 
   Level level;
-  if (const FileResult read = ReadLevelFile(input, level); !read.ok) {
+  if (const FileResult read = readLevelFile(input, level); !read.ok) {
     io.err << "cavernia-level format: " << read.message() << '\n';
-    return EXIT_FAILED;
+    return kExitFailed;
   }
   const std::string text = levelText(level);
   if (output.empty() || output == "-") {
     io.out << text;
-    return io.out.good() ? EXIT_OK : EXIT_FAILED;
+    return io.out.good() ? kExitOk : kExitFailed;
   }
-  if (const FileResult written = WriteFileAtomically(output, text); !written.ok) {
+  if (const FileResult written = writeFileAtomically(output, text); !written.ok) {
     io.err << "cavernia-level format: " << written.message() << '\n';
-    return EXIT_FAILED;
+    return kExitFailed;
   }
-  return EXIT_OK;
+  return kExitOk;
 }
 
 }  // namespace
@@ -48,4 +48,4 @@ constexpr CliOption kFormatOptions[] = {{"-o, --output OUT", "write to OUT inste
 
 const CliCommand kFormatCommand{"format", "FILE [-o OUT]",
                                 "write FILE back exactly as the editor saves it, to OUT or to standard output",
-                                kFormatOptions, RunFormat};
+                                kFormatOptions, runFormat};

@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <memory>
 
-void EnsureGuiApplication() {
+void ensureGuiApplication() {
   if (QCoreApplication::instance()) return;
   static int argc = 1;
   static char name[] = "cavernia-level";

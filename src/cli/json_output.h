@@ -7,8 +7,8 @@
 #include <string_view>
 
 // Text from inside a level file, which is Windows-1252.
-QJsonValue JsonLevelText(std::string_view bytes);
+QJsonValue jsonLevelText(std::string_view bytes);
 // File names and messages, which are in the system's encoding.
-QJsonValue JsonLocalText(const std::string& text);
+QJsonValue jsonLocalText(const std::string& text);
 // The document on one line, ended by a newline, so that scripts can read one result per line.
-void WriteJson(const QJsonObject& document, std::ostream& out);
+void writeJson(const QJsonObject& document, std::ostream& out);

@@ -7,7 +7,7 @@
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   CliIo io{std::cout, std::cerr};
-  const int status = RunCli(args, io);
+  const int status = runCli(args, io);
   std::cout.flush();
-  return std::cout.good() ? status : EXIT_FAILED;
+  return std::cout.good() ? status : kExitFailed;
 }

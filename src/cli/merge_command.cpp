@@ -9,33 +9,33 @@
 
 namespace {
 
-int RunMerge(const std::vector<std::string>& args, CliIo& io) {
+int runMerge(const std::vector<std::string>& args, CliIo& io) {
   std::vector<std::string> files;
   std::string output;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "-o" || args[i] == "--output") {
-      if (i + 1 >= args.size()) return UsageError(kMergeCommand, io, "-o needs a file name");
+      if (i + 1 >= args.size()) return usageError(kMergeCommand, io, "-o needs a file name");
       output = args[++i];
     } else if (!args[i].empty() && args[i][0] == '-') {
-      return UsageError(kMergeCommand, io, "unknown option " + args[i]);
+      return usageError(kMergeCommand, io, "unknown option " + args[i]);
     } else {
       files.push_back(args[i]);
     }
   }
-  if (files.size() != 3) return UsageError(kMergeCommand, io, "three levels are needed: BASE OURS THEIRS");
+  if (files.size() != 3) return usageError(kMergeCommand, io, "three levels are needed: BASE OURS THEIRS");
   Level sides[3];
   for (int i = 0; i < 3; ++i)
-    if (const FileResult read = ReadLevelFile(files[i], sides[i]); !read.ok) {
+    if (const FileResult read = readLevelFile(files[i], sides[i]); !read.ok) {
       io.err << "cavernia-level merge: " << read.message() << '\n';
-      return EXIT_USAGE;
+      return kExitUsage;
     }
   const LevelMerge merge = mergeLevels(sides[0], sides[1], sides[2]);
-  if (const FileResult written = SaveLevelFile(merge.level, output.empty() ? files[1] : output); !written.ok) {
+  if (const FileResult written = saveLevelFile(merge.level, output.empty() ? files[1] : output); !written.ok) {
     io.err << "cavernia-level merge: " << written.message() << '\n';
-    return EXIT_USAGE;
+    return kExitUsage;
   }
   for (const MergeConflict& conflict : merge.conflicts) io.out << conflict.text << '\n';
-  return merge.conflicts.empty() ? EXIT_OK : EXIT_FAILED;
+  return merge.conflicts.empty() ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -45,4 +45,4 @@ constexpr CliOption kMergeOptions[] = {{"-o, --output OUT", "write the result to
 const CliCommand kMergeCommand{"merge", "BASE OURS THEIRS [-o OUT]",
                                "merge two levels made from BASE cell by cell and property by property into OURS; "
                                "exit 1 and list each conflict when both changed one thing differently (ours is kept)",
-                               kMergeOptions, RunMerge};
+                               kMergeOptions, runMerge};

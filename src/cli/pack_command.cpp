@@ -15,8 +15,8 @@
 namespace {
 
 std::string trimmed(std::string_view text) {
-  std::string_view t = TrimmedRight(text);
-  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+  std::string_view t = trimmedRight(text);
+  while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
   return std::string(t);
 }
 
@@ -69,7 +69,7 @@ void printText(const LevelPack& pack, std::ostream& out) {
 
 QJsonArray jsonFiles(const LevelPack& pack, const std::vector<int>& indexes) {
   QJsonArray files;
-  for (int i : indexes) files.append(JsonLocalText(pack.levels[i].file));
+  for (int i : indexes) files.append(jsonLocalText(pack.levels[i].file));
   return files;
 }
 
@@ -78,14 +78,14 @@ void printJson(const std::string& folder, const LevelPack& pack, std::ostream& o
   for (int i : pack.order()) {
     const PackLevel& level = pack.levels[i];
     if (!level.readable()) continue;  // listed under "unreadable"
-    levels.append(QJsonObject{{"file", JsonLocalText(level.file)},
-                              {"name", JsonLevelText(fieldOf(level, Property::Name))},
+    levels.append(QJsonObject{{"file", jsonLocalText(level.file)},
+                              {"name", jsonLevelText(fieldOf(level, Property::Name))},
                               {"width", level.level.width()},
                               {"height", level.level.height()},
                               {"emeraldTotal", level.level.emeraldTotal()},
-                              {"emeraldsToCollect", JsonLevelText(fieldOf(level, Property::Emeralds))},
+                              {"emeraldsToCollect", jsonLevelText(fieldOf(level, Property::Emeralds))},
                               {"warnings", level.warnings},
-                              {"next", JsonLevelText(fieldOf(level, Property::NextLevel))},
+                              {"next", jsonLevelText(fieldOf(level, Property::NextLevel))},
                               {"brokenLink", level.brokenLink},
                               {"stray", level.stray},
                               {"duplicateName", level.duplicateName}});
@@ -93,23 +93,23 @@ void printJson(const std::string& folder, const LevelPack& pack, std::ostream& o
   for (const PackLevel& level : pack.levels) {
     if (level.brokenLink)
       brokenLinks.append(
-          QJsonObject{{"file", JsonLocalText(level.file)}, {"next", JsonLevelText(fieldOf(level, Property::NextLevel))}});
+          QJsonObject{{"file", jsonLocalText(level.file)}, {"next", jsonLevelText(fieldOf(level, Property::NextLevel))}});
     if (!level.readable())
-      unreadable.append(QJsonObject{{"file", JsonLocalText(level.file)}, {"error", JsonLocalText(level.error)}});
+      unreadable.append(QJsonObject{{"file", jsonLocalText(level.file)}, {"error", jsonLocalText(level.error)}});
   }
   QJsonArray chains, strays, duplicateNames, cycles;
   for (const std::vector<int>& chain : pack.chains) chains.append(jsonFiles(pack, chain));
   for (size_t c = 1; c < pack.chains.size(); ++c)
-    strays.append(QJsonObject{{"file", JsonLocalText(pack.levels[pack.chains[c][0]].file)},
+    strays.append(QJsonObject{{"file", jsonLocalText(pack.levels[pack.chains[c][0]].file)},
                               {"chain", jsonFiles(pack, pack.chains[c])}});
   for (const std::vector<int>& group : pack.duplicateNames)
-    duplicateNames.append(QJsonObject{{"name", JsonLevelText(fieldOf(pack.levels[group[0]], Property::Name))},
+    duplicateNames.append(QJsonObject{{"name", jsonLevelText(fieldOf(pack.levels[group[0]], Property::Name))},
                                       {"files", jsonFiles(pack, group)}});
   for (const std::vector<int>& cycle : pack.cycles) cycles.append(jsonFiles(pack, cycle));
-  WriteJson({{"folder", JsonLocalText(folder)},
+  writeJson({{"folder", jsonLocalText(folder)},
              {"clean", pack.clean()},
              {"levels", levels},
-             {"first", pack.chains.empty() ? QJsonValue() : JsonLocalText(pack.levels[pack.chains[0][0]].file)},
+             {"first", pack.chains.empty() ? QJsonValue() : jsonLocalText(pack.levels[pack.chains[0][0]].file)},
              {"chains", chains},
              {"unreachable", jsonFiles(pack, pack.unreachable)},
              {"strays", strays},
@@ -120,7 +120,7 @@ void printJson(const std::string& folder, const LevelPack& pack, std::ostream& o
             out);
 }
 
-int RunPack(const std::vector<std::string>& args, CliIo& io) {
+int runPack(const std::vector<std::string>& args, CliIo& io) {
   std::string folder, sheet;
   bool json = false;
   for (size_t i = 0; i < args.size(); ++i) {
@@ -128,38 +128,38 @@ int RunPack(const std::vector<std::string>& args, CliIo& io) {
     if (arg == "--json") {
       json = true;
     } else if (arg == "--sheet") {
-      if (i + 1 >= args.size()) return UsageError(kPackCommand, io, "--sheet needs a file name");
+      if (i + 1 >= args.size()) return usageError(kPackCommand, io, "--sheet needs a file name");
       sheet = args[++i];
     } else if (!arg.empty() && arg[0] == '-') {
-      return UsageError(kPackCommand, io, "unknown option " + arg);
+      return usageError(kPackCommand, io, "unknown option " + arg);
     } else if (folder.empty()) {
       folder = arg;
     } else {
-      return UsageError(kPackCommand, io, "only one folder at a time");
+      return usageError(kPackCommand, io, "only one folder at a time");
     }
   }
-  if (folder.empty()) return UsageError(kPackCommand, io, "no folder given");
+  if (folder.empty()) return usageError(kPackCommand, io, "no folder given");
 
   const LevelPack pack = readLevelPack(folder);
   if (!pack.error.empty()) {
     io.err << "cavernia-level pack: " << pack.error << '\n';
-    return EXIT_FAILED;
+    return kExitFailed;
   }
   if (json)
     printJson(folder, pack, io.out);
   else
     printText(pack, io.out);
   if (!sheet.empty()) {
-    EnsureGuiApplication();
-    LoadArtworkSets(ProgramFolder());
-    const QImage picture = DrawPackSheet(pack);
-    FreeArtworkSets();
+    ensureGuiApplication();
+    loadArtworkSets(programFolder());
+    const QImage picture = drawPackSheet(pack);
+    freeArtworkSets();
     if (picture.isNull() || !picture.save(QString::fromStdString(sheet), "PNG")) {
       io.err << "cavernia-level pack: " << sheet << ": cannot write the picture\n";
-      return EXIT_FAILED;
+      return kExitFailed;
     }
   }
-  return pack.clean() ? EXIT_OK : EXIT_FAILED;
+  return pack.clean() ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -171,4 +171,4 @@ const CliCommand kPackCommand{"pack", "DIR [--json] [--sheet OUT.png]",
                               "list the levels of a folder in the order their Next level chains them, with broken "
                               "links, strays (levels nothing leads to, beside the first), duplicate names, cycles and "
                               "unreadable files",
-                              kPackOptions, RunPack};
+                              kPackOptions, runPack};

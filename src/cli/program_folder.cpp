@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-std::string ProgramFolder() {
+std::string programFolder() {
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return ".";

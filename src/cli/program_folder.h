@@ -3,4 +3,4 @@
 #include <string>
 
 // The folder the running program lives in; artwork, sounds and songs are found beside it.
-std::string ProgramFolder();
+std::string programFolder();

@@ -26,7 +26,7 @@ CellBlock CellBlock::of(const Level& level, const CellRange& range) {
   block.cells.reserve(static_cast<size_t>(block.width * block.height));
   for (int y = range.top; y <= range.bottom; ++y)
     for (int x = range.left; x <= range.right; ++x)
-      block.cells.push_back(level.contains(x, y) ? level.element(x, y) : NO_ELEMENT);
+      block.cells.push_back(level.contains(x, y) ? level.element(x, y) : kNoElement);
   return block;
 }
 
@@ -45,7 +45,7 @@ CellBlock transformed(const CellBlock& block, BlockTransform transform) {
   const int h = block.height;
   for (int y = 0; y < result.height; ++y)
     for (int x = 0; x < result.width; ++x) {
-      int element = NO_ELEMENT;
+      int element = kNoElement;
       switch (transform) {
         case BlockTransform::FlipHorizontally: element = block.at(w - 1 - x, y); break;
         case BlockTransform::FlipVertically: element = block.at(x, h - 1 - y); break;

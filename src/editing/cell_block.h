@@ -6,7 +6,7 @@
 
 class Level;
 
-// A rectangle of cells lifted out of a level, row by row; NO_ELEMENT for an empty cell.
+// A rectangle of cells lifted out of a level, row by row; kNoElement for an empty cell.
 struct CellBlock {
   int width = 0;
   int height = 0;

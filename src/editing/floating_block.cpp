@@ -40,7 +40,7 @@ std::vector<CellWrite> FloatingBlock::cellsToWrite() const {
   if (!m_copy)
     for (int y = m_source.top; y <= m_source.bottom; ++y)
       for (int x = m_source.left; x <= m_source.right; ++x)
-        if (!target.contains(x, y)) written.push_back({{x, y}, NO_ELEMENT});
+        if (!target.contains(x, y)) written.push_back({{x, y}, kNoElement});
   for (int y = 0; y < m_block.height; ++y)
     for (int x = 0; x < m_block.width; ++x) written.push_back({{m_topLeft.x + x, m_topLeft.y + y}, m_block.at(x, y)});
   return written;

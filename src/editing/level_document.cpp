@@ -10,7 +10,7 @@
 #include "level/text_util.h"
 
 namespace {
-bool isValue(int element) { return element == NO_ELEMENT || IsElement(element); }
+bool isValue(int element) { return element == kNoElement || isElement(element); }
 }  // namespace
 
 LevelDocument::LevelDocument() = default;
@@ -85,9 +85,9 @@ void LevelDocument::cancelGesture() {
 
 bool LevelDocument::setText(Property property, std::string value) {
   if (isNumberProperty(property)) return false;
-  TrimRight(value);
+  trimRight(value);
   std::string old = m_level.text(property);
-  if (EqualsNoCase(old, value)) return false;
+  if (equalsNoCase(old, value)) return false;
   m_level.setText(property, value);
   pushStep(std::make_unique<PropertyEdit>(property, std::move(old), std::move(value)));
   notifyLevel(LevelChange::ofProperty(property));

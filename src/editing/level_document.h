@@ -32,7 +32,7 @@ class LevelDocument {
   const Level& level() const { return m_level; }
 
   // --- cells: every cell edit comes here from its builder (set_cells.h, flood_fill.h, ...) ---
-  // Gives each listed cell its element (NO_ELEMENT empties it) as one step named `name`, or as
+  // Gives each listed cell its element (kNoElement empties it) as one step named `name`, or as
   // part of the gesture under way. Cells outside the level and values that name no element
   // are left out. How many cells changed.
   int writeCells(std::span<const CellWrite> cells, std::string_view name);

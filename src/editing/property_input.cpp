@@ -42,7 +42,7 @@ PropertyInput interpretInput(Property property, std::string_view typed) {
   using enum Property;
   if (property == Width || property == Height) return sizeInput(typed);
 
-  const std::vector<std::string> missing = Cp1252Missing(typed);
+  const std::vector<std::string> missing = cp1252Missing(typed);
   if (!missing.empty()) {
     std::string names;
     for (const std::string& name : missing) names += (names.empty() ? "" : ", ") + name;
@@ -65,7 +65,7 @@ PropertyInput interpretInput(Property property, std::string_view typed) {
   if (property == Emeralds && !std::all_of(kept.begin(), kept.end(), [](char c) { return (c >= '0' && c <= '9') || c == '*'; }))
     return refused(TRANSLATABLE("Message", "Please enter a number or a *"));
 
-  std::string value = Utf8ToCp1252(kept);
+  std::string value = utf8ToCp1252(kept);
   if (property == Info) {
     // The information keeps its lines joined by CR LF, as the file reader builds it.
     std::string joined;

@@ -32,11 +32,11 @@ Level::Remainders replaced(const Level::Remainders& patterns, int slot, const st
 
 Level::Remainders painted(const Level::Remainders& patterns, int slot, int cell, int element) {
   // The players cannot be part of a remainder.
-  if (!isSlot(slot) || cell < 0 || cell > 8 || IsPlayer(element)) return patterns;
+  if (!isSlot(slot) || cell < 0 || cell > 8 || isPlayer(element)) return patterns;
   std::string pattern = patterns[slot].substr(0, 9);
-  std::replace(pattern.begin(), pattern.end(), ' ', NO_ELEMENT_CHAR);
-  pattern.resize(9, NO_ELEMENT_CHAR);
-  pattern[cell] = element == NO_ELEMENT ? NO_ELEMENT_CHAR : CharFromElement(element);
+  std::replace(pattern.begin(), pattern.end(), ' ', kNoElementChar);
+  pattern.resize(9, kNoElementChar);
+  pattern[cell] = element == kNoElement ? kNoElementChar : charFromElement(element);
   return replaced(patterns, slot, pattern);
 }
 

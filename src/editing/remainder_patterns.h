@@ -12,7 +12,7 @@ Level::Remainders inserted(const Level::Remainders& patterns, int slot);
 Level::Remainders removed(const Level::Remainders& patterns, int slot);
 // The pattern at `slot` replaced (an empty text empties the slot).
 Level::Remainders replaced(const Level::Remainders& patterns, int slot, const std::string& pattern);
-// One of the nine cells of the pattern at `slot` set to an element (NO_ELEMENT: nothing). An
+// One of the nine cells of the pattern at `slot` set to an element (kNoElement: nothing). An
 // empty slot becomes a pattern of nine empty cells first.
 Level::Remainders painted(const Level::Remainders& patterns, int slot, int cell, int element);
 

@@ -7,7 +7,7 @@
 
 int setCell(LevelDocument& document, CellPos cell, int element) {
   const CellWrite write{cell, element};
-  return document.writeCells({&write, 1}, element == NO_ELEMENT ? step_names::kErase : step_names::kDraw);
+  return document.writeCells({&write, 1}, element == kNoElement ? step_names::kErase : step_names::kDraw);
 }
 
 int setCells(LevelDocument& document, std::span<const CellPos> cells, int element, std::string_view name) {

@@ -136,7 +136,7 @@ void PropertyForm::showEmeraldCount() {
 
 void PropertyForm::showText(Field id, const std::string& levelText) {
   QWidget* widget = field(id);
-  QString shown = QString::fromStdString(Cp1252ToUtf8(levelText));
+  QString shown = QString::fromStdString(cp1252ToUtf8(levelText));
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(shown);
     edit->setCursorPosition(0);
@@ -153,7 +153,7 @@ void PropertyForm::selectFolderEntry(Field id) {
   const bool wasFilling = m_filling;
   m_filling = true;
   selectComboEntry(*static_cast<QComboBox*>(field(id)),
-                   QString::fromStdString(Cp1252ToUtf8(m_document.level().text(findField(id)->property))));
+                   QString::fromStdString(cp1252ToUtf8(m_document.level().text(findField(id)->property))));
   m_filling = wasFilling;
 }
 

@@ -131,7 +131,7 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
         break;
       case Field::RemainderButton:
         m_remainderButton = new RemainderButton(
-            currentElement, [this]() -> const ArtworkSet& { return LevelArtwork(m_document.level()); }, this);
+            currentElement, [this]() -> const ArtworkSet& { return levelArtwork(m_document.level()); }, this);
         connect(m_remainderButton, &RemainderButton::cellPainted, this, &PropertyForm::paintRemainderCell);
         connect(m_remainderButton, &RemainderButton::paintingFinished, this, &PropertyForm::finishRemainderPainting);
         widget = m_remainderButton;

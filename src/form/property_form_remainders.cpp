@@ -25,7 +25,7 @@ void PropertyForm::showRemainders() {
 QString PropertyForm::remainderEntryText(int slot) const {
   const std::string& pattern = m_document.level().remainders()[slot];
   if (pattern.empty()) return tr("Remainder %1").arg(slot + 1);
-  return tr("Remainder %1    (%2)").arg(QString::number(slot + 1), QString::fromStdString(Cp1252ToUtf8(pattern)));
+  return tr("Remainder %1    (%2)").arg(QString::number(slot + 1), QString::fromStdString(cp1252ToUtf8(pattern)));
 }
 
 void PropertyForm::showSelectedRemainder() {

@@ -18,8 +18,8 @@ RemainderButton::RemainderButton(std::function<int()> currentElement, std::funct
 void RemainderButton::setPattern(const std::string& text) {
   m_pattern = text.substr(0, 9);
   for (char& c : m_pattern)
-    if (c == ' ') c = NO_ELEMENT_CHAR;
-  m_pattern.resize(9, NO_ELEMENT_CHAR);
+    if (c == ' ') c = kNoElementChar;
+  m_pattern.resize(9, kNoElementChar);
   update();
 }
 
@@ -42,8 +42,8 @@ void RemainderButton::paintEvent(QPaintEvent*) {
   }
   const ArtworkSet& artwork = m_artwork();
   for (int i = 0; i < static_cast<int>(m_pattern.size()); ++i) {
-    const int element = ElementFromChar(m_pattern[i]);
-    if (element != NO_ELEMENT) DrawTileImage(painter, CellRect(i % 3, i / 3, kCellSize), artwork, element);
+    const int element = elementFromChar(m_pattern[i]);
+    if (element != kNoElement) drawTileImage(painter, cellRect(i % 3, i / 3, kCellSize), artwork, element);
   }
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(item.adjusted(0, 0, -1, -1));
@@ -79,15 +79,15 @@ void RemainderButton::enterEvent(QEnterEvent* event) {
 
 void RemainderButton::updateCursor() {
   // The players cannot be part of a remainder.
-  if (IsPlayer(m_currentElement()))
+  if (isPlayer(m_currentElement()))
     setCursor(Qt::ForbiddenCursor);
   else
     unsetCursor();
 }
 
 void RemainderButton::paintCell(QPoint point) {
-  const int element = m_dragButton == Qt::LeftButton ? m_currentElement() : NO_ELEMENT;
+  const int element = m_dragButton == Qt::LeftButton ? m_currentElement() : kNoElement;
   const int cell = cellAt(point);
   if (cell < 0) return;
-  if (m_pattern[cell] != CharFromElement(element)) emit cellPainted(cell, element);
+  if (m_pattern[cell] != charFromElement(element)) emit cellPainted(cell, element);
 }

@@ -26,7 +26,7 @@ class RemainderButton : public QPushButton {
   static int cellAt(QPoint point);
 
  signals:
-  // A drag put an element (NO_ELEMENT: none) into a cell that held something else.
+  // A drag put an element (kNoElement: none) into a cell that held something else.
   void cellPainted(int cell, int element);
   // The button of the drag was released.
   void paintingFinished();

@@ -9,7 +9,7 @@ struct CellPos {
   bool operator==(const CellPos&) const = default;
 };
 
-// A cell and the element it is to get (NO_ELEMENT: nothing).
+// A cell and the element it is to get (kNoElement: nothing).
 struct CellWrite {
   CellPos cell;
   int element = 0;

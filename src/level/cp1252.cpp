@@ -11,7 +11,7 @@ constexpr std::array<char32_t, 32> kHigh = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t cp) {
+void appendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
@@ -25,7 +25,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 }
 
 // The byte of a code point; -1 when the code page has none.
-int FromCodePoint(char32_t cp) {
+int fromCodePoint(char32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
   for (size_t i = 0; i < kHigh.size(); ++i)
     if (kHigh[i] == cp) return static_cast<int>(0x80 + i);
@@ -38,7 +38,7 @@ struct Decoded {
   bool valid;
   size_t length;
 };
-Decoded DecodeAt(std::string_view utf8, size_t at) {
+Decoded decodeAt(std::string_view utf8, size_t at) {
   const unsigned char lead = static_cast<unsigned char>(utf8[at]);
   const size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
   if (length == 0 || at + length > utf8.size()) return {0, false, 1};
@@ -53,32 +53,32 @@ Decoded DecodeAt(std::string_view utf8, size_t at) {
 
 }  // namespace
 
-char32_t Cp1252ToCodePoint(unsigned char byte) { return (byte >= 0x80 && byte < 0xA0) ? kHigh[byte - 0x80] : byte; }
+char32_t cp1252ToCodePoint(unsigned char byte) { return (byte >= 0x80 && byte < 0xA0) ? kHigh[byte - 0x80] : byte; }
 
-std::string Cp1252ToUtf8(std::string_view bytes) {
+std::string cp1252ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
-  for (char c : bytes) AppendUtf8(out, Cp1252ToCodePoint(static_cast<unsigned char>(c)));
+  for (char c : bytes) appendUtf8(out, cp1252ToCodePoint(static_cast<unsigned char>(c)));
   return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8) {
+std::string utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
-    const Decoded c = DecodeAt(utf8, i);
-    const int byte = c.valid ? FromCodePoint(c.cp) : -1;
+    const Decoded c = decodeAt(utf8, i);
+    const int byte = c.valid ? fromCodePoint(c.cp) : -1;
     out += byte < 0 ? '?' : static_cast<char>(byte);
     i += c.length;
   }
   return out;
 }
 
-std::vector<std::string> Cp1252Missing(std::string_view utf8) {
+std::vector<std::string> cp1252Missing(std::string_view utf8) {
   std::vector<std::string> missing;
   for (size_t i = 0; i < utf8.size();) {
-    const Decoded c = DecodeAt(utf8, i);
-    if (!c.valid || FromCodePoint(c.cp) < 0) {
+    const Decoded c = decodeAt(utf8, i);
+    if (!c.valid || fromCodePoint(c.cp) < 0) {
       // A broken sequence is named by the replacement character.
       const std::string name = c.valid ? std::string(utf8.substr(i, c.length)) : "\xEF\xBF\xBD";
       if (std::find(missing.begin(), missing.end(), name) == missing.end()) missing.push_back(name);

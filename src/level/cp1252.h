@@ -8,14 +8,14 @@
 
 // Every byte becomes one character; the five bytes the code page leaves undefined become the
 // control characters of the same number, so nothing is lost.
-std::string Cp1252ToUtf8(std::string_view bytes);
+std::string cp1252ToUtf8(std::string_view bytes);
 
 // Characters the code page cannot hold become '?'. Broken UTF-8 sequences become '?' as well.
-std::string Utf8ToCp1252(std::string_view utf8);
+std::string utf8ToCp1252(std::string_view utf8);
 
 // The characters of a UTF-8 text that the code page cannot hold, each once, in the order they
 // first appear (as UTF-8); empty when the whole text can be written.
-std::vector<std::string> Cp1252Missing(std::string_view utf8);
+std::vector<std::string> cp1252Missing(std::string_view utf8);
 
 // The Unicode code point of one byte.
-char32_t Cp1252ToCodePoint(unsigned char byte);
+char32_t cp1252ToCodePoint(unsigned char byte);

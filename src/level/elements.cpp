@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<ElementInfo, ELEMENT_COUNT> kElements = {{
+constexpr std::array<ElementInfo, kElementCount> kElements = {{
     {0, '.', TRANSLATABLE("Element", "Earth"), true, "earth.bmp", 0},
     {1, 's', TRANSLATABLE("Element", "Sand"), false, "sand.bmp", 0},
     {2, 'S', TRANSLATABLE("Element", "Full sand"), false, "sandfull.bmp", 0},
@@ -61,7 +61,7 @@ constexpr std::array<ElementInfo, ELEMENT_COUNT> kElements = {{
 struct CharMap {
   std::array<int8_t, 256> element{};
   constexpr CharMap() {
-    element.fill(NO_ELEMENT);
+    element.fill(kNoElement);
     for (const ElementInfo& e : kElements) element[static_cast<unsigned char>(e.character)] = static_cast<int8_t>(e.index);
   }
 };
@@ -69,16 +69,16 @@ constexpr CharMap kCharMap;
 
 }  // namespace
 
-const std::array<ElementInfo, ELEMENT_COUNT>& ElementTable() { return kElements; }
+const std::array<ElementInfo, kElementCount>& elementTable() { return kElements; }
 
-const ElementInfo* FindElement(int element) { return IsElement(element) ? &kElements[element] : nullptr; }
+const ElementInfo* findElement(int element) { return isElement(element) ? &kElements[element] : nullptr; }
 
-int32_t ElementFromChar(char c) {
+int32_t elementFromChar(char c) {
   // Bytes of 0x80 and above are negative as signed chars and name no element.
-  if (static_cast<signed char>(c) < 0) return NO_ELEMENT;
+  if (static_cast<signed char>(c) < 0) return kNoElement;
   return kCharMap.element[static_cast<unsigned char>(c)];
 }
 
-char CharFromElement(int32_t element) { return IsElement(element) ? kElements[element].character : NO_ELEMENT_CHAR; }
+char charFromElement(int32_t element) { return isElement(element) ? kElements[element].character : kNoElementChar; }
 
-int32_t EmeraldValue(int32_t element) { return IsElement(element) ? kElements[element].emeraldValue : 0; }
+int32_t emeraldValue(int32_t element) { return isElement(element) ? kElements[element].emeraldValue : 0; }

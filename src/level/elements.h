@@ -6,9 +6,9 @@
 // The 50 game elements. An element is known by its index (0..49) in memory and by one
 // printable character in files, clipboard data and remainder patterns.
 
-constexpr int ELEMENT_COUNT = 50;
-constexpr int NO_ELEMENT = -1;
-constexpr char NO_ELEMENT_CHAR = '~';
+constexpr int kElementCount = 50;
+constexpr int kNoElement = -1;
+constexpr char kNoElementChar = '~';
 
 // Element indices under the names the rest of the program uses.
 enum ElementIndex : int {
@@ -32,20 +32,20 @@ struct ElementInfo {
 };
 
 // The whole table, in index order; it is the only source of the mapping.
-const std::array<ElementInfo, ELEMENT_COUNT>& ElementTable();
+const std::array<ElementInfo, kElementCount>& elementTable();
 
 // Table row of an index, or nullptr when the index names no element.
-const ElementInfo* FindElement(int element);
+const ElementInfo* findElement(int element);
 
 
-// The element whose character c is; NO_ELEMENT for '~', space and every other byte.
-int32_t ElementFromChar(char c);
+// The element whose character c is; kNoElement for '~', space and every other byte.
+int32_t elementFromChar(char c);
 
-// The character of an element; '~' for NO_ELEMENT and anything that is not an element.
-char CharFromElement(int32_t element);
+// The character of an element; '~' for kNoElement and anything that is not an element.
+char charFromElement(int32_t element);
 
 // Emeralds one tile of the element counts for; 0 for no element.
-int32_t EmeraldValue(int32_t element);
+int32_t emeraldValue(int32_t element);
 
-inline bool IsElement(int element) { return element >= 0 && element < ELEMENT_COUNT; }
-inline bool IsPlayer(int element) { return element == EL_PLAYER1 || element == EL_PLAYER2; }
+inline bool isElement(int element) { return element >= 0 && element < kElementCount; }
+inline bool isPlayer(int element) { return element == EL_PLAYER1 || element == EL_PLAYER2; }

@@ -16,11 +16,11 @@ Level::Level() {
 }
 
 int Level::setElement(int x, int y, int element) {
-  if (x < 0 || y < 0 || x >= kMaxSize || y >= kMaxSize) return NO_ELEMENT;
-  if (element != NO_ELEMENT && !IsElement(element)) return this->element(x, y);
+  if (x < 0 || y < 0 || x >= kMaxSize || y >= kMaxSize) return kNoElement;
+  if (element != kNoElement && !isElement(element)) return this->element(x, y);
   uint8_t& cell = m_cells[index(x, y)];
   const int old = cell - 1;
-  m_emeraldTotal += EmeraldValue(element) - EmeraldValue(old);
+  m_emeraldTotal += emeraldValue(element) - emeraldValue(old);
   cell = static_cast<uint8_t>(element + 1);
   return old;
 }

@@ -28,13 +28,13 @@ class Level {
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
   CellRange bounds() const { return {0, 0, m_width - 1, m_height - 1}; }
 
-  // The element of a store cell; NO_ELEMENT when it is empty or outside the store. Cells
+  // The element of a store cell; kNoElement when it is empty or outside the store. Cells
   // beyond the width and height keep their elements, so shrinking a level loses nothing.
   int element(int x, int y) const {
-    if (x < 0 || y < 0 || x >= kMaxSize || y >= kMaxSize) return NO_ELEMENT;
+    if (x < 0 || y < 0 || x >= kMaxSize || y >= kMaxSize) return kNoElement;
     return m_cells[index(x, y)] - 1;
   }
-  // Gives a store cell an element (NO_ELEMENT empties it); returns what it held before.
+  // Gives a store cell an element (kNoElement empties it); returns what it held before.
   // Cells outside the store and values that name no element change nothing.
   int setElement(int x, int y, int element);
 

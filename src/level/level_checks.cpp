@@ -20,8 +20,8 @@ std::optional<CellPos> firstCellOf(const Level& level, int element) {
 }
 
 std::string trimmed(std::string_view text) {
-  std::string_view t = TrimmedRight(text);
-  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+  std::string_view t = trimmedRight(text);
+  while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
   return std::string(t);
 }
 
@@ -49,9 +49,9 @@ bool folderHasLevel(const fs::path& folder, const fs::path& self, const std::str
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
     const fs::path& file = entry.path();
-    if (!EqualsNoCase(file.extension().string(), ".lev") || !entry.is_regular_file(error)) continue;
+    if (!equalsNoCase(file.extension().string(), ".lev") || !entry.is_regular_file(error)) continue;
     if (fs::equivalent(file, self, error)) continue;
-    if (EqualsNoCase(file.stem().string(), name) || EqualsNoCase(storedName(file), name)) return true;
+    if (equalsNoCase(file.stem().string(), name) || equalsNoCase(storedName(file), name)) return true;
   }
   return false;
 }

@@ -21,7 +21,7 @@ std::string shown(const std::string& bytes) {
       text += bytes[i];
     }
   }
-  return Cp1252ToUtf8(text);
+  return cp1252ToUtf8(text);
 }
 
 Message quoted(const std::string& bytes) { return Message::value("\"" + shown(bytes) + "\""); }
@@ -125,7 +125,7 @@ Message propertyValueText(Property property, const std::string& value) {
 }
 
 Message elementText(int element) {
-  const ElementInfo* info = FindElement(element);
+  const ElementInfo* info = findElement(element);
   return info ? Message(info->name, {}, "Element") : Message(TRANSLATABLE("Message", "Empty"));
 }
 
@@ -164,7 +164,7 @@ std::string LevelDifference::text() const {
     line.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
   };
   const auto name = [](int element) {
-    const ElementInfo* info = FindElement(element);
+    const ElementInfo* info = findElement(element);
     return info ? info->name : "Empty";
   };
   const bool one = cells.width() == 1 && cells.height() == 1;

@@ -15,8 +15,8 @@ struct LevelDifference {
   Kind kind = Kind::Cells;
   std::optional<Property> property;  // Property
   CellRange cells;                    // Cells: every cell of the range changed alike
-  int oldElement = NO_ELEMENT;        // Cells
-  int newElement = NO_ELEMENT;
+  int oldElement = kNoElement;        // Cells
+  int newElement = kNoElement;
   int remainder = -1;                 // Remainder: the slot, from 0
   std::string oldValue;               // Property, Remainder, extra lines: the file's bytes
   std::string newValue;

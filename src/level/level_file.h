@@ -22,7 +22,7 @@ constexpr uint64_t kMaxLevelFileBytes = 16ull << 20;
 // kMaxLevelFileBytes or holds a zero byte is refused before anything is read; on any failure
 // `level` is left as it was and the message names the file and says why. `identity` gets what
 // the file was when it was read.
-FileResult ReadLevelFile(const std::string& path, Level& level, FileIdentity* identity = nullptr);
+FileResult readLevelFile(const std::string& path, Level& level, FileIdentity* identity = nullptr);
 
 // Writes the level to a temporary file beside the target and renames it into place only once
 // everything is on disk (the folder too), so a failed save or a power cut never harms the old
@@ -30,11 +30,11 @@ FileResult ReadLevelFile(const std::string& path, Level& level, FileIdentity* id
 // hard link is written in place, so that every name sees the new content. Permissions, and
 // owner and group where the user may set them, stay as they were. `written` gets what the
 // file is afterwards.
-FileResult SaveLevelFile(const Level& level, const std::string& path, FileIdentity* written = nullptr);
+FileResult saveLevelFile(const Level& level, const std::string& path, FileIdentity* written = nullptr);
 
 // The same for any bytes (used by tools that write levels or pictures).
-FileResult WriteFileAtomically(const std::string& path, const std::string& bytes, FileIdentity* written = nullptr);
+FileResult writeFileAtomically(const std::string& path, const std::string& bytes, FileIdentity* written = nullptr);
 
 // Whether the file exists and may not be written by this user (for the administrator: is
 // marked for nobody to write).
-bool IsReadOnlyFile(const std::string& path);
+bool isReadOnlyFile(const std::string& path);

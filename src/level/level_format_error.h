@@ -12,9 +12,9 @@ class LevelFormatError : public std::runtime_error {
       : std::runtime_error(fileName + ": line " + std::to_string(line) + ": " + reason.english()),
         m_fileName(std::move(fileName)), m_line(line), m_reason(std::move(reason)) {}
 
-  const std::string& FileName() const { return m_fileName; }
-  int Line() const { return m_line; }
-  const Message& Reason() const { return m_reason; }
+  const std::string& fileName() const { return m_fileName; }
+  int line() const { return m_line; }
+  const Message& reason() const { return m_reason; }
 
  private:
   std::string m_fileName;

@@ -74,7 +74,7 @@ LevelMerge mergeLevels(const Level& base, const Level& ours, const Level& theirs
       if (cell.conflict) {
         const std::string values = sides(cellText(ours.element(x, y)), cellText(theirs.element(x, y)), cellText(was));
         result.conflicts.push_back({Kind::Cell, at, {}, -1, "conflict: " + cellName(x, y) + values});
-      } else if (!merged.contains(x, y) && cell.value != NO_ELEMENT && cell.value != was) {
+      } else if (!merged.contains(x, y) && cell.value != kNoElement && cell.value != was) {
         // Saving writes only the cells inside the size, so this change would be lost unseen.
         result.conflicts.push_back({Kind::HiddenCell, at, {}, -1,
                                     "conflict: " + cellName(x, y) + ": " + cellText(cell.value) +
@@ -89,7 +89,7 @@ LevelMerge mergeLevels(const Level& base, const Level& ours, const Level& theirs
     if (!pattern.conflict) continue;
     auto shown = [slot](const Level& level) {
       const std::string& text = level.remainders()[slot];
-      return text.empty() ? std::string("none") : "\"" + Cp1252ToUtf8(text) + "\"";
+      return text.empty() ? std::string("none") : "\"" + cp1252ToUtf8(text) + "\"";
     };
     result.conflicts.push_back({Kind::Remainder, {}, {}, slot,
                                 "conflict: remainder " + std::to_string(slot + 1) +

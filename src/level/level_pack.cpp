@@ -12,8 +12,8 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string trimmed(std::string_view text) {
-  std::string_view t = TrimmedRight(text);
-  while (!t.empty() && IsBlank(t.front())) t.remove_prefix(1);
+  std::string_view t = trimmedRight(text);
+  while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
   return std::string(t);
 }
 
@@ -26,7 +26,7 @@ int findNext(const std::vector<PackLevel>& levels, int self, const std::string& 
       const PackLevel& other = levels[i];
       const std::string candidate =
           pass == 0 ? (other.readable() ? trimmed(other.level.text(Property::Name)) : std::string()) : stem(other.file);
-      if (!candidate.empty() && EqualsNoCase(candidate, next)) return i;
+      if (!candidate.empty() && equalsNoCase(candidate, next)) return i;
     }
   }
   return -1;
@@ -100,7 +100,7 @@ void findDuplicateNames(LevelPack& pack) {
     if (grouped[i] || name.empty() || !pack.levels[i].readable()) continue;
     std::vector<int> group{static_cast<int>(i)};
     for (size_t j = i + 1; j < pack.levels.size(); ++j)
-      if (pack.levels[j].readable() && EqualsNoCase(trimmed(pack.levels[j].level.text(Property::Name)), name)) {
+      if (pack.levels[j].readable() && equalsNoCase(trimmed(pack.levels[j].level.text(Property::Name)), name)) {
         grouped[j] = true;
         group.push_back(static_cast<int>(j));
       }
@@ -143,7 +143,7 @@ LevelPack readLevelPack(const std::string& folder, const std::map<std::string, L
   }
   for (const fs::directory_entry& entry : entries) {
     const std::string file = entry.path().filename().string();
-    if (file.size() > 4 && EqualsNoCase(file.substr(file.size() - 4), ".lev")) pack.levels.push_back({file, {}, {}});
+    if (file.size() > 4 && equalsNoCase(file.substr(file.size() - 4), ".lev")) pack.levels.push_back({file, {}, {}});
   }
   std::sort(pack.levels.begin(), pack.levels.end(),
             [](const PackLevel& a, const PackLevel& b) { return a.file < b.file; });
@@ -153,7 +153,7 @@ LevelPack readLevelPack(const std::string& folder, const std::map<std::string, L
       continue;
     }
     const std::string path = (fs::path(folder) / level.file).string();
-    const FileResult read = ReadLevelFile(path, level.level);
+    const FileResult read = readLevelFile(path, level.level);
     // The message starts with the path; the pack names its files itself.
     if (const std::string message = read.message(); !read.ok)
       level.error = message.rfind(path + ": ", 0) == 0 ? message.substr(path.size() + 2) : message;

@@ -15,7 +15,7 @@ class LineReader {
  public:
   explicit LineReader(std::istream& in) : m_in(in) {}
 
-  bool Next(std::string& line) {
+  bool next(std::string& line) {
     if (!std::getline(m_in, line)) return false;
     ++m_number;
     // A last line without a line break keeps a trailing CR as part of the line.
@@ -23,13 +23,13 @@ class LineReader {
     return true;
   }
 
-  bool NextNonEmpty(std::string& line) {
-    while (Next(line))
+  bool nextNonEmpty(std::string& line) {
+    while (next(line))
       if (!line.empty()) return true;
     return false;
   }
 
-  int Number() const { return m_number; }
+  int number() const { return m_number; }
 
  private:
   std::istream& m_in;
@@ -37,20 +37,20 @@ class LineReader {
 };
 
 // The characters from the third one on, taken as they are.
-std::string RestOfLine(const std::string& line) { return line.size() > 2 ? line.substr(2) : std::string(); }
+std::string restOfLine(const std::string& line) { return line.size() > 2 ? line.substr(2) : std::string(); }
 
 // After the key, skip white space and take the run of non-blank characters that follows.
-std::optional<std::string> Word(const std::string& line) {
+std::optional<std::string> firstWord(const std::string& line) {
   size_t start = 1;
-  while (start < line.size() && IsBlank(line[start])) ++start;
+  while (start < line.size() && isBlank(line[start])) ++start;
   size_t end = start;
-  while (end < line.size() && !IsBlank(line[end])) ++end;
+  while (end < line.size() && !isBlank(line[end])) ++end;
   if (end == start) return std::nullopt;
   return line.substr(start, end - start);
 }
 
 // The music name: from the third character, skip up to the next space, then all spaces.
-std::string MusicName(const std::string& line) {
+std::string musicName(const std::string& line) {
   size_t pos = 2;
   while (pos < line.size() && line[pos] != ' ') ++pos;
   while (pos < line.size() && line[pos] == ' ') ++pos;
@@ -59,8 +59,8 @@ std::string MusicName(const std::string& line) {
 
 // A decimal integer as C's %d takes it: leading white space, an optional sign, digits.
 // Values beyond the int range are pinned to its ends (they are refused later anyway).
-std::optional<long long> ParseInt(const std::string& s, size_t& pos) {
-  while (pos < s.size() && IsBlank(s[pos])) ++pos;
+std::optional<long long> parseInt(const std::string& s, size_t& pos) {
+  while (pos < s.size() && isBlank(s[pos])) ++pos;
   bool negative = false;
   if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) negative = s[pos++] == '-';
   const size_t digitsStart = pos;
@@ -73,7 +73,7 @@ std::optional<long long> ParseInt(const std::string& s, size_t& pos) {
   return negative ? -value : value;
 }
 
-std::string BaseName(std::string_view path) {
+std::string baseName(std::string_view path) {
   const size_t slash = path.find_last_of('/');
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
@@ -85,7 +85,7 @@ Level readLevel(std::istream& in, std::string_view fileName) {
   using enum Property;
   auto set = [&level](Property property, std::string value) { level.setText(property, std::move(value)); };
 
-  const std::string name = BaseName(fileName);
+  const std::string name = baseName(fileName);
   const char last = name.empty() ? '\0' : name.back();
   set(Difficulty, (last >= '0' && last <= '9') ? std::string(1, last) : std::string("0"));
 
@@ -97,53 +97,53 @@ Level readLevel(std::istream& in, std::string_view fileName) {
   LineReader reader(in);
   std::string line;
   auto setWord = [&](Property property) {
-    if (std::optional<std::string> word = Word(line)) set(property, std::move(*word));
+    if (std::optional<std::string> word = firstWord(line)) set(property, std::move(*word));
   };
 
-  while (reader.NextNonEmpty(line)) {
+  while (reader.nextNonEmpty(line)) {
     switch (line[0]) {
-      case 'A': set(Artwork, RestOfLine(line)); break;
-      case 'S': set(Sounds, RestOfLine(line)); break;
+      case 'A': set(Artwork, restOfLine(line)); break;
+      case 'S': set(Sounds, restOfLine(line)); break;
       case 'M':
-        if (std::optional<std::string> prefix = Word(line)) {
+        if (std::optional<std::string> prefix = firstWord(line)) {
           set(MusicPrefix, std::move(*prefix));
-          set(Music, MusicName(line));
+          set(Music, musicName(line));
         }
         break;
       case 'd': setWord(Dispenser); break;
       case 'T': setWord(TotalTurns); break;
       case 'D': setWord(Difficulty); break;
-      case 'n': set(Name, RestOfLine(line)); break;
-      case 'e': set(Emeralds, RestOfLine(line)); break;
+      case 'n': set(Name, restOfLine(line)); break;
+      case 'e': set(Emeralds, restOfLine(line)); break;
       case 'p': setWord(Pushing); break;
       case 'E': setWord(MaxDestroy); break;
       case 'w': setWord(WheelTime); break;
       case 'o': setWord(RobotSpeed); break;
       case 's': setWord(Swamp); break;
-      case 'a': set(Designer, RestOfLine(line)); break;
-      case 'f': set(FirstToFinish, RestOfLine(line)); break;
-      case 'N': set(NextLevel, RestOfLine(line)); break;
+      case 'a': set(Designer, restOfLine(line)); break;
+      case 'f': set(FirstToFinish, restOfLine(line)); break;
+      case 'N': set(NextLevel, restOfLine(line)); break;
       case 'Y': level.setNumber(YamYamSoundOff, 1); break;
       case 'L': level.setNumber(LaserSoundOff, 1); break;
       case 'i':
         // Every i line is a line of the information, empty first lines too, so that the
         // information reads back exactly as it was written.
         if (std::exchange(infoSeen, true)) info += "\r\n";
-        info += RestOfLine(line);
+        info += restOfLine(line);
         break;
       case 'y':
-        if (std::optional<std::string> word = Word(line); word && remainderCount < remainders.size())
+        if (std::optional<std::string> word = firstWord(line); word && remainderCount < remainders.size())
           remainders[remainderCount++] = std::move(*word);
         break;
       case 'm': {
         size_t pos = 1;
-        const std::optional<long long> width = ParseInt(line, pos);
-        const std::optional<long long> height = width ? ParseInt(line, pos) : std::nullopt;
+        const std::optional<long long> width = parseInt(line, pos);
+        const std::optional<long long> height = width ? parseInt(line, pos) : std::nullopt;
         if (!width || !height)
-          throw LevelFormatError(std::string(fileName), reader.Number(),
+          throw LevelFormatError(std::string(fileName), reader.number(),
                                  TRANSLATABLE("Message", "the map header needs a width and a height"));
         if (*width < 1 || *width > Level::kMaxSize || *height < 1 || *height > Level::kMaxSize)
-          throw LevelFormatError(std::string(fileName), reader.Number(),
+          throw LevelFormatError(std::string(fileName), reader.number(),
                                  {TRANSLATABLE("Message", "the map size %1 x %2 is outside 1 to %3"),
                                   {Message::value(std::to_string(*width)), Message::value(std::to_string(*height)),
                                    Message::value(std::to_string(Level::kMaxSize))}});
@@ -151,14 +151,14 @@ Level readLevel(std::istream& in, std::string_view fileName) {
         level.setNumber(Height, static_cast<int>(*height));
         std::string row;
         for (int y = 0; y < level.height(); ++y) {
-          if (!reader.NextNonEmpty(row))
-            throw LevelFormatError(std::string(fileName), reader.Number(),
+          if (!reader.nextNonEmpty(row))
+            throw LevelFormatError(std::string(fileName), reader.number(),
                                    {TRANSLATABLE("Message", "the file ends after %1 of %2 map rows"),
                                     {Message::value(std::to_string(y)), Message::value(std::to_string(level.height()))}});
           const int columns = std::min<int>(level.width(), static_cast<int>(row.size()));
           // A second map block is read over the first.
           for (int x = 0; x < columns; ++x)
-            if (const int element = ElementFromChar(row[x]); element != NO_ELEMENT) level.setElement(x, y, element);
+            if (const int element = elementFromChar(row[x]); element != kNoElement) level.setElement(x, y, element);
         }
         break;
       }

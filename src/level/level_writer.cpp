@@ -11,7 +11,7 @@ namespace {
 constexpr const char* CRLF = "\r\n";
 
 // Splits text into its lines at CR LF, at a lone CR and at a lone LF.
-std::vector<std::string> SplitLines(const std::string& text) {
+std::vector<std::string> splitLines(const std::string& text) {
   std::vector<std::string> lines;
   std::string current;
   for (size_t i = 0; i < text.size(); ++i) {
@@ -29,7 +29,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 // A line break inside a value would start a line of its own, so it is written as a space.
-std::string LineSafe(std::string_view value) {
+std::string lineSafe(std::string_view value) {
   std::string safe(value);
   for (char& c : safe)
     if (c == '\r' || c == '\n') c = ' ';
@@ -43,7 +43,7 @@ std::string keyLine(char key, std::string_view value) {
   line.reserve(value.size() + 4);
   line += key;
   line += ' ';
-  line += LineSafe(TrimmedRight(value));
+  line += lineSafe(trimmedRight(value));
   line += CRLF;
   return line;
 }
@@ -54,8 +54,8 @@ void writeLevel(const Level& level, std::ostream& out) {
   if (const std::string& music = level.text(Music); !music.empty()) {
     // Reading skips the spaces before the name and a name of white space alone reads as none,
     // so neither is written: the file then reads back to what was written.
-    std::string name = LineSafe(music);
-    TrimRight(name);
+    std::string name = lineSafe(music);
+    trimRight(name);
     name.erase(0, name.find_first_not_of(' '));
     if (!name.empty()) {
       const std::string prefix = level.text(MusicPrefix).empty() ? "0" : level.text(MusicPrefix);
@@ -72,16 +72,16 @@ void writeLevel(const Level& level, std::ostream& out) {
 
   // One i line for each line of the information, empty first lines included; an empty
   // information is one empty i line.
-  for (const std::string& line : SplitLines(level.text(Info))) out << keyLine('i', line);
+  for (const std::string& line : splitLines(level.text(Info))) out << keyLine('i', line);
 
   out << "m " << level.width() << ' ' << level.height() << CRLF;
   std::string row;
   for (int y = 0; y < level.height(); ++y) {
     // '~' in column 0 keeps a row from being blank, even if its trailing spaces get lost.
     row.assign(level.width(), ' ');
-    row[0] = NO_ELEMENT_CHAR;
+    row[0] = kNoElementChar;
     for (int x = 0; x < level.width(); ++x)
-      if (const int element = level.element(x, y); element != NO_ELEMENT) row[x] = CharFromElement(element);
+      if (const int element = level.element(x, y); element != kNoElement) row[x] = charFromElement(element);
     row += CRLF;
     out << row;
   }

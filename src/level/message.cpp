@@ -25,7 +25,7 @@ std::string fillIn(std::string_view pattern, const std::vector<std::string>& val
 }
 
 std::string_view withoutBlanks(std::string_view text) {
-  text = TrimmedRight(text);
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  text = trimmedRight(text);
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   return text;
 }

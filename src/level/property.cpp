@@ -47,6 +47,6 @@ const PropertyInfo& propertyInfo(Property property) { return kProperties[static_
 std::string propertyName(Property property) {
   const PropertyInfo& info = propertyInfo(property);
   std::string name = info.label ? info.label : info.jsonName;
-  while (!name.empty() && (IsBlank(name.back()) || name.back() == ':')) name.pop_back();
+  while (!name.empty() && (isBlank(name.back()) || name.back() == ':')) name.pop_back();
   return name;
 }

@@ -16,7 +16,7 @@ std::string tileBlockText(const Level& level, const CellRange& range) {
   for (int y = range.top; y <= range.bottom; ++y) {
     for (int x = range.left; x <= range.right; ++x) {
       const int element = level.element(x, y);
-      text += element == NO_ELEMENT ? ' ' : CharFromElement(element);
+      text += element == kNoElement ? ' ' : charFromElement(element);
     }
     text += y < range.bottom ? '\n' : '\0';
   }
@@ -47,7 +47,7 @@ std::vector<CellWrite> tileBlockCells(std::string_view text, CellPos topLeft, co
       }
       const char c = text[pos++];
       if (c == '\n') break;
-      if (within.contains(x, y)) cells.push_back({{x, y}, ElementFromChar(c)});
+      if (within.contains(x, y)) cells.push_back({{x, y}, elementFromChar(c)});
     }
   }
   return cells;

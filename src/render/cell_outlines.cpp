@@ -66,7 +66,7 @@ CellFlags changedCells(const std::vector<LevelDifference>& differences) {
   return cells;
 }
 
-void DrawCellOutlines(QImage& target, const QRect& clip, const CellFlags& cells, int cellSize, int levelWidth,
+void drawCellOutlines(QImage& target, const QRect& clip, const CellFlags& cells, int cellSize, int levelWidth,
                       int levelHeight) {
   if (cells.none() || cellSize < 1 || target.format() != QImage::Format_RGB32) return;
   const Pixels pixels(target);
@@ -88,10 +88,10 @@ void DrawCellOutlines(QImage& target, const QRect& clip, const CellFlags& cells,
     }
 }
 
-QImage DrawOutlinedLevelPicture(const Level& level, const ArtworkSet& set, const CellFlags& cells, int cellSize) {
-  QImage picture = DrawLevelPicture(level, set, cellSize, true);
+QImage drawOutlinedLevelPicture(const Level& level, const ArtworkSet& set, const CellFlags& cells, int cellSize) {
+  QImage picture = drawLevelPicture(level, set, cellSize, true);
   if (picture.isNull()) return picture;
   if (picture.format() != QImage::Format_RGB32) picture = picture.convertToFormat(QImage::Format_RGB32);
-  DrawCellOutlines(picture, picture.rect(), cells, cellSize, level.width(), level.height());
+  drawCellOutlines(picture, picture.rect(), cells, cellSize, level.width(), level.height());
   return picture;
 }

@@ -17,10 +17,10 @@ CellFlags changedCells(const std::vector<LevelDifference>& differences);
 
 // Outlines each area of flagged cells inside the level, in black and magenta, so that it shows
 // on every artwork: into `target` (RGB32), whose pixel (0, 0) stands for level pixel
-// clip.topLeft(), as PaintLevel paints it.
-void DrawCellOutlines(QImage& target, const QRect& clip, const CellFlags& cells, int cellSize, int levelWidth,
+// clip.topLeft(), as paintLevel paints it.
+void drawCellOutlines(QImage& target, const QRect& clip, const CellFlags& cells, int cellSize, int levelWidth,
                       int levelHeight);
 
 // The level as the view shows it at that cell size, with the flagged cells outlined; a null
 // image when there is no memory for it.
-QImage DrawOutlinedLevelPicture(const Level& level, const ArtworkSet& set, const CellFlags& cells, int cellSize);
+QImage drawOutlinedLevelPicture(const Level& level, const ArtworkSet& set, const CellFlags& cells, int cellSize);

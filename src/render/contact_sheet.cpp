@@ -15,8 +15,8 @@ constexpr int kTitleHeight = 40;
 
 }  // namespace
 
-QImage DrawContactSheet(const ArtworkSet& set) {
-  const int columns = (ELEMENT_COUNT + kRowsPerColumn - 1) / kRowsPerColumn;
+QImage drawContactSheet(const ArtworkSet& set) {
+  const int columns = (kElementCount + kRowsPerColumn - 1) / kRowsPerColumn;
   QImage sheet(columns * kColumnWidth, kTitleHeight + kRowsPerColumn * kRowHeight, QImage::Format_RGB32);
   sheet.fill(QColor(72, 72, 80));
   QPainter painter(&sheet);
@@ -27,14 +27,14 @@ QImage DrawContactSheet(const ArtworkSet& set) {
   painter.drawText(QRect(10, 0, sheet.width() - 20, kTitleHeight), Qt::AlignVCenter,
                    QString("Artwork set: %1").arg(QString::fromStdString(set.name)));
 
-  for (const ElementInfo& element : ElementTable()) {
+  for (const ElementInfo& element : elementTable()) {
     const int x0 = 10 + (element.index / kRowsPerColumn) * kColumnWidth;
     const int y0 = kTitleHeight + (element.index % kRowsPerColumn) * kRowHeight;
     int x = x0;
     for (const int size : kSizes) {
       const QRect cell(x, y0 + (60 - size) / 2, size, size);
       painter.fillRect(cell, Qt::black);
-      DrawImage(painter, cell, set.images[element.index]);
+      drawImage(painter, cell, set.images[element.index]);
       x += size + 8;
     }
     painter.drawText(QRect(x + 4, y0, x0 + kColumnWidth - x - 14, 60), Qt::AlignVCenter,

@@ -10,8 +10,8 @@
 // Draws a tile picture over the whole rectangle (given in the painter's coordinates): the
 // picture's (0, 0)-(size) part, mirrored, flipped and inverted as the flags say. Nothing is
 // drawn without a picture.
-void DrawImage(QPainter& painter, const QRect& dest, const Dib* image, QSize imageSize, uint8_t flags);
+void drawImage(QPainter& painter, const QRect& dest, const Dib* image, QSize imageSize, uint8_t flags);
 
-inline void DrawImage(QPainter& painter, const QRect& dest, const TileImage& record) {
-  DrawImage(painter, dest, record.image, QSize(record.width, record.height), record.flags);
+inline void drawImage(QPainter& painter, const QRect& dest, const TileImage& record) {
+  drawImage(painter, dest, record.image, QSize(record.width, record.height), record.flags);
 }

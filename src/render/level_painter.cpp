@@ -19,7 +19,7 @@ constexpr int kDotsPerMeter = 3937;  // 100 dots per inch
 // A cell's pixels as painting gives them: its picture (black without one) and, with the grid,
 // grey along its last pixel row and column.
 QImage cellStamp(const ArtworkSet& set, int element, int cellSize, bool showGrid) {
-  QImage stamp = KeptTileImage(set, element, cellSize);
+  QImage stamp = cachedTileImage(set, element, cellSize);
   if (stamp.isNull()) {
     stamp = QImage(cellSize, cellSize, QImage::Format_RGB32);
     stamp.fill(Qt::black);
@@ -40,7 +40,7 @@ void copyCells(QImage& target, const QRect& clip, const Level& level, const Artw
   const QRect area = clip & QRect(0, 0, level.width() * cellSize, level.height() * cellSize);
   if (area != clip) target.fill(Qt::black);
   if (area.isEmpty()) return;
-  std::array<QImage, ELEMENT_COUNT + 1> stamps;  // the last one: an empty cell
+  std::array<QImage, kElementCount + 1> stamps;  // the last one: an empty cell
   uchar* const bits = target.bits();
   const qsizetype stride = target.bytesPerLine();
   const int firstCol = area.left() / cellSize;
@@ -50,7 +50,7 @@ void copyCells(QImage& target, const QRect& clip, const Level& level, const Artw
   for (int row = area.top() / cellSize; row <= area.bottom() / cellSize; ++row) {
     for (int col = firstCol; col <= lastCol; ++col) {
       const int element = level.element(col, row);
-      const int slot = IsElement(element) ? element : ELEMENT_COUNT;
+      const int slot = isElement(element) ? element : kElementCount;
       if (stamps[slot].isNull()) stamps[slot] = cellStamp(set, element, cellSize, showGrid);
       rowStamps[static_cast<size_t>(col - firstCol)] = stamps[slot].constBits();
       stampStride = stamps[slot].bytesPerLine();
@@ -74,7 +74,7 @@ void copyCells(QImage& target, const QRect& clip, const Level& level, const Artw
 
 }  // namespace
 
-void PaintLevel(QImage& target, const QRect& clip, const Level& level, const ArtworkSet& set, int cellSize,
+void paintLevel(QImage& target, const QRect& clip, const Level& level, const ArtworkSet& set, int cellSize,
                 bool showGrid) {
   if (target.format() == QImage::Format_RGB32 && target.size() == clip.size() && cellSize > 0 &&
       cellSize <= kMaxStampSize)
@@ -89,18 +89,18 @@ void PaintLevel(QImage& target, const QRect& clip, const Level& level, const Art
   for (int row = firstRow; row <= lastRow; ++row) {
     for (int col = firstCol; col <= lastCol; ++col) {
       const int element = level.element(col, row);
-      if (element != NO_ELEMENT)
-        DrawTileImage(painter, CellRect(col, row, cellSize).translated(-clip.topLeft()), set, element);
+      if (element != kNoElement)
+        drawTileImage(painter, cellRect(col, row, cellSize).translated(-clip.topLeft()), set, element);
     }
   }
-  if (showGrid) DrawGrid(painter, clip, cellSize, level.width(), level.height());
+  if (showGrid) drawGrid(painter, clip, cellSize, level.width(), level.height());
 }
 
-QImage DrawLevelPicture(const Level& level, const ArtworkSet& set, int cellSize, bool showGrid) {
+QImage drawLevelPicture(const Level& level, const ArtworkSet& set, int cellSize, bool showGrid) {
   const QRect area(0, 0, level.width() * cellSize, level.height() * cellSize);
   QImage image(area.size(), QImage::Format_RGB32);
   if (image.isNull()) return image;
-  PaintLevel(image, area, level, set, cellSize, showGrid);
+  paintLevel(image, area, level, set, cellSize, showGrid);
   // The stated density would follow the screen of whoever draws; the tool, which has no screen,
   // has always written 100 dots per inch, and the editor's pictures must be the same bytes.
   image.setDotsPerMeterX(kDotsPerMeter);
@@ -108,7 +108,7 @@ QImage DrawLevelPicture(const Level& level, const ArtworkSet& set, int cellSize,
   return image;
 }
 
-void DrawGrid(QPainter& painter, const QRect& clip, int cellSize, int levelWidth, int levelHeight) {
+void drawGrid(QPainter& painter, const QRect& clip, int cellSize, int levelWidth, int levelHeight) {
   // Lines run along the last pixel column and row of every cell, and stop at the level's edge.
   const int right = std::min(clip.left() + clip.width(), levelWidth * cellSize) - clip.left();
   const int bottom = std::min(clip.top() + clip.height(), levelHeight * cellSize) - clip.top();

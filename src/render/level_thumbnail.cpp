@@ -29,8 +29,8 @@ constexpr int kSheetCellHeight = kSheetThumbnail + 16 + kSheetLabelHeight + kShe
 QImage drawColourBlocks(const Level& level, const ArtworkSet& set, int cell) {
   QImage image(level.width() * cell, level.height() * cell, QImage::Format_RGB32);
   if (image.isNull()) return image;
-  std::array<QRgb, ELEMENT_COUNT + 1> colours;
-  std::array<bool, ELEMENT_COUNT + 1> known{};
+  std::array<QRgb, kElementCount + 1> colours;
+  std::array<bool, kElementCount + 1> known{};
   uchar* const bits = image.bits();  // once: scanLine() checks for sharing at every call
   const qsizetype stride = image.bytesPerLine();
   for (int row = 0; row < level.height(); ++row) {
@@ -38,9 +38,9 @@ QImage drawColourBlocks(const Level& level, const ArtworkSet& set, int cell) {
     QRgb* pixel = first;
     for (int col = 0; col < level.width(); ++col, pixel += cell) {
       const int element = level.element(col, row);
-      const int slot = IsElement(element) ? element : ELEMENT_COUNT;
+      const int slot = isElement(element) ? element : kElementCount;
       if (!known[slot]) {
-        const QImage dot = IsElement(element) ? KeptTileImage(set, element, 1) : QImage();
+        const QImage dot = isElement(element) ? cachedTileImage(set, element, 1) : QImage();
         colours[slot] = dot.isNull() ? qRgb(0, 0, 0) : dot.pixel(0, 0);
         known[slot] = true;
       }
@@ -53,18 +53,18 @@ QImage drawColourBlocks(const Level& level, const ArtworkSet& set, int cell) {
 
 }  // namespace
 
-QImage DrawLevelThumbnail(const Level& level, int side) {
+QImage drawLevelThumbnail(const Level& level, int side) {
   const int longest = std::max(level.width(), level.height());
   const int fitting = side / longest;
-  const ArtworkSet& set = LevelArtwork(level);
-  if (fitting >= kSmallestCell) return DrawLevelPicture(level, set, fitting, false);
+  const ArtworkSet& set = levelArtwork(level);
+  if (fitting >= kSmallestCell) return drawLevelPicture(level, set, fitting, false);
   // Blocks at least as large as the thumbnail, scaled down once.
   const QImage blocks = drawColourBlocks(level, set, (side + longest - 1) / longest);
   if (blocks.isNull()) return blocks;
   return blocks.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-QImage DrawPackSheet(const LevelPack& pack) {
+QImage drawPackSheet(const LevelPack& pack) {
   const std::vector<int> order = pack.order();
   const int count = std::max<int>(1, static_cast<int>(order.size()));
   const int columns = std::min(count, kSheetColumns);
@@ -97,11 +97,11 @@ QImage DrawPackSheet(const LevelPack& pack) {
       painter.drawText(marks, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("cannot read"));
       continue;
     }
-    const QImage thumbnail = DrawLevelThumbnail(level.level, kSheetThumbnail);
+    const QImage thumbnail = drawLevelThumbnail(level.level, kSheetThumbnail);
     const QPoint at(cell.left() + (kSheetCellWidth - thumbnail.width()) / 2, cell.top() + 12);
     painter.drawImage(at, thumbnail);
     painter.setPen(Qt::white);
-    const QString name = QString::fromStdString(Cp1252ToUtf8(level.level.text(Property::Name))).trimmed();
+    const QString name = QString::fromStdString(cp1252ToUtf8(level.level.text(Property::Name))).trimmed();
     // The file name tells two levels of one name apart.
     painter.drawText(text, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                      name.isEmpty() ? file : QStringLiteral("%1 (%2)").arg(name, file));

@@ -23,7 +23,7 @@ QString filled(const QString& pattern, const std::vector<std::string>& values) {
 }
 
 QString text(const Message& message, bool levelText) {
-  if (message.context.empty()) return QString::fromStdString(levelText ? Cp1252ToUtf8(message.text) : message.text);
+  if (message.context.empty()) return QString::fromStdString(levelText ? cp1252ToUtf8(message.text) : message.text);
   std::vector<std::string> values;
   for (const Message& arg : message.args) {
     const std::string value = text(arg, levelText).toStdString();
@@ -37,7 +37,7 @@ QString text(const Message& message, bool levelText) {
 namespace translated {
 
 QString elementName(int element) {
-  const ElementInfo* info = FindElement(element);
+  const ElementInfo* info = findElement(element);
   return info ? translate("Element", info->name) : QString();
 }
 

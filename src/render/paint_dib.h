@@ -16,4 +16,4 @@ enum class DibPaintOp { Copy, Invert };
 // Draws the source rectangle of the picture into dest, scaled without smoothing (each
 // destination pixel takes the colour of one source pixel). Pixels outside the picture come out
 // black. Returns 1 when something was drawn, 0 without a picture or with an empty rectangle.
-int PaintDib(QPainter& painter, const QRect& dest, const Dib* dib, const DibRect& src, DibPaintOp op);
+int paintDib(QPainter& painter, const QRect& dest, const Dib* dib, const DibRect& src, DibPaintOp op);

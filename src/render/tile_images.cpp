@@ -30,14 +30,14 @@ constexpr int kMaxKeptSide = 1000;
 
 // Thumbnails are drawn off the GUI thread too, so the cache is shared under a lock and handed
 // out by (shared) copy.
-QImage Scaled(const TileImage& record, int side) {
+QImage scaled(const TileImage& record, int side) {
   static std::mutex mutex;
   const std::lock_guard lock(mutex);
   static std::unordered_map<ScaledKey, QImage, ScaledKeyHash> cache;
-  static unsigned generation = ArtworkGeneration();
-  if (generation != ArtworkGeneration() || cache.size() >= kMaxScaled) {
+  static unsigned generation = artworkGeneration();
+  if (generation != artworkGeneration() || cache.size() >= kMaxScaled) {
     cache.clear();
-    generation = ArtworkGeneration();
+    generation = artworkGeneration();
   }
   const ScaledKey key{record.image, record.width, record.height, record.flags, side};
   auto it = cache.find(key);
@@ -45,7 +45,7 @@ QImage Scaled(const TileImage& record, int side) {
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    DrawImage(painter, QRect(0, 0, side, side), record);
+    drawImage(painter, QRect(0, 0, side, side), record);
     painter.end();
     it = cache.emplace(key, std::move(image)).first;
   }
@@ -54,18 +54,18 @@ QImage Scaled(const TileImage& record, int side) {
 
 }  // namespace
 
-QImage KeptTileImage(const ArtworkSet& set, int element, int side) {
-  if (!IsElement(element) || !set.images[element].image || side <= 0 || side > kMaxKeptSide) return {};
-  return Scaled(set.images[element], side);
+QImage cachedTileImage(const ArtworkSet& set, int element, int side) {
+  if (!isElement(element) || !set.images[element].image || side <= 0 || side > kMaxKeptSide) return {};
+  return scaled(set.images[element], side);
 }
 
-void DrawTileImage(QPainter& painter, const QRect& dest, const ArtworkSet& set, int element) {
-  if (!IsElement(element)) return;
+void drawTileImage(QPainter& painter, const QRect& dest, const ArtworkSet& set, int element) {
+  if (!isElement(element)) return;
   const TileImage& record = set.images[element];
   if (!record.image) return;
   // Square cells on an unscaled painter come from the cache; printing scales its painter.
   if (dest.width() == dest.height() && dest.width() <= kMaxKeptSide && painter.transform().isIdentity())
-    painter.drawImage(dest.topLeft(), Scaled(record, dest.width()));
+    painter.drawImage(dest.topLeft(), scaled(record, dest.width()));
   else
-    DrawImage(painter, dest, record);
+    drawImage(painter, dest, record);
 }

@@ -48,7 +48,7 @@ std::vector<std::string> propertiesOf(const Level& level) {
   return texts;
 }
 
-QString levelText(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)).trimmed(); }
+QString levelText(const std::string& bytes) { return QString::fromStdString(cp1252ToUtf8(bytes)).trimmed(); }
 
 QString fileList(const LevelPack& pack, const std::vector<int>& chain) {
   QStringList files;
@@ -123,7 +123,7 @@ void LevelPackPanel::load() {
     read->pack = readLevelPack(folder, open);
     for (int i : read->pack.order())
       read->thumbnails.push_back(read->pack.levels[i].readable()
-                                     ? DrawLevelThumbnail(read->pack.levels[i].level, kThumbnailSide)
+                                     ? drawLevelThumbnail(read->pack.levels[i].level, kThumbnailSide)
                                      : QImage());
   });
   m_readers.append(reader);

@@ -29,7 +29,7 @@ QSize usedExtent(const Level& level) {
 QString documentName(const LevelDocument& document) {
   std::string title = document.title();
   if (document.isModified() && title.ends_with('*')) title.pop_back();
-  return QString::fromStdString(Cp1252ToUtf8(title));
+  return QString::fromStdString(cp1252ToUtf8(title));
 }
 
 void preparePrinter(QPrinter& printer, const QString& documentName) {
@@ -45,11 +45,11 @@ QImage printImage(const Level& level) {
   if (image.isNull()) return image;
   image.fill(Qt::black);
   QPainter painter(&image);
-  const ArtworkSet& artwork = LevelArtwork(level);
+  const ArtworkSet& artwork = levelArtwork(level);
   for (int row = 0; row < extent.height(); ++row)
     for (int col = 0; col < extent.width(); ++col)
-      if (const int element = level.element(col, row); IsElement(element))
-        DrawTileImage(painter, CellRect(col, row, kPrintImageCell), artwork, element);
+      if (const int element = level.element(col, row); isElement(element))
+        drawTileImage(painter, cellRect(col, row, kPrintImageCell), artwork, element);
   return image;
 }
 
@@ -63,11 +63,11 @@ QString printImagePath() { return QDir(QDir::tempPath()).filePath("vorelprint.bm
 void drawLevelPage(QPainter& painter, QSize printable, const Level& level) {
   const QSize extent = usedExtent(level);
   const QImage image = printImage(level);
-  const std::unique_ptr<Dib> dib = BitmapToDib(image);
+  const std::unique_ptr<Dib> dib = bitmapToDib(image);
   if (!dib) return;  // no memory for the picture: the page stays empty
   // The page image is a by-product for whoever wants the picture; failing to write it does
   // not stop the page.
-  SaveDibFile(dib.get(), printImagePath().toStdString());
+  saveDibFile(dib.get(), printImagePath().toStdString());
   const int cell = pageCellSize(printable, extent);
   if (cell == 0) return;
   painter.save();

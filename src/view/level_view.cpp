@@ -180,13 +180,13 @@ void LevelView::redraw() {
 }
 
 QRect LevelView::cellViewportRect(CellPos cell) const {
-  return CellRect(cell.x, cell.y, m_settings.cellSize())
+  return cellRect(cell.x, cell.y, m_settings.cellSize())
       .translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
 }
 
 void LevelView::scrollToCell(CellPos cell) {
   if (viewport()->rect().contains(cellViewportRect(cell))) return;
-  const QPoint centre = CellRect(cell.x, cell.y, m_settings.cellSize()).center();
+  const QPoint centre = cellRect(cell.x, cell.y, m_settings.cellSize()).center();
   horizontalScrollBar()->setValue(centre.x() - viewport()->width() / 2);
   verticalScrollBar()->setValue(centre.y() - viewport()->height() / 2);
 }
@@ -204,7 +204,7 @@ CellPos LevelView::cellAt(QPoint viewportPos) const {
   if (viewport()->rect().contains(viewportPos))
     return {static_cast<int>(std::floor(levelPixel.x() / double(size))),
             static_cast<int>(std::floor(levelPixel.y() / double(size)))};
-  const QPoint cell = CellAt(levelPixel, size);
+  const QPoint cell = cellAtPixel(levelPixel, size);
   return {cell.x(), cell.y()};
 }
 
@@ -226,7 +226,7 @@ void LevelView::paintEvent(QPaintEvent* event) {
   const QRegion redrawn = m_stale & event->region();
   if (!redrawn.isEmpty()) {
     // Looked up by name at each paint, so a changed artwork property shows at once.
-    const ArtworkSet& artwork = LevelArtwork(m_document.level());
+    const ArtworkSet& artwork = levelArtwork(m_document.level());
     // A floating block is drawn as the level will be once it is put down.
     std::optional<Level> withBlock;
     if (m_floating) m_floating->drawInto(withBlock.emplace(m_document.level()));
@@ -237,8 +237,8 @@ void LevelView::paintEvent(QPaintEvent* event) {
       // Drawn straight into the kept picture, through an image on its memory.
       QImage into(bits + part.top() * stride + part.left() * 4, part.width(), part.height(), stride,
                   QImage::Format_RGB32);
-      PaintLevel(into, part.translated(scroll), shown, artwork, m_settings.cellSize(), m_settings.gridVisible());
-      DrawCellOutlines(into, part.translated(scroll), m_outlined, m_settings.cellSize(), shown.width(), shown.height());
+      paintLevel(into, part.translated(scroll), shown, artwork, m_settings.cellSize(), m_settings.gridVisible());
+      drawCellOutlines(into, part.translated(scroll), m_outlined, m_settings.cellSize(), shown.width(), shown.height());
     }
     m_stale -= redrawn;
   }

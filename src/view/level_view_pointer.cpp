@@ -16,7 +16,7 @@ bool LevelView::pickElement(const QMouseEvent& event) {
   const CellPos cell = cellAt(event.position().toPoint());
   const Level& level = m_document.level();
   // An empty cell has nothing to pick; a drag going on keeps its element.
-  if (m_dragButton == Qt::NoButton && level.contains(cell.x, cell.y) && level.element(cell.x, cell.y) != NO_ELEMENT)
+  if (m_dragButton == Qt::NoButton && level.contains(cell.x, cell.y) && level.element(cell.x, cell.y) != kNoElement)
     m_settings.setCurrentElement(level.element(cell.x, cell.y));
   return true;
 }
@@ -56,7 +56,7 @@ void LevelView::describeCellUnderMouse() {
   const Level& level = m_document.level();
   if (level.contains(cell.x, cell.y)) {
     description = QString("%1, %2").arg(cell.x).arg(cell.y);
-    if (const int element = level.element(cell.x, cell.y); IsElement(element))
+    if (const int element = level.element(cell.x, cell.y); isElement(element))
       description += QString("  ") + translated::elementName(element);
   }
   if (description == m_cellDescription) return;

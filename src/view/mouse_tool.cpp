@@ -4,5 +4,5 @@
 #include "view/view_settings.h"
 
 int MouseTool::elementFor(Qt::MouseButton button) const {
-  return button == Qt::LeftButton ? m_context.settings.currentElement() : NO_ELEMENT;
+  return button == Qt::LeftButton ? m_context.settings.currentElement() : kNoElement;
 }

@@ -22,12 +22,12 @@
 #include "view/level_view.h"
 #include "view/view_settings.h"
 
-inline CaverniaApp& App() { return *static_cast<CaverniaApp*>(QCoreApplication::instance()); }
-inline const Actions& Act() { return App().actions(); }
-inline bool Trigger(QAction* action) { return App().commands()->run(action); }
+inline CaverniaApp& runningApp() { return *static_cast<CaverniaApp*>(QCoreApplication::instance()); }
+inline const Actions& act() { return runningApp().actions(); }
+inline bool trigger(QAction* action) { return runningApp().commands()->run(action); }
 
 // Lets queued work (deferred refreshes, deletions) run.
-inline void Settle() {
+inline void settle() {
   for (int i = 0; i < 3; ++i) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -35,23 +35,23 @@ inline void Settle() {
 }
 
 // The level a saved file holds; an empty level when it cannot be read.
-inline Level SavedLevel(const QString& path) {
+inline Level savedLevel(const QString& path) {
   Level level;
-  return ReadLevelFile(path.toStdString(), level).ok ? level : Level();
+  return readLevelFile(path.toStdString(), level).ok ? level : Level();
 }
 
 // Starts the editor for one test and stops it again at the end.
 class EditorSession {
  public:
-  explicit EditorSession(const QStringList& arguments = {}) { started = App().start(arguments); }
-  ~EditorSession() { App().finish(0); }
-  MainWindow& window() const { return *App().mainWindow(); }
+  explicit EditorSession(const QStringList& arguments = {}) { started = runningApp().start(arguments); }
+  ~EditorSession() { runningApp().finish(0); }
+  MainWindow& window() const { return *runningApp().mainWindow(); }
   LevelWindow* active() const { return window().activeLevelWindow(); }
   LevelDocument& document() const { return active()->document(); }
   QString title() const { return active()->windowTitle(); }
   LevelWindow* newWindow() const {
-    Trigger(Act().window.newWindow);
-    Settle();
+    trigger(act().window.newWindow);
+    settle();
     return active();
   }
   bool started = false;

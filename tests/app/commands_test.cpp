@@ -23,45 +23,45 @@
 TEST(Commands, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
   EditorSession session;
   LevelView& view = *session.active()->view();
-  Trigger(Act().elements.element[EL_RUBY]);
+  trigger(act().elements.element[EL_RUBY]);
   const auto cell = [&view](int x) { return view.cellViewportRect({x, 0}).center(); };
   QTest::mousePress(view.viewport(), Qt::LeftButton, {}, cell(0));
   QTest::mouseMove(view.viewport(), cell(1));
   QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, cell(1));
-  Settle();
+  settle();
   ASSERT_EQ(session.document().level().element(1, 0), EL_RUBY) << "the chosen element";
-  EXPECT_EQ(Act().edit.undo->text(), "&Undo Draw");
-  EXPECT_EQ(Act().edit.undo->toolTip(), "Undo Draw (Ctrl+Z)");
+  EXPECT_EQ(act().edit.undo->text(), "&Undo Draw");
+  EXPECT_EQ(act().edit.undo->toolTip(), "Undo Draw (Ctrl+Z)");
   QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
-  Settle();
+  settle();
   EXPECT_EQ(session.document().level().tileCount(), 0) << "one Ctrl+Z takes the whole stroke back";
-  EXPECT_EQ(Act().edit.undo->text(), "&Undo");
-  EXPECT_FALSE(Act().edit.undo->isEnabled());
-  EXPECT_EQ(Act().edit.redo->text(), "&Redo Draw");
+  EXPECT_EQ(act().edit.undo->text(), "&Undo");
+  EXPECT_FALSE(act().edit.undo->isEnabled());
+  EXPECT_EQ(act().edit.redo->text(), "&Redo Draw");
 }
 
 TEST(Commands, AFocusedTextFieldTakesTheEditCommandsFirst) {
   EditorSession session;
-  Settle();
+  settle();
   session.active()->view()->setSelection(CellRange{1, 1, 2, 2});
-  Settle();
-  ASSERT_TRUE(Act().edit.copy->isEnabled()) << "the level has cells to copy";
+  settle();
+  ASSERT_TRUE(act().edit.copy->isEnabled()) << "the level has cells to copy";
   PropertyForm& form = *session.active()->form();
   auto* name = static_cast<QLineEdit*>(form.field(PropertyForm::Field::Name));
   form.focusField(PropertyForm::Field::Name);
   QTest::keyClicks(name, "Ruby Mine");
-  Settle();
-  EXPECT_FALSE(Act().edit.copy->isEnabled()) << "no text selected";
-  EXPECT_FALSE(Act().view.redraw->isEnabled()) << "only the level view redraws";
+  settle();
+  EXPECT_FALSE(act().edit.copy->isEnabled()) << "no text selected";
+  EXPECT_FALSE(act().view.redraw->isEnabled()) << "only the level view redraws";
   QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
-  Settle();
-  ASSERT_TRUE(Act().edit.cut->isEnabled());
-  Act().edit.cut->trigger();
+  settle();
+  ASSERT_TRUE(act().edit.cut->isEnabled());
+  act().edit.cut->trigger();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "Ruby Mine");
   EXPECT_EQ(name->text(), "");
-  Settle();
-  ASSERT_TRUE(Act().edit.paste->isEnabled());
-  Act().edit.paste->trigger();
+  settle();
+  ASSERT_TRUE(act().edit.paste->isEnabled());
+  act().edit.paste->trigger();
   EXPECT_EQ(name->text(), "Ruby Mine");
 
   // Ctrl+Z takes back the field's own typing first, then the level's last step.
@@ -94,21 +94,21 @@ TEST(Commands, CommandLinePrintsALevelFileWithoutAWindow) {
   pdf.setOutputFileName(folder.filePath("cli.pdf"));
   QString errors;
   QTextStream stream(&errors);
-  EXPECT_EQ(App().printLevelFile(level, QString(), stream, &pdf), 0) << errors.toStdString();
+  EXPECT_EQ(runningApp().printLevelFile(level, QString(), stream, &pdf), 0) << errors.toStdString();
   EXPECT_GT(QFileInfo(pdf.outputFileName()).size(), 0);
   for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_FALSE(widget->isVisible());
   // Each failure is said on the error stream, and the status says it failed.
   for (const auto& [file, printer, says] : {std::tuple<QString, QString, QString>{"/no/such/lost.lev", "", "lost.lev"},
                                             {level, "No Such Printer", "no printer named \"No Such Printer\""}}) {
     errors.clear();
-    EXPECT_EQ(App().printLevelFile(file, printer, stream), 1);
+    EXPECT_EQ(runningApp().printLevelFile(file, printer, stream), 1);
     EXPECT_TRUE(errors.contains(says)) << errors.toStdString();
   }
 }
 
 TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   EditorSession session;
-  Settle();
+  settle();
   LevelView& view = *session.active()->view();
   const ViewSettings& settings = view.settings();
   // Which size comes next the view's own tests tell; here: each key reaches its command.
@@ -116,16 +116,16 @@ TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   EXPECT_EQ(settings.cellSize(), 24);
   QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
   EXPECT_LT(settings.cellSize(), 24) << "the whole level fits";
-  for (int i = 0; i < 10; ++i) Trigger(Act().view.zoomOut);
-  Settle();
-  EXPECT_FALSE(Act().view.zoomOut->isEnabled()) << "no smaller size";
+  for (int i = 0; i < 10; ++i) trigger(act().view.zoomOut);
+  settle();
+  EXPECT_FALSE(act().view.zoomOut->isEnabled()) << "no smaller size";
 
   setCell(session.document(), {3, 2}, EL_RUBY);
   const QPoint ruby = view.cellViewportRect({3, 2}).center();
   QTest::mouseMove(view.viewport(), ruby);
   QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, ruby);
-  Settle();
-  EXPECT_TRUE(Act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
+  settle();
+  EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
   const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
   EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
 }
@@ -137,19 +137,19 @@ TEST(Commands, BlockCommandsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
   LevelView& view = *session.active()->view();
   LevelDocument& document = session.document();
   setCells(document, std::vector<CellPos>{{0, 0}, {2, 0}}, EL_LORRY_LEFT, "Draw");
-  Settle();
-  EXPECT_FALSE(Act().edit.flipHorizontally->isEnabled());
+  settle();
+  EXPECT_FALSE(act().edit.flipHorizontally->isEnabled());
   view.setFocus();
   view.setSelection(CellRange{0, 0, 1, 1});
-  Settle();
+  settle();
   QTest::keyClick(&view, Qt::Key_Z);
-  Settle();
+  settle();
   EXPECT_TRUE(view.hasFloatingBlock());
   EXPECT_EQ(document.level().element(0, 0), EL_LORRY_LEFT) << "the level keeps its cells while the block floats";
   QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);  // Select None
-  Settle();
+  settle();
   EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP);
-  EXPECT_EQ(Act().edit.undo->text(), "&Undo Rotate");
+  EXPECT_EQ(act().edit.undo->text(), "&Undo Rotate");
   EXPECT_EQ(view.selection(), std::nullopt);
   QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(view.selection(), document.level().bounds());
@@ -161,46 +161,46 @@ TEST(Commands, BlockCommandsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
   EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP);
 
   const auto replace = [&](int from, const char* said, int choices) {
-    WhenDialogOpens<ReplaceElementDialog>([from, choices](ReplaceElementDialog* dialog) {
+    whenDialogOpens<ReplaceElementDialog>([from, choices](ReplaceElementDialog* dialog) {
       EXPECT_EQ(dialog->findChildren<QRadioButton*>().size(), choices);
       dialog->replacedList()->setCurrentRow(from);
       dialog->replacementList()->setCurrentRow(EL_ROCK);
       QTest::mouseClick(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
-    Act().edit.replace->trigger();
+    act().edit.replace->trigger();
     EXPECT_EQ(session.window().statusBar()->currentMessage(), said);
   };
   view.setSelection(CellRange{1, 0, 5, 0});  // the marked block is the choice made
   replace(EL_LORRY_LEFT, "1 cell replaced", 2);
   view.setSelection(CellRange{0, 0, 0, 0});  // one cell: only the whole level
   replace(EL_LORRY_UP, "1 cell replaced", 1);
-  Settle();
+  settle();
   EXPECT_EQ(document.level().element(2, 0), EL_ROCK);
   EXPECT_EQ(document.level().element(1, 0), EL_ROCK);
-  EXPECT_EQ(Act().edit.undo->text(), "&Undo Replace");
+  EXPECT_EQ(act().edit.undo->text(), "&Undo Replace");
 }
 
 TEST(Commands, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
   EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
-  Settle();
+  settle();
   LevelPackPanel& panel = *session.window().levelPackPanel();
   QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
-  ASSERT_TRUE(Trigger(Act().view.levelPack));
-  Settle();
-  EXPECT_TRUE(Act().view.levelPack->isChecked());
+  ASSERT_TRUE(trigger(act().view.levelPack));
+  settle();
+  EXPECT_TRUE(act().view.levelPack->isChecked());
   ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
   EXPECT_EQ(panel.count(), 4);
   emit panel.levelActivated(CAVERNIA_EXAMPLES_DIR "/demo.lev");
-  Settle();
+  settle();
   EXPECT_EQ(session.title(), "demo.lev");
-  Trigger(Act().view.levelPack);
+  trigger(act().view.levelPack);
 }
 
 // Runs File > Open and answers it with `choice` (none: Cancel); returns the folder it started in.
 // Meanwhile the dialog must show each file's size and type whole.
-QString OpenDialogFolder(const QString& choice) {
+QString openDialogFolder(const QString& choice) {
   QString folder;
-  WhenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
+  whenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
     folder = dialog->directory().absolutePath();
     auto* files = dialog->findChild<QTreeView*>();
     const auto readable = [files] {
@@ -221,19 +221,19 @@ QString OpenDialogFolder(const QString& choice) {
     dialog->findChild<QLineEdit*>("fileNameEdit")->setText(choice);
     static_cast<QDialog*>(dialog)->accept();  // as the Open button does
   });
-  Trigger(Act().file.open);
+  trigger(act().file.open);
   return folder;
 }
 
 TEST(Commands, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosen) {
   QTemporaryDir first, second;
   for (const QTemporaryDir* folder : {&first, &second})
-    ASSERT_TRUE(SaveLevelFile(Level(), folder->filePath("cave.lev").toStdString()).ok);
+    ASSERT_TRUE(saveLevelFile(Level(), folder->filePath("cave.lev").toStdString()).ok);
   EditorSession session({first.filePath("cave.lev")});
-  EXPECT_EQ(OpenDialogFolder(second.filePath("cave.lev")), first.path());
-  Settle();
+  EXPECT_EQ(openDialogFolder(second.filePath("cave.lev")), first.path());
+  settle();
   ASSERT_EQ(session.window().levelWindows().size(), 2);
-  Trigger(Act().file.newLevel);
-  Settle();
-  EXPECT_EQ(OpenDialogFolder(QString()), second.path()) << "a new level has no folder of its own";
+  trigger(act().file.newLevel);
+  settle();
+  EXPECT_EQ(openDialogFolder(QString()), second.path()) << "a new level has no folder of its own";
 }

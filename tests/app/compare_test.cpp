@@ -6,7 +6,7 @@
 
 namespace {
 
-QStringList Texts(const QListWidget& list) {
+QStringList texts(const QListWidget& list) {
   QStringList texts;
   for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
   return texts;
@@ -23,23 +23,23 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   saved.setNumber(Property::Width, 10);
   saved.setNumber(Property::Height, 8);
   saved.setText(Property::Name, "Cave");
-  ASSERT_TRUE(SaveLevelFile(saved, path.toStdString()).ok);
+  ASSERT_TRUE(saveLevelFile(saved, path.toStdString()).ok);
   EditorSession session({path});
-  Settle();
+  settle();
   auto* panel = session.window().findChild<DifferencesPanel*>();
   ASSERT_TRUE(panel);
   QListWidget& list = *panel->findChild<QListWidget*>();
-  EXPECT_FALSE(App().commands()->isEnabled(Act().compare.next));
+  EXPECT_FALSE(runningApp().commands()->isEnabled(act().compare.next));
 
   LevelDocument& document = session.document();
   const CellWrite cells[] = {{{2, 3}, EL_WALL}, {{3, 3}, EL_WALL}};
   document.writeCells(cells, "Draw");
   document.setText(Property::Name, "Cave 2");
   const std::string edited = levelText(document.level());
-  ASSERT_TRUE(Trigger(Act().compare.withSaved));
-  Settle();
+  ASSERT_TRUE(trigger(act().compare.withSaved));
+  settle();
   EXPECT_TRUE(panel->isVisible());
-  EXPECT_EQ(Texts(list), QStringList({"property Level name: \"Cave\" -> \"Cave 2\"", "cells 2, 3 to 3, 3: Empty -> Wall"}));
+  EXPECT_EQ(texts(list), QStringList({"property Level name: \"Cave\" -> \"Cave 2\"", "cells 2, 3 to 3, 3: Empty -> Wall"}));
   LevelView& view = *session.active()->view();
   EXPECT_TRUE(view.outlinedCells()[3 * Level::kMaxSize + 2] && view.outlinedCells()[3 * Level::kMaxSize + 3]);
   EXPECT_EQ(view.outlinedCells().count(), 2u);
@@ -57,24 +57,24 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 3; }, 2000));
   EXPECT_EQ(list.item(2)->text(), "cell 9, 7: Empty -> Ruby");
   EXPECT_TRUE(document.isModified());
-  const CellWrite undone[] = {{{9, 7}, NO_ELEMENT}};
+  const CellWrite undone[] = {{{9, 7}, kNoElement}};
   document.writeCells(undone, "Delete");  // back to what the list showed before
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 2; }, 2000));
   EXPECT_EQ(levelText(document.level()), edited) << "comparing changes nothing";
 
   // Once saved, the file is what the level is.
-  ASSERT_TRUE(Trigger(Act().file.save));
+  ASSERT_TRUE(trigger(act().file.save));
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 0; }, 2000));
   EXPECT_EQ(view.outlinedCells().count(), 0u);
 
-  ASSERT_TRUE(Trigger(Act().compare.end));
+  ASSERT_TRUE(trigger(act().compare.end));
   EXPECT_FALSE(panel->isComparing());
-  EXPECT_FALSE(App().commands()->isEnabled(Act().compare.end));
+  EXPECT_FALSE(runningApp().commands()->isEnabled(act().compare.end));
 
   // Closing the window ends a comparison too.
-  ASSERT_TRUE(Trigger(Act().compare.withSaved));
+  ASSERT_TRUE(trigger(act().compare.withSaved));
   EXPECT_TRUE(panel->isComparing());
   session.active()->close();
-  Settle();
+  settle();
   EXPECT_FALSE(panel->isComparing());
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-std::string LevelNamed(const char* name) {
+std::string levelNamed(const char* name) {
   Level level;
   level.setText(Property::Name, name);
   level.setNumber(Property::Width, 4);
@@ -20,13 +20,13 @@ std::string LevelNamed(const char* name) {
   return levelText(level);
 }
 
-QByteArray Bytes(const QString& path) {
+QByteArray bytes(const QString& path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // As git does: the new file is written beside the old one and renamed over it.
-void ReplaceFile(const QString& path, const std::string& bytes) {
+void replaceFile(const QString& path, const std::string& bytes) {
   QFile file(path + ".new");
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(bytes.data(), static_cast<qint64>(bytes.size()));
@@ -35,14 +35,14 @@ void ReplaceFile(const QString& path, const std::string& bytes) {
 }
 
 // Saves, answering the question about the other program's version with the button named.
-void SaveAnswering(const QString& button) {
-  WhenDialogOpens<QMessageBox>([button](QMessageBox* box) {
+void saveAnswering(const QString& button) {
+  whenDialogOpens<QMessageBox>([button](QMessageBox* box) {
     for (QAbstractButton* b : box->buttons())
       if (b->text().remove('&') == button) return b->click();
     box->reject();
   });
-  Trigger(Act().file.save);
-  Settle();
+  trigger(act().file.save);
+  settle();
 }
 
 }  // namespace
@@ -50,47 +50,47 @@ void SaveAnswering(const QString& button) {
 TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverwrittenUnasked) {
   QTemporaryDir dir;
   const QString path = dir.filePath("cave.lev");
-  ReplaceFile(path, LevelNamed("Mine"));
+  replaceFile(path, levelNamed("Mine"));
   EditorSession session({path});
   LevelDocument& document = session.document();
   DiskChangeBar& bar = *session.active()->diskBar();
   const auto name = [&document] { return document.level().text(Property::Name); };
 
-  ReplaceFile(path, LevelNamed("Theirs"));
+  replaceFile(path, levelNamed("Theirs"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return name() == "Theirs"; }, 5000)) << "the watcher saw the rename";
   EXPECT_FALSE(document.isModified());
   EXPECT_EQ(document.undoName(), "Reload from Disk");
   EXPECT_EQ(session.window().statusBar()->currentMessage(), "cave.lev was reloaded: another program changed it.");
 
   setCell(document, {0, 0}, EL_RUBY);
-  ReplaceFile(path, LevelNamed("Third"));
+  replaceFile(path, levelNamed("Third"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   EXPECT_EQ(bar.text(), "cave.lev was changed by another program.");
   EXPECT_EQ(name(), "Theirs") << "unsaved changes are not thrown away";
-  SaveAnswering("Cancel");
-  EXPECT_EQ(Bytes(path), QByteArray::fromStdString(LevelNamed("Third"))) << "Cancel keeps the other version";
+  saveAnswering("Cancel");
+  EXPECT_EQ(bytes(path), QByteArray::fromStdString(levelNamed("Third"))) << "Cancel keeps the other version";
   EXPECT_TRUE(document.isModified());
-  SaveAnswering("Overwrite");
-  EXPECT_EQ(SavedLevel(path).element(0, 0), EL_RUBY);
+  saveAnswering("Overwrite");
+  EXPECT_EQ(savedLevel(path).element(0, 0), EL_RUBY);
   EXPECT_FALSE(bar.isVisible());
 
   // Keep my version: the next save over that version asks nothing.
   setCell(document, {1, 0}, EL_RUBY);
-  ReplaceFile(path, LevelNamed("Fourth"));
+  replaceFile(path, levelNamed("Fourth"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   bar.keepButton()->click();
   EXPECT_FALSE(bar.isVisible());
   {
     MessageCatcher none;
-    Trigger(Act().file.save);
-    Settle();
+    trigger(act().file.save);
+    settle();
     EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
   }
-  EXPECT_EQ(SavedLevel(path).element(1, 0), EL_RUBY);
+  EXPECT_EQ(savedLevel(path).element(1, 0), EL_RUBY);
 
   // Reload takes the other version as one step that undo takes back.
   setCell(document, {2, 0}, EL_RUBY);
-  ReplaceFile(path, LevelNamed("Fifth"));
+  replaceFile(path, levelNamed("Fifth"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   bar.reloadButton()->click();
   EXPECT_EQ(name(), "Fifth");
@@ -98,7 +98,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   ASSERT_TRUE(document.undo());
   EXPECT_EQ(document.level().element(2, 0), EL_RUBY);
 
-  ReplaceFile(path, "n Broken\r\nm 3 3\r\n***\r\n");
+  replaceFile(path, "n Broken\r\nm 3 3\r\n***\r\n");
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   EXPECT_TRUE(bar.text().startsWith("cave.lev was changed by another program and does not read as a level: "))
       << bar.text().toStdString();
@@ -106,9 +106,9 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
 
   QFile::remove(path);
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.text().contains("deleted"); }, 5000));
-  Trigger(Act().file.save);
-  Settle();
-  EXPECT_EQ(SavedLevel(path).element(2, 0), EL_RUBY) << "Save writes it again";
+  trigger(act().file.save);
+  settle();
+  EXPECT_EQ(savedLevel(path).element(2, 0), EL_RUBY) << "Save writes it again";
   ASSERT_TRUE(QTest::qWaitFor([&] { return !bar.isVisible(); }, 5000));
 }
 
@@ -117,7 +117,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
 TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   QTemporaryDir dir;
   const QString path = dir.filePath("drawn.lev");
-  ReplaceFile(path, LevelNamed("Drawn"));
+  replaceFile(path, levelNamed("Drawn"));
   EditorSession session({path});
   LevelDocument& document = session.document();
   LevelView& view = *session.active()->view();
@@ -125,10 +125,10 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   const QPoint from = view.cellViewportRect({1, 1}).center();
   QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
   QTest::mouseMove(view.viewport(), view.cellViewportRect({2, 1}).center());
-  Trigger(Act().file.save);  // Ctrl+S with the button held
+  trigger(act().file.save);  // Ctrl+S with the button held
   QTest::mouseMove(view.viewport(), view.cellViewportRect({3, 1}).center());
   QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, view.cellViewportRect({3, 1}).center());
-  EXPECT_EQ(SavedLevel(path).element(2, 1), EL_WALL);
+  EXPECT_EQ(savedLevel(path).element(2, 1), EL_WALL);
   EXPECT_FALSE(document.isModified()) << "the drag ended with the save";
   ASSERT_TRUE(document.undo());
   EXPECT_TRUE(document.isModified()) << "the saved state is the one with the stroke";
@@ -137,12 +137,12 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   form.focusField(PropertyForm::Field::Emeralds);
   QTest::keyClicks(form.field(PropertyForm::Field::Emeralds), "1 2");
   MessageCatcher catcher;
-  Trigger(Act().file.save);
-  Settle();
+  trigger(act().file.save);
+  settle();
   EXPECT_EQ(catcher.texts.size(), 1);
-  EXPECT_EQ(SavedLevel(path).element(2, 1), EL_WALL) << "nothing was written";
-  Trigger(Act().file.close);
-  Settle();
+  EXPECT_EQ(savedLevel(path).element(2, 1), EL_WALL) << "nothing was written";
+  trigger(act().file.close);
+  settle();
   EXPECT_EQ(catcher.texts.size(), 2) << "the close stops too";
   EXPECT_EQ(session.window().levelWindows().size(), 1);
   EXPECT_TRUE(form.field(PropertyForm::Field::Emeralds)->hasFocus());
@@ -152,22 +152,22 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
 TEST(DiskChanges, AReadOnlyFileSaysSoAndAFailedSaveKeepsTheLevelChanged) {
   QTemporaryDir dir;
   const QString path = dir.filePath("locked.lev");
-  ReplaceFile(path, LevelNamed("Locked"));
+  replaceFile(path, levelNamed("Locked"));
   ::chmod(path.toLocal8Bit().constData(), 0444);
   EditorSession session({path});
   EXPECT_EQ(session.title(), "locked.lev [read-only]");
   setCell(session.document(), {0, 0}, EL_RUBY);
   {
     MessageCatcher cancel(QMessageBox::Cancel);
-    Trigger(Act().file.save);
-    Settle();
+    trigger(act().file.save);
+    settle();
     EXPECT_EQ(cancel.texts.value(0), "locked.lev is read-only: you may not write it. Save the level under another name?");
-    EXPECT_EQ(Bytes(path), QByteArray::fromStdString(LevelNamed("Locked")));
+    EXPECT_EQ(bytes(path), QByteArray::fromStdString(levelNamed("Locked")));
   }
   SaveFlow::setFileNameAsker([](QWidget*, const QString&) { return QString("/nonexistent/folder/locked.lev"); });
   MessageCatcher failure;
-  Trigger(Act().file.saveAs);
-  Settle();
+  trigger(act().file.saveAs);
+  settle();
   SaveFlow::setFileNameAsker(nullptr);
   EXPECT_TRUE(failure.texts.value(0).startsWith("The level could not be saved.")) << failure.texts.value(0).toStdString();
   EXPECT_EQ(session.title(), "locked.lev* [read-only]");

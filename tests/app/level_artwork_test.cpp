@@ -12,56 +12,56 @@
 
 namespace {
 
-QImage buttonPicture(int element) { return Act().elements.element[element]->icon().pixmap(16, 16).toImage(); }
+QImage buttonPicture(int element) { return act().elements.element[element]->icon().pixmap(16, 16).toImage(); }
 QImage setPicture(const char* set, int element) {
-  return elementIcon(ArtworkSetOrDefault(set), element).pixmap(16, 16).toImage();
+  return elementIcon(artworkSetOrDefault(set), element).pixmap(16, 16).toImage();
 }
 
 // Runs Export as Image, answering its file dialog with `answer`; returns the name it proposed.
 QString exportTo(const QString& answer) {
   QString proposed;
-  WhenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
+  whenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
     proposed = dialog->selectedFiles().value(0);
     // Typed, as a user answers: selectFile() leaves the name field alone once it has the
     // focus, and the focus arrives whenever the platform gets round to activating the dialog.
     if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(answer);
     static_cast<QDialog*>(dialog)->accept();  // as the Save button does
   });
-  Trigger(Act().file.exportImage);
+  trigger(act().file.exportImage);
   return proposed;
 }
 
 }  // namespace
 
-TEST(LevelArtwork, EachLevelKeepsItsElementAndModeAndTheButtonsShowTheActiveLevelsSet) {
+TEST(levelArtwork, EachLevelKeepsItsElementAndModeAndTheButtonsShowTheActiveLevelsSet) {
   EditorSession s;
   ASSERT_NE(setPicture("Night", EL_EARTH), setPicture("Default", EL_EARTH));
   LevelWindow* night = s.active();
-  Trigger(Act().elements.element[EL_RUBY]);
-  Trigger(Act().elements.fill);
+  trigger(act().elements.element[EL_RUBY]);
+  trigger(act().elements.fill);
   auto* sets = static_cast<QComboBox*>(night->form()->field(PropertyForm::Field::Artwork));
   sets->setCurrentIndex(sets->findText("Night"));  // the shipped sets are listed
   emit sets->activated(sets->currentIndex());
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH)) << "the active level's artwork changed";
-  Trigger(Act().file.newLevel);
-  Settle();
+  trigger(act().file.newLevel);
+  settle();
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Default", EL_EARTH)) << "another level became active";
-  Trigger(Act().elements.element[EL_BOMB]);
+  trigger(act().elements.element[EL_BOMB]);
   EXPECT_FALSE(s.document().isModified()) << "choosing an element is no change";
   s.window().mdiArea()->setActiveSubWindow(night);
-  Settle();
-  EXPECT_TRUE(Act().elements.element[EL_RUBY]->isChecked());
-  EXPECT_TRUE(Act().elements.fill->isChecked());
+  settle();
+  EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked());
+  EXPECT_TRUE(act().elements.fill->isChecked());
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH));
 }
 
-TEST(LevelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) {
+TEST(levelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) {
   QTemporaryDir dir;
   Level level;
   level.setText(Property::Artwork, "Night");
   for (int x = 0; x < 6; ++x) level.setElement(x, 1, x % 2 ? EL_EARTH : EL_BUG_LEFT);
   const QString file = dir.filePath("cave.lev");
-  ASSERT_TRUE(SaveLevelFile(level, file.toStdString()).ok);
+  ASSERT_TRUE(saveLevelFile(level, file.toStdString()).ok);
   {
     EditorSession s({file});
     s.active()->view()->settings().setCellSize(15);
@@ -72,8 +72,8 @@ TEST(LevelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) 
     EXPECT_TRUE(told.texts.value(0).contains("/nonexistent/picture.png")) << told.texts.join("|").toStdString();
   }
   const std::string rendered = dir.filePath("render.png").toStdString();
-  ASSERT_EQ(Cli({"render", file.toStdString(), "-o", rendered, "--cell", "15", "--no-grid"}).status, EXIT_OK);
-  const std::string exported = FileBytes(dir.filePath("picture.png").toStdString());
+  ASSERT_EQ(cli({"render", file.toStdString(), "-o", rendered, "--cell", "15", "--no-grid"}).status, kExitOk);
+  const std::string exported = fileBytes(dir.filePath("picture.png").toStdString());
   EXPECT_FALSE(exported.empty());
-  EXPECT_EQ(exported, FileBytes(rendered));
+  EXPECT_EQ(exported, fileBytes(rendered));
 }

@@ -6,14 +6,14 @@
 
 namespace {
 
-QStringList Texts(const QListWidget& list) {
+QStringList texts(const QListWidget& list) {
   QStringList texts;
   for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
   return texts;
 }
 
 // As a mouse does it: a click, then the second press that makes it double, then its release.
-void DoubleClick(QListWidget& list, int row) {
+void doubleClick(QListWidget& list, int row) {
   const QPoint at = list.visualItemRect(list.item(row)).center();
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
@@ -24,29 +24,29 @@ void DoubleClick(QListWidget& list, int row) {
 
 TEST(Problems, ThePanelFollowsEditsAndDoubleClickingAWarningGoesToItsCellOrField) {
   EditorSession session;
-  Settle();
+  settle();
   QListWidget& list = *session.window().problemsPanel()->list();
-  EXPECT_EQ(Texts(list), QStringList({"no Player 1", "no Exit"}));
+  EXPECT_EQ(texts(list), QStringList({"no Player 1", "no Exit"}));
 
   LevelDocument& document = session.document();
   const CellWrite cells[] = {{{0, 0}, EL_PLAYER1}, {{1, 0}, EL_EXIT}, {{120, 110}, EL_RED_DOOR}};
   document.writeCells(cells, "Draw");
   const QStringList door = {"cell 120, 110: a red door but no red key"};
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Texts(list) == door; }, 2000)) << Texts(list).join('|').toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return texts(list) == door; }, 2000)) << texts(list).join('|').toStdString();
 
   LevelView& view = *session.active()->view();
   ASSERT_FALSE(view.viewport()->rect().contains(view.cellViewportRect({120, 110})));
-  DoubleClick(list, 0);
+  doubleClick(list, 0);
   EXPECT_EQ(view.selection(), (CellRange{120, 110, 120, 110}));
   EXPECT_TRUE(view.viewport()->rect().contains(view.cellViewportRect({120, 110})));
 
   document.setText(Property::Emeralds, "3");
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 2; }, 2000));
   EXPECT_EQ(list.item(0)->text(), "property Emeralds to collect: Emeralds to collect is 3, but the level holds only 0");
-  DoubleClick(list, 0);
+  doubleClick(list, 0);
   EXPECT_EQ(QApplication::focusWidget(), session.active()->form()->field(PropertyForm::Field::Emeralds));
 
   clearCells(document, {120, 110, 120, 110}, "Delete");
   document.setText(Property::Emeralds, "");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return Texts(list) == QStringList{"No problems found"}; }, 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return texts(list) == QStringList{"No problems found"}; }, 2000));
 }

@@ -15,7 +15,7 @@ namespace {
 const char* const kChildLevels = "CAVERNIA_RECOVERY_CHILD_LEVELS";
 const char* const kChildData = "CAVERNIA_RECOVERY_CHILD_DATA";
 
-int RecoveryCopies() {
+int recoveryCopies() {
   int count = 0;
   for (QDirIterator it(recoveryFolder(), {"*.lev"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext(); it.next())
     ++count;
@@ -23,7 +23,7 @@ int RecoveryCopies() {
 }
 
 QString g_savedAs;
-QString SavedAs(QWidget*, const QString&) { return g_savedAs; }
+QString savedAs(QWidget*, const QString&) { return g_savedAs; }
 
 }  // namespace
 
@@ -34,10 +34,10 @@ TEST(RecoveryChild, EditsLevelsAndWaitsToBeKilled) {
   qputenv("XDG_DATA_HOME", qgetenv(kChildData));
   EditorSettings().setValue("Recovery/IntervalSeconds", 1);
   EditorSession session({levels + "/keep.lev"});
-  App().levels()->open("");
-  App().levels()->open(levels + "/drop.lev");
-  for (LevelDocument* document : App().levels()->documents()) ASSERT_EQ(setCell(*document, {2, 2}, EL_BOMB), 1);
-  ASSERT_TRUE(QTest::qWaitFor([] { return RecoveryCopies() == 3; }, 10000));
+  runningApp().levels()->open("");
+  runningApp().levels()->open(levels + "/drop.lev");
+  for (LevelDocument* document : runningApp().levels()->documents()) ASSERT_EQ(setCell(*document, {2, 2}, EL_BOMB), 1);
+  ASSERT_TRUE(QTest::qWaitFor([] { return recoveryCopies() == 3; }, 10000));
   printf("written\n");
   fflush(stdout);
   QTest::qWait(60000);
@@ -47,7 +47,7 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
   QTemporaryDir levels;
   for (const char* name : {"/keep.lev", "/drop.lev"})
     ASSERT_TRUE(QFile::copy(QString(CAVERNIA_EXAMPLES_DIR) + "/key-vault.lev", levels.path() + name));
-  const Level original = SavedLevel(levels.path() + "/keep.lev");
+  const Level original = savedLevel(levels.path() + "/keep.lev");
   QProcess child;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert(kChildLevels, levels.path());
@@ -87,7 +87,7 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
     EXPECT_EQ(questions.size(), 3);
     EXPECT_TRUE(questions.filter(levels.path() + "/keep.lev").value(0).contains("\"keep.lev\""));
     QStringList titles;
-    for (LevelDocument* document : App().levels()->documents()) {
+    for (LevelDocument* document : runningApp().levels()->documents()) {
       titles.append(QString::fromStdString(document->title()));
       EXPECT_TRUE(document->isModified());
       EXPECT_EQ(document->level().element(2, 2), EL_BOMB);
@@ -99,7 +99,7 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
     }
     titles.sort();
     EXPECT_EQ(titles, (QStringList{"NewLevel1*", "keep.lev*"})) << "no new level beside the restored ones";
-    EXPECT_TRUE(SavedLevel(levels.path() + "/keep.lev") == original) << "the user's file waits for a save";
+    EXPECT_TRUE(savedLevel(levels.path() + "/keep.lev") == original) << "the user's file waits for a save";
   }
   EXPECT_TRUE(QDir(recoveryFolder()).isEmpty()) << "restored, discarded and a clean end leave nothing behind";
 }
@@ -108,13 +108,13 @@ TEST(Recovery, OnlyChangedLevelsAreCopiedAndSavingOrClosingRemovesTheCopy) {
   EditorSession session;
   QTemporaryDir saved;
   g_savedAs = saved.filePath("saved.lev");
-  SaveFlow::setFileNameAsker(SavedAs);
+  SaveFlow::setFileNameAsker(savedAs);
   LevelDocument& document = session.document();
-  RecoveryWriter& writer = *App().recovery();
+  RecoveryWriter& writer = *runningApp().recovery();
   const auto copiesAfter = [&](const std::function<void()>& edit) {
     edit();
     writer.writeChanged();
-    return RecoveryCopies();
+    return recoveryCopies();
   };
   EXPECT_EQ(copiesAfter([] {}), 0) << "an unchanged level";
   EXPECT_EQ(copiesAfter([&] { setCell(document, {2, 2}, EL_BOMB); }), 1);
@@ -123,12 +123,12 @@ TEST(Recovery, OnlyChangedLevelsAreCopiedAndSavingOrClosingRemovesTheCopy) {
   EXPECT_EQ(copiesAfter([&] { setCell(document, {3, 3}, EL_BOMB); }), 1);
   EXPECT_EQ(copiesAfter([&] { document.undo(); document.undo(); }), 0) << "back at its saved state";
   EXPECT_EQ(copiesAfter([&] { setCell(document, {3, 3}, EL_BOMB); }), 1);
-  Trigger(Act().file.save);
-  EXPECT_EQ(RecoveryCopies(), 0) << "saved";
+  trigger(act().file.save);
+  EXPECT_EQ(recoveryCopies(), 0) << "saved";
   EXPECT_EQ(copiesAfter([&] { setCell(document, {4, 4}, EL_BOMB); }), 1);
   SaveFlow::setFileNameAsker(nullptr);
   MessageCatcher discard(QMessageBox::No);
   session.active()->close();
-  Settle();
-  EXPECT_EQ(RecoveryCopies(), 0) << "closed without saving";
+  settle();
+  EXPECT_EQ(recoveryCopies(), 0) << "closed without saving";
 }

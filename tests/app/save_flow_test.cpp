@@ -6,14 +6,14 @@ namespace {
 
 QString g_answer;  // what the file dialog "returns" in these tests
 QString g_proposed;
-QString AnswerFileDialog(QWidget*, const QString& proposed) {
+QString answerFileDialog(QWidget*, const QString& proposed) {
   g_proposed = proposed;
   return g_answer;
 }
 
 struct SaveSession : EditorSession {
   SaveSession() {
-    SaveFlow::setFileNameAsker(AnswerFileDialog);
+    SaveFlow::setFileNameAsker(answerFileDialog);
     g_answer.clear();
   }
   ~SaveSession() { SaveFlow::setFileNameAsker(nullptr); }
@@ -27,12 +27,12 @@ TEST(SaveFlow, SaveWritesTheFileAndTakesItsName) {
   QTemporaryDir dir;
   s.change();
   g_answer = dir.filePath("cave.lev");
-  Trigger(Act().file.save);
+  trigger(act().file.save);
   EXPECT_EQ(QFileInfo(g_proposed).fileName(), "NewLevel1.lev") << "the dialog proposes the title without its mark";
   EXPECT_TRUE(QFileInfo(g_proposed).isAbsolute()) << "in a folder of the user's, not where the editor started";
   EXPECT_EQ(s.title(), "cave.lev");
-  EXPECT_EQ(SavedLevel(g_answer).element(0, 0), EL_BOMB);
-  EXPECT_EQ(App().levels()->recentFiles().files().value(0), g_answer);
+  EXPECT_EQ(savedLevel(g_answer).element(0, 0), EL_BOMB);
+  EXPECT_EQ(runningApp().levels()->recentFiles().files().value(0), g_answer);
 
   // Save As, to a name without extension, of what is still typed in the form; the first
   // file stays as it was.
@@ -40,10 +40,10 @@ TEST(SaveFlow, SaveWritesTheFileAndTakesItsName) {
   form.focusField(PropertyForm::Field::Name);
   QTest::keyClicks(form.field(PropertyForm::Field::Name), "Last Edit");
   g_answer = dir.filePath("second");
-  Trigger(Act().file.saveAs);
+  trigger(act().file.saveAs);
   EXPECT_EQ(s.title(), "second.lev");
-  EXPECT_EQ(SavedLevel(dir.filePath("second.lev")).text(Property::Name), "Last Edit");
-  EXPECT_EQ(SavedLevel(dir.filePath("cave.lev")).text(Property::Name), "") << "the first file stays";
+  EXPECT_EQ(savedLevel(dir.filePath("second.lev")).text(Property::Name), "Last Edit");
+  EXPECT_EQ(savedLevel(dir.filePath("cave.lev")).text(Property::Name), "") << "the first file stays";
 }
 
 TEST(SaveFlow, OnlyTheLastWindowOfAChangedLevelAsks) {
@@ -56,17 +56,17 @@ TEST(SaveFlow, OnlyTheLastWindowOfAChangedLevelAsks) {
     // Both in one round of events: the first window is closed but not yet deleted.
     first->close();
     second->close();
-    Settle();
+    settle();
     ASSERT_EQ(cancel.texts, QStringList{"Save changes to NewLevel1?"});
     ASSERT_EQ(s.window().levelWindows().size(), 1) << "cancel keeps the level open";
   }
   QTemporaryDir dir;
   g_answer = dir.filePath("closing.lev");
   MessageCatcher yes(QMessageBox::Yes);
-  Trigger(Act().file.close);
-  Settle();
+  trigger(act().file.close);
+  settle();
   EXPECT_EQ(yes.texts.size(), 1);
-  EXPECT_EQ(SavedLevel(g_answer).element(0, 0), EL_BOMB);
+  EXPECT_EQ(savedLevel(g_answer).element(0, 0), EL_BOMB);
   EXPECT_EQ(s.window().levelWindows().size(), 0);
 }
 
@@ -75,12 +75,12 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
   LevelDocument& changed = s.document();
   s.change();
   s.newWindow();
-  Trigger(Act().file.newLevel);  // unchanged: no question
-  Settle();
+  trigger(act().file.newLevel);  // unchanged: no question
+  settle();
   {
     MessageCatcher cancel(QMessageBox::Cancel);
-    Trigger(Act().file.exit);
-    Settle();
+    trigger(act().file.exit);
+    settle();
     EXPECT_EQ(cancel.texts.join('|'), "Save changes to NewLevel1?");
     ASSERT_EQ(s.window().levelWindows().size(), 3) << "cancel keeps every window";
   }
@@ -88,7 +88,7 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
     g_answer = "/nonexistent/folder/lost.lev";  // Yes, and the save fails: nothing is lost
     MessageCatcher yes(QMessageBox::Yes);
     s.window().close();
-    Settle();
+    settle();
     ASSERT_EQ(yes.texts.size(), 2) << "the question and the failure";
     EXPECT_TRUE(yes.texts[1].contains(g_answer)) << yes.texts[1].toStdString();
     ASSERT_EQ(s.window().levelWindows().size(), 3);
@@ -96,7 +96,7 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
   }
   MessageCatcher no(QMessageBox::No);
   s.window().close();
-  Settle();
+  settle();
   EXPECT_EQ(no.texts.size(), 1);
   EXPECT_EQ(s.window().levelWindows().size(), 0);
 }
@@ -104,21 +104,21 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
 TEST(SaveFlow, TheDesktopsKeysCloseSaveUnderANameAndQuit) {
   SaveSession s;
   // The level's window takes no key of File > Close for itself.
-  for (const QKeySequence& key : Act().file.close->shortcuts()) {
-    Trigger(Act().file.newLevel);
-    Settle();
+  for (const QKeySequence& key : act().file.close->shortcuts()) {
+    trigger(act().file.newLevel);
+    settle();
     const qsizetype before = s.window().levelWindows().size();
     QTest::keySequence(s.active()->view(), key);
-    Settle();
+    settle();
     EXPECT_EQ(s.window().levelWindows().size(), before - 1) << key.toString().toStdString();
   }
   QTemporaryDir dir;
   g_answer = dir.filePath("keyed.lev");
-  ASSERT_FALSE(Act().file.saveAs->shortcuts().isEmpty());
-  QTest::keySequence(s.active()->view(), Act().file.saveAs->shortcut());
+  ASSERT_FALSE(act().file.saveAs->shortcuts().isEmpty());
+  QTest::keySequence(s.active()->view(), act().file.saveAs->shortcut());
   EXPECT_EQ(s.title(), "keyed.lev");
-  ASSERT_FALSE(Act().file.exit->shortcuts().isEmpty());
-  QTest::keySequence(s.active()->view(), Act().file.exit->shortcut());
-  Settle();
+  ASSERT_FALSE(act().file.exit->shortcuts().isEmpty());
+  QTest::keySequence(s.active()->view(), act().file.exit->shortcut());
+  settle();
   EXPECT_FALSE(s.window().isVisible());
 }

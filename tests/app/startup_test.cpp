@@ -13,21 +13,21 @@
 
 namespace {
 
-QStringList MenuTitles(MainWindow& window) {
+QStringList menuTitles(MainWindow& window) {
   QStringList titles;
   for (QAction* action : window.menuBar()->actions()) titles.append(action->text());
   return titles;
 }
 
 // The idle message and the lock indicators, as the status bar shows them.
-QStringList StatusTexts(MainWindow& window) {
+QStringList statusTexts(MainWindow& window) {
   QStringList texts{window.statusBar()->currentMessage()};
   for (QLabel* label : window.statusBar()->findChildren<QLabel*>())
     if (!label->text().isEmpty()) texts.append(label->text());
   return texts;
 }
 
-QString Example(const char* name) { return QString(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
+QString example(const char* name) { return QString(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
 
 }  // namespace
 
@@ -35,19 +35,19 @@ TEST(Startup, NewLevelsAreNumberedTheMenusFollowWhetherALevelIsOpenAndRecentFile
   EditorSession session;
   ASSERT_TRUE(session.started);
   EXPECT_EQ(session.title(), "NewLevel1");
-  EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&File", "&Edit", "&View", "&Window", "&?"}));
-  Trigger(Act().file.newLevel);
-  Settle();
+  EXPECT_EQ(menuTitles(session.window()), (QStringList{"&File", "&Edit", "&View", "&Window", "&?"}));
+  trigger(act().file.newLevel);
+  settle();
   EXPECT_EQ(session.title(), "NewLevel2");
   for (LevelWindow* window : session.window().levelWindows()) window->close();
-  Settle();
-  EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&File", "&View", "&?"}));
-  EXPECT_FALSE(Act().edit.undo->isEnabled()) << "no level: Undo is disabled";
-  EXPECT_FALSE(Act().elements.element[EL_EMERALD]->isEnabled()) << "no level: element buttons are disabled";
+  settle();
+  EXPECT_EQ(menuTitles(session.window()), (QStringList{"&File", "&View", "&?"}));
+  EXPECT_FALSE(act().edit.undo->isEnabled()) << "no level: Undo is disabled";
+  EXPECT_FALSE(act().elements.element[EL_EMERALD]->isEnabled()) << "no level: element buttons are disabled";
 
   // A long recent file is shortened in the menu; one that fails to open is dropped.
   const QString lost = "/" + QString("deep/").repeated(20000) + "lost.lev";
-  App().levels()->recentFiles().add(lost);
+  runningApp().levels()->recentFiles().add(lost);
   QMenu* file = session.window().menuBar()->actions().first()->menu();
   const auto entry = [&]() -> QAction* {
     for (QAction* action : file->actions())
@@ -61,18 +61,18 @@ TEST(Startup, NewLevelsAreNumberedTheMenusFollowWhetherALevelIsOpenAndRecentFile
 
   MessageCatcher catcher;
   recent->trigger();
-  Settle();
+  settle();
   EXPECT_EQ(catcher.texts.size(), 1);
   EXPECT_EQ(entry(), nullptr);
 }
 
 TEST(Startup, AFileOnTheCommandLineOpensAndIsRemembered) {
   {
-    EditorSession session({Example("key-vault.lev")});
+    EditorSession session({example("key-vault.lev")});
     ASSERT_TRUE(session.started);
     EXPECT_EQ(session.title(), "key-vault.lev");
     for (const char* name : {"demo.lev", "first-steps.lev", "showcase.lev", "key-vault.lev"})
-      App().levels()->open(Example(name));
+      runningApp().levels()->open(example(name));
   }
   EditorSettings settings;
   settings.beginGroup("Recent File List");
@@ -90,31 +90,31 @@ TEST(Startup, AFileThatCannotBeOpenedIsReportedAndEndsStartUp) {
 }
 
 TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {
-  const QList<QTranslator*> english = App().findChildren<QTranslator*>();
-  installUserLanguage(App(), QLocale("de_DE"));
+  const QList<QTranslator*> english = runningApp().findChildren<QTranslator*>();
+  installUserLanguage(runningApp(), QLocale("de_DE"));
   {
     EditorSession session;
     ASSERT_TRUE(session.started);
-    EXPECT_EQ(MenuTitles(session.window()), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"}));
-    EXPECT_EQ(StatusTexts(session.window()), (QStringList{"Bereit", "UF", "NUM", "RF"}));
+    EXPECT_EQ(menuTitles(session.window()), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"}));
+    EXPECT_EQ(statusTexts(session.window()), (QStringList{"Bereit", "UF", "NUM", "RF"}));
     setCell(session.document(), {0, 0}, EL_BOMB);
     MessageCatcher catcher(QMessageBox::Cancel);
-    EXPECT_FALSE(App().levels()->close(session.document()));
+    EXPECT_FALSE(runningApp().levels()->close(session.document()));
     EXPECT_EQ(catcher.texts, QStringList{"Änderungen an NewLevel1 speichern?"});
     const QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::Cancel);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Ja");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Abbrechen");
   }
-  for (QTranslator* translator : App().findChildren<QTranslator*>())
+  for (QTranslator* translator : runningApp().findChildren<QTranslator*>())
     if (!english.contains(translator)) delete translator;  // which takes it out of the application
   EditorSession session;
-  EXPECT_EQ(MenuTitles(session.window()).first(), "&File");
-  EXPECT_EQ(StatusTexts(session.window()), (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
+  EXPECT_EQ(menuTitles(session.window()).first(), "&File");
+  EXPECT_EQ(statusTexts(session.window()), (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
 TEST(Startup, SeveralFilesOpenAndHandedOverFilesWaitForAnOpenDialog) {
   MessageCatcher catcher;
-  EditorSession session({Example("demo.lev"), "/nonexistent/lost.lev", Example("key-vault.lev")});
+  EditorSession session({example("demo.lev"), "/nonexistent/lost.lev", example("key-vault.lev")});
   ASSERT_TRUE(session.started);
   EXPECT_EQ(catcher.texts.size(), 1);
   EXPECT_EQ(session.window().levelWindows().size(), 2);
@@ -122,8 +122,8 @@ TEST(Startup, SeveralFilesOpenAndHandedOverFilesWaitForAnOpenDialog) {
   QDialog dialog(&session.window());
   dialog.setModal(true);
   dialog.show();
-  App().openHandedOver({Example("showcase.lev"), Example("demo.lev")});
-  Settle();
+  runningApp().openHandedOver({example("showcase.lev"), example("demo.lev")});
+  settle();
   EXPECT_EQ(session.window().levelWindows().size(), 2);
   dialog.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return session.window().levelWindows().size() == 3; }));

@@ -18,12 +18,12 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   EXPECT_EQ(&first->view()->settings(), &second->view()->settings());
   MessageCatcher catcher(QMessageBox::No);  // a question here would be a fault: it must not hang the test or save the example
   second->close();
-  Settle();
+  settle();
   EXPECT_TRUE(catcher.texts.isEmpty()) << "only the level's last window asks";
   EXPECT_EQ(first->windowTitle().toStdString(), "key-vault.lev*");
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
-  Trigger(Act().file.newLevel);
-  Settle();
+  trigger(act().file.newLevel);
+  settle();
   EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel1");
 }
 
@@ -31,14 +31,14 @@ TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
   EditorSession session;
   LevelWindow* first = session.active();
   LevelWindow* second = session.newWindow();
-  Trigger(Act().file.newLevel);
-  Settle();
+  trigger(act().file.newLevel);
+  settle();
   LevelWindow* third = session.active();
   QMenuBar* bar = session.window().menuBar();
   QAction* windowItem = bar->actions()[3];
   ASSERT_EQ(windowItem->text(), "&Window");
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(windowItem).center());
-  Settle();
+  settle();
   QMenu* menu = windowItem->menu();
   QStringList listed, checked;
   for (QAction* action : menu->actions().mid(6)) {
@@ -48,13 +48,13 @@ TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
   ASSERT_EQ(listed, (QStringList{"&1 NewLevel1:1", "&2 NewLevel1:2", "&3 NewLevel2"}));
   EXPECT_EQ(checked, QStringList{"&3 NewLevel2"});
   QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[6]).center());
-  Settle();
+  settle();
   EXPECT_EQ(session.active(), first);
   using Step = std::tuple<Qt::Key, Qt::KeyboardModifiers, LevelWindow*>;
   for (const auto& [key, modifiers, then] : {Step{Qt::Key_Tab, Qt::ControlModifier, second}, {Qt::Key_F6, Qt::ControlModifier, third},
                                              {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, second}}) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    Settle();
+    settle();
     EXPECT_EQ(session.active(), then) << key;
   }
 }
@@ -63,11 +63,11 @@ TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
   EditorSession session;
   session.window().resize(1400, 1100);
   session.active()->showNormal();  // the test screen is small: the first window opened maximised
-  Settle();
-  Trigger(Act().file.newLevel);
+  settle();
+  trigger(act().file.newLevel);
   session.newWindow();
-  Trigger(Act().file.newLevel);
-  Settle();
+  trigger(act().file.newLevel);
+  settle();
   const QList<LevelWindow*> windows = session.window().levelWindows();
   ASSERT_EQ(windows.size(), 4);
   auto expectUsable = [&session](LevelWindow* window, const char* when) {
@@ -81,8 +81,8 @@ TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
     expectUsable(windows[i], "new");
     EXPECT_GT(windows[i]->x(), windows[i - 1]->x()) << "cascaded from the window before";
   }
-  Trigger(Act().window.cascade);
-  Settle();
+  trigger(act().window.cascade);
+  settle();
   for (LevelWindow* window : windows) expectUsable(window, "cascaded");
 }
 
@@ -107,9 +107,9 @@ TEST(Windows, OnASmallOrScaledScreenANewWindowGivesTheLevelHalfItsWidth) {
     for (LevelWindow* window : main.levelWindows()) window->close();
     main.problemsPanel()->setVisible(screen.problems);
     main.resize(screen.main);
-    Settle();
-    Trigger(Act().file.newLevel);
-    Settle();
+    settle();
+    trigger(act().file.newLevel);
+    settle();
     LevelWindow* window = session.active();
     EXPECT_EQ(window->isMaximized(), screen.maximised);
     EXPECT_GE(window->view()->width() * 2, window->widget()->width());
@@ -124,23 +124,23 @@ TEST(Windows, PropertiesAndTabsApplyToEveryWindowAndAreRemembered) {
     LevelWindow* first = session.active();
     LevelWindow* second = session.newWindow();
     second->form()->focusField(PropertyForm::Field::Name);
-    QTest::keyClick(QApplication::focusWidget(), Act().view.properties->shortcut()[0].key());
-    Settle();
+    QTest::keyClick(QApplication::focusWidget(), act().view.properties->shortcut()[0].key());
+    settle();
     for (LevelWindow* window : {first, second}) EXPECT_FALSE(window->form()->isVisibleTo(window));
     EXPECT_EQ(QApplication::focusWidget(), second->view()) << "the focus goes on to the level";
-    EXPECT_FALSE(Act().window.nextPane->isEnabled()) << "no other pane";
-    Trigger(Act().window.tabbed);
-    Settle();
+    EXPECT_FALSE(act().window.nextPane->isEnabled()) << "no other pane";
+    trigger(act().window.tabbed);
+    settle();
     EXPECT_EQ(session.window().mdiArea()->viewMode(), QMdiArea::TabbedView);
-    EXPECT_FALSE(Act().window.cascade->isEnabled()) << "tabs are not arranged";
+    EXPECT_FALSE(act().window.cascade->isEnabled()) << "tabs are not arranged";
   }
   EditorSession session;
   LevelWindow* window = session.active();
   EXPECT_FALSE(window->form()->isVisibleTo(window));
-  EXPECT_TRUE(Act().window.tabbed->isChecked());
-  Trigger(Act().view.properties);
-  Trigger(Act().window.tabbed);
-  Settle();
+  EXPECT_TRUE(act().window.tabbed->isChecked());
+  trigger(act().view.properties);
+  trigger(act().window.tabbed);
+  settle();
   EXPECT_TRUE(window->form()->isVisibleTo(window));
   EXPECT_GT(window->form()->visibleRegion().boundingRect().width(), 0);
   EXPECT_EQ(session.window().mdiArea()->viewMode(), QMdiArea::SubWindowView);

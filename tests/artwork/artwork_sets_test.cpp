@@ -14,48 +14,48 @@ using Shows = std::pair<uint32_t, int>;  // a picture's colour and its IMAGE_ fl
 class ArtworkFolders : public testing::Test, protected TempFolder {
  protected:
   ArtworkFolders() { fs::create_directories(dir / "art"); }
-  ~ArtworkFolders() override { FreeArtworkSets(); }
+  ~ArtworkFolders() override { freeArtworkSets(); }
 
   // A one-colour picture; the colour tells the tests which file a record shows.
-  void Picture(const std::string& set, const std::string& file, uint32_t rgb, int32_t w = 32, int32_t h = 32) {
+  void picture(const std::string& set, const std::string& file, uint32_t rgb, int32_t w = 32, int32_t h = 32) {
     fs::create_directories(dir / "art" / set);
-    auto dib = Dib::Create(w, h, 8, 1);
-    SetDibColor(*dib, 0, rgb);
-    ASSERT_EQ(SaveDibFile(dib.get(), (dir / "art" / set / file).string()), DIB_SAVE_OK);
+    auto dib = Dib::create(w, h, 8, 1);
+    setDibColor(*dib, 0, rgb);
+    ASSERT_EQ(saveDibFile(dib.get(), (dir / "art" / set / file).string()), kDibSaveOk);
   }
 
-  void Load() { LoadArtworkSets(dir.string()); }
+  void load() { loadArtworkSets(dir.string()); }
 
-  static const ArtworkSet& Set(const std::string& name) {
-    for (const auto& set : ArtworkSets())
+  static const ArtworkSet& set(const std::string& name) {
+    for (const auto& set : artworkSets())
       if (set->name == name) return *set;
     throw std::runtime_error("no set " + name);
   }
 
-  static uint32_t Colour(const TileImage& record) { return record.image ? DibPixel(*record.image, 0, 0) : 0xDEAD; }
+  static uint32_t colour(const TileImage& record) { return record.image ? dibPixel(*record.image, 0, 0) : 0xDEAD; }
   // What a record shows: the colour of its picture and how it is turned.
-  static Shows Shown(const ArtworkSet& s, int element) { return {Colour(s.images[element]), s.images[element].flags}; }
+  static Shows shown(const ArtworkSet& s, int element) { return {colour(s.images[element]), s.images[element].flags}; }
 
 };
 
 TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
-  Picture("Default", "wall.bmp", 0x101010, 64, 48);
-  Picture("Default", "earth.bmp", 0x202020, 12, 80);
-  Picture("Default", "yamyamrt.bmp", 0x303030);
-  Picture("Cave", "wall.bmp", 0x404040);
-  Picture("Cave", "yamyamlt.bmp", 0x505050);
+  picture("Default", "wall.bmp", 0x101010, 64, 48);
+  picture("Default", "earth.bmp", 0x202020, 12, 80);
+  picture("Default", "yamyamrt.bmp", 0x303030);
+  picture("Cave", "wall.bmp", 0x404040);
+  picture("Cave", "yamyamlt.bmp", 0x505050);
   fs::create_directories(dir / "art" / "Cave" / "sand.bmp");  // a folder, not a file
-  Write("art/Cave/stone.bmp", "not a picture");
-  Load();
-  ASSERT_EQ(ArtworkSets().size(), 2u);
-  EXPECT_EQ(ArtworkSets()[0].get(), DefaultArtworkSet());
-  const ArtworkSet& cave = Set("Cave");
-  const ArtworkSet& def = *DefaultArtworkSet();
-  EXPECT_EQ(Shown(cave, EL_WALL), (Shows{0x404040, 0}));
-  EXPECT_EQ(Shown(cave, EL_INVERTED_WALL), (Shows{0x404040, IMAGE_INVERT | IMAGE_BORROWED}));
-  EXPECT_EQ(Shown(cave, EL_EARTH), (Shows{0x202020, IMAGE_BORROWED}));
+  write("art/Cave/stone.bmp", "not a picture");
+  load();
+  ASSERT_EQ(artworkSets().size(), 2u);
+  EXPECT_EQ(artworkSets()[0].get(), defaultArtworkSet());
+  const ArtworkSet& cave = set("Cave");
+  const ArtworkSet& def = *defaultArtworkSet();
+  EXPECT_EQ(shown(cave, EL_WALL), (Shows{0x404040, 0}));
+  EXPECT_EQ(shown(cave, EL_INVERTED_WALL), (Shows{0x404040, kImageInvert | kImageBorrowed}));
+  EXPECT_EQ(shown(cave, EL_EARTH), (Shows{0x202020, kImageBorrowed}));
   // The beast heading right is Cave's own left-heading one mirrored, not Default's.
-  EXPECT_EQ(Shown(cave, EL_YAMYAM_RIGHT), (Shows{0x505050, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
+  EXPECT_EQ(shown(cave, EL_YAMYAM_RIGHT), (Shows{0x505050, kImageMirrorHorizontal | kImageBorrowed}));
   // Elements the Default folder lacks, or Cave cannot read, come from the built-in pictures.
   for (int element : {EL_RUBY, EL_SAND, EL_ROCK}) EXPECT_EQ(cave.images[element].image, def.images[element].image);
   // Pictures are measured up to 60 pixels.
@@ -64,48 +64,48 @@ TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
   // Neither lorry file exists: the upward one gets its built-in picture, the downward borrows it.
   EXPECT_TRUE(def.images[EL_LORRY_UP].owned);
   EXPECT_EQ(def.images[EL_LORRY_DOWN].image, def.images[EL_LORRY_UP].image);
-  EXPECT_EQ(def.images[EL_LORRY_DOWN].flags, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED);
+  EXPECT_EQ(def.images[EL_LORRY_DOWN].flags, kImageFlipVertical | kImageBorrowed);
 }
 
 TEST_F(ArtworkFolders, DefaultFolderFillsGapsFromPartnersTurnedRound) {
-  Picture("Default", "lorryup.bmp", 0x111111);
-  Picture("Default", "lorryrgt.bmp", 0x222222);
-  Picture("Default", "1man.bmp", 0x333333);
-  Picture("Cave", "earth.bmp", 0x444444);
-  Load();
-  const ArtworkSet& def = *DefaultArtworkSet();
-  EXPECT_EQ(Shown(def, EL_LORRY_DOWN), (Shows{0x111111, IMAGE_FLIP_VERTICAL | IMAGE_BORROWED}));
-  EXPECT_EQ(Shown(def, EL_LORRY_LEFT), (Shows{0x222222, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
-  EXPECT_EQ(Shown(def, EL_PLAYER2), (Shows{0x333333, IMAGE_INVERT | IMAGE_BORROWED}));
+  picture("Default", "lorryup.bmp", 0x111111);
+  picture("Default", "lorryrgt.bmp", 0x222222);
+  picture("Default", "1man.bmp", 0x333333);
+  picture("Cave", "earth.bmp", 0x444444);
+  load();
+  const ArtworkSet& def = *defaultArtworkSet();
+  EXPECT_EQ(shown(def, EL_LORRY_DOWN), (Shows{0x111111, kImageFlipVertical | kImageBorrowed}));
+  EXPECT_EQ(shown(def, EL_LORRY_LEFT), (Shows{0x222222, kImageMirrorHorizontal | kImageBorrowed}));
+  EXPECT_EQ(shown(def, EL_PLAYER2), (Shows{0x333333, kImageInvert | kImageBorrowed}));
   // Another set shows the default's borrowed picture turned the same way.
-  EXPECT_EQ(Shown(Set("Cave"), EL_LORRY_LEFT), (Shows{0x222222, IMAGE_MIRROR_HORIZONTAL | IMAGE_BORROWED}));
+  EXPECT_EQ(shown(set("Cave"), EL_LORRY_LEFT), (Shows{0x222222, kImageMirrorHorizontal | kImageBorrowed}));
 }
 
 TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheSetsAndTheirSelectionBuiltInsTheRest) {
-  Picture("Default.old", "wall.bmp", 0x111111);
-  Picture("night.v2.bmp", "WALL.BMP", 0x222222);
-  Load();
-  EXPECT_EQ(DefaultArtworkSet()->name, "Default");
-  EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x111111u);
-  EXPECT_EQ(Colour(Set("night.v2").images[EL_WALL]), 0x222222u);  // file names in any case
-  EXPECT_EQ(FindArtworkSet("NIGHT.V2")->name, "night.v2");
-  EXPECT_EQ(FindArtworkSet("Nowhere"), nullptr);
-  EXPECT_EQ(&ArtworkSetOrDefault("Nowhere"), DefaultArtworkSet());
+  picture("Default.old", "wall.bmp", 0x111111);
+  picture("night.v2.bmp", "WALL.BMP", 0x222222);
+  load();
+  EXPECT_EQ(defaultArtworkSet()->name, "Default");
+  EXPECT_EQ(colour(defaultArtworkSet()->images[EL_WALL]), 0x111111u);
+  EXPECT_EQ(colour(set("night.v2").images[EL_WALL]), 0x222222u);  // file names in any case
+  EXPECT_EQ(findArtworkSet("NIGHT.V2")->name, "night.v2");
+  EXPECT_EQ(findArtworkSet("Nowhere"), nullptr);
+  EXPECT_EQ(&artworkSetOrDefault("Nowhere"), defaultArtworkSet());
 
   fs::remove_all(dir / "art");  // without an art folder every element has its own built-in picture
-  Load();
-  ASSERT_EQ(ArtworkSets().size(), 1u);
-  EXPECT_EQ(DefaultArtworkSet()->name, "Default");
-  EXPECT_TRUE(DefaultArtworkSet()->folderPath.empty());
-  for (const TileImage& record : DefaultArtworkSet()->images) {
+  load();
+  ASSERT_EQ(artworkSets().size(), 1u);
+  EXPECT_EQ(defaultArtworkSet()->name, "Default");
+  EXPECT_TRUE(defaultArtworkSet()->folderPath.empty());
+  for (const TileImage& record : defaultArtworkSet()->images) {
     ASSERT_TRUE(record.image);  // no black cells
     EXPECT_EQ(record.owned.get(), record.image);
   }
-  Picture("default", "wall.bmp", 0x333333);
-  Load();
-  ASSERT_EQ(ArtworkSets().size(), 1u);
-  EXPECT_EQ(DefaultArtworkSet()->name, "default");
-  EXPECT_EQ(Colour(DefaultArtworkSet()->images[EL_WALL]), 0x333333u);
+  picture("default", "wall.bmp", 0x333333);
+  load();
+  ASSERT_EQ(artworkSets().size(), 1u);
+  EXPECT_EQ(defaultArtworkSet()->name, "default");
+  EXPECT_EQ(colour(defaultArtworkSet()->images[EL_WALL]), 0x333333u);
 }
 
 }  // namespace

@@ -21,32 +21,32 @@ struct BmpSpec {
   bool zeroOffset = false;            // leave the pixel offset 0 (data follows the table)
 };
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> makeBmp(const BmpSpec& s) {
   std::vector<uint8_t> header(std::max<uint32_t>(s.headerSize, 40), 0);
-  WriteU32(&header[0], s.headerSize);
-  WriteU32(&header[4], static_cast<uint32_t>(s.width));
-  WriteU32(&header[8], static_cast<uint32_t>(s.height));
-  WriteU16(&header[12], 1);  // planes
-  WriteU16(&header[14], s.bitCount);
-  WriteU32(&header[16], s.compression);
-  WriteU32(&header[20], s.imageSize);
-  WriteU32(&header[32], s.colorsUsed);
+  writeU32(&header[0], s.headerSize);
+  writeU32(&header[4], static_cast<uint32_t>(s.width));
+  writeU32(&header[8], static_cast<uint32_t>(s.height));
+  writeU16(&header[12], 1);  // planes
+  writeU16(&header[14], s.bitCount);
+  writeU32(&header[16], s.compression);
+  writeU32(&header[20], s.imageSize);
+  writeU32(&header[32], s.colorsUsed);
   std::vector<uint8_t> extra;
   header.resize(s.headerSize);  // a short (core) header keeps only its first bytes
   for (size_t i = 0; i < s.masks.size(); ++i) {
     if (s.headerSize > 40) {
-      WriteU32(&header[40 + 4 * i], s.masks[i]);
+      writeU32(&header[40 + 4 * i], s.masks[i]);
     } else {
       extra.resize(extra.size() + 4);
-      WriteU32(&extra[extra.size() - 4], s.masks[i]);
+      writeU32(&extra[extra.size() - 4], s.masks[i]);
     }
   }
   for (uint32_t rgb : s.palette) extra.insert(extra.end(), {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0});
   const uint32_t offset = static_cast<uint32_t>(14 + header.size() + extra.size());
   std::vector<uint8_t> file(14, 0);
   file[0] = 'B', file[1] = 'M';
-  WriteU32(&file[2], static_cast<uint32_t>(offset + s.bits.size()));
-  WriteU32(&file[10], s.zeroOffset ? 0 : offset);
+  writeU32(&file[2], static_cast<uint32_t>(offset + s.bits.size()));
+  writeU32(&file[10], s.zeroOffset ? 0 : offset);
   file.insert(file.end(), header.begin(), header.end());
   file.insert(file.end(), extra.begin(), extra.end());
   file.insert(file.end(), s.bits.begin(), s.bits.end());
@@ -54,9 +54,9 @@ inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
 }
 
 // Pixels of a picture, top row first, as 0xRRGGBB.
-inline std::vector<uint32_t> Pixels(const Dib& dib) {
+inline std::vector<uint32_t> dibPixels(const Dib& dib) {
   std::vector<uint32_t> pixels;
-  for (int32_t y = 0; y < DibHeight(dib); ++y)
-    for (int32_t x = 0; x < DibWidth(dib); ++x) pixels.push_back(DibPixel(dib, x, y));
+  for (int32_t y = 0; y < dibHeight(dib); ++y)
+    for (int32_t x = 0; x < dibWidth(dib); ++x) pixels.push_back(dibPixel(dib, x, y));
   return pixels;
 }

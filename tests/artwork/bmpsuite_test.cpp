@@ -10,7 +10,7 @@
 
 namespace {
 
-std::set<std::filesystem::path> Files(const std::string& kind) {
+std::set<std::filesystem::path> files(const std::string& kind) {
   const std::filesystem::directory_iterator files(std::string(CAVERNIA_BMPSUITE_DIR) + "/" + kind);
   return {begin(files), end(files)};
 }
@@ -19,30 +19,30 @@ TEST(BmpSuite, RefusesTheBrokenFilesButReadsHarmlessOddities) {
   // Odd resolution, file-size or planes fields, or a pixel index beyond the colour table.
   const std::set<std::string> harmless = {"baddens1.bmp", "baddens2.bmp", "badfilesize.bmp", "badplanes.bmp",
                                           "pal8badindex.bmp"};
-  const auto paths = Files("bad");
+  const auto paths = files("bad");
   ASSERT_GE(paths.size(), 20u);
   for (const auto& path : paths) {
     const std::string name = path.filename().string();
-    const auto dib = LoadDibFile(path.string());
+    const auto dib = loadDibFile(path.string());
     EXPECT_EQ(dib != nullptr, harmless.contains(name)) << name;
-    EXPECT_EQ(dib ? DibWidth(*dib) : 127, 127) << name;
+    EXPECT_EQ(dib ? dibWidth(*dib) : 127, 127) << name;
   }
 }
 
 // Every good file but the one with the core header, pixel for pixel.
 TEST(BmpSuite, ReadsEveryGoodFileExceptTheCoreHeaderAsQtDoes) {
-  const auto paths = Files("good");
+  const auto paths = files("good");
   ASSERT_GE(paths.size(), 27u);
   for (const auto& path : paths) {
-    const auto dib = LoadDibFile(path.string());
+    const auto dib = loadDibFile(path.string());
     EXPECT_EQ(dib != nullptr, path.filename() != "pal8os2.bmp") << path;
     if (!dib) continue;
-    EXPECT_EQ(ReadU32(dib->Block().data()), 40u) << path;
+    EXPECT_EQ(readU32(dib->block().data()), 40u) << path;
     const QImage qt = QImage(QString::fromStdString(path.string())).convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(qt.size(), QSize(DibWidth(*dib), DibHeight(*dib))) << path;
+    ASSERT_EQ(qt.size(), QSize(dibWidth(*dib), dibHeight(*dib))) << path;
     int differing = 0;
     for (int y = 0; y < qt.height(); ++y)
-      for (int x = 0; x < qt.width(); ++x) differing += (qt.pixel(x, y) & 0xFFFFFF) != DibPixel(*dib, x, y);
+      for (int x = 0; x < qt.width(); ++x) differing += (qt.pixel(x, y) & 0xFFFFFF) != dibPixel(*dib, x, y);
     EXPECT_EQ(differing, 0) << path;
   }
 }

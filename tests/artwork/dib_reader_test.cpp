@@ -8,7 +8,7 @@
 namespace {
 
 // A 4 x 2, 8-bit file with a four-colour table: top row 0 1 2 3, bottom row 3 2 1 0.
-BmpSpec FourColours() {
+BmpSpec fourColours() {
   // The file's rows run bottom-up.
   return {.colorsUsed = 4, .palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}, .masks = {},
           .bits = {3, 2, 1, 0, 0, 1, 2, 3}};
@@ -21,21 +21,21 @@ const std::vector<uint32_t> kFourColourPixels = {0x000000, 0xFF0000, 0x00FF00, 0
 // from the sample files; these are the headers and the pixel offset they lack.
 TEST(DibReader, ReadsTheVersionTwoAndThreeHeadersMasksInsideALongHeaderAndAZeroPixelOffset) {
   for (uint32_t headerSize : {40u, 52u, 56u}) {
-    BmpSpec s = FourColours();
+    BmpSpec s = fourColours();
     s.headerSize = headerSize;
     s.zeroOffset = headerSize == 40;  // the data follows the table
-    const auto dib = ReadDib(MakeBmp(s));
+    const auto dib = readDib(makeBmp(s));
     ASSERT_TRUE(dib) << headerSize;
-    EXPECT_EQ(DibColorCount(*dib), 4u);
-    EXPECT_EQ(Pixels(*dib), kFourColourPixels) << headerSize;
+    EXPECT_EQ(dibColorCount(*dib), 4u);
+    EXPECT_EQ(dibPixels(*dib), kFourColourPixels) << headerSize;
   }
   BmpSpec v5;  // 5-6-5
   v5.headerSize = 124, v5.bitCount = 16, v5.compression = 3, v5.width = 2, v5.height = 1;
   v5.masks = {0xF800, 0x07E0, 0x001F};
   v5.bits = {0x00, 0xF8, 0xE0, 0x07};
-  const auto dib = ReadDib(MakeBmp(v5));
+  const auto dib = readDib(makeBmp(v5));
   ASSERT_TRUE(dib);
-  EXPECT_EQ(Pixels(*dib), (std::vector<uint32_t>{0xF80000, 0x00FC00}));
+  EXPECT_EQ(dibPixels(*dib), (std::vector<uint32_t>{0xF80000, 0x00FC00}));
 }
 
 TEST(DibReader, RefusesFieldsThatDoNotFitTheFile) {
@@ -57,25 +57,25 @@ TEST(DibReader, RefusesFieldsThatDoNotFitTheFile) {
       masks(0x1F800, 0x07E0, 0x001F),   // wider than the pixel
   };
   for (size_t i = 0; i < std::size(changes); ++i) {
-    BmpSpec s = FourColours();
+    BmpSpec s = fourColours();
     changes[i](s);
-    EXPECT_FALSE(ReadDib(MakeBmp(s))) << "change " << i;
+    EXPECT_FALSE(readDib(makeBmp(s))) << "change " << i;
   }
-  BmpSpec sound = FourColours();
+  BmpSpec sound = fourColours();
   masks(0xF800, 0x07E0, 0x001F)(sound);
-  ASSERT_TRUE(ReadDib(MakeBmp(FourColours())) && ReadDib(MakeBmp(sound)));
-  std::vector<uint8_t> file = MakeBmp(FourColours());
+  ASSERT_TRUE(readDib(makeBmp(fourColours())) && readDib(makeBmp(sound)));
+  std::vector<uint8_t> file = makeBmp(fourColours());
   file[0] = 'M', file[1] = 'B';
-  EXPECT_FALSE(ReadDib(file));
+  EXPECT_FALSE(readDib(file));
 }
 
 TEST(DibReader, EveryCutShortCopyOfAFileIsRefused) {
-  BmpSpec s = FourColours();
+  BmpSpec s = fourColours();
   s.height = -2;
-  for (const std::vector<uint8_t>& full : {MakeBmp(FourColours()), MakeBmp(s)}) {
+  for (const std::vector<uint8_t>& full : {makeBmp(fourColours()), makeBmp(s)}) {
     for (size_t length = 0; length < full.size(); ++length) {
       const std::vector<uint8_t> cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
-      EXPECT_FALSE(ReadDib(cut)) << length;
+      EXPECT_FALSE(readDib(cut)) << length;
     }
   }
 }

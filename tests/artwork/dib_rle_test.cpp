@@ -6,17 +6,17 @@
 namespace {
 
 // An 8 x 3 RLE picture with colours 0..5; bits holds the encoded data.
-BmpSpec Rle(uint16_t bitCount, std::vector<uint8_t> bits) {
+BmpSpec rle(uint16_t bitCount, std::vector<uint8_t> bits) {
   return {.width = 8, .height = 3, .bitCount = bitCount, .compression = bitCount == 8 ? 1u : 2u, .colorsUsed = 6,
           .palette = {0x000000, 0x111111, 0x222222, 0x333333, 0x444444, 0x555555}, .masks = {},
           .bits = std::move(bits)};
 }
 
 // Colour indices of the decoded picture, bottom row first like the encoded data.
-std::vector<int> Indices(const Dib& dib) {
+std::vector<int> indices(const Dib& dib) {
   std::vector<int> out;
-  for (int32_t y = DibHeight(dib) - 1; y >= 0; --y)
-    for (int32_t x = 0; x < DibWidth(dib); ++x) out.push_back(static_cast<int>(DibPixel(dib, x, y) / 0x111111));
+  for (int32_t y = dibHeight(dib) - 1; y >= 0; --y)
+    for (int32_t x = 0; x < dibWidth(dib); ++x) out.push_back(static_cast<int>(dibPixel(dib, x, y) / 0x111111));
   return out;
 }
 
@@ -38,10 +38,10 @@ TEST(DibRle, DecodesRunsLiteralsDeltasAndLineEndsClippedToTheirRow) {
        {1, 1, 1, 1, 1, 1, 1, 1, /**/ 2, 3, 4, 5, 2, 3, 4, 5, /**/ 0, 0, 0, 0, 0, 0, 0, 0}},
   };
   for (const auto& c : cases) {
-    const auto dib = ReadDib(MakeBmp(Rle(c.bitCount, c.bits)));
+    const auto dib = readDib(makeBmp(rle(c.bitCount, c.bits)));
     ASSERT_TRUE(dib) << testing::PrintToString(c.bits);
-    EXPECT_EQ(DibBitCount(*dib), c.bitCount);
-    EXPECT_EQ(Indices(*dib), c.indices) << testing::PrintToString(c.bits);
+    EXPECT_EQ(dibBitCount(*dib), c.bitCount);
+    EXPECT_EQ(indices(*dib), c.indices) << testing::PrintToString(c.bits);
   }
 }
 
@@ -55,12 +55,12 @@ TEST(DibRle, RefusesCorruptRuns) {
       {0, 2, 1},                         // a delta without its offsets
   };
   for (const std::vector<uint8_t>& bits : corrupt)
-    EXPECT_FALSE(ReadDib(MakeBmp(Rle(8, bits)))) << testing::PrintToString(bits);
+    EXPECT_FALSE(readDib(makeBmp(rle(8, bits)))) << testing::PrintToString(bits);
   // Nor can a picture be larger than any picture kept, however few runs it has.
-  BmpSpec huge = Rle(8, {0, 1});
+  BmpSpec huge = rle(8, {0, 1});
   huge.width = 30000;
   huge.height = 30000;
-  EXPECT_FALSE(ReadDib(MakeBmp(huge)));
+  EXPECT_FALSE(readDib(makeBmp(huge)));
 }
 
 }  // namespace

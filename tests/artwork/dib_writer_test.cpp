@@ -6,12 +6,12 @@
 namespace {
 
 // A picture whose every pixel byte (padding too) and colour differs from its neighbours.
-std::unique_ptr<Dib> Pattern(int32_t width, int32_t height, int bits) {
+std::unique_ptr<Dib> pattern(int32_t width, int32_t height, int bits) {
   const uint32_t colours = bits == 24 ? 0 : 1u << bits;
-  auto dib = Dib::Create(width, height, bits, colours);
-  for (uint32_t i = 0; i < colours; ++i) SetDibColor(*dib, i, i * 0x010305u);
+  auto dib = Dib::create(width, height, bits, colours);
+  for (uint32_t i = 0; i < colours; ++i) setDibColor(*dib, i, i * 0x010305u);
   for (int32_t y = 0; y < height; ++y)
-    for (size_t i = 0; i < DibRowSize(*dib); ++i) DibRow(*dib, y)[i] = static_cast<uint8_t>(y * 31 + i * 7 + 1);
+    for (size_t i = 0; i < dibRowSize(*dib); ++i) dibRow(*dib, y)[i] = static_cast<uint8_t>(y * 31 + i * 7 + 1);
   return dib;
 }
 
@@ -20,20 +20,20 @@ TEST(DibWriter, WritesAndReadsBackEveryDepthAndRowPadding) {
   for (int bits : {1, 4, 8, 24}) {
     for (int k = 0; k < 4; ++k) {
       const int32_t width = (bits == 1 ? 25 : bits == 4 ? 5 : 9) + k * (bits == 1 ? 8 : bits == 4 ? 2 : 1);
-      const auto dib = Pattern(width, 3, bits);
-      const std::string file = DibFileBytes(*dib);
-      EXPECT_EQ(ReadU32(reinterpret_cast<const uint8_t*>(file.data()) + 2), file.size());
-      const auto back = ReadDib(std::vector<uint8_t>(file.begin(), file.end()));
+      const auto dib = pattern(width, 3, bits);
+      const std::string file = dibFileBytes(*dib);
+      EXPECT_EQ(readU32(reinterpret_cast<const uint8_t*>(file.data()) + 2), file.size());
+      const auto back = readDib(std::vector<uint8_t>(file.begin(), file.end()));
       ASSERT_TRUE(back) << bits << ' ' << width;
-      EXPECT_TRUE(std::ranges::equal(back->Block(), dib->Block())) << bits << ' ' << width;
+      EXPECT_TRUE(std::ranges::equal(back->block(), dib->block())) << bits << ' ' << width;
     }
   }
 }
 
 // A saved picture is read back by the artwork set tests.
 TEST(DibWriter, SaveReportsWhatWentWrong) {
-  EXPECT_EQ(SaveDibFile(nullptr, "/tmp/page.bmp"), DIB_SAVE_NO_PICTURE);
-  EXPECT_EQ(SaveDibFile(Pattern(7, 5, 4).get(), "/nonexistent/folder/page.bmp"), DIB_SAVE_WRITE_FAILED);
+  EXPECT_EQ(saveDibFile(nullptr, "/tmp/page.bmp"), kDibSaveNoPicture);
+  EXPECT_EQ(saveDibFile(pattern(7, 5, 4).get(), "/nonexistent/folder/page.bmp"), kDibSaveWriteFailed);
 }
 
 }  // namespace

@@ -22,8 +22,8 @@ TEST(ModelTexts, ReadAsTheModelWritesThemUntilAGermanTranslationIsInstalled) {
   level.setText(Property::Name, "Cave\x81");
   const std::vector<LevelWarning> warnings = checkLevel(level);  // Player 1, exit, key, name
   ASSERT_EQ(warnings.size(), 4u);
-  const std::string path = folder.Write("cave.lev", "m 4\r\n");
-  const FileResult broken = ReadLevelFile(path, level);
+  const std::string path = folder.write("cave.lev", "m 4\r\n");
+  const FileResult broken = readLevelFile(path, level);
   const auto texts = [&] {
     return QStringList{translated::elementName(EL_ROCK), translated::stepName("Level information"),
                        translated::warningText(warnings[2]), translated::warningText(warnings[3]),

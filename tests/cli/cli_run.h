@@ -13,11 +13,11 @@ struct CliRun {
   std::string err;
 };
 
-inline CliRun Cli(std::vector<std::string> args) {
+inline CliRun cli(std::vector<std::string> args) {
   std::ostringstream out, err;
   CliIo io{out, err};
-  const int status = RunCli(args, io);
+  const int status = runCli(args, io);
   return {status, out.str(), err.str()};
 }
 
-inline std::string Example(const std::string& name) { return std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
+inline std::string example(const std::string& name) { return std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name; }

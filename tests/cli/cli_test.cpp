@@ -14,7 +14,7 @@ namespace {
 
 struct CliFiles : ::testing::Test, TempFolder {};
 
-QJsonObject Json(const std::string& text) {
+QJsonObject json(const std::string& text) {
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
   EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
@@ -23,11 +23,11 @@ QJsonObject Json(const std::string& text) {
 
 }  // namespace
 
-TEST(Cli, HelpVersionAndUsageErrors) {
-  CliRun r = Cli({"--help"});
+TEST(cli, HelpVersionAndUsageErrors) {
+  CliRun r = cli({"--help"});
   EXPECT_EQ(r.status, 0);
   for (const char* command : {"check", "format", "info"}) EXPECT_NE(r.out.find(command), std::string::npos);
-  r = Cli({"--version"});
+  r = cli({"--version"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "cavernia-level 0.9\n");
   using Args = std::vector<std::string>;
@@ -36,14 +36,14 @@ TEST(Cli, HelpVersionAndUsageErrors) {
                            {"pack", "x", "--sheet"}, {"artwork"}, {"artwork", "-o"}, {"render", "a.lev", "-o", "x.png", "--cell", "0"},
                            {"render", "a.lev", "-o", "x.png", "--cell", "12px"}, {"diff", "a.lev"},
                            {"diff", "--git", "a.lev", "b.lev"}, {"merge", "a.lev", "b.lev"}, {"merge", "a", "b", "c", "-o"}})
-    EXPECT_EQ(Cli(args).status, EXIT_USAGE) << testing::PrintToString(args);
-  r = Cli({"info", "--help"});
+    EXPECT_EQ(cli(args).status, kExitUsage) << testing::PrintToString(args);
+  r = cli({"info", "--help"});
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("usage: cavernia-level info FILE [--json]"), std::string::npos);
 }
 
 TEST_F(CliFiles, InfoAsTextAndJson) {
-  CliRun r = Cli({"info", Example("demo.lev")});
+  CliRun r = cli({"info", example("demo.lev")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Size:          4 x 3"), std::string::npos);
   EXPECT_NE(r.out.find("Emerald total: 4"), std::string::npos);
@@ -51,11 +51,11 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_NE(r.out.find(" 1: ~~~~*~~~~"), std::string::npos);
 
   // Level text is Windows-1252, file names are the system's UTF-8; both come out as UTF-8.
-  const std::string odd = Write("caf\xC3\xA9.lev", "n Caf\xE9 \x80 \"quoted\"\r\ni a\r\ni b\x01\r\nx\tkept\r\nm 2 1\r\n1*\r\n");
-  r = Cli({"info", odd, "--json"});
+  const std::string odd = write("caf\xC3\xA9.lev", "n Caf\xE9 \x80 \"quoted\"\r\ni a\r\ni b\x01\r\nx\tkept\r\nm 2 1\r\n1*\r\n");
+  r = cli({"info", odd, "--json"});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out.back(), '\n');
-  const QJsonObject info = Json(r.out);
+  const QJsonObject info = json(r.out);
   EXPECT_EQ(info["file"].toString().toStdString(), odd);
   EXPECT_EQ(info["properties"]["name"], QString::fromUtf8("Caf\u00E9 \u20AC \"quoted\""));
   EXPECT_EQ(info["properties"]["info"], "a\r\nb\x01");
@@ -63,50 +63,50 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_EQ(info["tiles"], 2);
   EXPECT_EQ(info["elements"], (QJsonObject{{"Emerald", 1}, {"Player 1", 1}}));
   EXPECT_EQ(info["extraLines"], QJsonArray{"x\tkept"});
-  EXPECT_EQ(Cli({"info", (dir / "none.lev").string()}).status, 1);
+  EXPECT_EQ(cli({"info", (dir / "none.lev").string()}).status, 1);
 }
 
 TEST_F(CliFiles, PackListsTheChainAndFailsOnBrokenLinksStraysAndUnreadableFiles) {
-  CliRun r = Cli({"pack", CAVERNIA_EXAMPLES_DIR});
+  CliRun r = cli({"pack", CAVERNIA_EXAMPLES_DIR});
   EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_NE(r.out.find("chain 1:\n  first-steps.lev: \"First Steps\", 20 x 12, 8 emeralds, 6 to collect, 0 warnings\n"
                        "  key-vault.lev:"),
             std::string::npos) << r.out;
-  Write("a.lev", "n A\r\nN B\r\nm 1 1\r\n1\r\n");
-  Write("b.lev", "n B\r\nN Gone\r\nm 1 1\r\n1\r\n");
-  r = Cli({"pack", dir.string(), "--json"});
+  write("a.lev", "n A\r\nN B\r\nm 1 1\r\n1\r\n");
+  write("b.lev", "n B\r\nN Gone\r\nm 1 1\r\n1\r\n");
+  r = cli({"pack", dir.string(), "--json"});
   EXPECT_EQ(r.status, 1);
-  const QJsonObject pack = Json(r.out);
+  const QJsonObject pack = json(r.out);
   EXPECT_EQ(pack["chains"], QJsonArray{QJsonValue(QJsonArray{"a.lev", "b.lev"})});
   EXPECT_EQ(pack["unreachable"], QJsonArray{});
   EXPECT_EQ(pack["brokenLinks"], (QJsonArray{QJsonObject{{"file", "b.lev"}, {"next", "Gone"}}}));
-  Write("b.lev", "n B\r\nm 1 1\r\n1\r\n");
-  EXPECT_EQ(Cli({"pack", dir.string()}).status, 0);
+  write("b.lev", "n B\r\nm 1 1\r\n1\r\n");
+  EXPECT_EQ(cli({"pack", dir.string()}).status, 0);
   // A second start beside the first level's longer chain is a stray.
-  Write("s.lev", "n Side\r\nm 1 1\r\n1\r\n");
-  r = Cli({"pack", dir.string()});
+  write("s.lev", "n Side\r\nm 1 1\r\n1\r\n");
+  r = cli({"pack", dir.string()});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find("\nstray: s.lev: no level leads to it; its chain: s.lev\n"), std::string::npos) << r.out;
-  EXPECT_EQ(Json(Cli({"pack", dir.string(), "--json"}).out)["unreachable"], QJsonArray{"s.lev"});
+  EXPECT_EQ(json(cli({"pack", dir.string(), "--json"}).out)["unreachable"], QJsonArray{"s.lev"});
   std::filesystem::remove(dir / "s.lev");
-  Write("c.lev", std::string("n C\0", 4));
-  EXPECT_NE(Cli({"pack", dir.string()}).out.find("cannot read: c.lev: "), std::string::npos);
-  EXPECT_EQ(Cli({"pack", dir.string()}).status, 1);
+  write("c.lev", std::string("n C\0", 4));
+  EXPECT_NE(cli({"pack", dir.string()}).out.find("cannot read: c.lev: "), std::string::npos);
+  EXPECT_EQ(cli({"pack", dir.string()}).status, 1);
 }
 
 TEST_F(CliFiles, DiffSaysWhatDiffersAndExitsAsDiffDoes) {
-  const std::string base = Write("base.lev", "n Row\r\nm 4 2\r\n1   \r\n    \r\n");
-  const std::string ours = Write("ours.lev", "n Row\r\nm 4 2\r\n1*  \r\n    \r\n");
+  const std::string base = write("base.lev", "n Row\r\nm 4 2\r\n1   \r\n    \r\n");
+  const std::string ours = write("ours.lev", "n Row\r\nm 4 2\r\n1*  \r\n    \r\n");
   const std::string missing = (dir / "missing.lev").string();
-  EXPECT_EQ(Cli({"diff", base, base}).status, 0);
-  CliRun r = Cli({"diff", base, ours});
+  EXPECT_EQ(cli({"diff", base, base}).status, 0);
+  CliRun r = cli({"diff", base, ours});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "cell 1, 0: Empty -> Emerald\n");
-  EXPECT_EQ(Json(Cli({"diff", base, ours, "--json"}).out)["differences"][0]["new"], "Emerald");
-  EXPECT_EQ(Cli({"diff", base, missing}).status, 2);
+  EXPECT_EQ(json(cli({"diff", base, ours, "--json"}).out)["differences"][0]["new"], "Emerald");
+  EXPECT_EQ(cli({"diff", base, missing}).status, 2);
   // The picture outlines the changed cell only, inside the cell.
   const std::string picture = (dir / "diff.png").string();
-  EXPECT_EQ(Cli({"diff", base, ours, "--image", picture}).status, 1);
+  EXPECT_EQ(cli({"diff", base, ours, "--image", picture}).status, 1);
   const QImage image(QString::fromStdString(picture));
   EXPECT_EQ(image.size(), QSize(4 * 30, 2 * 30));
   EXPECT_EQ(image.pixelColor(30, 15), QColor(Qt::black));
@@ -114,13 +114,13 @@ TEST_F(CliFiles, DiffSaysWhatDiffersAndExitsAsDiffDoes) {
   EXPECT_NE(image.pixelColor(29, 15), QColor(255, 0, 255));
   EXPECT_NE(image.pixelColor(2 * 30 + 1, 15), QColor(255, 0, 255));
   // As git's external diff: headed by the path; a missing side is an added or a deleted level.
-  r = Cli({"diff", "--git", "row.lev", base, "1111", "100644", ours, "2222", "100644"});
+  r = cli({"diff", "--git", "row.lev", base, "1111", "100644", ours, "2222", "100644"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "level row.lev\n  cell 1, 0: Empty -> Emerald\n");
-  r = Cli({"diff", "--git", "row.lev", base, "1111", "100644", "/dev/null", "0000", "0"});
+  r = cli({"diff", "--git", "row.lev", base, "1111", "100644", "/dev/null", "0000", "0"});
   EXPECT_EQ(r.out, "level row.lev: deleted, \"Row\", 4 x 2\n");
   // A renamed file brings its new name and a note; one not merged yet only its path.
-  r = Cli({"diff", "--git", "row.lev", base, "1", "100644", ours, "2", "100644", "new.lev", "similarity index 90%"});
+  r = cli({"diff", "--git", "row.lev", base, "1", "100644", ours, "2", "100644", "new.lev", "similarity index 90%"});
   EXPECT_EQ(r.out, "level row.lev -> new.lev\n  cell 1, 0: Empty -> Emerald\n");
-  EXPECT_EQ(Cli({"diff", "--git", "row.lev"}).out, "level row.lev: not merged yet\n");
+  EXPECT_EQ(cli({"diff", "--git", "row.lev"}).out, "level row.lev: not merged yet\n");
 }

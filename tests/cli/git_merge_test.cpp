@@ -29,7 +29,7 @@ struct GitRepository : ::testing::Test, TempFolder {
     ::setenv("GIT_CONFIG_NOSYSTEM", "1", 1);
   }
 
-  Shell Run(const std::string& command) const {
+  Shell run(const std::string& command) const {
     const std::string line = "cd '" + dir.string() + "' && { " + command + "; } 2>&1";
     FILE* pipe = ::popen(line.c_str(), "r");
     std::string output;
@@ -39,31 +39,31 @@ struct GitRepository : ::testing::Test, TempFolder {
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
   }
 
-  void MustRun(const std::string& command) const {
-    const Shell shell = Run(command);
+  void mustRun(const std::string& command) const {
+    const Shell shell = run(command);
     ASSERT_EQ(shell.status, 0) << command << "\n" << shell.output;
   }
 
-  void SaveAndCommit(const Level& level, const std::string& message) const {
-    ASSERT_TRUE(SaveLevelFile(level, (dir / "row.lev").string()).ok);
-    MustRun("git add -A && git commit -q -m '" + message + "'");
+  void saveAndCommit(const Level& level, const std::string& message) const {
+    ASSERT_TRUE(saveLevelFile(level, (dir / "row.lev").string()).ok);
+    mustRun("git add -A && git commit -q -m '" + message + "'");
   }
 
-  Level Merged() const {
+  Level merged() const {
     Level level;
-    EXPECT_TRUE(ReadLevelFile((dir / "row.lev").string(), level).ok) << "the result is a level";
+    EXPECT_TRUE(readLevelFile((dir / "row.lev").string(), level).ok) << "the result is a level";
     return level;
   }
 
   // A repository set up as the README says, with one level committed on the branch main.
   Level SetUp(const std::string& readme) {
-    EXPECT_EQ(Run("git init -q -b main && git config user.name Tester && git config user.email t@example.org").status, 0);
+    EXPECT_EQ(run("git init -q -b main && git config user.name Tester && git config user.email t@example.org").status, 0);
     const std::regex setupLine("^(git config (merge|diff)\\.cavernia.*|echo '\\*\\.lev.*gitattributes)$");
     std::istringstream lines(readme);
     int found = 0;
     for (std::string line; std::getline(lines, line);)
       if (std::regex_match(line, setupLine)) {
-        MustRun(line);
+        mustRun(line);
         ++found;
       }
     EXPECT_EQ(found, 3) << "the README gives the three set-up lines";
@@ -72,48 +72,48 @@ struct GitRepository : ::testing::Test, TempFolder {
     level.setNumber(Property::Height, 5);
     level.setText(Property::Name, "Row Work");
     level.setElement(0, 0, EL_PLAYER1);
-    SaveAndCommit(level, "base");
+    saveAndCommit(level, "base");
     return level;
   }
 };
 
 TEST_F(GitRepository, DifferentCellsOfOneRowMergeCleanlyAndTheSameCellChangedTwiceIsAConflict) {
-  const Level base = SetUp(FileBytes(std::string(CAVERNIA_SOURCE_DIR) + "/README.md"));
+  const Level base = SetUp(fileBytes(std::string(CAVERNIA_SOURCE_DIR) + "/README.md"));
   Level theirs = base;
   theirs.setElement(9, 3, EL_RUBY);
-  MustRun("git checkout -q -b theirs");
-  SaveAndCommit(theirs, "theirs");
+  mustRun("git checkout -q -b theirs");
+  saveAndCommit(theirs, "theirs");
   Level ours = base;
   ours.setElement(1, 3, EL_EMERALD);
   ours.setText(Property::Name, "Row Work (ours)");
-  MustRun("git checkout -q main");
-  SaveAndCommit(ours, "ours");
+  mustRun("git checkout -q main");
+  saveAndCommit(ours, "ours");
 
   // git diff shows cells through the configured command.
-  Shell shell = Run("git diff HEAD~1 HEAD");
+  Shell shell = run("git diff HEAD~1 HEAD");
   EXPECT_EQ(shell.output, "level row.lev\n  property Level name: \"Row Work\" -> \"Row Work (ours)\"\n"
                           "  cell 1, 3: Empty -> Emerald\n");
 
-  shell = Run("git merge -q --no-edit theirs");
+  shell = run("git merge -q --no-edit theirs");
   ASSERT_EQ(shell.status, 0) << shell.output;
   Level expected = ours;
   expected.setElement(9, 3, EL_RUBY);
-  EXPECT_EQ(levelText(Merged()), levelText(expected));
+  EXPECT_EQ(levelText(merged()), levelText(expected));
 
   // Both change one cell of the merged level differently.
-  MustRun("git checkout -q -b other");
+  mustRun("git checkout -q -b other");
   expected.setElement(5, 2, EL_RUBY);
-  SaveAndCommit(expected, "theirs again");
-  MustRun("git checkout -q main");
-  Level mine = Merged();
+  saveAndCommit(expected, "theirs again");
+  mustRun("git checkout -q main");
+  Level mine = merged();
   mine.setElement(5, 2, EL_EMERALD);
-  SaveAndCommit(mine, "ours again");
-  shell = Run("git merge --no-edit other");
+  saveAndCommit(mine, "ours again");
+  shell = run("git merge --no-edit other");
   EXPECT_NE(shell.status, 0);
   EXPECT_NE(shell.output.find("conflict: cell 5, 2: ours Emerald, theirs Ruby, base Empty"), std::string::npos)
       << shell.output;
-  EXPECT_NE(Run("git status --short").output.find("UU row.lev"), std::string::npos);
-  EXPECT_EQ(Merged().element(5, 2), EL_EMERALD) << "ours is kept";
+  EXPECT_NE(run("git status --short").output.find("UU row.lev"), std::string::npos);
+  EXPECT_EQ(merged().element(5, 2), EL_EMERALD) << "ours is kept";
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST(CellBlock, EveryMovingElementTurnsWithItsBlock) {
                           {EL_BUG_UP, EL_BUG_DOWN, EL_BUG_LEFT, EL_BUG_RIGHT},
                           {EL_YAMYAM_UP, EL_YAMYAM_DOWN, EL_YAMYAM_LEFT, EL_YAMYAM_RIGHT}};
   const int heads[4][4] = {{U, D, R, L}, {D, U, L, R}, {R, L, U, D}, {L, R, D, U}};  // per transform, from U D L R
-  for (int element = NO_ELEMENT; element < ELEMENT_COUNT; ++element)
+  for (int element = kNoElement; element < kElementCount; ++element)
     for (int t = 0; t < 4; ++t) {
       int expected = element;
       for (const auto& kind : kinds)
@@ -34,11 +34,11 @@ TEST(CellBlock, EveryMovingElementTurnsWithItsBlock) {
 }
 
 TEST(CellBlock, FourTurnsOrTwoFlipsGiveTheBlockBack) {
-  const CellBlock block{3, 2, {EL_ROCK, EL_BUG_LEFT, NO_ELEMENT, EL_LORRY_UP, EL_EMERALD, EL_YAMYAM_RIGHT}};
+  const CellBlock block{3, 2, {EL_ROCK, EL_BUG_LEFT, kNoElement, EL_LORRY_UP, EL_EMERALD, EL_YAMYAM_RIGHT}};
   EXPECT_EQ(transformed(block, T::RotateClockwise),
-            (CellBlock{2, 3, {EL_LORRY_RIGHT, EL_ROCK, EL_EMERALD, EL_BUG_UP, EL_YAMYAM_DOWN, NO_ELEMENT}}));
+            (CellBlock{2, 3, {EL_LORRY_RIGHT, EL_ROCK, EL_EMERALD, EL_BUG_UP, EL_YAMYAM_DOWN, kNoElement}}));
   EXPECT_EQ(transformed(block, T::FlipVertically),
-            (CellBlock{3, 2, {EL_LORRY_DOWN, EL_EMERALD, EL_YAMYAM_RIGHT, EL_ROCK, EL_BUG_LEFT, NO_ELEMENT}}));
+            (CellBlock{3, 2, {EL_LORRY_DOWN, EL_EMERALD, EL_YAMYAM_RIGHT, EL_ROCK, EL_BUG_LEFT, kNoElement}}));
   for (const T t : kTransforms) {
     const int times = t == T::RotateClockwise || t == T::RotateCounterClockwise ? 4 : 2;
     CellBlock turned = block;
@@ -59,7 +59,7 @@ TEST(FloatingBlock, TransformsLoseNothingAndPuttingDownIsOneStep) {
   level.setNumber(Property::Width, 12);
   level.setNumber(Property::Height, 9);
   for (int y = 0; y < 9; ++y)
-    for (int x = 0; x < 12; ++x) level.setElement(x, y, pick(NO_ELEMENT, ELEMENT_COUNT - 1));
+    for (int x = 0; x < 12; ++x) level.setElement(x, y, pick(kNoElement, kElementCount - 1));
   const auto inverse = [](T t) {
     return t == T::RotateClockwise ? T::RotateCounterClockwise : t == T::RotateCounterClockwise ? T::RotateClockwise : t;
   };
@@ -104,16 +104,16 @@ TEST(FloatingBlock, ItsStepIsNamedAfterWhatWasDoneAndItsNeighboursStay) {
     std::vector<CellWrite> cells;
   } cases[] = {
       {"Move", [](FloatingBlock& b) { b.moveTo({2, 3}); }, false,
-       {{{1, 2}, NO_ELEMENT}, {{2, 3}, EL_EMERALD}, {{3, 3}, EL_BUG_UP}}},
+       {{{1, 2}, kNoElement}, {{2, 3}, EL_EMERALD}, {{3, 3}, EL_BUG_UP}}},
       {"Copy", [](FloatingBlock& b) { b.moveTo({8, 5}); }, true,
        {{{1, 2}, EL_EMERALD}, {{8, 5}, EL_EMERALD}, {{9, 5}, EL_BUG_UP}}},
       // Turned about its middle: only the wall cell it now covers changes.
       {"Rotate", [](FloatingBlock& b) { b.transform(T::RotateClockwise); }, false,
-       {{{2, 0}, EL_WALL}, {{3, 0}, EL_EMERALD}, {{4, 0}, EL_WALL}, {{3, 1}, EL_BUG_RIGHT}, {{1, 2}, NO_ELEMENT}}},
+       {{{2, 0}, EL_WALL}, {{3, 0}, EL_EMERALD}, {{4, 0}, EL_WALL}, {{3, 1}, EL_BUG_RIGHT}, {{1, 2}, kNoElement}}},
       {"Flip", [](FloatingBlock& b) { b.transform(T::FlipHorizontally); b.transform(T::FlipVertically); }, false,
-       {{{5, 2}, EL_EMERALD}, {{4, 2}, EL_BUG_DOWN}, {{1, 2}, NO_ELEMENT}}},
+       {{{5, 2}, EL_EMERALD}, {{4, 2}, EL_BUG_DOWN}, {{1, 2}, kNoElement}}},
       {"Transform", [](FloatingBlock& b) { b.transform(T::FlipHorizontally); b.moveTo({5, 4}); }, false,
-       {{{9, 4}, EL_EMERALD}, {{8, 4}, EL_BUG_UP}, {{1, 2}, NO_ELEMENT}}},
+       {{{9, 4}, EL_EMERALD}, {{8, 4}, EL_BUG_UP}, {{1, 2}, kNoElement}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.step);
@@ -159,7 +159,7 @@ TEST(BlockEdits, PasteAndClearStayInsideTheLevel) {
       std::string expected = y < static_cast<int>(c.rows.size()) ? c.rows[y] : "";
       expected.resize(15, '%');
       std::string row;
-      for (int x = 0; x <= 14; ++x) row += CharFromElement(doc.level().element(x, y));
+      for (int x = 0; x <= 14; ++x) row += charFromElement(doc.level().element(x, y));
       EXPECT_EQ(row, expected) << "row " << y;
     }
   }

@@ -11,7 +11,7 @@
 namespace {
 
 // The cells joined to (x, y) by edges through cells of its element, inside the level.
-std::set<std::pair<int, int>> Reachable(const Level& level, int x, int y) {
+std::set<std::pair<int, int>> reachable(const Level& level, int x, int y) {
   std::set<std::pair<int, int>> seen{{x, y}};
   std::vector<std::pair<int, int>> todo{{x, y}};
   while (!todo.empty()) {
@@ -40,7 +40,7 @@ TEST(FillRegion, TakesTheJoinedCellsOnceAndStaysInsideTheLevel) {
     std::set<std::pair<int, int>> taken;
     for (const CellPos& cell : region) taken.insert({cell.x, cell.y});
     ASSERT_EQ(taken.size(), region.size()) << "round " << round;
-    ASSERT_EQ(taken, Reachable(level, x, y)) << "round " << round;
+    ASSERT_EQ(taken, reachable(level, x, y)) << "round " << round;
   }
   EXPECT_TRUE(fillRegion(Level(), 126, 0).empty());
 }

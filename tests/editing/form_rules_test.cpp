@@ -60,7 +60,7 @@ TEST(RemainderPatterns, InsertRemoveReplaceAndPaint) {
   sparse[0] = "* *";
   EXPECT_EQ(painted(sparse, 0, 8, EL_RUBY)[0], "*~*~~~~~(");
   EXPECT_EQ(painted(sparse, 1, 4, EL_EMERALD)[1], "~~~~*~~~~");
-  EXPECT_EQ(painted(sparse, 0, 0, NO_ELEMENT)[0], "~~*~~~~~~");
+  EXPECT_EQ(painted(sparse, 0, 0, kNoElement)[0], "~~*~~~~~~");
   EXPECT_EQ(painted(sparse, 0, 1, EL_PLAYER1), sparse);  // players are no remainder
   EXPECT_EQ(painted(sparse, 0, 9, EL_RUBY), sparse);
 }

@@ -19,7 +19,7 @@ struct Recorder : DocumentObserver {
 };
 
 // A level with something in it, so edits have things to overwrite.
-Level Furnished() {
+Level furnished() {
   Level level;
   level.setNumber(Property::Width, 20);
   level.setNumber(Property::Height, 12);
@@ -48,7 +48,7 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
   }();
   const std::vector<EditCase> cases = {
       {"Draw", [](LevelDocument& d) { return setCell(d, {5, 5}, EL_BAG); }},
-      {"Erase", [](LevelDocument& d) { return setCell(d, {3, 3}, NO_ELEMENT); }},
+      {"Erase", [](LevelDocument& d) { return setCell(d, {3, 3}, kNoElement); }},
       {"Fill", [](LevelDocument& d) { return floodFill(d, {6, 6}, EL_SAND); }},
       {"Paste", [](LevelDocument& d) { return pasteBlock(d, {2, 2}, std::string("*$\n~ \n@@\0ignored", 16)); }},
       {"Rectangle", [](LevelDocument& d) {
@@ -79,7 +79,7 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
   };
   for (const EditCase& c : cases) {
     SCOPED_TRACE(c.name);
-    LevelDocument doc{Furnished()};
+    LevelDocument doc{furnished()};
     doc.setTitle("t.lev");
     const Level before = doc.level();
     ASSERT_GT(c.edit(doc), 0);
@@ -100,7 +100,7 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
 }
 
 TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
-  LevelDocument doc{Furnished()};
+  LevelDocument doc{furnished()};
   Recorder recorder;
   doc.addObserver(&recorder);
   EXPECT_EQ(setCell(doc, {3, 3}, EL_EMERALD), 0);
@@ -115,7 +115,7 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   // A stroke that puts back what it changed is no step either.
   doc.beginGesture("Draw");
   setCell(doc, {6, 6}, EL_BOMB);
-  setCell(doc, {6, 6}, NO_ELEMENT);
+  setCell(doc, {6, 6}, kNoElement);
   doc.endGesture();
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
@@ -123,7 +123,7 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
 }
 
 TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
-  LevelDocument doc{Furnished()};
+  LevelDocument doc{furnished()};
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.beginGesture("Draw");
@@ -132,7 +132,7 @@ TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
   EXPECT_TRUE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());  // not while the button is down
   doc.cancelGesture();
-  EXPECT_EQ(doc.level(), Furnished());
+  EXPECT_EQ(doc.level(), furnished());
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
   floodFill(doc, {4, 3}, EL_SAND);  // the ruby alone
@@ -150,7 +150,7 @@ TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
 }
 
 TEST(LevelDocument, TheTitleMarkFollowsTheSavedStateAndRestsWhileSaving) {
-  LevelDocument doc{Furnished()};
+  LevelDocument doc{furnished()};
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.setTitle("cave.lev");

@@ -14,7 +14,7 @@
 namespace {
 
 // One random gesture or edit; it may find nothing to change.
-void Act(LevelDocument& doc, std::mt19937& random) {
+void act(LevelDocument& doc, std::mt19937& random) {
   const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
   // Few elements, so regions of one element form for the fills.
   const auto element = [&pick] { return std::array{EL_WALL, EL_EMERALD, EL_RUBY, EL_SAND, EL_BAG}[pick(5)]; };
@@ -23,14 +23,14 @@ void Act(LevelDocument& doc, std::mt19937& random) {
   switch (pick(7)) {
     case 0: {  // a stroke, drawing and erasing, sometimes over its own cells
       doc.beginGesture("Draw");
-      for (int i = pick(160); i >= 0; --i) setCell(doc, {x + pick(11) - 5, y + pick(11) - 5}, pick(4) ? element() : NO_ELEMENT);
+      for (int i = pick(160); i >= 0; --i) setCell(doc, {x + pick(11) - 5, y + pick(11) - 5}, pick(4) ? element() : kNoElement);
       if (pick(6) == 0)
         doc.cancelGesture();
       else
         doc.endGesture();
       break;
     }
-    case 1: floodFill(doc, {x, y}, pick(4) ? element() : NO_ELEMENT); break;
+    case 1: floodFill(doc, {x, y}, pick(4) ? element() : kNoElement); break;
     case 2: {
       std::vector<CellPos> cells;
       for (int i = pick(12); i >= 0; --i) cells.push_back({x + i, y + i / 2});
@@ -65,7 +65,7 @@ TEST(RandomGestures, UndoToTheStartAndRedoToTheEndPassEveryStateAgain) {
     for (int i = 0; i < 400; ++i) {
       const int steps = doc.history().undoCount();
       const bool wasModified = doc.isModified();
-      Act(doc, random);
+      act(doc, random);
       ASSERT_LE(doc.history().undoCount(), steps + 1) << "one step per gesture";
       if (doc.history().undoCount() > steps) {
         states.push_back(doc.level());

@@ -18,7 +18,7 @@ struct Marker : EditCommand {
 
 // Runs a script over a history of limit 3: 'p' pushes, 'u' undoes, 'r' redoes, 's' saves,
 // 'l' lowers the limit to 1; returns whether the history is clean afterwards.
-bool CleanAfter(const std::string& script) {
+bool cleanAfter(const std::string& script) {
   UndoHistory history(3);
   for (char c : script) {
     switch (c) {
@@ -43,7 +43,7 @@ TEST(UndoHistory, SavePointRulesAndLimit) {
       {"sppp", false},     {"spppuuu", true},   {"psppp", false},      {"pspppuuu", true},
       {"ppsl", true},      {"ppslu", false},    {"ppsuul", false},     {"uuurrr", true},
   };
-  for (const Case& c : cases) EXPECT_EQ(CleanAfter(c.script), c.clean) << c.script;
+  for (const Case& c : cases) EXPECT_EQ(cleanAfter(c.script), c.clean) << c.script;
   UndoHistory history;  // the editor's own keeps a thousand steps
   for (int i = 0; i < 1005; ++i) history.push(std::make_unique<Marker>());
   EXPECT_EQ(history.undoCount(), 1000);

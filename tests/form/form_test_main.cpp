@@ -11,6 +11,6 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
   // The remainder button draws with the level's set, loaded as the editor does at start-up.
-  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
+  loadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   return RUN_ALL_TESTS();
 }

@@ -83,17 +83,17 @@ TEST(PropertyForm, UntouchedFieldsKeepTheStoredValues) {
     QString difficultyShown;  // the first and last entries of the list, and a value beyond it
   };
   const Case kLevels[] = {
-      {CrLf({"A Nig", "S ech", "M 7 gem rush", "T 0x10", "D 12", "n  Spaced Name", "e abc", "p x4",
+      {crLf({"A Nig", "S ech", "M 7 gem rush", "T 0x10", "D 12", "n  Spaced Name", "e abc", "p x4",
              "E  -2", "w 1e3", "o +3", "s 030", "a  Ann ", "f\tFirst", "N  Next", "Y", "L", "i text", "i ",
              "m 3 1", "#*#"}),
        ""},
-      {CrLf({"A  Night", "S Classic ", "D 3x", "e 1 2", "i   indented", "i \r", "m 126 2", "#", "#"}), "moderate"},
-      {CrLf({"n Plain", "m 3 1", "#*#"}), "tutorial"},  // no difficulty
-      {CrLf({"n Last", "D 9", "m 3 1", "#*#"}), "m.a.d."},
+      {crLf({"A  Night", "S Classic ", "D 3x", "e 1 2", "i   indented", "i \r", "m 126 2", "#", "#"}), "moderate"},
+      {crLf({"n Plain", "m 3 1", "#*#"}), "tutorial"},  // no difficulty
+      {crLf({"n Last", "D 9", "m 3 1", "#*#"}), "m.a.d."},
   };
   for (const auto& [text, difficultyShown] : kLevels) {
     SCOPED_TRACE(text.substr(0, text.find("\r\n")));
-    FormOnLevel f(ReadText(text));
+    FormOnLevel f(readText(text));
     f.form().fillFolderLists(QCoreApplication::applicationDirPath());
     auto& difficulty = f.field<QComboBox>(Field::Difficulty);
     EXPECT_EQ(difficulty.currentText(), difficultyShown);
@@ -107,7 +107,7 @@ TEST(PropertyForm, UntouchedFieldsKeepTheStoredValues) {
     f.form().commitPendingEdits();
     EXPECT_FALSE(f.document.canUndo()) << f.document.undoName();
     EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
-    EXPECT_EQ(levelText(f.level()), levelText(ReadText(text)));
+    EXPECT_EQ(levelText(f.level()), levelText(readText(text)));
   }
 }
 

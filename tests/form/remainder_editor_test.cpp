@@ -48,7 +48,7 @@ TEST(RemainderEditor, APressAndDragPaintsOneStep) {
   Editor e;
   e.list.setCurrentRow(2);
   e.element = EL_ROCK;
-  const char rock = CharFromElement(EL_ROCK);
+  const char rock = charFromElement(EL_ROCK);
   // Beyond the grid's right and bottom edges nothing is painted.
   drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
   EXPECT_EQ(e.pattern(2), std::string("~~~") + rock + rock + rock + "~~" + rock);
@@ -85,14 +85,14 @@ TEST(RemainderEditor, PatternsShowInNineCellsAndPaintingWhatIsThereOrAPlayerChan
 }
 
 TEST(RemainderEditor, PatternsShowInTheLevelsArtworkAMissingSetInDefaultUnderItsOwnName) {
-  Level level = withRemainders({std::string(1, CharFromElement(EL_EARTH))});
+  Level level = withRemainders({std::string(1, charFromElement(EL_EARTH))});
   level.setText(Property::Artwork, "Night");
   Editor e(level);
   e.list.setCurrentRow(0);
   // The first cell inside the button's frame, and the set's earth there.
   const auto shown = [&e] { return e.button.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(1, 1, 28, 28); };
   const auto earth = [](const char* set) {
-    return KeptTileImage(ArtworkSetOrDefault(set), EL_EARTH, RemainderButton::kCellSize).copy(1, 1, 28, 28);
+    return cachedTileImage(artworkSetOrDefault(set), EL_EARTH, RemainderButton::kCellSize).copy(1, 1, 28, 28);
   };
   ASSERT_NE(earth("Night"), earth("Default"));
   EXPECT_EQ(shown(), earth("Night"));

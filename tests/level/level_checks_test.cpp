@@ -8,7 +8,7 @@
 namespace {
 
 // A playable 6 x 4 level: Player 1, an exit, one emerald, a blue key and door.
-Level Playable() {
+Level playable() {
   Level level;
   level.setNumber(Property::Width, 6);
   level.setNumber(Property::Height, 4);
@@ -19,30 +19,30 @@ Level Playable() {
 }
 
 TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
-  EXPECT_TRUE(checkLevel(Playable()).empty());
+  EXPECT_TRUE(checkLevel(playable()).empty());
   struct Case {
     void (*spoil)(Level&);
     LevelWarning expected;
   } cases[] = {
-      {[](Level& l) { l.setElement(0, 0, NO_ELEMENT); }, {"no Player 1", {}, {}}},
+      {[](Level& l) { l.setElement(0, 0, kNoElement); }, {"no Player 1", {}, {}}},
       {[](Level& l) { l.setNumber(Property::Width, 5); }, {"no Exit", {}, {}}},  // the exit lies outside now
       {[](Level& l) { l.setText(Property::Emeralds, " 2 "); },
        {"Emeralds to collect is 2, but the level holds only 1", {}, Property::Emeralds}},
-      {[](Level& l) { l.setElement(4, 1, NO_ELEMENT); }, {"a blue key but no blue door", CellPos{3, 1}, {}}},
+      {[](Level& l) { l.setElement(4, 1, kNoElement); }, {"a blue key but no blue door", CellPos{3, 1}, {}}},
       {[](Level& l) { l.setElement(3, 1, EL_RED_KEY); },
        {"a blue door but no blue key", CellPos{4, 1}, {}}},
       {[](Level& l) { l.setText(Property::Name, "Cave\x81"); },
        {"\"Level name\" holds characters a level file cannot show as typed", {}, Property::Name}},
   };
   for (const Case& c : cases) {
-    Level level = Playable();
+    Level level = playable();
     c.spoil(level);
     const std::vector<LevelWarning> warnings = checkLevel(level);
     ASSERT_FALSE(warnings.empty()) << c.expected.text;
     EXPECT_EQ(warnings.front(), c.expected);
   }
   // Not judged: a count that is not a plain number, line breaks in the information.
-  Level level = Playable();
+  Level level = playable();
   level.setText(Property::Emeralds, "*");
   level.setText(Property::Info, "one\r\ntwo\tthree");
   EXPECT_TRUE(checkLevel(level).empty());
@@ -54,8 +54,8 @@ TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
 
 TEST(LevelChecks, NextLevelIsLookedForInTheSameFolder) {
   const TempFolder folder;
-  folder.Write("second.lev", "n  The Second One \r\nm 1 1\r\n*\r\n");
-  Level level = Playable();
+  folder.write("second.lev", "n  The Second One \r\nm 1 1\r\n*\r\n");
+  Level level = playable();
   const std::string self = (folder.dir / "first.lev").string();
   for (const char* next : {"second", "SECOND", " the second one "}) {
     level.setText(Property::NextLevel, next);

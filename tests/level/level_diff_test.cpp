@@ -7,7 +7,7 @@ namespace {
 
 using enum Property;
 
-std::vector<std::string> Lines(const Level& before, const Level& after) {
+std::vector<std::string> lines(const Level& before, const Level& after) {
   std::vector<std::string> lines;
   for (const LevelDifference& d : diffLevels(before, after)) lines.push_back(d.text());
   return lines;
@@ -33,7 +33,7 @@ TEST(LevelDiff, SameLevelsHaveNoDifferenceAndEachKindIsSaidInADesignersWords) {
   after.setRemainders(remainders);
   before.setExtraLines({"x keep", "x old"});
   after.setExtraLines({"x keep", "x new"});
-  EXPECT_EQ(Lines(before, after),
+  EXPECT_EQ(lines(before, after),
             (Lines_{"property Level name: \"\" -> \"Caf\xC3\xA9\"", "property Width: 20 -> 21",
                     "property Level information: \"\" -> \"one\\ntwo\"", "property Turn off laser sound: no -> yes",
                     "cell 3, 4: Empty -> Emerald", "remainder 3: none -> \"*********\"",
@@ -60,7 +60,7 @@ TEST(LevelDiff, NeighbouringCellsChangedAlikeAreOneRange) {
   after.setElement(11, 0, EL_EXIT);  // in the new column
   before.setElement(9, 7, EL_BAG);
   after.setNumber(Height, 7);  // the bag's row is no longer shown, so it is lost
-  EXPECT_EQ(Lines(before, after),
+  EXPECT_EQ(lines(before, after),
             (Lines_{"property Width: 10 -> 12", "property Height: 8 -> 7", "cell 11, 0: Empty -> Exit",
                     "cells 2, 1 to 5, 3: Empty -> Wall", "cell 6, 1: Empty -> Rock", "cell 2, 4: Empty -> Wall",
                     "cells 0, 6 to 1, 6: Empty -> Sand", "cell 9, 7: Bag -> Empty"}));

@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct LevelFileTest : ::testing::Test, TempFolder {
-  size_t EntriesInDir() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
+  size_t entriesInDir() const { return std::distance(fs::directory_iterator(dir), fs::directory_iterator()); }
 };
 
 }  // namespace
@@ -26,16 +26,16 @@ TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
   } cases[] = {
       {(dir / "missing.lev").string(), "cannot open"},
       {dir.string(), "folder"},
-      {Write("broken.lev", CrLf({"n Half", "m 3 3", "***", "***"})), "broken.lev: line 4"},
-      {Write("picture.lev", std::string("BM\x36\0\0\0\r\nn Name\r\n", 14)), "zero byte"},
-      {Write("huge.lev", std::string(kMaxLevelFileBytes + 1, '\n')), "larger than 16 MiB"},
+      {write("broken.lev", crLf({"n Half", "m 3 3", "***", "***"})), "broken.lev: line 4"},
+      {write("picture.lev", std::string("BM\x36\0\0\0\r\nn Name\r\n", 14)), "zero byte"},
+      {write("huge.lev", std::string(kMaxLevelFileBytes + 1, '\n')), "larger than 16 MiB"},
       {"/dev/zero", "this is a device"},  // would never end
       {fifo, "this is a pipe"},          // would block until a writer comes
   };
   for (const auto& c : cases) {
-    Level level = ReadText(CrLf({"n Kept", "m 2 1", "*$"}));
+    Level level = readText(crLf({"n Kept", "m 2 1", "*$"}));
     const Level before = level;
-    const FileResult result = ReadLevelFile(c.path, level);
+    const FileResult result = readLevelFile(c.path, level);
     EXPECT_FALSE(result.ok) << c.path;
     EXPECT_EQ(result.message().rfind(c.path + ": ", 0), 0u) << result.message();
     EXPECT_NE(result.message().find(c.why), std::string::npos) << result.message();
@@ -44,30 +44,30 @@ TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
 }
 
 TEST_F(LevelFileTest, SaveReplacesTheFileWholeKeepingItsPermissions) {
-  const std::string path = Write("cave.lev", "old contents");
+  const std::string path = write("cave.lev", "old contents");
   fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   Level level;
   level.setText(Property::Name, "Saved");
   level.setElement(1, 1, EL_RUBY);
-  const FileResult result = SaveLevelFile(level, path);
+  const FileResult result = saveLevelFile(level, path);
   ASSERT_TRUE(result.ok) << result.message();
-  EXPECT_EQ(FileBytes(path), levelText(level));
+  EXPECT_EQ(fileBytes(path), levelText(level));
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(EntriesInDir(), 1u) << "no temporary file is left behind";
+  EXPECT_EQ(entriesInDir(), 1u) << "no temporary file is left behind";
 }
 
 TEST_F(LevelFileTest, FailedSaveLeavesNothingBehind) {
   const Level level;
   // The target is a folder: the rename fails after everything was written.
   fs::create_directories(dir / "taken.lev" / "inside");
-  FileResult result = SaveLevelFile(level, (dir / "taken.lev").string());
+  FileResult result = saveLevelFile(level, (dir / "taken.lev").string());
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message().find("taken.lev"), std::string::npos);
   EXPECT_TRUE(fs::is_directory(dir / "taken.lev" / "inside"));
-  EXPECT_EQ(EntriesInDir(), 1u);
+  EXPECT_EQ(entriesInDir(), 1u);
   // A folder that does not exist.
-  result = SaveLevelFile(level, (dir / "nowhere" / "x.lev").string());
+  result = saveLevelFile(level, (dir / "nowhere" / "x.lev").string());
   EXPECT_FALSE(result.ok);
   EXPECT_NE(result.message().find("nowhere/x.lev"), std::string::npos);
 }
@@ -76,10 +76,10 @@ TEST_F(LevelFileTest, FailedSaveLeavesNothingBehind) {
 // touch or the same bytes written back is no change; new bytes, also under the same size and
 // time, or a file renamed over it, are; a file gone is missing.
 TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
-  const std::string path = Write("cave.lev", CrLf({"n Cave", "m 2 1", "*$"}));
+  const std::string path = write("cave.lev", crLf({"n Cave", "m 2 1", "*$"}));
   Level level;
   FileIdentity known;
-  ASSERT_TRUE(ReadLevelFile(path, level, &known).ok);
+  ASSERT_TRUE(readLevelFile(path, level, &known).ok);
   EXPECT_EQ(checkFile(path, known), FileState::Unchanged);
   const auto sameTimeAs = [](const std::string& file, const fs::file_time_type& time) { fs::last_write_time(file, time); };
   const fs::file_time_type time = fs::last_write_time(path);
@@ -89,14 +89,14 @@ TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
   EXPECT_EQ(checkFile(path, known, &now), FileState::Unchanged) << "touched";
   EXPECT_NE(now.modifiedNs, known.modifiedNs);
 
-  Write("cave.lev", CrLf({"n Cove", "m 2 1", "*$"}));  // same size
+  write("cave.lev", crLf({"n Cove", "m 2 1", "*$"}));  // same size
   sameTimeAs(path, time);
   EXPECT_EQ(checkFile(path, known), FileState::Changed) << "rewritten in place";
 
-  Write("other.lev", CrLf({"n Cave", "m 2 1", "*$"}));
+  write("other.lev", crLf({"n Cave", "m 2 1", "*$"}));
   fs::rename(dir / "other.lev", path);
   EXPECT_EQ(checkFile(path, known), FileState::Unchanged) << "the same bytes renamed over it";
-  Write("other.lev", CrLf({"n Cave", "m 2 1", "$*"}));
+  write("other.lev", crLf({"n Cave", "m 2 1", "$*"}));
   fs::rename(dir / "other.lev", path);
   EXPECT_EQ(checkFile(path, known), FileState::Changed) << "other bytes renamed over it";
 
@@ -109,24 +109,24 @@ TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
 TEST_F(LevelFileTest, SavingThroughLinksWritesTheFileTheyName) {
   Level level;
   level.setText(Property::Name, "Linked");
-  const std::string target = Write("real.lev", "old");
+  const std::string target = write("real.lev", "old");
   fs::create_directories(dir / "links");
   fs::create_symlink("../real.lev", dir / "links" / "shown.lev");
   FileIdentity written;
-  ASSERT_TRUE(SaveLevelFile(level, (dir / "links" / "shown.lev").string(), &written).ok);
+  ASSERT_TRUE(saveLevelFile(level, (dir / "links" / "shown.lev").string(), &written).ok);
   EXPECT_TRUE(fs::is_symlink(dir / "links" / "shown.lev"));
-  EXPECT_EQ(FileBytes(target), levelText(level));
+  EXPECT_EQ(fileBytes(target), levelText(level));
   EXPECT_EQ(checkFile(target, written), FileState::Unchanged);
-  EXPECT_EQ(EntriesInDir(), 2u) << "no temporary file is left behind";
+  EXPECT_EQ(entriesInDir(), 2u) << "no temporary file is left behind";
 
   fs::create_hard_link(target, dir / "twin.lev");
   level.setText(Property::Name, "Twins");
-  ASSERT_TRUE(SaveLevelFile(level, target).ok);
-  EXPECT_EQ(FileBytes((dir / "twin.lev").string()), levelText(level));
+  ASSERT_TRUE(saveLevelFile(level, target).ok);
+  EXPECT_EQ(fileBytes((dir / "twin.lev").string()), levelText(level));
   EXPECT_EQ(fs::hard_link_count(target), 2u);
 
-  EXPECT_FALSE(IsReadOnlyFile(target));
+  EXPECT_FALSE(isReadOnlyFile(target));
   fs::permissions(target, fs::perms::owner_read);
-  EXPECT_TRUE(IsReadOnlyFile(target));
-  EXPECT_FALSE(IsReadOnlyFile((dir / "new.lev").string())) << "a file not there yet";
+  EXPECT_TRUE(isReadOnlyFile(target));
+  EXPECT_FALSE(isReadOnlyFile((dir / "new.lev").string())) << "a file not there yet";
 }

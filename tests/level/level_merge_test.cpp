@@ -9,7 +9,7 @@ namespace {
 
 using enum Property;
 
-std::vector<std::string> Conflicts(const LevelMerge& merge) {
+std::vector<std::string> conflicts(const LevelMerge& merge) {
   std::vector<std::string> texts;
   for (const MergeConflict& conflict : merge.conflicts) texts.push_back(conflict.text);
   return texts;
@@ -17,7 +17,7 @@ std::vector<std::string> Conflicts(const LevelMerge& merge) {
 
 using Texts = std::vector<std::string>;
 
-Level Base() {
+Level baseLevel() {
   Level level;
   level.setNumber(Width, 12);
   level.setNumber(Height, 6);
@@ -27,7 +27,7 @@ Level Base() {
 }
 
 TEST(LevelMerge, CellsOneSideBothAlikeAndConflicts) {
-  const Level base = Base();
+  const Level base = baseLevel();
   Level ours = base, theirs = base;
   ours.setElement(1, 3, EL_EMERALD);    // ours only, in the same row as theirs
   theirs.setElement(9, 3, EL_RUBY);     // theirs only
@@ -35,12 +35,12 @@ TEST(LevelMerge, CellsOneSideBothAlikeAndConflicts) {
   theirs.setElement(4, 4, EL_WALL);
   ours.setElement(10, 3, EL_EMERALD);   // both, differently
   theirs.setElement(10, 3, EL_RUBY);
-  ours.setElement(0, 0, NO_ELEMENT);    // ours empties, theirs keeps: taken
+  ours.setElement(0, 0, kNoElement);    // ours empties, theirs keeps: taken
   ours.setElement(100, 100, EL_BAG);    // beyond the size, in the store: merged too
   theirs.setElement(101, 100, EL_BAG);
 
   const LevelMerge merge = mergeLevels(base, ours, theirs);
-  EXPECT_EQ(Conflicts(merge), (Texts{"conflict: cell 10, 3: ours Emerald, theirs Ruby, base Empty",
+  EXPECT_EQ(conflicts(merge), (Texts{"conflict: cell 10, 3: ours Emerald, theirs Ruby, base Empty",
                                      "conflict: cell 100, 100: Bag lies outside the merged size 12 x 6",
                                      "conflict: cell 101, 100: Bag lies outside the merged size 12 x 6"}));
   const Level& level = merge.level;
@@ -48,7 +48,7 @@ TEST(LevelMerge, CellsOneSideBothAlikeAndConflicts) {
   EXPECT_EQ(level.element(9, 3), EL_RUBY);
   EXPECT_EQ(level.element(4, 4), EL_WALL);
   EXPECT_EQ(level.element(10, 3), EL_EMERALD) << "ours is kept";
-  EXPECT_EQ(level.element(0, 0), NO_ELEMENT);
+  EXPECT_EQ(level.element(0, 0), kNoElement);
   EXPECT_EQ(level.element(101, 100), EL_BAG);
   EXPECT_EQ(level.emeraldTotal(), 1 + 5 + 1 + 2);
 
@@ -61,15 +61,15 @@ TEST(LevelMerge, CellsOneSideBothAlikeAndConflicts) {
 // Width and height merge as properties; a cell the merged size would hide is a conflict only
 // when a side put something there, as saving would lose it.
 TEST(LevelMerge, SizeChangesAndHiddenCells) {
-  Level base = Base();
+  Level base = baseLevel();
   base.setElement(11, 5, EL_ROCK);
   Level ours = base, theirs = base;
   ours.setNumber(Width, 20);
   ours.setElement(15, 2, EL_SAND);  // in the new columns
   theirs.setNumber(Height, 4);      // theirs cuts off the rock's row, as a file read back has it
-  theirs.setElement(11, 5, NO_ELEMENT);
+  theirs.setElement(11, 5, kNoElement);
   LevelMerge merge = mergeLevels(base, ours, theirs);
-  EXPECT_TRUE(merge.conflicts.empty()) << Conflicts(merge)[0];
+  EXPECT_TRUE(merge.conflicts.empty()) << conflicts(merge)[0];
   EXPECT_EQ(merge.level.width(), 20);
   EXPECT_EQ(merge.level.height(), 4);
   EXPECT_EQ(merge.level.element(15, 2), EL_SAND);
@@ -79,18 +79,18 @@ TEST(LevelMerge, SizeChangesAndHiddenCells) {
   ours.setNumber(Width, 8);
   theirs = base;
   theirs.setElement(10, 1, EL_DROP);
-  EXPECT_EQ(Conflicts(mergeLevels(base, ours, theirs)),
+  EXPECT_EQ(conflicts(mergeLevels(base, ours, theirs)),
             (Texts{"conflict: cell 10, 1: Drop lies outside the merged size 8 x 6"}));
 
   ours.setNumber(Width, 9);
   theirs.setNumber(Width, 10);
   merge = mergeLevels(base, ours, theirs);
-  EXPECT_EQ(Conflicts(merge)[0], "conflict: property Width: ours 9, theirs 10, base 12");
+  EXPECT_EQ(conflicts(merge)[0], "conflict: property Width: ours 9, theirs 10, base 12");
   EXPECT_EQ(merge.level.width(), 9);
 }
 
 TEST(LevelMerge, PropertiesRemaindersAndExtraLines) {
-  Level base = Base();
+  Level base = baseLevel();
   base.setExtraLines({"x one", "x two"});
   Level::Remainders slots;
   slots[0] = "*********";
@@ -111,7 +111,7 @@ TEST(LevelMerge, PropertiesRemaindersAndExtraLines) {
   theirs.setExtraLines({"x zero", "x one", "x two"});
 
   const LevelMerge merge = mergeLevels(base, ours, theirs);
-  EXPECT_EQ(Conflicts(merge),
+  EXPECT_EQ(conflicts(merge),
             (Texts{"conflict: property Level name: ours \"Row Work (ours)\", theirs \"Row Work (theirs)\", base \"Row Work\"",
                    "conflict: remainder 1: ours none, theirs \"$$$$$$$$$\", base \"*********\""}));
   const Level& level = merge.level;
@@ -124,7 +124,7 @@ TEST(LevelMerge, PropertiesRemaindersAndExtraLines) {
   EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "x ours", "x zero"}));
   EXPECT_EQ(mergeLevels(base, base, theirs).level.extraLines(), theirs.extraLines()) << "in theirs' order";
   // The result is a level like any other: it reads back as written.
-  EXPECT_EQ(levelText(ReadText(levelText(level))), levelText(level));
+  EXPECT_EQ(levelText(readText(levelText(level))), levelText(level));
 }
 
 }  // namespace

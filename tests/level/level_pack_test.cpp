@@ -21,9 +21,9 @@ TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
       {"g.lev", " a", ""},            // 6: the name of a.lev again; the chain ends
   };
   for (const auto& [file, name, next] : files)
-    temp.Write(file, std::string("n ") + name + "\r\nN " + next + "\r\nm 2 1\r\n1E\r\n");
-  temp.Write("h.lev", std::string("n H\0", 4));  // 7: cannot be read
-  temp.Write("notes.txt", "not a level");
+    temp.write(file, std::string("n ") + name + "\r\nN " + next + "\r\nm 2 1\r\n1E\r\n");
+  temp.write("h.lev", std::string("n H\0", 4));  // 7: cannot be read
+  temp.write("notes.txt", "not a level");
 
   LevelPack pack = readLevelPack(folder.string());
   ASSERT_EQ(pack.levels.size(), 8u);
@@ -42,7 +42,7 @@ TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
 
   fs::remove(folder / "h.lev");
   EXPECT_FALSE(readLevelPack(folder.string()).clean()) << "the broken link and the stray";
-  temp.Write("d.lev", "n D\r\nm 1 1\r\n1\r\n");
+  temp.write("d.lev", "n D\r\nm 1 1\r\n1\r\n");
   EXPECT_FALSE(readLevelPack(folder.string()).clean()) << "the stray alone";
   fs::remove(folder / "d.lev");
   EXPECT_TRUE(readLevelPack(folder.string()).clean()) << "duplicate names and cycles are reported, not failures";
@@ -54,7 +54,7 @@ TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
 TEST(LevelPack, TheLongestChainStartsThePackAndOtherStartsAreStrays) {
   const TempFolder temp;
   for (const auto& [file, next] : {std::pair{"b.lev", ""}, {"c.lev", "d"}, {"d.lev", ""}, {"x.lev", "y"}, {"y.lev", ""}})
-    temp.Write(file, std::string("n ") + file + "\r\nN " + next + "\r\nm 1 1\r\n1\r\n");
+    temp.write(file, std::string("n ") + file + "\r\nN " + next + "\r\nm 1 1\r\n1\r\n");
   LevelPack pack = readLevelPack(temp.dir.string());
   EXPECT_EQ(pack.chains, (Indexes{{1, 2}, {0}, {3, 4}}));
   EXPECT_EQ(pack.unreachable, (std::vector<int>{0, 3, 4}));

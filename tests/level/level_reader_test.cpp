@@ -9,9 +9,9 @@ namespace {
 using enum Property;
 
 // Runs the reader and returns the failure it reports (the test fails if there is none).
-LevelFormatError ReadFailure(const std::string& text, const std::string& fileName = "broken.lev") {
+LevelFormatError readFailure(const std::string& text, const std::string& fileName = "broken.lev") {
   try {
-    ReadText(text, fileName);
+    readText(text, fileName);
   } catch (const LevelFormatError& e) {
     return e;
   }
@@ -20,7 +20,7 @@ LevelFormatError ReadFailure(const std::string& text, const std::string& fileNam
 }
 
 TEST(LevelReader, EveryKeyReachesItsProperty) {
-  const Level level = ReadText(CrLf({"A Night", "S Quiet", "M 3 Deep Song", "d 7", "T 500", "D 6", "n My Level",
+  const Level level = readText(crLf({"A Night", "S Quiet", "M 3 Deep Song", "d 7", "T 500", "D 6", "n My Level",
                                      "e 12", "p 2", "E 9", "w 40", "o 5", "s 11", "a Ann", "f Bob", "N Next One",
                                      "Y", "L", "i first", "i second", "y 123456789"}));
   const std::pair<Property, const char*> expected[] = {
@@ -36,7 +36,7 @@ TEST(LevelReader, EveryKeyReachesItsProperty) {
 }
 
 TEST(LevelReader, AbsentLinesKeepTheNewLevelValues) {
-  for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) EXPECT_EQ(ReadText(text), Level());
+  for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) EXPECT_EQ(readText(text), Level());
 }
 
 // One value read from a text: words, rest of line, music, difficulty, information, line ends.
@@ -71,41 +71,41 @@ TEST(LevelReader, ValuesAsTheyAreRead) {
       {"a last\r", Designer, "last\r"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(ReadText(c.text, c.fileName).text(c.property), c.expected) << testing::PrintToString(c.text);
+    EXPECT_EQ(readText(c.text, c.fileName).text(c.property), c.expected) << testing::PrintToString(c.text);
 }
 
 TEST(LevelReader, RemaindersBeyondTwentyAreDropped) {
   std::string text;
   for (int i = 0; i < 25; ++i) text += "y ~~~~" + std::to_string(i % 10) + "~~~~\r\n";
-  EXPECT_EQ(ReadText(text + "y\r\n").remainders()[19], "~~~~9~~~~");
-  const Level level = ReadText(CrLf({"y abc", "y"}));
+  EXPECT_EQ(readText(text + "y\r\n").remainders()[19], "~~~~9~~~~");
+  const Level level = readText(crLf({"y abc", "y"}));
   EXPECT_EQ(level.remainders()[0], "abc");
   EXPECT_EQ(level.remainders()[1], "");
 }
 
 TEST(LevelReader, ExtraLinesAreKeptInOrder) {
-  const Level level = ReadText(CrLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
+  const Level level = readText(crLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
   EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
 }
 
 TEST(LevelReader, MapBlocks) {
-  Level level = ReadText(CrLf({"m 4 3", "1", "", "~ $", "~"}));
+  Level level = readText(crLf({"m 4 3", "1", "", "~ $", "~"}));
   EXPECT_EQ(level.bounds(), (CellRange{0, 0, 3, 2}));
   EXPECT_EQ(level.element(0, 0), EL_PLAYER1);
   EXPECT_EQ(level.element(2, 1), EL_CERULINE);
   EXPECT_EQ(level.tileCount(), 2);
   EXPECT_EQ(level.emeraldTotal(), 3);
 
-  level = ReadText(CrLf({"m 3 1", "sss", "sss"}));
+  level = readText(crLf({"m 3 1", "sss", "sss"}));
   EXPECT_EQ(level.tileCount(), 3);
   EXPECT_EQ(level.text(Swamp), "ss") << "rows are counted, not keyed: after the last row the text is a swamp line";
 
-  level = ReadText(CrLf({"m 3 2", "#z*#####", "~~"}));
-  EXPECT_EQ(level.element(1, 0), NO_ELEMENT) << "a character that names no element leaves the cell empty";
-  EXPECT_EQ(level.element(3, 0), NO_ELEMENT) << "the surplus of a long row is ignored";
+  level = readText(crLf({"m 3 2", "#z*#####", "~~"}));
+  EXPECT_EQ(level.element(1, 0), kNoElement) << "a character that names no element leaves the cell empty";
+  EXPECT_EQ(level.element(3, 0), kNoElement) << "the surplus of a long row is ignored";
   EXPECT_EQ(level.tileCount(), 2);
 
-  level = ReadText(CrLf({"m 3 1", "*$(", "m 2 1", "#&"}));
+  level = readText(crLf({"m 3 1", "*$(", "m 2 1", "#&"}));
   EXPECT_EQ(level.bounds(), (CellRange{0, 0, 1, 0}));
   EXPECT_EQ(level.element(1, 0), EL_EMBEDDED_EMERALD);
   EXPECT_EQ(level.element(2, 0), EL_RUBY) << "outside the second map, the first one's cell stays";
@@ -113,17 +113,17 @@ TEST(LevelReader, MapBlocks) {
 }
 
 TEST(LevelReader, BrokenMapBlocksNameTheFileAndLine) {
-  LevelFormatError e = ReadFailure(CrLf({"n x", "m 4"}), "cave.lev");
-  EXPECT_EQ(e.FileName(), "cave.lev");
-  EXPECT_EQ(e.Line(), 2);
-  EXPECT_EQ(ReadFailure(CrLf({"m x 4"})).Line(), 1);
-  EXPECT_EQ(ReadFailure(CrLf({"m 4 3", "####", "", "####"})).Line(), 4) << "the file ends before the last row";
+  LevelFormatError e = readFailure(crLf({"n x", "m 4"}), "cave.lev");
+  EXPECT_EQ(e.fileName(), "cave.lev");
+  EXPECT_EQ(e.line(), 2);
+  EXPECT_EQ(readFailure(crLf({"m x 4"})).line(), 1);
+  EXPECT_EQ(readFailure(crLf({"m 4 3", "####", "", "####"})).line(), 4) << "the file ends before the last row";
   // Sizes the store cannot hold are refused too.
   for (const char* header : {"m 0 5", "m 5 0", "m 127 5", "m 5 127", "m -1 5", "m 99999999999999 5",
                              "m -2147483648 1"})
-    EXPECT_EQ(ReadFailure(CrLf({header, "#"})).Line(), 1) << header;
-  EXPECT_NO_THROW(ReadText(CrLf({"m 126 1", "#"})));
-  EXPECT_NO_THROW(ReadText(CrLf({"m\t+2  1x", "##"}))) << "the header is read the way %d reads numbers";
+    EXPECT_EQ(readFailure(crLf({header, "#"})).line(), 1) << header;
+  EXPECT_NO_THROW(readText(crLf({"m 126 1", "#"})));
+  EXPECT_NO_THROW(readText(crLf({"m\t+2  1x", "##"}))) << "the header is read the way %d reads numbers";
 }
 
 }  // namespace

@@ -16,14 +16,14 @@ TEST(Level, TheStoreKeepsTheEmeraldTotalAndRefusesWhatItCannotHold) {
   EXPECT_EQ(level.emeraldTotal(), 8);
   EXPECT_EQ(level.setElement(0, 0, EL_EMERALD), EL_RUBY);  // replacing recounts
   EXPECT_EQ(level.emeraldTotal(), 4);
-  EXPECT_EQ(level.setElement(125, 125, NO_ELEMENT), EL_CERULINE);
+  EXPECT_EQ(level.setElement(125, 125, kNoElement), EL_CERULINE);
   EXPECT_EQ(level.emeraldTotal(), 1);
   const Level before = level;
   for (auto [x, y, element] : {std::array{126, 0, int(EL_WALL)}, {-1, 0, EL_WALL}, {0, 126, EL_WALL}, {3, 3, 50}, {3, 3, -7}})
     level.setElement(x, y, element);
   EXPECT_EQ(level, before);
-  EXPECT_EQ(level.element(0, 126), NO_ELEMENT);
-  EXPECT_EQ(level.element(-1, 0), NO_ELEMENT);
+  EXPECT_EQ(level.element(0, 126), kNoElement);
+  EXPECT_EQ(level.element(-1, 0), kNoElement);
 }
 
 TEST(Level, CellsOutsideASmallerLevelAreKeptAndCounted) {

@@ -11,15 +11,15 @@ using enum Property;
 // take differently are written in a form it takes back (the tests below).
 TEST(LevelWriter, WhatItWritesReadsBackToTheSameBytes) {
   for (const char* name : {"demo.lev", "first-steps.lev", "key-vault.lev", "showcase.lev"}) {
-    const std::string original = FileBytes(std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name);
+    const std::string original = fileBytes(std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name);
     ASSERT_FALSE(original.empty()) << name;
-    EXPECT_EQ(levelText(ReadText(original, name)), original) << name << " is not in the writer's own form";
+    EXPECT_EQ(levelText(readText(original, name)), original) << name << " is not in the writer's own form";
   }
 }
 
 TEST(LevelWriter, NewLevelLayout) {
   const std::string text = levelText(Level());
-  const std::string head = CrLf({"A Default", "S Default", "d 5", "T ", "D 0", "n ", "e *", "p 4", "E ", "w 30",
+  const std::string head = crLf({"A Default", "S Default", "d 5", "T ", "D 0", "n ", "e *", "p 4", "E ", "w 30",
                                  "o 3", "s 30", "a ", "f ", "N ", "i ", "m 126 126"});
   ASSERT_EQ(text.substr(0, head.size()), head);
   std::string rows;
@@ -59,15 +59,15 @@ TEST(LevelWriter, SoundSwitchesRemaindersAndExtraLines) {
 TEST(LevelWriter, InformationIsSplitAtEveryKindOfLineBreak) {
   Level level;
   level.setText(Info, "one\r\ntwo\rthree\nfour  \r\n\r\nsix");
-  EXPECT_NE(levelText(level).find(CrLf({"N ", "i one", "i two", "i three", "i four", "i ", "i six", "m 126 126"})),
+  EXPECT_NE(levelText(level).find(crLf({"N ", "i one", "i two", "i three", "i four", "i ", "i six", "m 126 126"})),
             std::string::npos);
   // Empty first lines are written and read back as they were.
   level.setText(Info, "\r\n  \r\nlater");
-  EXPECT_NE(levelText(level).find(CrLf({"N ", "i ", "i ", "i later", "m 126 126"})), std::string::npos);
-  EXPECT_EQ(ReadText(levelText(level)).text(Info), "\r\n\r\nlater");
+  EXPECT_NE(levelText(level).find(crLf({"N ", "i ", "i ", "i later", "m 126 126"})), std::string::npos);
+  EXPECT_EQ(readText(levelText(level)).text(Info), "\r\n\r\nlater");
   level.setText(Info, "");
-  EXPECT_NE(levelText(level).find(CrLf({"N ", "i ", "m 126 126"})), std::string::npos);
-  EXPECT_EQ(ReadText(levelText(level)).text(Info), "");
+  EXPECT_NE(levelText(level).find(crLf({"N ", "i ", "m 126 126"})), std::string::npos);
+  EXPECT_EQ(readText(levelText(level)).text(Info), "");
 }
 
 TEST(LevelWriter, NoValueCanInjectALine) {
@@ -80,13 +80,13 @@ TEST(LevelWriter, NoValueCanInjectALine) {
   const std::string text = levelText(level);
   EXPECT_NE(text.find("\r\nn Trap  m 1 1  #\r\n"), std::string::npos);
   EXPECT_NE(text.find("\r\na a b c\r\n"), std::string::npos);
-  const Level back = ReadText(text);
+  const Level back = readText(text);
   EXPECT_EQ(back.remainders()[0], "~~") << "the pattern's word ends at the space";
   EXPECT_TRUE(back.extraLines().empty()) << "no value made a line of its own";
 }
 
 TEST(LevelWriter, OnlyTheCellsInsideTheLevelAreWritten) {
-  Level level = ReadText(CrLf({"m 5 2", "*  #1", "~~~~$"}));
+  Level level = readText(crLf({"m 5 2", "*  #1", "~~~~$"}));
   level.setNumber(Width, 3);
   level.setNumber(Height, 1);
   const std::string text = levelText(level);

@@ -9,13 +9,13 @@
 // Level text in memory, for tests that read and write it.
 
 // Joins lines with CR LF, the way the writer ends every line.
-inline std::string CrLf(std::initializer_list<std::string> lines) {
+inline std::string crLf(std::initializer_list<std::string> lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return text;
 }
 
-inline Level ReadText(const std::string& text, const std::string& fileName = "test.lev") {
+inline Level readText(const std::string& text, const std::string& fileName = "test.lev") {
   std::istringstream in(text, std::ios::binary);
   return readLevel(in, fileName);
 }

@@ -9,7 +9,7 @@
 // a dialog that a command opens and waits for. Gives up after ten seconds, so that a dialog
 // that never came cannot be mistaken for a later one.
 template <class D>
-void WhenDialogOpens(std::function<void(D*)> act) {
+void whenDialogOpens(std::function<void(D*)> act) {
   auto* timer = new QTimer(qApp);
   timer->setInterval(10);
   auto ticks = std::make_shared<int>(0);

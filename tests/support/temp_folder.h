@@ -22,14 +22,14 @@ struct TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   // Writes the file `name` in the folder and returns its path.
-  std::string Write(const std::string& name, const std::string& bytes) const {
+  std::string write(const std::string& name, const std::string& bytes) const {
     std::ofstream(dir / name, std::ios::binary) << bytes;
     return (dir / name).string();
   }
 };
 
 // The whole of a file, byte for byte; empty when it cannot be read.
-inline std::string FileBytes(const std::filesystem::path& path) {
+inline std::string fileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }

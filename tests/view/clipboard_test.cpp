@@ -73,6 +73,6 @@ TEST_F(ClipboardTest, PasteGoesToTheAnchorAndSelectsWhatLiesInsideTheLevel) {
   drag(10, 9, 7, 7);  // the anchor is where the drag began
   view.paste();
   EXPECT_EQ(at(10, 9), EL_EMERALD);
-  EXPECT_EQ(at(9, 9), NO_ELEMENT);
+  EXPECT_EQ(at(9, 9), kNoElement);
   EXPECT_EQ(view.selection(), (CellRange{10, 9, 14, 13}));
 }

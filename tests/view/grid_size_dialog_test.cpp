@@ -22,7 +22,7 @@ class GridSizeDialogTest : public ViewTest {
   // Runs the dialog as the command does and works it with `act`, which ends it.
   void run(std::function<void(GridSizeDialog*)> act) {
     bool opened = false;
-    WhenDialogOpens<GridSizeDialog>([&](GridSizeDialog* dialog) {
+    whenDialogOpens<GridSizeDialog>([&](GridSizeDialog* dialog) {
       opened = true;
       QApplication::setActiveWindow(dialog);
       act(dialog);
@@ -68,7 +68,7 @@ TEST_F(GridSizeDialogTest, TypedSizesApplyWhenTheBoxIsLeftStayInRangeAndMustBeTh
     }
     // An empty box is refused: the dialog stays and shows the size again.
     dialog->sizeBox()->clear();
-    WhenDialogOpens<QMessageBox>([&](QMessageBox* box) {
+    whenDialogOpens<QMessageBox>([&](QMessageBox* box) {
       said = box->text();
       box->accept();
     });

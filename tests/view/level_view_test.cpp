@@ -17,10 +17,10 @@ const QRgb kGrey = qRgb(128, 128, 128);
 
 QImage paint(const Level& level, QRect clip, const ArtworkSet& set, int cell, bool grid) {
   QImage image(clip.size(), QImage::Format_RGB32);
-  PaintLevel(image, clip, level, set, cell, grid);
+  paintLevel(image, clip, level, set, cell, grid);
   return image;
 }
-QImage paint(const Level& level, QRect clip, int cell, bool grid) { return paint(level, clip, *DefaultArtworkSet(), cell, grid); }
+QImage paint(const Level& level, QRect clip, int cell, bool grid) { return paint(level, clip, *defaultArtworkSet(), cell, grid); }
 
 // The region of every paint of a widget.
 struct PaintRecorder : QObject {
@@ -51,9 +51,9 @@ TEST(LevelPainter, PiecesMatchTheWholeAndNothingShowsOutsideTheLevel) {
     QImage direct(side, side, QImage::Format_RGB32);
     direct.fill(Qt::black);
     QPainter painter(&direct);
-    DrawImage(painter, direct.rect(), DefaultArtworkSet()->images[EL_BUG_UP]);
+    drawImage(painter, direct.rect(), defaultArtworkSet()->images[EL_BUG_UP]);
     painter.end();
-    EXPECT_EQ(KeptTileImage(*DefaultArtworkSet(), EL_BUG_UP, side), direct) << side;
+    EXPECT_EQ(cachedTileImage(*defaultArtworkSet(), EL_BUG_UP, side), direct) << side;
   }
 }
 
@@ -117,7 +117,7 @@ TEST_F(ViewTest, EachViewDrawsWithItsLevelsArtwork) {
   const auto cellWith = [](const char* set) {
     Level level;
     level.setElement(0, 0, EL_EARTH);
-    return paint(level, QRect(0, 0, 30, 30), ArtworkSetOrDefault(set), 30, true);
+    return paint(level, QRect(0, 0, 30, 30), artworkSetOrDefault(set), 30, true);
   };
   ASSERT_NE(cellWith("Night"), cellWith("Default"));
   LevelDocument night;

@@ -22,14 +22,14 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
       {"rectangle", Mode::Rectangle, Qt::LeftButton, {2, 2}, {5, 4}, "Rectangle", 10, {{{3, 3}, EL_RUBY}}},
       {"filled rectangle", Mode::FilledRectangle, Qt::LeftButton, {0, 0}, {2, 1}, "Filled Rectangle", 6, {}},
       {"filled rectangle, right button", Mode::FilledRectangle, Qt::RightButton, {4, 4}, {3, 3}, "Filled Rectangle", 0,
-       {{{3, 3}, NO_ELEMENT}}},
+       {{{3, 3}, kNoElement}}},
       {"line", Mode::Line, Qt::LeftButton, {0, 0}, {4, 2}, "Line", 5, {{{4, 2}, EL_EMERALD}}},
       {"fill click", Mode::Fill, Qt::LeftButton, {0, 0}, {0, 0}, "Fill", 126 * 126 - 1, {{{3, 3}, EL_RUBY}}},
       {"fill drag over two regions", Mode::Fill, Qt::LeftButton, {0, 0}, {3, 3}, "Fill", 126 * 126, {}},
-      {"fill, right button", Mode::Fill, Qt::RightButton, {3, 3}, {3, 3}, "Fill", 0, {{{3, 3}, NO_ELEMENT}}},
+      {"fill, right button", Mode::Fill, Qt::RightButton, {3, 3}, {3, 3}, "Fill", 0, {{{3, 3}, kNoElement}}},
       {"selection", Mode::Selection, Qt::LeftButton, {4, 3}, {1, 1}, "", 0, {{{3, 3}, EL_RUBY}}},
       {"fast free draw fills the cells between", Mode::Free, Qt::LeftButton, {3, 2}, {7, 4}, "Draw", 5, {}},
-      {"fast erase", Mode::Free, Qt::RightButton, {3, 1}, {3, 5}, "Erase", 0, {{{3, 3}, NO_ELEMENT}}},
+      {"fast erase", Mode::Free, Qt::RightButton, {3, 1}, {3, 5}, "Erase", 0, {{{3, 3}, kNoElement}}},
   };
   settings.setCurrentElement(EL_EMERALD);
   setCell(document, {3, 3}, EL_RUBY);
@@ -114,7 +114,7 @@ TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
   EXPECT_EQ(document.level(), before);
 
   for (const auto& [keys, step, leftBehind] :
-       {std::tuple{Qt::NoModifier, "Move", NO_ELEMENT}, {Qt::ControlModifier, "Copy", EL_EMERALD}}) {
+       {std::tuple{Qt::NoModifier, "Move", kNoElement}, {Qt::ControlModifier, "Copy", EL_EMERALD}}) {
     SCOPED_TRACE(step);
     drag(1, 1, 2, 2);
     QTest::mousePress(view.viewport(), Qt::LeftButton, keys, centre(2, 2));
@@ -149,7 +149,7 @@ TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
 
   view.selectAll();
   QTest::keyClick(&view, Qt::Key_Delete, Qt::KeypadModifier);
-  EXPECT_EQ(count(NO_ELEMENT), Level::kMaxSize * Level::kMaxSize);
+  EXPECT_EQ(count(kNoElement), Level::kMaxSize * Level::kMaxSize);
   EXPECT_EQ(document.undoName(), "Delete");
   ASSERT_TRUE(document.undo());
   EXPECT_EQ(document.level(), before);

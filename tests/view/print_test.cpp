@@ -55,8 +55,8 @@ TEST(Printing, PageImageCoversTheUsedExtentOfTheWholeStore) {
   drawLevelPage(painter, page.size(), level);
   painter.end();
 
-  const std::unique_ptr<Dib> dib = LoadDibFile(printImagePath().toStdString());
-  const QImage bitmap = dib ? DibToBitmap(dib.get()).convertToFormat(QImage::Format_RGB32) : QImage();
+  const std::unique_ptr<Dib> dib = loadDibFile(printImagePath().toStdString());
+  const QImage bitmap = dib ? dibToBitmap(dib.get()).convertToFormat(QImage::Format_RGB32) : QImage();
   ASSERT_EQ(bitmap.size(), QSize(10 * 8, 4 * 8)) << "the page image is written as " << printImagePath().toStdString();
   EXPECT_EQ(bitmap, printImage(level).convertToFormat(QImage::Format_RGB32));
   // 10 x 4 cells on 2000 x 900 pixels: 200 pixels a cell from the top-left, each picture pixel
@@ -70,7 +70,7 @@ TEST(Printing, PageImageCoversTheUsedExtentOfTheWholeStore) {
 }
 
 TEST(Printing, PdfPageShowsTheLevelAtTheTopLeft) {
-  for (int element : std::initializer_list<int>{EL_RUBY, NO_ELEMENT}) {  // a tile, and an empty level
+  for (int element : std::initializer_list<int>{EL_RUBY, kNoElement}) {  // a tile, and an empty level
     SCOPED_TRACE(element);
     Level level;
     level.setElement(0, 0, element);

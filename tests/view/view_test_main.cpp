@@ -10,8 +10,8 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  LoadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
+  loadArtworkSets(QCoreApplication::applicationDirPath().toStdString());
   const int result = RUN_ALL_TESTS();
-  FreeArtworkSets();
+  freeArtworkSets();
   return result;
 }
