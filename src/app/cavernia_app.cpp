@@ -12,9 +12,9 @@
 #include <QTextStream>
 #include <QTimer>
 
-#include "app/command_context.h"
-#include "app/commands/command_set.h"
-#include "app/commands/text_field.h"
+#include "app/menu_context.h"
+#include "app/menu/menu_actions.h"
+#include "app/menu/text_field.h"
 #include "app/disk_watch.h"
 #include "app/editor_settings.h"
 #include "app/level_window.h"
@@ -86,22 +86,22 @@ bool CaverniaApp::start(const QStringList& files) {
   loadArtworkSets(applicationDirPath().toStdString());
 
   m_window = std::make_unique<MainWindow>();
-  m_commands = new CommandSet(*m_window);
-  m_textField = std::make_unique<TextField>([this] { m_commands->requestRefresh(); });
+  m_menuActions = new MenuActions(*m_window);
+  m_textField = std::make_unique<TextField>([this] { m_menuActions->requestRefresh(); });
   MainWindow* window = m_window.get();
   m_levels = new OpenLevels(*window->mdiArea(), [window](LevelWindow* levelWindow) { placeNewWindow(*window, levelWindow); },
                             window);
   m_diskWatch = new DiskWatch(
       *m_levels, [window](const QString& text) { window->statusBar()->showMessage(text); }, m_levels);
-  m_context = std::make_unique<CommandContext>(CommandContext{*m_commands, *window, *m_levels, *m_textField});
+  m_context = std::make_unique<MenuContext>(MenuContext{*m_menuActions, *window, *m_levels, *m_textField});
   m_actions = {};
-  addFileCommands(*m_context, m_actions);
-  addEditCommands(*m_context, m_actions);
-  addViewCommands(*m_context, m_actions);
-  addWindowCommands(*m_context, m_actions);
-  addElementCommands(*m_context, m_actions);
-  addHelpCommands(*m_context, m_actions);
-  addCompareCommands(*m_context, m_actions);
+  addFileMenu(*m_context, m_actions);
+  addEditMenu(*m_context, m_actions);
+  addViewMenu(*m_context, m_actions);
+  addWindowMenu(*m_context, m_actions);
+  addElementMenu(*m_context, m_actions);
+  addHelpMenu(*m_context, m_actions);
+  addCompareMenu(*m_context, m_actions);
   window->build(m_actions);
   showActiveArtwork();
   window->setRecentFiles(m_levels->recentFiles().files());
@@ -121,7 +121,7 @@ bool CaverniaApp::start(const QStringList& files) {
   // Restored levels take the place of the new level.
   if (offerRecoveredLevels(*m_levels, *recovery, window) == 0 && files.isEmpty()) m_levels->open(QString());
   window->show();
-  m_commands->refreshNow();
+  m_menuActions->refreshNow();
   return true;
 }
 
@@ -147,8 +147,8 @@ void CaverniaApp::openHandedOverFiles() {
 
 void CaverniaApp::connectParts() {
   MainWindow* window = m_window.get();
-  CommandSet* commands = m_commands;
-  const auto refresh = [commands] { commands->requestRefresh(); };
+  MenuActions* menuActions = m_menuActions;
+  const auto refresh = [menuActions] { menuActions->requestRefresh(); };
   connect(&m_levels->recentFiles(), &RecentFiles::changed, window, &MainWindow::setRecentFiles);
   connect(window, &MainWindow::recentFileChosen, this, [this](const QString& path) {
     // The user has been told why it failed; the entry would only fail again.
@@ -158,11 +158,11 @@ void CaverniaApp::connectParts() {
     for (const QString& path : paths) m_levels->open(path);
   });
   connect(window, &MainWindow::closeRequested, this, [this](bool* accept) { *accept = m_levels->closeAll(); });
-  connect(window, &MainWindow::activeLevelWindowChanged, commands, [this, refresh] {
+  connect(window, &MainWindow::activeLevelWindowChanged, menuActions, [this, refresh] {
     showActiveArtwork();
     refresh();
   });
-  connect(m_levels, &OpenLevels::levelsChanged, commands, refresh);
+  connect(m_levels, &OpenLevels::levelsChanged, menuActions, refresh);
   // Other programs' changes to the files: watched, and looked for whenever a level comes forward.
   connect(m_levels, &OpenLevels::levelsChanged, m_diskWatch, &DiskWatch::follow);
   connect(m_levels, &OpenLevels::levelSaved, m_diskWatch, &DiskWatch::saved);
@@ -195,27 +195,27 @@ void CaverniaApp::connectParts() {
   });
   connect(m_levels, &OpenLevels::levelPropertiesChanged, pack, &LevelPackPanel::openLevelsEdited);
   connect(m_levels, &OpenLevels::levelsChanged, pack, &LevelPackPanel::openLevelsEdited);
-  connect(m_levels, &OpenLevels::levelStateChanged, commands, refresh);
+  connect(m_levels, &OpenLevels::levelStateChanged, menuActions, refresh);
   connect(m_levels, &OpenLevels::artworkChosen, this, &CaverniaApp::showActiveArtwork);
   // Every command but those on a lifted block first puts the active view's block down.
-  commands->setBeforeCommand([this] {
+  menuActions->setBeforeAction([this] {
     if (LevelWindow* active = ::activeWindow(*m_context)) active->view()->putDownBlock();
   });
-  connect(m_levels, &OpenLevels::windowCreated, commands, [this, refresh](LevelWindow* levelWindow) {
-    levelWindow->view()->addActions(m_commands->levelViewActions());
-    connect(levelWindow->view(), &LevelView::stateChanged, m_commands, refresh);
+  connect(m_levels, &OpenLevels::windowCreated, menuActions, [this, refresh](LevelWindow* levelWindow) {
+    levelWindow->view()->addActions(m_menuActions->levelViewActions());
+    connect(levelWindow->view(), &LevelView::stateChanged, m_menuActions, refresh);
     connect(levelWindow->view(), &LevelView::cellUnderMouseChanged, m_window.get(), &MainWindow::showCellUnderMouse);
     ViewSettings& settings = levelWindow->view()->settings();
-    connect(&settings, &ViewSettings::currentElementChanged, m_commands, refresh);
-    connect(&settings, &ViewSettings::drawModeChanged, m_commands, refresh);
-    connect(&settings, &ViewSettings::cellSizeChanged, m_commands, refresh);
-    connect(&settings, &ViewSettings::gridVisibleChanged, m_commands, refresh);
+    connect(&settings, &ViewSettings::currentElementChanged, m_menuActions, refresh);
+    connect(&settings, &ViewSettings::drawModeChanged, m_menuActions, refresh);
+    connect(&settings, &ViewSettings::cellSizeChanged, m_menuActions, refresh);
+    connect(&settings, &ViewSettings::gridVisibleChanged, m_menuActions, refresh);
   });
-  connect(this, &QApplication::focusChanged, commands, [this, refresh] {
+  connect(this, &QApplication::focusChanged, menuActions, [this, refresh] {
     followFocus();
     refresh();
   });
-  connect(clipboard(), &QClipboard::dataChanged, commands, refresh);
+  connect(clipboard(), &QClipboard::dataChanged, menuActions, refresh);
 }
 
 void CaverniaApp::followFocus() {
@@ -238,7 +238,7 @@ int CaverniaApp::finish(int code) {
   m_recovery.reset();  // a clean end: nothing to recover
   m_window.reset();  // the commands and the levels with it
   m_context.reset();
-  m_commands = nullptr;
+  m_menuActions = nullptr;
   m_levels = nullptr;
   m_diskWatch = nullptr;
   m_textField.reset();

@@ -6,7 +6,7 @@
 
 #include "app/actions.h"
 
-class CommandSet;
+class MenuActions;
 class DiskWatch;
 class LevelDocument;
 class MainWindow;
@@ -15,7 +15,7 @@ class QPrinter;
 class QTextStream;
 class RecoveryWriter;
 class TextField;
-struct CommandContext;
+struct MenuContext;
 
 // The application: start-up in a fixed order, the main window with its commands, and the
 // open levels.
@@ -40,7 +40,7 @@ class CaverniaApp : public QApplication {
 
   MainWindow* mainWindow() const { return m_window.get(); }
   OpenLevels* levels() const { return m_levels; }
-  CommandSet* commands() const { return m_commands; }
+  MenuActions* menuActions() const { return m_menuActions; }
   const Actions& actions() const { return m_actions; }
   RecoveryWriter* recovery() const { return m_recovery.get(); }
 
@@ -54,11 +54,11 @@ class CaverniaApp : public QApplication {
   void openHandedOverFiles();
 
   std::unique_ptr<MainWindow> m_window;
-  CommandSet* m_commands = nullptr;  // owned by the main window
+  MenuActions* m_menuActions = nullptr;  // owned by the main window
   OpenLevels* m_levels = nullptr;    // owned by the main window
   DiskWatch* m_diskWatch = nullptr;  // owned by m_levels
   std::unique_ptr<TextField> m_textField;
-  std::unique_ptr<CommandContext> m_context;
+  std::unique_ptr<MenuContext> m_context;
   std::unique_ptr<RecoveryWriter> m_recovery;
   Actions m_actions;
   QStringList m_handedOver;    // waiting to be opened

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "editing/edit_command.h"
+#include "editing/undo_step.h"
 
 // The cells one step changed: a stroke, a shape, a fill, a paste, a cut.
-class CellEdit : public EditCommand {
+class CellEdit : public UndoStep {
  public:
-  using EditCommand::EditCommand;
+  using UndoStep::UndoStep;
 
   // Notes that a cell went from `before` to `after`. A cell noted again keeps its first
   // `before`, so undo brings back the state before the whole step.

@@ -3,13 +3,13 @@
 #include <memory>
 #include <vector>
 
-#include "editing/edit_command.h"
+#include "editing/undo_step.h"
 
 // Several kinds of change made by one gesture, taken back together.
-class CompositeEdit : public EditCommand {
+class CompositeEdit : public UndoStep {
  public:
-  explicit CompositeEdit(std::vector<std::unique_ptr<EditCommand>> parts)
-      : EditCommand(parts.empty() ? std::string() : parts.front()->name()), m_parts(std::move(parts)) {}
+  explicit CompositeEdit(std::vector<std::unique_ptr<UndoStep>> parts)
+      : UndoStep(parts.empty() ? std::string() : parts.front()->name()), m_parts(std::move(parts)) {}
 
   void undo(Level& level) const override {
     for (auto it = m_parts.rbegin(); it != m_parts.rend(); ++it) (*it)->undo(level);
@@ -20,5 +20,5 @@ class CompositeEdit : public EditCommand {
   LevelChange change() const override { return {}; }  // everything
 
  private:
-  std::vector<std::unique_ptr<EditCommand>> m_parts;
+  std::vector<std::unique_ptr<UndoStep>> m_parts;
 };

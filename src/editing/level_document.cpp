@@ -50,17 +50,17 @@ void LevelDocument::beginGesture(std::string name) {
   notifyStateIfChanged();
 }
 
-std::unique_ptr<EditCommand> LevelDocument::takeGestureStep() {
+std::unique_ptr<UndoStep> LevelDocument::takeGestureStep() {
   m_inGesture = false;
   std::unique_ptr<CellEdit> cells = std::move(m_openStep);
   cells->seal();
-  std::unique_ptr<EditCommand> remainders;
+  std::unique_ptr<UndoStep> remainders;
   if (m_remaindersBeforeGesture && *m_remaindersBeforeGesture != m_level.remainders())
     remainders = std::make_unique<RemainderEdit>(cells->name(), *m_remaindersBeforeGesture, m_level.remainders());
   m_remaindersBeforeGesture.reset();
   if (cells->isEmpty()) return remainders;
   if (!remainders) return cells;
-  std::vector<std::unique_ptr<EditCommand>> parts;
+  std::vector<std::unique_ptr<UndoStep>> parts;
   parts.push_back(std::move(cells));
   parts.push_back(std::move(remainders));
   return std::make_unique<CompositeEdit>(std::move(parts));
@@ -68,13 +68,13 @@ std::unique_ptr<EditCommand> LevelDocument::takeGestureStep() {
 
 void LevelDocument::endGesture() {
   if (!m_inGesture) return;
-  if (std::unique_ptr<EditCommand> step = takeGestureStep()) pushStep(std::move(step));
+  if (std::unique_ptr<UndoStep> step = takeGestureStep()) pushStep(std::move(step));
   notifyStateIfChanged();
 }
 
 void LevelDocument::cancelGesture() {
   if (!m_inGesture) return;
-  if (const std::unique_ptr<EditCommand> step = takeGestureStep()) {
+  if (const std::unique_ptr<UndoStep> step = takeGestureStep()) {
     step->undo(m_level);
     notifyLevel(step->change());
   }
@@ -135,18 +135,18 @@ bool LevelDocument::setRemainders(const Level::Remainders& remainders, std::stri
 // --- undo and redo ---
 
 std::string LevelDocument::undoName() const {
-  const EditCommand* step = canUndo() ? m_history.nextUndo() : nullptr;
+  const UndoStep* step = canUndo() ? m_history.nextUndo() : nullptr;
   return step ? step->name() : std::string();
 }
 
 std::string LevelDocument::redoName() const {
-  const EditCommand* step = canRedo() ? m_history.nextRedo() : nullptr;
+  const UndoStep* step = canRedo() ? m_history.nextRedo() : nullptr;
   return step ? step->name() : std::string();
 }
 
 bool LevelDocument::undo() {
   if (!canUndo()) return false;
-  const EditCommand* step = m_history.undo();
+  const UndoStep* step = m_history.undo();
   step->undo(m_level);
   notifyLevel(step->change());
   notifyStateIfChanged();
@@ -155,14 +155,14 @@ bool LevelDocument::undo() {
 
 bool LevelDocument::redo() {
   if (!canRedo()) return false;
-  const EditCommand* step = m_history.redo();
+  const UndoStep* step = m_history.redo();
   step->redo(m_level);
   notifyLevel(step->change());
   notifyStateIfChanged();
   return true;
 }
 
-void LevelDocument::pushStep(std::unique_ptr<EditCommand> step) { m_history.push(std::move(step)); }
+void LevelDocument::pushStep(std::unique_ptr<UndoStep> step) { m_history.push(std::move(step)); }
 
 // --- file and title ---
 

@@ -90,9 +90,9 @@ class LevelDocument {
   void removeObserver(DocumentObserver* observer);
 
  private:
-  void pushStep(std::unique_ptr<EditCommand> step);
+  void pushStep(std::unique_ptr<UndoStep> step);
   // What the gesture changed, as one step (nullptr when it changed nothing).
-  std::unique_ptr<EditCommand> takeGestureStep();
+  std::unique_ptr<UndoStep> takeGestureStep();
   void notifyLevel(const LevelChange& change);
   void notifyStateIfChanged();
 

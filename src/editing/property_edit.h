@@ -1,10 +1,10 @@
 #pragma once
 
-#include "editing/edit_command.h"
+#include "editing/undo_step.h"
 #include "level/property.h"
 
 // One property changed; numbers are kept as their decimal text.
-class PropertyEdit : public EditCommand {
+class PropertyEdit : public UndoStep {
  public:
   PropertyEdit(Property property, std::string before, std::string after);
 

@@ -1,6 +1,6 @@
 #include "editing/undo_history.h"
 
-void UndoHistory::push(std::unique_ptr<EditCommand> step) {
+void UndoHistory::push(std::unique_ptr<UndoStep> step) {
   if (!step) return;
   if (m_saved && *m_saved > m_done) m_saved.reset();  // the saved state was among the redo steps
   m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_done), m_steps.end());
@@ -9,12 +9,12 @@ void UndoHistory::push(std::unique_ptr<EditCommand> step) {
   while (m_steps.size() > static_cast<size_t>(m_limit)) dropOldest();
 }
 
-const EditCommand* UndoHistory::undo() {
+const UndoStep* UndoHistory::undo() {
   if (!canUndo()) return nullptr;
   return m_steps[--m_done].get();
 }
 
-const EditCommand* UndoHistory::redo() {
+const UndoStep* UndoHistory::redo() {
   if (!canRedo()) return nullptr;
   return m_steps[m_done++].get();
 }

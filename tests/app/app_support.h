@@ -11,7 +11,7 @@
 #include <tuple>
 
 #include "app/cavernia_app.h"
-#include "app/commands/command_set.h"
+#include "app/menu/menu_actions.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
@@ -24,7 +24,7 @@
 
 inline CaverniaApp& runningApp() { return *static_cast<CaverniaApp*>(QCoreApplication::instance()); }
 inline const Actions& act() { return runningApp().actions(); }
-inline bool trigger(QAction* action) { return runningApp().commands()->run(action); }
+inline bool trigger(QAction* action) { return runningApp().menuActions()->run(action); }
 
 // Lets queued work (deferred refreshes, deletions) run.
 inline void settle() {

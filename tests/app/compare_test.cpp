@@ -29,7 +29,7 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   auto* panel = session.window().findChild<DifferencesPanel*>();
   ASSERT_TRUE(panel);
   QListWidget& list = *panel->findChild<QListWidget*>();
-  EXPECT_FALSE(runningApp().commands()->isEnabled(act().compare.next));
+  EXPECT_FALSE(runningApp().menuActions()->isEnabled(act().compare.next));
 
   LevelDocument& document = session.document();
   const CellWrite cells[] = {{{2, 3}, EL_WALL}, {{3, 3}, EL_WALL}};
@@ -69,7 +69,7 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
 
   ASSERT_TRUE(trigger(act().compare.end));
   EXPECT_FALSE(panel->isComparing());
-  EXPECT_FALSE(runningApp().commands()->isEnabled(act().compare.end));
+  EXPECT_FALSE(runningApp().menuActions()->isEnabled(act().compare.end));
 
   // Closing the window ends a comparison too.
   ASSERT_TRUE(trigger(act().compare.withSaved));

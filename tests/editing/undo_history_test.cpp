@@ -9,8 +9,8 @@
 
 namespace {
 
-struct Marker : EditCommand {
-  Marker() : EditCommand("marker") {}
+struct Marker : UndoStep {
+  Marker() : UndoStep("marker") {}
   void undo(Level&) const override {}
   void redo(Level&) const override {}
   LevelChange change() const override { return {}; }

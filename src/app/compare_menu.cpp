@@ -8,8 +8,8 @@
 #include <QMessageBox>
 
 #include "app/actions.h"
-#include "app/command_context.h"
-#include "app/commands/command_set.h"
+#include "app/menu_context.h"
+#include "app/menu/menu_actions.h"
 #include "app/differences_panel.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
@@ -37,20 +37,20 @@ void compareWithFile(DifferencesPanel* panel, LevelWindow* window, const QString
 
 }  // namespace
 
-void addCompareCommands(CommandContext& context, Actions& actions) {
-  CommandSet& commands = context.commands;
+void addCompareMenu(MenuContext& context, Actions& actions) {
+  MenuActions& menuActions = context.menuActions;
   MainWindow* window = &context.window;
   auto* panel = new DifferencesPanel(window);
   window->addDockWidget(Qt::RightDockWidgetArea, panel);
   panel->hide();  // until a comparison starts
-  QObject::connect(panel, &DifferencesPanel::comparisonChanged, &commands, [&commands] { commands.requestRefresh(); });
+  QObject::connect(panel, &DifferencesPanel::comparisonChanged, &menuActions, [&menuActions] { menuActions.requestRefresh(); });
   const auto active = [&context] { return activeWindow(context); };
   const auto hasFile = [active] { return active() && !active()->document().path().empty(); };
   const auto canStep = [panel] { return panel->isComparing() && !panel->differences().empty(); };
   Actions::Compare& compare = actions.compare;
   using Key = QKeySequence;
 
-  compare.withSaved = commands.add(
+  compare.withSaved = menuActions.add(
       {.text = CompareMenu::tr("Compare with &Saved"),
        .prompt = CompareMenu::tr("Shows what differs from the level's saved file"),
        .enabled = hasFile,
@@ -58,7 +58,7 @@ void addCompareCommands(CommandContext& context, Actions& actions) {
          const QString path = QFile::decodeName(QByteArray::fromStdString(active()->document().path()));
          compareWithFile(panel, active(), path, true);
        }});
-  compare.withFile = commands.add(
+  compare.withFile = menuActions.add(
       {.text = CompareMenu::tr("Compare with &File..."),
        .prompt = CompareMenu::tr("Shows what differs from another level file"),
        .enabled = [active] { return active() != nullptr; },
@@ -71,17 +71,17 @@ void addCompareCommands(CommandContext& context, Actions& actions) {
          // The window may have gone while the dialog was open.
          if (!path.isEmpty() && active() == level) compareWithFile(panel, level, path, false);
        }});
-  compare.next = commands.add({.text = CompareMenu::tr("&Next Difference"),
+  compare.next = menuActions.add({.text = CompareMenu::tr("&Next Difference"),
                                .keys = {Key(Qt::Key_F8)},
                                .prompt = CompareMenu::tr("Goes to the next difference of the comparison"),
                                .enabled = canStep,
                                .run = [panel] { panel->step(1); }});
-  compare.previous = commands.add({.text = CompareMenu::tr("&Previous Difference"),
+  compare.previous = menuActions.add({.text = CompareMenu::tr("&Previous Difference"),
                                    .keys = {Key(Qt::SHIFT | Qt::Key_F8)},
                                    .prompt = CompareMenu::tr("Goes to the previous difference of the comparison"),
                                    .enabled = canStep,
                                    .run = [panel] { panel->step(-1); }});
-  compare.end = commands.add({.text = CompareMenu::tr("&End Comparison"),
+  compare.end = menuActions.add({.text = CompareMenu::tr("&End Comparison"),
                               .prompt = CompareMenu::tr("Ends the comparison and its outlines"),
                               .enabled = [panel] { return panel->isComparing(); },
                               .run = [panel] {

@@ -5,10 +5,10 @@
 #include <QStatusBar>
 
 #include "app/actions.h"
-#include "app/command_context.h"
-#include "app/command_icons.h"
-#include "app/commands/command_set.h"
-#include "app/commands/text_field.h"
+#include "app/menu_context.h"
+#include "app/action_icons.h"
+#include "app/menu/menu_actions.h"
+#include "app/menu/text_field.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/replace_element_dialog.h"
@@ -33,7 +33,7 @@ struct Target {
 
 using FieldAction = TextField::Action;
 
-Command routed(std::function<Target()> target, Command command) {
+MenuAction routed(std::function<Target()> target, MenuAction command) {
   command.enabled = [target] { return target().enabled; };
   command.run = [target] {
     if (const Target now = target(); now.enabled) now.run();
@@ -47,14 +47,14 @@ QString withStep(const QString& plain, const QString& naming, const std::string&
 }
 
 // The active level's view while it has a marking, whichever pane has the focus.
-LevelView* viewWithMarking(const CommandContext& context) {
+LevelView* viewWithMarking(const MenuContext& context) {
   LevelWindow* window = activeWindow(context);
   return window && window->view()->selection() ? window->view() : nullptr;
 }
 
 // Asks which element to replace with which and where (the marked block is offered when more
 // than one cell is marked), then replaces it and says how many cells changed.
-void replaceElementInLevel(const CommandContext& context) {
+void replaceElementInLevel(const MenuContext& context) {
   LevelWindow* window = activeWindow(context);
   if (!window) return;
   const CellRange marked = window->view()->selection().value_or(CellRange{});
@@ -73,8 +73,8 @@ void replaceElementInLevel(const CommandContext& context) {
 
 }  // namespace
 
-void addEditCommands(CommandContext& context, Actions& actions) {
-  CommandSet& commands = context.commands;
+void addEditMenu(MenuContext& context, Actions& actions) {
+  MenuActions& menuActions = context.menuActions;
   TextField* field = &context.textField;
   const auto fieldOr = [field](FieldAction action, std::function<Target()> otherwise) {
     return [field, action, otherwise] {
@@ -111,7 +111,7 @@ void addEditCommands(CommandContext& context, Actions& actions) {
   Actions::Edit& edit = actions.edit;
 
   const auto undoStep = stepName(true);
-  edit.undo = commands.add(routed(
+  edit.undo = menuActions.add(routed(
       fieldOr(FieldAction::Undo, levelStep(true)),
       {.text = EditMenu::tr("&Undo"),
        .keys = {Key(Qt::CTRL | Qt::Key_Z), Key(Qt::ALT | Qt::Key_Backspace)},
@@ -123,7 +123,7 @@ void addEditCommands(CommandContext& context, Actions& actions) {
              return withStep(EditMenu::tr("Undo (Ctrl+Z)"), EditMenu::tr("Undo %1 (Ctrl+Z)"), undoStep());
            }}));
   const auto redoStep = stepName(false);
-  edit.redo = commands.add(routed(
+  edit.redo = menuActions.add(routed(
       fieldOr(FieldAction::Redo, levelStep(false)),
       {.text = EditMenu::tr("&Redo"),
        .keys = {Key(Qt::CTRL | Qt::Key_Y)},
@@ -134,30 +134,30 @@ void addEditCommands(CommandContext& context, Actions& actions) {
            [redoStep] {
              return withStep(EditMenu::tr("Redo (Ctrl+Y)"), EditMenu::tr("Redo %1 (Ctrl+Y)"), redoStep());
            }}));
-  edit.cut = commands.add(routed(fieldOr(FieldAction::Cut, viewCommand(&LevelView::canCopy, &LevelView::cut)),
+  edit.cut = menuActions.add(routed(fieldOr(FieldAction::Cut, viewCommand(&LevelView::canCopy, &LevelView::cut)),
                                  {.text = EditMenu::tr("Cu&t"),
                                   .keys = {Key(Qt::CTRL | Qt::Key_X), Key(Qt::SHIFT | Qt::Key_Delete)},
                                   .prompt = EditMenu::tr("Cuts the selection and moves it to the Clipboard."),
                                   .tooltip = EditMenu::tr("Cut (Ctrl+X)"),
-                                  .icon = commandIcon(CommandIcon::Cut)}));
-  edit.copy = commands.add(routed(fieldOr(FieldAction::Copy, viewCommand(&LevelView::canCopy, &LevelView::copy)),
+                                  .icon = actionIcon(ActionIcon::Cut)}));
+  edit.copy = menuActions.add(routed(fieldOr(FieldAction::Copy, viewCommand(&LevelView::canCopy, &LevelView::copy)),
                                   {.text = EditMenu::tr("&Copy"),
                                    .keys = {Key(Qt::CTRL | Qt::Key_C), Key(Qt::CTRL | Qt::Key_Insert)},
                                    .prompt = EditMenu::tr("Copies the selection to the Clipboard."),
                                    .tooltip = EditMenu::tr("Copy (Ctrl+C)"),
-                                   .icon = commandIcon(CommandIcon::Copy)}));
-  edit.paste = commands.add(routed(fieldOr(FieldAction::Paste, viewCommand(&LevelView::canPaste, &LevelView::paste)),
+                                   .icon = actionIcon(ActionIcon::Copy)}));
+  edit.paste = menuActions.add(routed(fieldOr(FieldAction::Paste, viewCommand(&LevelView::canPaste, &LevelView::paste)),
                                    {.text = EditMenu::tr("&Paste"),
                                     .keys = {Key(Qt::CTRL | Qt::Key_V), Key(Qt::SHIFT | Qt::Key_Insert)},
                                     .prompt = EditMenu::tr("Inserts the Clipboard contents at the insertion point."),
                                     .tooltip = EditMenu::tr("Paste (Ctrl+V)"),
-                                    .icon = commandIcon(CommandIcon::Paste)}));
+                                    .icon = actionIcon(ActionIcon::Paste)}));
 
-  edit.deleteCells = commands.add(routed(viewCommand(&LevelView::canCopy, &LevelView::deleteSelection),
+  edit.deleteCells = menuActions.add(routed(viewCommand(&LevelView::canCopy, &LevelView::deleteSelection),
                                          {.text = EditMenu::tr("&Delete"),
                                           .keys = {Key(Qt::Key_Delete)},
                                           .prompt = EditMenu::tr("Empties the marked cells")}));
-  edit.selectAll = commands.add(routed(
+  edit.selectAll = menuActions.add(routed(
       [&context]() -> Target {
         LevelWindow* window = activeWindow(context);
         if (!window || !window->viewIsActivePane()) return {};
@@ -165,15 +165,15 @@ void addEditCommands(CommandContext& context, Actions& actions) {
       },
       {.text = EditMenu::tr("Select &All"), .keys = {Key(Qt::CTRL | Qt::Key_A)},
        .prompt = EditMenu::tr("Marks the whole level")}));
-  edit.selectNone = commands.add(routed(viewCommand(&LevelView::canCopy, &LevelView::clearSelection),
+  edit.selectNone = menuActions.add(routed(viewCommand(&LevelView::canCopy, &LevelView::clearSelection),
                                         {.text = EditMenu::tr("Select &None"),
                                          .keys = {Key(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
                                          .prompt = EditMenu::tr("Removes the marking")}));
 
   // The block commands lift the marked block, or work on the one already floating.
-  const auto blockCommand = [&context, &commands](BlockTransform transform, const QString& text, QKeySequence key,
+  const auto blockAction = [&context, &menuActions](BlockTransform transform, const QString& text, QKeySequence key,
                                                   const QString& prompt) {
-    return commands.add({.text = text, .keys = {key}, .prompt = prompt,
+    return menuActions.add({.text = text, .keys = {key}, .prompt = prompt,
                          .tooltip = QString("%1 (%2)").arg(QString(text).remove('&'), key.toString(QKeySequence::NativeText)),
                          .enabled = [&context] { return viewWithMarking(context) != nullptr; },
                          .run = [&context, transform] {
@@ -181,18 +181,18 @@ void addEditCommands(CommandContext& context, Actions& actions) {
                          },
                          .keepsLiftedBlock = true, .keysInLevelView = true});
   };
-  edit.flipHorizontally = blockCommand(BlockTransform::FlipHorizontally, EditMenu::tr("Flip &Horizontally"), Key(Qt::Key_X),
+  edit.flipHorizontally = blockAction(BlockTransform::FlipHorizontally, EditMenu::tr("Flip &Horizontally"), Key(Qt::Key_X),
                                        EditMenu::tr("Flips the marked block from left to right"));
-  edit.flipVertically = blockCommand(BlockTransform::FlipVertically, EditMenu::tr("Flip &Vertically"), Key(Qt::Key_Y),
+  edit.flipVertically = blockAction(BlockTransform::FlipVertically, EditMenu::tr("Flip &Vertically"), Key(Qt::Key_Y),
                                      EditMenu::tr("Flips the marked block upside down"));
   edit.rotateClockwise =
-      blockCommand(BlockTransform::RotateClockwise, EditMenu::tr("Rotate Clock&wise"), Key(Qt::Key_Z),
+      blockAction(BlockTransform::RotateClockwise, EditMenu::tr("Rotate Clock&wise"), Key(Qt::Key_Z),
                    EditMenu::tr("Turns the marked block a quarter turn clockwise about its middle"));
   edit.rotateCounterClockwise =
-      blockCommand(BlockTransform::RotateCounterClockwise, EditMenu::tr("Rotate C&ounter-clockwise"),
+      blockAction(BlockTransform::RotateCounterClockwise, EditMenu::tr("Rotate C&ounter-clockwise"),
                    Key(Qt::SHIFT | Qt::Key_Z), EditMenu::tr("Turns the marked block a quarter turn counter-clockwise about its middle"));
   edit.replace =
-      commands.add({.text = EditMenu::tr("R&eplace Element..."),
+      menuActions.add({.text = EditMenu::tr("R&eplace Element..."),
                     .prompt = EditMenu::tr("Replaces one element with another in the marked block or the whole level"),
                     .enabled = [&context] { return activeWindow(context) != nullptr; },
                     .run = [&context] { replaceElementInLevel(context); }});

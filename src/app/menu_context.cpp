@@ -1,17 +1,17 @@
-#include "app/command_context.h"
+#include "app/menu_context.h"
 
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
 
-LevelWindow* activeWindow(const CommandContext& context) { return context.window.activeLevelWindow(); }
+LevelWindow* activeWindow(const MenuContext& context) { return context.window.activeLevelWindow(); }
 
-LevelDocument* activeDocument(const CommandContext& context) {
+LevelDocument* activeDocument(const MenuContext& context) {
   LevelWindow* window = activeWindow(context);
   return window ? &window->document() : nullptr;
 }
 
-ViewSettings* activeSettings(const CommandContext& context) {
+ViewSettings* activeSettings(const MenuContext& context) {
   LevelDocument* document = activeDocument(context);
   return document ? context.levels.settingsOf(*document) : nullptr;
 }

@@ -6,9 +6,9 @@
 #include <QToolBar>
 
 #include "app/actions.h"
-#include "app/command_context.h"
-#include "app/command_icons.h"
-#include "app/commands/command_set.h"
+#include "app/menu_context.h"
+#include "app/action_icons.h"
+#include "app/menu/menu_actions.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/problems_panel.h"
@@ -23,48 +23,48 @@ struct ViewMenu {
 };
 
 // Shows or hides a bar; the check mark says whether it shows, however it was hidden.
-Command barToggle(QWidget* bar, const QString& text, const QString& prompt, const QString& tooltip) {
+MenuAction barToggle(QWidget* bar, const QString& text, const QString& prompt, const QString& tooltip) {
   return {.text = text, .prompt = prompt, .tooltip = tooltip, .checkable = true,
           .checked = [bar] { return !bar->isHidden(); }, .run = [bar] { bar->setVisible(bar->isHidden()); }};
 }
 
 }  // namespace
 
-void addViewCommands(CommandContext& context, Actions& actions) {
-  CommandSet& commands = context.commands;
+void addViewMenu(MenuContext& context, Actions& actions) {
+  MenuActions& menuActions = context.menuActions;
   MainWindow& window = context.window;
   Actions::View& view = actions.view;
   const auto bar = [&window](MainWindow::Toolbar which) { return window.toolbar(which); };
   using Bar = MainWindow::Toolbar;
 
   view.fileBar =
-      commands.add(barToggle(bar(Bar::File), ViewMenu::tr("&File"), ViewMenu::tr("Shows or hides the file toolbar"),
+      menuActions.add(barToggle(bar(Bar::File), ViewMenu::tr("&File"), ViewMenu::tr("Shows or hides the file toolbar"),
                              ViewMenu::tr("Toggle File Bar")));
   view.basicElementsBar =
-      commands.add(barToggle(bar(Bar::BasicElements), ViewMenu::tr("&Basic Elements"),
+      menuActions.add(barToggle(bar(Bar::BasicElements), ViewMenu::tr("&Basic Elements"),
                              ViewMenu::tr("Shows or hides the basic elements"), ViewMenu::tr("Toggle Basic Elements")));
-  view.movingElementsBar = commands.add(barToggle(bar(Bar::MovingElements), ViewMenu::tr("&Moving Elements"),
+  view.movingElementsBar = menuActions.add(barToggle(bar(Bar::MovingElements), ViewMenu::tr("&Moving Elements"),
                                                   ViewMenu::tr("Shows or hides the moving elements"),
                                                   ViewMenu::tr("Toggle Moving Elements")));
   view.doorsKeysBar =
-      commands.add(barToggle(bar(Bar::DoorsAndKeys), ViewMenu::tr("&Doors && Keys"),
+      menuActions.add(barToggle(bar(Bar::DoorsAndKeys), ViewMenu::tr("&Doors && Keys"),
                              ViewMenu::tr("Shows or hides the doors and keys"), ViewMenu::tr("Toggle Doors & Keys")));
   view.drawModesBar =
-      commands.add(barToggle(bar(Bar::DrawModes), ViewMenu::tr("D&raw Modes"),
+      menuActions.add(barToggle(bar(Bar::DrawModes), ViewMenu::tr("D&raw Modes"),
                              ViewMenu::tr("Shows or hides the drawing modes"), ViewMenu::tr("Toggle Draw Modes")));
   view.gridBar =
-      commands.add(barToggle(bar(Bar::Grid), ViewMenu::tr("&Grid"), ViewMenu::tr("Shows or hides the grid toolbar"),
+      menuActions.add(barToggle(bar(Bar::Grid), ViewMenu::tr("&Grid"), ViewMenu::tr("Shows or hides the grid toolbar"),
                              ViewMenu::tr("Toggle Grid Bar")));
   view.statusBar =
-      commands.add(barToggle(window.statusBar(), ViewMenu::tr("&Statusbar"),
+      menuActions.add(barToggle(window.statusBar(), ViewMenu::tr("&Statusbar"),
                              ViewMenu::tr("Shows or hides the status bar"), ViewMenu::tr("Toggle Status Bar")));
-  view.problemsPanel = commands.add(barToggle(window.problemsPanel(), ViewMenu::tr("&Problems"),
+  view.problemsPanel = menuActions.add(barToggle(window.problemsPanel(), ViewMenu::tr("&Problems"),
                                               ViewMenu::tr("Shows or hides the problems of the level"),
                                               ViewMenu::tr("Toggle Problems")));
-  view.levelPack = commands.add(barToggle(window.levelPackDock(), ViewMenu::tr("&Level Pack"),
+  view.levelPack = menuActions.add(barToggle(window.levelPackDock(), ViewMenu::tr("&Level Pack"),
                                           ViewMenu::tr("Shows or hides the levels of the active level's folder"),
                                           ViewMenu::tr("Toggle Level Pack")));
-  view.properties = commands.add({.text = ViewMenu::tr("Prop&erties"),
+  view.properties = menuActions.add({.text = ViewMenu::tr("Prop&erties"),
                                   .keys = {QKeySequence(Qt::Key_F9)},
                                   .prompt = ViewMenu::tr("Shows or hides the property form in every level window"),
                                   .tooltip = ViewMenu::tr("Toggle Properties (F9)"),
@@ -74,18 +74,18 @@ void addViewCommands(CommandContext& context, Actions& actions) {
                                   .run = [&window] { window.setFormsShown(!window.formsShown()); }});
   // A bar closed with its own close box unchecks its menu item.
   for (QToolBar* toolbar : window.findChildren<QToolBar*>())
-    QObject::connect(toolbar, &QToolBar::visibilityChanged, &commands, [&commands] { commands.requestRefresh(); });
-  QObject::connect(window.problemsPanel(), &QDockWidget::visibilityChanged, &commands,
-                   [&commands] { commands.requestRefresh(); });
-  QObject::connect(window.levelPackDock(), &QDockWidget::visibilityChanged, &commands,
-                   [&commands] { commands.requestRefresh(); });
+    QObject::connect(toolbar, &QToolBar::visibilityChanged, &menuActions, [&menuActions] { menuActions.requestRefresh(); });
+  QObject::connect(window.problemsPanel(), &QDockWidget::visibilityChanged, &menuActions,
+                   [&menuActions] { menuActions.requestRefresh(); });
+  QObject::connect(window.levelPackDock(), &QDockWidget::visibilityChanged, &menuActions,
+                   [&menuActions] { menuActions.requestRefresh(); });
 
   // Redrawing is the level view's, while the form does not have the focus.
   const auto viewWindow = [&context]() -> LevelWindow* {
     LevelWindow* active = activeWindow(context);
     return active && active->viewIsActivePane() ? active : nullptr;
   };
-  view.redraw = commands.add({.text = ViewMenu::tr("Redraw"),
+  view.redraw = menuActions.add({.text = ViewMenu::tr("Redraw"),
                               .keys = {QKeySequence(Qt::Key_F5)},
                               .prompt = ViewMenu::tr("Redraws the level"),
                               .tooltip = ViewMenu::tr("Redraw (F5)"),
@@ -94,34 +94,34 @@ void addViewCommands(CommandContext& context, Actions& actions) {
 
   const auto settings = [&context] { return activeSettings(context); };
   const auto levelActive = [settings] { return settings() != nullptr; };
-  view.grid = commands.add({.text = ViewMenu::tr("Grid"),
+  view.grid = menuActions.add({.text = ViewMenu::tr("Grid"),
                             .keys = {QKeySequence(Qt::CTRL | Qt::Key_G)},
                             .prompt = ViewMenu::tr("Show/Hide Grid"),
                             .tooltip = ViewMenu::tr("Show/Hide Grid (Ctrl + G)"),
-                            .icon = commandIcon(CommandIcon::Grid),
+                            .icon = actionIcon(ActionIcon::Grid),
                             .checkable = true,
                             .enabled = levelActive,
                             .checked = [settings] { return settings() && settings()->gridVisible(); },
                             .run = [settings] { settings()->setGridVisible(!settings()->gridVisible()); }});
-  view.gridSize = commands.add({.text = ViewMenu::tr("Gridsize..."),
+  view.gridSize = menuActions.add({.text = ViewMenu::tr("Gridsize..."),
                                 .prompt = ViewMenu::tr("Changes the gridsize"),
                                 .tooltip = ViewMenu::tr("Custom Gridsize"),
-                                .icon = commandIcon(CommandIcon::GridSize),
+                                .icon = actionIcon(ActionIcon::GridSize),
                                 .enabled = levelActive,
                                 .run = [settings, &window] { runGridSizeDialog(*settings(), &window); }});
-  const auto cellSize = [&](int pixels, CommandIcon icon) {
-    return commands.add({.text = QString::number(pixels),
+  const auto cellSize = [&](int pixels, ActionIcon icon) {
+    return menuActions.add({.text = QString::number(pixels),
                          .prompt = ViewMenu::tr("Set the gridsize to %1x%1 Pixel").arg(pixels),
                          .tooltip = ViewMenu::tr("Gridsize %1 Pixel").arg(pixels),
-                         .icon = commandIcon(icon),
+                         .icon = actionIcon(icon),
                          .checkable = true,
                          .enabled = levelActive,
                          .checked = [settings, pixels] { return settings() && settings()->cellSize() == pixels; },
                          .run = [settings, pixels] { settings()->setCellSize(pixels); }});
   };
-  view.cellSize15 = cellSize(15, CommandIcon::CellSize15);
-  view.cellSize30 = cellSize(30, CommandIcon::CellSize30);
-  view.cellSize60 = cellSize(60, CommandIcon::CellSize60);
+  view.cellSize15 = cellSize(15, ActionIcon::CellSize15);
+  view.cellSize30 = cellSize(30, ActionIcon::CellSize30);
+  view.cellSize60 = cellSize(60, ActionIcon::CellSize60);
 
   // Zooming fits the window's own view, so it goes by the active window.
   const auto levelView = [&context]() -> LevelView* {
@@ -130,7 +130,7 @@ void addViewCommands(CommandContext& context, Actions& actions) {
   };
   const auto zoom = [&](int steps, const QString& text, QList<QKeySequence> keys, const QString& prompt,
                         const QString& tooltip) {
-    return commands.add({.text = text, .keys = std::move(keys), .prompt = prompt, .tooltip = tooltip,
+    return menuActions.add({.text = text, .keys = std::move(keys), .prompt = prompt, .tooltip = tooltip,
                          .enabled = [levelView, steps] { return levelView() && levelView()->canZoom(steps); },
                          .run = [levelView, steps] { levelView()->zoom(steps); }});
   };
@@ -139,7 +139,7 @@ void addViewCommands(CommandContext& context, Actions& actions) {
            ViewMenu::tr("Shows the level larger"), ViewMenu::tr("Zoom In (Ctrl + +)"));
   view.zoomOut = zoom(-1, ViewMenu::tr("Zoom &Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
                       ViewMenu::tr("Shows the level smaller"), ViewMenu::tr("Zoom Out (Ctrl + -)"));
-  view.fitLevel = commands.add({.text = ViewMenu::tr("&Fit Level"),
+  view.fitLevel = menuActions.add({.text = ViewMenu::tr("&Fit Level"),
                                 .keys = {QKeySequence(Qt::CTRL | Qt::Key_0)},
                                 .prompt = ViewMenu::tr("Shows the whole level in the window"),
                                 .tooltip = ViewMenu::tr("Fit Level (Ctrl + 0)"),

@@ -20,7 +20,7 @@
 #include "support/modal_dialog.h"
 #include "view/level_pack_panel.h"
 
-TEST(Commands, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
+TEST(MenuActions, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
   EditorSession session;
   LevelView& view = *session.active()->view();
   trigger(act().elements.element[EL_RUBY]);
@@ -40,7 +40,7 @@ TEST(Commands, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
   EXPECT_EQ(act().edit.redo->text(), "&Redo Draw");
 }
 
-TEST(Commands, AFocusedTextFieldTakesTheEditCommandsFirst) {
+TEST(MenuActions, AFocusedTextFieldTakesTheEditActionsFirst) {
   EditorSession session;
   settle();
   session.active()->view()->setSelection(CellRange{1, 1, 2, 2});
@@ -78,7 +78,7 @@ TEST(Commands, AFocusedTextFieldTakesTheEditCommandsFirst) {
   EXPECT_TRUE(next->hasFocus());
 }
 
-TEST(Commands, CommandLinePrintsALevelFileWithoutAWindow) {
+TEST(MenuActions, CommandLinePrintsALevelFileWithoutAWindow) {
   EXPECT_EQ(parseCommandLine({"--print-to", "Office", "a.lev"}).printer, "Office");
   EXPECT_EQ(parseCommandLine({"--print-to", "a.lev"}).action, CommandLine::Action::UsageError);
   EXPECT_EQ(parseCommandLine({"--print", "a.lev", "b.lev"}).action, CommandLine::Action::UsageError);
@@ -106,7 +106,7 @@ TEST(Commands, CommandLinePrintsALevelFileWithoutAWindow) {
   }
 }
 
-TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
+TEST(MenuActions, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   EditorSession session;
   settle();
   LevelView& view = *session.active()->view();
@@ -132,7 +132,7 @@ TEST(Commands, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
 
 // The block commands lift the marked block and act on it while it floats; any other command
 // puts it down first. Their keys, like Ctrl+A, belong to the level view, not to the form.
-TEST(Commands, BlockCommandsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
+TEST(MenuActions, BlockActionsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
   EditorSession session;
   LevelView& view = *session.active()->view();
   LevelDocument& document = session.document();
@@ -180,7 +180,7 @@ TEST(Commands, BlockCommandsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
   EXPECT_EQ(act().edit.undo->text(), "&Undo Replace");
 }
 
-TEST(Commands, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
+TEST(MenuActions, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
   EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
   settle();
   LevelPackPanel& panel = *session.window().levelPackPanel();
@@ -225,7 +225,7 @@ QString openDialogFolder(const QString& choice) {
   return folder;
 }
 
-TEST(Commands, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosen) {
+TEST(MenuActions, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosen) {
   QTemporaryDir first, second;
   for (const QTemporaryDir* folder : {&first, &second})
     ASSERT_TRUE(saveLevelFile(Level(), folder->filePath("cave.lev").toStdString()).ok);

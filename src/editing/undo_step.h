@@ -8,12 +8,12 @@ class Level;
 
 // One undoable step: it knows the values before and after, never pointers into the level, so it
 // stays valid whatever happens to the level later.
-class EditCommand {
+class UndoStep {
  public:
-  explicit EditCommand(std::string name) : m_name(std::move(name)) {}
-  virtual ~EditCommand() = default;
-  EditCommand(const EditCommand&) = delete;
-  EditCommand& operator=(const EditCommand&) = delete;
+  explicit UndoStep(std::string name) : m_name(std::move(name)) {}
+  virtual ~UndoStep() = default;
+  UndoStep(const UndoStep&) = delete;
+  UndoStep& operator=(const UndoStep&) = delete;
 
   // What the Edit menu calls the step: "Rectangle", "Paste", "Width".
   const std::string& name() const { return m_name; }

@@ -1,4 +1,4 @@
-#include "app/command_icons.h"
+#include "app/action_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -65,11 +65,11 @@ void sizeLabel(QPainter& p, const QString& text) {
 
 }  // namespace
 
-QIcon commandIcon(CommandIcon icon) {
+QIcon actionIcon(ActionIcon icon) {
   switch (icon) {
-    case CommandIcon::NewLevel:
+    case ActionIcon::NewLevel:
       return draw([](QPainter& p) { page(p, QRectF(7, 3, 19, 26)); });
-    case CommandIcon::Open:
+    case ActionIcon::Open:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(QColor(230, 190, 90));
@@ -77,7 +77,7 @@ QIcon commandIcon(CommandIcon icon) {
         p.setBrush(QColor(250, 215, 120));
         p.drawPolygon(QPolygonF({QPointF(3, 27), QPointF(8, 15), QPointF(31, 15), QPointF(27, 27)}));
       });
-    case CommandIcon::Save:
+    case ActionIcon::Save:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(kBlue);
@@ -87,14 +87,14 @@ QIcon commandIcon(CommandIcon icon) {
         p.setBrush(QColor(200, 200, 210));
         p.drawRect(QRectF(8, 18, 16, 10));
       });
-    case CommandIcon::SendMail:
+    case ActionIcon::SendMail:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(kPaper);
         p.drawRect(QRectF(3, 8, 26, 17));
         p.drawPolyline(QPolygonF({QPointF(3, 8), QPointF(16, 18), QPointF(29, 8)}));
       });
-    case CommandIcon::Cut:
+    case ActionIcon::Cut:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2.5));
         p.drawLine(QPointF(10, 3), QPointF(20, 21));
@@ -104,12 +104,12 @@ QIcon commandIcon(CommandIcon icon) {
         p.drawEllipse(QPointF(10, 25), 4.5, 4.5);
         p.drawEllipse(QPointF(22, 25), 4.5, 4.5);
       });
-    case CommandIcon::Copy:
+    case ActionIcon::Copy:
       return draw([](QPainter& p) {
         page(p, QRectF(3, 2, 17, 21));
         page(p, QRectF(12, 9, 17, 21));
       });
-    case CommandIcon::Paste:
+    case ActionIcon::Paste:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(QColor(190, 140, 80));
@@ -118,7 +118,7 @@ QIcon commandIcon(CommandIcon icon) {
         p.drawRect(QRectF(9, 2, 10, 6));
         page(p, QRectF(14, 12, 15, 18));
       });
-    case CommandIcon::Print:
+    case ActionIcon::Print:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(kPaper);
@@ -128,7 +128,7 @@ QIcon commandIcon(CommandIcon icon) {
         p.setBrush(kPaper);
         p.drawRect(QRectF(8, 20, 16, 9));
       });
-    case CommandIcon::About:
+    case ActionIcon::About:
       return draw([](QPainter& p) {
         p.setPen(Qt::NoPen);
         p.setBrush(kBlue);
@@ -140,7 +140,7 @@ QIcon commandIcon(CommandIcon icon) {
         p.setPen(Qt::white);
         p.drawText(QRectF(3, 3, 26, 26), Qt::AlignCenter, "?");
       });
-    case CommandIcon::FreeDraw:
+    case ActionIcon::FreeDraw:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(QColor(240, 200, 60));
@@ -148,12 +148,12 @@ QIcon commandIcon(CommandIcon icon) {
         p.setBrush(kInk);
         p.drawPolygon(QPolygonF({QPointF(4, 28), QPointF(4, 23), QPointF(9, 28)}));
       });
-    case CommandIcon::Line:
+    case ActionIcon::Line:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 4, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(5, 27), QPointF(27, 5));
       });
-    case CommandIcon::Fill:
+    case ActionIcon::Fill:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2));
         p.setBrush(QColor(200, 200, 210));
@@ -162,28 +162,28 @@ QIcon commandIcon(CommandIcon icon) {
         p.setBrush(kBlue);
         p.drawEllipse(QRectF(23, 17, 7, 11));
       });
-    case CommandIcon::Rectangle:
+    case ActionIcon::Rectangle:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 3));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(5, 8, 22, 17));
       });
-    case CommandIcon::FilledRectangle:
+    case ActionIcon::FilledRectangle:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 3));
         p.setBrush(QColor(110, 110, 120));
         p.drawRect(QRectF(5, 8, 22, 17));
       });
-    case CommandIcon::Selection:
+    case ActionIcon::Selection:
       return draw([](QPainter& p) {
         p.setPen(QPen(kInk, 2, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(4, 6, 24, 20));
       });
-    case CommandIcon::CellSize15: return draw([](QPainter& p) { sizeLabel(p, "15"); });
-    case CommandIcon::CellSize30: return draw([](QPainter& p) { sizeLabel(p, "30"); });
-    case CommandIcon::CellSize60: return draw([](QPainter& p) { sizeLabel(p, "60"); });
-    case CommandIcon::GridSize:
+    case ActionIcon::CellSize15: return draw([](QPainter& p) { sizeLabel(p, "15"); });
+    case ActionIcon::CellSize30: return draw([](QPainter& p) { sizeLabel(p, "30"); });
+    case ActionIcon::CellSize60: return draw([](QPainter& p) { sizeLabel(p, "60"); });
+    case ActionIcon::GridSize:
       return draw([](QPainter& p) {
         cellGrid(p, 2);
         p.setPen(QPen(QColor(250, 220, 80), 2.5));
@@ -191,7 +191,7 @@ QIcon commandIcon(CommandIcon icon) {
         p.drawLine(QPointF(24, 8), QPointF(17, 8));
         p.drawLine(QPointF(24, 8), QPointF(24, 15));
       });
-    case CommandIcon::Grid:
+    case ActionIcon::Grid:
       return draw([](QPainter& p) { cellGrid(p, 4); });
   }
   return {};

@@ -6,9 +6,9 @@
 #include <QStandardPaths>
 
 #include "app/actions.h"
-#include "app/command_context.h"
-#include "app/command_icons.h"
-#include "app/commands/command_set.h"
+#include "app/menu_context.h"
+#include "app/action_icons.h"
+#include "app/menu/menu_actions.h"
 #include "app/file_dialogs.h"
 #include "app/image_export.h"
 #include "app/main_window.h"
@@ -57,8 +57,8 @@ void mailLevel(const LevelDocument& document, QWidget* parent) {
 
 }  // namespace
 
-void addFileCommands(CommandContext& context, Actions& actions) {
-  CommandSet& commands = context.commands;
+void addFileMenu(MenuContext& context, Actions& actions) {
+  MenuActions& menuActions = context.menuActions;
   MainWindow* window = &context.window;
   OpenLevels* levels = &context.levels;
   const auto active = [&context] { return activeDocument(context); };
@@ -67,17 +67,17 @@ void addFileCommands(CommandContext& context, Actions& actions) {
   Actions::File& file = actions.file;
   using Key = QKeySequence;
 
-  file.newLevel = commands.add({.text = FileMenu::tr("&New"),
+  file.newLevel = menuActions.add({.text = FileMenu::tr("&New"),
                                 .keys = {Key(Qt::CTRL | Qt::Key_N)},
                                 .prompt = FileMenu::tr("Creates a new level"),
                                 .tooltip = FileMenu::tr("New (Ctrl+N)"),
-                                .icon = commandIcon(CommandIcon::NewLevel),
+                                .icon = actionIcon(ActionIcon::NewLevel),
                                 .run = [levels] { levels->open(QString()); }});
-  file.open = commands.add({.text = FileMenu::tr("&Open..."),
+  file.open = menuActions.add({.text = FileMenu::tr("&Open..."),
                             .keys = {Key(Qt::CTRL | Qt::Key_O)},
                             .prompt = FileMenu::tr("Opens an existing level"),
                             .tooltip = FileMenu::tr("Open (Ctrl+O)"),
-                            .icon = commandIcon(CommandIcon::Open),
+                            .icon = actionIcon(ActionIcon::Open),
                             .run = [levels, window, active] {
                               const LevelDocument* level = active();
                               const QString folder = startFolder(level ? QString::fromStdString(level->path()) : QString());
@@ -85,55 +85,55 @@ void addFileCommands(CommandContext& context, Actions& actions) {
                                   askFileToOpen(window, FileMenu::tr("Open"), folder, FileMenu::tr("Cavernia Level (*.lev)"));
                               if (!path.isEmpty()) levels->open(path);
                             }});
-  file.close = commands.add({.text = FileMenu::tr("&Close"),
+  file.close = menuActions.add({.text = FileMenu::tr("&Close"),
                              .keys = desktopKeys(Key::Close, Key(Qt::CTRL | Qt::Key_W)),
                              .prompt = FileMenu::tr("Closes the active level"),
                              .tooltip = FileMenu::tr("Close"),
                              .enabled = levelActive,
                              .run = [levels, active] { levels->close(*active()); }});
-  file.save = commands.add({.text = FileMenu::tr("&Save"),
+  file.save = menuActions.add({.text = FileMenu::tr("&Save"),
                             .keys = {Key(Qt::CTRL | Qt::Key_S)},
                             .prompt = FileMenu::tr("Saves the active level"),
                             .tooltip = FileMenu::tr("Save (Ctrl+S)"),
-                            .icon = commandIcon(CommandIcon::Save),
+                            .icon = actionIcon(ActionIcon::Save),
                             .enabled = levelActive,
                             .run = [saveFlow] { saveFlow()->save(); }});
-  file.saveAs = commands.add({.text = FileMenu::tr("Save &As..."),
+  file.saveAs = menuActions.add({.text = FileMenu::tr("Save &As..."),
                               .keys = desktopKeys(Key::SaveAs, Key(Qt::CTRL | Qt::SHIFT | Qt::Key_S)),
                               .prompt = FileMenu::tr("Saves the active level under a new name"),
                               .tooltip = FileMenu::tr("Save As"),
                               .enabled = levelActive,
                               .run = [saveFlow] { saveFlow()->saveAs(); }});
-  file.exportImage = commands.add(
+  file.exportImage = menuActions.add(
       {.text = FileMenu::tr("Expor&t as Image..."),
        .prompt = FileMenu::tr("Writes the active level as a PNG picture, as it is shown"),
        .tooltip = FileMenu::tr("Export as Image"),
        .enabled = levelActive,
        .run = [&context, window] { exportLevelImage(*activeDocument(context), *activeSettings(context), window); }});
-  file.sendMail = commands.add({.text = FileMenu::tr("E-mail..."),
+  file.sendMail = menuActions.add({.text = FileMenu::tr("E-mail..."),
                                 .prompt = FileMenu::tr("Sends the active level as an e-mail attachment"),
                                 .tooltip = FileMenu::tr("Send Mail"),
-                                .icon = commandIcon(CommandIcon::SendMail),
+                                .icon = actionIcon(ActionIcon::SendMail),
                                 .enabled = [levelActive] { return levelActive() && mailProgramExists(); },
                                 .run = [active, window] { mailLevel(*active(), window); }});
   // The active level prints wherever the focus is, the form included.
-  file.print = commands.add({.text = FileMenu::tr("&Print..."),
+  file.print = menuActions.add({.text = FileMenu::tr("&Print..."),
                              .keys = {Key(Qt::CTRL | Qt::Key_P)},
                              .prompt = FileMenu::tr("Prints the level."),
                              .tooltip = FileMenu::tr("Print (Ctrl+P)"),
-                             .icon = commandIcon(CommandIcon::Print),
+                             .icon = actionIcon(ActionIcon::Print),
                              .enabled = levelActive,
                              .run = [active, window] { printWithDialog(*active(), window); }});
-  file.printPreview = commands.add({.text = FileMenu::tr("Print Pre&view"),
+  file.printPreview = menuActions.add({.text = FileMenu::tr("Print Pre&view"),
                                     .prompt = FileMenu::tr("Previews the level."),
                                     .tooltip = FileMenu::tr("Print Preview"),
                                     .enabled = levelActive,
                                     .run = [active, window] { showPrintPreview(*active(), window); }});
-  file.printSetup = commands.add({.text = FileMenu::tr("P&rinter Setup..."),
+  file.printSetup = menuActions.add({.text = FileMenu::tr("P&rinter Setup..."),
                                   .prompt = FileMenu::tr("Changes the printer and printing options"),
                                   .tooltip = FileMenu::tr("Printer Setup"),
                                   .run = [window] { runPrinterSetup(window); }});
-  file.exit = commands.add({.text = FileMenu::tr("E&xit"),
+  file.exit = menuActions.add({.text = FileMenu::tr("E&xit"),
                             .keys = desktopKeys(Key::Quit, Key(Qt::CTRL | Qt::Key_Q)),
                             .prompt = FileMenu::tr("Quits the application and asks to save levels"),
                             .tooltip = FileMenu::tr("Exit"),

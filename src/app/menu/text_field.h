@@ -8,7 +8,7 @@
 class QWidget;
 
 // The editable text field that has the keyboard focus (a line edit, a text edit, the edit of a
-// list box one can type into). It comes first for the five text commands: Cut, Copy and Paste
+// list box one can type into). It comes first for the five text actions: Cut, Copy and Paste
 // work on its text, Undo and Redo on its own typing; without typing to undo or redo it leaves
 // them to the level.
 class TextField {

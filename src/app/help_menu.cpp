@@ -3,9 +3,9 @@
 
 #include "app/about/about_box.h"
 #include "app/actions.h"
-#include "app/command_context.h"
-#include "app/command_icons.h"
-#include "app/commands/command_set.h"
+#include "app/menu_context.h"
+#include "app/action_icons.h"
+#include "app/menu/menu_actions.h"
 #include "app/main_window.h"
 
 namespace {
@@ -14,12 +14,12 @@ struct HelpMenu {
 };
 }  // namespace
 
-void addHelpCommands(CommandContext& context, Actions& actions) {
+void addHelpMenu(MenuContext& context, Actions& actions) {
   MainWindow* window = &context.window;
-  actions.about = context.commands.add({.text = HelpMenu::tr("&About VOREL..."),
+  actions.about = context.menuActions.add({.text = HelpMenu::tr("&About VOREL..."),
                                         .prompt = HelpMenu::tr("Displays program information and version"),
                                         .tooltip = HelpMenu::tr("About"),
-                                        .icon = commandIcon(CommandIcon::About),
+                                        .icon = actionIcon(ActionIcon::About),
                                         .run = [window] {
                                           AboutBox about(window);
                                           about.exec();

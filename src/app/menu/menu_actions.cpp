@@ -1,4 +1,4 @@
-#include "app/commands/command_set.h"
+#include "app/menu/menu_actions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -6,11 +6,11 @@
 #include <QTimer>
 #include <QWidget>
 
-CommandSet::CommandSet(QWidget& window) : QObject(&window), m_window(window) { qApp->installEventFilter(this); }
+MenuActions::MenuActions(QWidget& window) : QObject(&window), m_window(window) { qApp->installEventFilter(this); }
 
-CommandSet::~CommandSet() { qApp->removeEventFilter(this); }
+MenuActions::~MenuActions() { qApp->removeEventFilter(this); }
 
-QAction* CommandSet::add(Command command) {
+QAction* MenuActions::add(MenuAction command) {
   auto* action = new QAction(&m_window);
   action->setText(command.text);
   action->setShortcuts(command.keys);
@@ -29,48 +29,48 @@ QAction* CommandSet::add(Command command) {
   return action;
 }
 
-QList<QAction*> CommandSet::levelViewActions() const {
+QList<QAction*> MenuActions::levelViewActions() const {
   QList<QAction*> actions;
   for (const Entry& entry : m_entries)
     if (entry.command.keysInLevelView && entry.action) actions.append(entry.action);
   return actions;
 }
 
-const CommandSet::Entry* CommandSet::find(const QAction* action) const {
+const MenuActions::Entry* MenuActions::find(const QAction* action) const {
   for (const Entry& entry : m_entries)
     if (entry.action == action) return &entry;
   return nullptr;
 }
 
-bool CommandSet::enabledNow(const Entry& entry) { return !entry.command.enabled || entry.command.enabled(); }
+bool MenuActions::enabledNow(const Entry& entry) { return !entry.command.enabled || entry.command.enabled(); }
 
-bool CommandSet::isEnabled(const QAction* action) const {
+bool MenuActions::isEnabled(const QAction* action) const {
   const Entry* entry = find(action);
   return entry && enabledNow(*entry);
 }
 
-bool CommandSet::run(QAction* action) {
+bool MenuActions::run(QAction* action) {
   const Entry* entry = find(action);
   // A disabled command does not run, also when it comes from a key.
   const bool ran = entry && enabledNow(*entry) && entry->command.run;
-  if (ran && m_beforeCommand && !entry->command.keepsLiftedBlock) m_beforeCommand();
+  if (ran && m_beforeAction && !entry->command.keepsLiftedBlock) m_beforeAction();
   if (ran) entry->command.run();
   requestRefresh();
   return ran;
 }
 
-void CommandSet::requestRefresh() {
+void MenuActions::requestRefresh() {
   if (m_refreshPending) return;
   m_refreshPending = true;
   QTimer::singleShot(0, this, [this] { refreshNow(); });
 }
 
-void CommandSet::refreshNow() {
+void MenuActions::refreshNow() {
   m_refreshPending = false;
   for (const Entry& entry : m_entries) {
     QAction* action = entry.action;
     if (!action) continue;
-    const Command& command = entry.command;
+    const MenuAction& command = entry.command;
     const bool enabled = enabledNow(entry);
     if (action->isEnabled() != enabled) action->setEnabled(enabled);
     const bool checked = command.checked && command.checked();
@@ -86,7 +86,7 @@ void CommandSet::refreshNow() {
   }
 }
 
-const CommandSet::Entry* CommandSet::entryOfKey(const QKeyEvent& key, const QWidget* window) const {
+const MenuActions::Entry* MenuActions::entryOfKey(const QKeyEvent& key, const QWidget* window) const {
   if (window != &m_window) return nullptr;
   QKeyCombination pressed = key.keyCombination();
   if (pressed.key() == Qt::Key_Backtab)  // what Shift+Tab arrives as
@@ -97,7 +97,7 @@ const CommandSet::Entry* CommandSet::entryOfKey(const QKeyEvent& key, const QWid
   return nullptr;
 }
 
-bool CommandSet::eventFilter(QObject* watched, QEvent* event) {
+bool MenuActions::eventFilter(QObject* watched, QEvent* event) {
   // A text field claims Ctrl+Z, Ctrl+C and the like before any shortcut sees them. The command
   // gets the key wherever it is enabled: the field's own typing decides first, so a field with
   // typing to undo still undoes it, and one without lets the level's Undo run.

@@ -1,4 +1,4 @@
-#include "app/commands/text_field.h"
+#include "app/menu/text_field.h"
 
 #include <QApplication>
 #include <QClipboard>

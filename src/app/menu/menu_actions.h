@@ -6,29 +6,29 @@
 #include <functional>
 #include <vector>
 
-#include "app/commands/command.h"
+#include "app/menu/menu_action.h"
 
 class QAction;
 class QKeyEvent;
 class QWidget;
 
-// Makes an action of each command and keeps the actions' enabled and checked states and their
-// texts up to date. A command's keys reach it also where a text field would keep them, whenever
-// the command is enabled.
-class CommandSet : public QObject {
+// Makes a QAction of each menu action and keeps the actions' enabled and checked states and their
+// texts up to date. A menu action's keys reach it also where a text field would keep them, whenever
+// the menu action is enabled.
+class MenuActions : public QObject {
   Q_OBJECT
  public:
   // The actions belong to `window`; their keys work wherever the focus is in it.
-  explicit CommandSet(QWidget& window);
-  ~CommandSet() override;
+  explicit MenuActions(QWidget& window);
+  ~MenuActions() override;
 
-  QAction* add(Command command);
+  QAction* add(MenuAction command);
   // The actions whose keys act only in a level view: each view takes them on.
   QList<QAction*> levelViewActions() const;
-  // Called before every command that does not keep a lifted block.
-  void setBeforeCommand(std::function<void()> beforeCommand) { m_beforeCommand = std::move(beforeCommand); }
+  // Called before every menu action that does not keep a lifted block.
+  void setBeforeAction(std::function<void()> beforeAction) { m_beforeAction = std::move(beforeAction); }
 
-  // Runs the command of the action if it is enabled now; true when it ran.
+  // Runs the menu action of the QAction if it is enabled now; true when it ran.
   bool run(QAction* action);
   bool isEnabled(const QAction* action) const;
 
@@ -41,7 +41,7 @@ class CommandSet : public QObject {
 
  private:
   struct Entry {
-    Command command;
+    MenuAction command;
     QPointer<QAction> action;
   };
   const Entry* find(const QAction* action) const;
@@ -50,6 +50,6 @@ class CommandSet : public QObject {
 
   QWidget& m_window;
   std::vector<Entry> m_entries;
-  std::function<void()> m_beforeCommand;
+  std::function<void()> m_beforeAction;
   bool m_refreshPending = false;
 };

@@ -2,9 +2,9 @@
 #include <QCoreApplication>
 
 #include "app/actions.h"
-#include "app/command_context.h"
-#include "app/command_icons.h"
-#include "app/commands/command_set.h"
+#include "app/menu_context.h"
+#include "app/action_icons.h"
+#include "app/menu/menu_actions.h"
 #include "render/model_texts.h"
 #include "view/view_settings.h"
 
@@ -14,8 +14,8 @@ struct DrawModes {
 };
 }  // namespace
 
-void addElementCommands(CommandContext& context, Actions& actions) {
-  CommandSet& commands = context.commands;
+void addElementMenu(MenuContext& context, Actions& actions) {
+  MenuActions& menuActions = context.menuActions;
   const auto settings = [&context] { return activeSettings(context); };
   const auto levelActive = [settings] { return settings() != nullptr; };
   Actions::Elements& elements = actions.elements;
@@ -26,31 +26,31 @@ void addElementCommands(CommandContext& context, Actions& actions) {
     const QString name = info.hasCommandString ? translated::elementName(info.index) : QString();
     const int element = info.index;
     elements.element[element] =
-        commands.add({.text = name, .prompt = name, .tooltip = name, .checkable = true, .enabled = levelActive,
+        menuActions.add({.text = name, .prompt = name, .tooltip = name, .checkable = true, .enabled = levelActive,
                       .checked = [settings, element] { return settings() && settings()->currentElement() == element; },
                       .run = [settings, element] { settings()->setCurrentElement(element); }});
   }
 
   using Mode = ViewSettings::DrawMode;
   // A single key each, shown in the menu and the tooltip; it acts only in the level view.
-  const auto mode = [&](Mode drawMode, const QString& text, const QString& prompt, CommandIcon icon, QKeySequence key) {
-    return commands.add({.text = text, .keys = {key}, .prompt = prompt,
+  const auto mode = [&](Mode drawMode, const QString& text, const QString& prompt, ActionIcon icon, QKeySequence key) {
+    return menuActions.add({.text = text, .keys = {key}, .prompt = prompt,
                          .tooltip = QString("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)),
-                         .icon = commandIcon(icon), .checkable = true, .enabled = levelActive,
+                         .icon = actionIcon(icon), .checkable = true, .enabled = levelActive,
                          .checked = [settings, drawMode] { return settings() && settings()->drawMode() == drawMode; },
                          .run = [settings, drawMode] { settings()->setDrawMode(drawMode); },
                          .keysInLevelView = true});
   };
   using Key = QKeySequence;
   elements.freeDraw = mode(Mode::Free, DrawModes::tr("Free Draw"), DrawModes::tr("Free Draw Mode"),
-                           CommandIcon::FreeDraw, Key(Qt::Key_D));
-  elements.line = mode(Mode::Line, DrawModes::tr("Line"), DrawModes::tr("Line Mode"), CommandIcon::Line, Key(Qt::Key_L));
-  elements.fill = mode(Mode::Fill, DrawModes::tr("Fill"), DrawModes::tr("Fill Mode"), CommandIcon::Fill, Key(Qt::Key_F));
+                           ActionIcon::FreeDraw, Key(Qt::Key_D));
+  elements.line = mode(Mode::Line, DrawModes::tr("Line"), DrawModes::tr("Line Mode"), ActionIcon::Line, Key(Qt::Key_L));
+  elements.fill = mode(Mode::Fill, DrawModes::tr("Fill"), DrawModes::tr("Fill Mode"), ActionIcon::Fill, Key(Qt::Key_F));
   elements.rectangle = mode(Mode::Rectangle, DrawModes::tr("Rectangle"), DrawModes::tr("Rectangle Mode"),
-                            CommandIcon::Rectangle, Key(Qt::Key_R));
+                            ActionIcon::Rectangle, Key(Qt::Key_R));
   elements.filledRectangle = mode(Mode::FilledRectangle, DrawModes::tr("Filled Rectangle"),
-                                  DrawModes::tr("Filled Rectangle Mode"), CommandIcon::FilledRectangle,
+                                  DrawModes::tr("Filled Rectangle Mode"), ActionIcon::FilledRectangle,
                                   Key(Qt::SHIFT | Qt::Key_R));
   elements.selection = mode(Mode::Selection, DrawModes::tr("Selection"), DrawModes::tr("Selection Mode"),
-                            CommandIcon::Selection, Key(Qt::Key_S));
+                            ActionIcon::Selection, Key(Qt::Key_S));
 }

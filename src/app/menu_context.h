@@ -1,0 +1,33 @@
+#pragma once
+
+class MenuActions;
+class LevelWindow;
+class MainWindow;
+class OpenLevels;
+class TextField;
+struct Actions;
+
+// What the menu actions work on.
+struct MenuContext {
+  MenuActions& menuActions;
+  MainWindow& window;
+  OpenLevels& levels;
+  TextField& textField;
+};
+
+// One function per menu declares its menu actions and fills its part of the actions.
+void addFileMenu(MenuContext& context, Actions& actions);
+void addEditMenu(MenuContext& context, Actions& actions);
+void addViewMenu(MenuContext& context, Actions& actions);
+void addWindowMenu(MenuContext& context, Actions& actions);
+void addElementMenu(MenuContext& context, Actions& actions);
+void addHelpMenu(MenuContext& context, Actions& actions);
+void addCompareMenu(MenuContext& context, Actions& actions);
+
+class LevelDocument;
+class ViewSettings;
+
+// The active level's window, document and settings; nullptr while no level window is active.
+LevelWindow* activeWindow(const MenuContext& context);
+LevelDocument* activeDocument(const MenuContext& context);
+ViewSettings* activeSettings(const MenuContext& context);
