@@ -10,7 +10,7 @@
 #include "level/level_file.h"
 #include "render/level_painter.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 namespace {
 
@@ -24,14 +24,14 @@ Level showcase() {
 
 // The showcase level in a shown view of the screen size, at a cell size.
 struct ShownView {
-  explicit ShownView(int cellSize) : document(showcase()), view(document, settings) {
-    settings.setCellSize(cellSize);
+  explicit ShownView(int cellSize) : document(showcase()), view(document, viewState) {
+    viewState.setCellSize(cellSize);
     view.resize(kViewport);
     view.show();
     QCoreApplication::processEvents();
   }
   LevelDocument document;
-  ViewSettings settings;
+  LevelViewState viewState;
   LevelView view;
 };
 

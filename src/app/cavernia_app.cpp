@@ -14,7 +14,7 @@
 
 #include "app/menu_context.h"
 #include "app/menu/menu_actions.h"
-#include "app/menu/text_field.h"
+#include "app/menu/focused_text_field.h"
 #include "app/disk_watch.h"
 #include "app/editor_settings.h"
 #include "app/level_window.h"
@@ -32,7 +32,7 @@
 #include "view/level_printer.h"
 #include "view/level_view.h"
 #include "view/program_printer.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ bool CaverniaApp::start(const QStringList& files) {
 
   m_window = std::make_unique<MainWindow>();
   m_menuActions = new MenuActions(*m_window);
-  m_textField = std::make_unique<TextField>([this] { m_menuActions->requestRefresh(); });
+  m_textField = std::make_unique<FocusedTextField>([this] { m_menuActions->requestRefresh(); });
   MainWindow* window = m_window.get();
   m_levels = new OpenLevels(*window->mdiArea(), [window](LevelWindow* levelWindow) { placeNewWindow(*window, levelWindow); },
                             window);
@@ -205,11 +205,11 @@ void CaverniaApp::connectParts() {
     levelWindow->view()->addActions(m_menuActions->levelViewActions());
     connect(levelWindow->view(), &LevelView::stateChanged, m_menuActions, refresh);
     connect(levelWindow->view(), &LevelView::cellUnderMouseChanged, m_window.get(), &MainWindow::showCellUnderMouse);
-    ViewSettings& settings = levelWindow->view()->settings();
-    connect(&settings, &ViewSettings::currentElementChanged, m_menuActions, refresh);
-    connect(&settings, &ViewSettings::drawModeChanged, m_menuActions, refresh);
-    connect(&settings, &ViewSettings::cellSizeChanged, m_menuActions, refresh);
-    connect(&settings, &ViewSettings::gridVisibleChanged, m_menuActions, refresh);
+    LevelViewState& viewState = levelWindow->view()->viewState();
+    connect(&viewState, &LevelViewState::currentElementChanged, m_menuActions, refresh);
+    connect(&viewState, &LevelViewState::drawModeChanged, m_menuActions, refresh);
+    connect(&viewState, &LevelViewState::cellSizeChanged, m_menuActions, refresh);
+    connect(&viewState, &LevelViewState::gridVisibleChanged, m_menuActions, refresh);
   });
   connect(this, &QApplication::focusChanged, menuActions, [this, refresh] {
     followFocus();

@@ -14,7 +14,7 @@ class OpenLevels;
 class QPrinter;
 class QTextStream;
 class RecoveryWriter;
-class TextField;
+class FocusedTextField;
 struct MenuContext;
 
 // The application: start-up in a fixed order, the main window with its commands, and the
@@ -57,7 +57,7 @@ class CaverniaApp : public QApplication {
   MenuActions* m_menuActions = nullptr;  // owned by the main window
   OpenLevels* m_levels = nullptr;    // owned by the main window
   DiskWatch* m_diskWatch = nullptr;  // owned by m_levels
-  std::unique_ptr<TextField> m_textField;
+  std::unique_ptr<FocusedTextField> m_textField;
   std::unique_ptr<MenuContext> m_context;
   std::unique_ptr<RecoveryWriter> m_recovery;
   Actions m_actions;

@@ -8,7 +8,7 @@
 #include "app/menu_context.h"
 #include "app/action_icons.h"
 #include "app/menu/menu_actions.h"
-#include "app/menu/text_field.h"
+#include "app/menu/focused_text_field.h"
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/replace_element_dialog.h"
@@ -17,7 +17,7 @@
 #include "editing/level_document.h"
 #include "render/model_texts.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ struct Target {
   std::function<void()> run;
 };
 
-using FieldAction = TextField::Action;
+using FieldAction = FocusedTextField::Action;
 
 MenuAction routed(std::function<Target()> target, MenuAction command) {
   command.enabled = [target] { return target().enabled; };
@@ -58,7 +58,7 @@ void replaceElementInLevel(const MenuContext& context) {
   LevelWindow* window = activeWindow(context);
   if (!window) return;
   const CellRange marked = window->view()->selection().value_or(CellRange{});
-  ReplaceElementDialog dialog(window->view()->settings().currentElement(), levelArtwork(window->view()->document().level()),
+  ReplaceElementDialog dialog(window->view()->viewState().currentElement(), levelArtwork(window->view()->document().level()),
                               QSize(marked.width(), marked.height()), &context.window);
   // The dialog runs its own event loop: the window is looked up again afterwards.
   if (dialog.exec() != QDialog::Accepted || !(window = activeWindow(context))) return;
@@ -75,7 +75,7 @@ void replaceElementInLevel(const MenuContext& context) {
 
 void addEditMenu(MenuContext& context, Actions& actions) {
   MenuActions& menuActions = context.menuActions;
-  TextField* field = &context.textField;
+  FocusedTextField* field = &context.textField;
   const auto fieldOr = [field](FieldAction action, std::function<Target()> otherwise) {
     return [field, action, otherwise] {
       if (field->takes(action)) return Target{field->canRun(action), [field, action] { field->run(action); }};

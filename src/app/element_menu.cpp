@@ -6,7 +6,7 @@
 #include "app/action_icons.h"
 #include "app/menu/menu_actions.h"
 #include "render/model_texts.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 namespace {
 struct DrawModes {
@@ -16,8 +16,8 @@ struct DrawModes {
 
 void addElementMenu(MenuContext& context, Actions& actions) {
   MenuActions& menuActions = context.menuActions;
-  const auto settings = [&context] { return activeSettings(context); };
-  const auto levelActive = [settings] { return settings() != nullptr; };
+  const auto viewState = [&context] { return activeViewState(context); };
+  const auto levelActive = [viewState] { return viewState() != nullptr; };
   Actions::Elements& elements = actions.elements;
 
   // The element's name is its prompt and its tooltip, where it has a string at all. The others
@@ -27,18 +27,18 @@ void addElementMenu(MenuContext& context, Actions& actions) {
     const int element = info.index;
     elements.element[element] =
         menuActions.add({.text = name, .prompt = name, .tooltip = name, .checkable = true, .enabled = levelActive,
-                      .checked = [settings, element] { return settings() && settings()->currentElement() == element; },
-                      .run = [settings, element] { settings()->setCurrentElement(element); }});
+                      .checked = [viewState, element] { return viewState() && viewState()->currentElement() == element; },
+                      .run = [viewState, element] { viewState()->setCurrentElement(element); }});
   }
 
-  using Mode = ViewSettings::DrawMode;
+  using Mode = LevelViewState::DrawMode;
   // A single key each, shown in the menu and the tooltip; it acts only in the level view.
   const auto mode = [&](Mode drawMode, const QString& text, const QString& prompt, ActionIcon icon, QKeySequence key) {
     return menuActions.add({.text = text, .keys = {key}, .prompt = prompt,
                          .tooltip = QString("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)),
                          .icon = actionIcon(icon), .checkable = true, .enabled = levelActive,
-                         .checked = [settings, drawMode] { return settings() && settings()->drawMode() == drawMode; },
-                         .run = [settings, drawMode] { settings()->setDrawMode(drawMode); },
+                         .checked = [viewState, drawMode] { return viewState() && viewState()->drawMode() == drawMode; },
+                         .run = [viewState, drawMode] { viewState()->setDrawMode(drawMode); },
                          .keysInLevelView = true});
   };
   using Key = QKeySequence;

@@ -109,7 +109,7 @@ void addFileMenu(MenuContext& context, Actions& actions) {
        .prompt = FileMenu::tr("Writes the active level as a PNG picture, as it is shown"),
        .tooltip = FileMenu::tr("Export as Image"),
        .enabled = levelActive,
-       .run = [&context, window] { exportLevelImage(*activeDocument(context), *activeSettings(context), window); }});
+       .run = [&context, window] { exportLevelImage(*activeDocument(context), *activeViewState(context), window); }});
   file.sendMail = menuActions.add({.text = FileMenu::tr("E-mail..."),
                                 .prompt = FileMenu::tr("Sends the active level as an e-mail attachment"),
                                 .tooltip = FileMenu::tr("Send Mail"),

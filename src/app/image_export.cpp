@@ -12,7 +12,7 @@
 #include "editing/level_document.h"
 #include "level/cp1252.h"
 #include "render/level_painter.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 namespace {
 
@@ -45,13 +45,13 @@ QString writePicture(const QImage& image, const QString& path) {
 
 }  // namespace
 
-void exportLevelImage(const LevelDocument& document, const ViewSettings& settings, QWidget* parent) {
+void exportLevelImage(const LevelDocument& document, const LevelViewState& viewState, QWidget* parent) {
   QString path = askFileToSave(parent, ImageExport::tr("Export as Image"), proposedFileName(document),
                                ImageExport::tr("PNG Image (*.png)"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += ".png";
   const Level& level = document.level();
-  const QImage image = drawLevelPicture(level, levelArtwork(level), settings.cellSize(), settings.gridVisible());
+  const QImage image = drawLevelPicture(level, levelArtwork(level), viewState.cellSize(), viewState.gridVisible());
   const QString problem = writePicture(image, path);
   if (!problem.isEmpty())
     QMessageBox::warning(

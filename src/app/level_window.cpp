@@ -15,7 +15,7 @@
 #include "level/cp1252.h"
 #include "view/level_view.h"
 
-LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::function<int()> currentElement,
+LevelWindow::LevelWindow(LevelDocument& document, LevelViewState& viewState, std::function<int()> currentElement,
                          QWidget* parent)
     : QMdiSubWindow(parent), m_document(document) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -26,7 +26,7 @@ LevelWindow::LevelWindow(LevelDocument& document, ViewSettings& settings, std::f
   formScroller->setWidget(m_form);
   formScroller->setWidgetResizable(true);
   formScroller->setFrameShape(QFrame::NoFrame);
-  m_view = new LevelView(document, settings);
+  m_view = new LevelView(document, viewState);
   m_splitter->addWidget(formScroller);
   m_splitter->addWidget(m_view);
   m_splitter->setStretchFactor(0, 0);

@@ -10,7 +10,7 @@ class DiskChangeBar;
 class LevelDocument;
 class LevelView;
 class QSplitter;
-class ViewSettings;
+class LevelViewState;
 
 // The window of one open level: the property form on the left, the level view on the right,
 // both on the same document. Its caption is the document's title, with the window's number
@@ -23,7 +23,7 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
   // A workspace narrower than the form and this much more opens level windows maximised.
   static constexpr int kRoomBesideForm = 400;
 
-  LevelWindow(LevelDocument& document, ViewSettings& settings, std::function<int()> currentElement,
+  LevelWindow(LevelDocument& document, LevelViewState& viewState, std::function<int()> currentElement,
               QWidget* parent = nullptr);
   ~LevelWindow() override;
 

@@ -11,7 +11,7 @@ LevelDocument* activeDocument(const MenuContext& context) {
   return window ? &window->document() : nullptr;
 }
 
-ViewSettings* activeSettings(const MenuContext& context) {
+LevelViewState* activeViewState(const MenuContext& context) {
   LevelDocument* document = activeDocument(context);
-  return document ? context.levels.settingsOf(*document) : nullptr;
+  return document ? context.levels.viewStateOf(*document) : nullptr;
 }

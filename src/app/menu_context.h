@@ -4,7 +4,7 @@ class MenuActions;
 class LevelWindow;
 class MainWindow;
 class OpenLevels;
-class TextField;
+class FocusedTextField;
 struct Actions;
 
 // What the menu actions work on.
@@ -12,7 +12,7 @@ struct MenuContext {
   MenuActions& menuActions;
   MainWindow& window;
   OpenLevels& levels;
-  TextField& textField;
+  FocusedTextField& textField;
 };
 
 // One function per menu declares its menu actions and fills its part of the actions.
@@ -25,9 +25,9 @@ void addHelpMenu(MenuContext& context, Actions& actions);
 void addCompareMenu(MenuContext& context, Actions& actions);
 
 class LevelDocument;
-class ViewSettings;
+class LevelViewState;
 
-// The active level's window, document and settings; nullptr while no level window is active.
+// The active level's window, document and view state; nullptr while no level window is active.
 LevelWindow* activeWindow(const MenuContext& context);
 LevelDocument* activeDocument(const MenuContext& context);
-ViewSettings* activeSettings(const MenuContext& context);
+LevelViewState* activeViewState(const MenuContext& context);

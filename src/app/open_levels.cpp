@@ -15,17 +15,17 @@
 #include "level/level_file.h"
 #include "render/model_texts.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
-struct OpenLevels::Level : DocumentObserver {
+struct OpenLevels::OpenLevel : DocumentObserver {
   OpenLevels* owner = nullptr;
   std::unique_ptr<LevelDocument> document;
-  std::unique_ptr<ViewSettings> settings;
+  std::unique_ptr<LevelViewState> viewState;
   std::unique_ptr<SaveFlow> saveFlow;
   QList<LevelWindow*> windows;  // alive, in the order they were opened
   bool closing = false;         // the user already agreed: its windows close without asking
 
-  ~Level() override {
+  ~OpenLevel() override {
     if (document) document->removeObserver(this);
   }
   void levelChanged(const LevelChange& change) override {
@@ -54,7 +54,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
     m_recentFiles.add(canonical);
     return level->document.get();
   }
-  ::Level read;
+  Level read;
   FileIdentity identity;
   const FileResult result = readLevelFile(canonical.toStdString(), read, &identity);
   if (!result.ok) {
@@ -71,7 +71,7 @@ LevelDocument* OpenLevels::open(const QString& path) {
   return add(std::move(document));
 }
 
-LevelDocument* OpenLevels::openRecovered(::Level level, const QString& path, std::string title) {
+LevelDocument* OpenLevels::openRecovered(Level level, const QString& path, std::string title) {
   auto document = std::make_unique<LevelDocument>(std::move(level));
   document->setPath(path.toStdString());
   // New levels go on from the highest number recovered.
@@ -83,11 +83,11 @@ LevelDocument* OpenLevels::openRecovered(::Level level, const QString& path, std
 }
 
 LevelDocument* OpenLevels::add(std::unique_ptr<LevelDocument> document) {
-  auto level = std::make_unique<Level>();
+  auto level = std::make_unique<OpenLevel>();
   level->owner = this;
   level->document = std::move(document);
-  level->settings = std::make_unique<ViewSettings>();
-  Level* raw = level.get();
+  level->viewState = std::make_unique<LevelViewState>();
+  OpenLevel* raw = level.get();
   SaveFlow::Hooks hooks;
   hooks.finishEditing = [raw] {
     for (LevelWindow* window : raw->windows) {
@@ -110,13 +110,13 @@ LevelDocument* OpenLevels::add(std::unique_ptr<LevelDocument> document) {
 }
 
 LevelWindow* OpenLevels::newWindow(LevelDocument& document) {
-  Level* level = find(document);
+  OpenLevel* level = find(document);
   return level ? createWindow(*level) : nullptr;
 }
 
-LevelWindow* OpenLevels::createWindow(Level& level) {
-  ViewSettings* settings = level.settings.get();
-  auto* window = new LevelWindow(*level.document, *settings, [settings] { return settings->currentElement(); });
+LevelWindow* OpenLevels::createWindow(OpenLevel& level) {
+  LevelViewState* viewState = level.viewState.get();
+  auto* window = new LevelWindow(*level.document, *viewState, [viewState] { return viewState->currentElement(); });
   level.windows.append(window);
   renumber(level);
   connect(window, &LevelWindow::closeRequested, this, &OpenLevels::windowCloseRequested);
@@ -129,7 +129,7 @@ LevelWindow* OpenLevels::createWindow(Level& level) {
   return window;
 }
 
-void OpenLevels::renumber(const Level& level) const {
+void OpenLevels::renumber(const OpenLevel& level) const {
   for (int i = 0; i < level.windows.size(); ++i)
     level.windows[i]->setNumber(i + 1, static_cast<int>(level.windows.size()));
 }
@@ -144,7 +144,7 @@ int OpenLevels::openWindowCount(const LevelDocument& document) const {
 }
 
 void OpenLevels::windowCloseRequested(LevelWindow* window, bool* accept) {
-  Level* level = find(window->document());
+  OpenLevel* level = find(window->document());
   *accept = true;
   if (!level || level->closing) return;
   window->view()->finishDrag();
@@ -164,7 +164,7 @@ void OpenLevels::windowDestroyed(LevelWindow* window) {
     emit levelClosed(level->document.get());
     // The last window is gone. Let the rest of this round of events finish before the
     // document goes, since they may still name it.
-    Level* gone = level.get();
+    OpenLevel* gone = level.get();
     QTimer::singleShot(0, this, [this, gone] {
       std::erase_if(m_levels, [gone](const auto& entry) { return entry.get() == gone && entry->windows.isEmpty(); });
       emit levelsChanged();
@@ -173,7 +173,7 @@ void OpenLevels::windowDestroyed(LevelWindow* window) {
   }
 }
 
-OpenLevels::Level* OpenLevels::find(const LevelDocument& document) const {
+OpenLevels::OpenLevel* OpenLevels::find(const LevelDocument& document) const {
   for (const auto& level : m_levels)
     if (level->document.get() == &document) return level.get();
   return nullptr;
@@ -185,23 +185,23 @@ std::vector<LevelDocument*> OpenLevels::documents() const {
   return documents;
 }
 
-ViewSettings* OpenLevels::settingsOf(const LevelDocument& document) const {
-  Level* level = find(document);
-  return level ? level->settings.get() : nullptr;
+LevelViewState* OpenLevels::viewStateOf(const LevelDocument& document) const {
+  OpenLevel* level = find(document);
+  return level ? level->viewState.get() : nullptr;
 }
 
 SaveFlow* OpenLevels::saveFlowOf(const LevelDocument& document) const {
-  Level* level = find(document);
+  OpenLevel* level = find(document);
   return level ? level->saveFlow.get() : nullptr;
 }
 
 QList<LevelWindow*> OpenLevels::windowsOf(const LevelDocument& document) const {
-  Level* level = find(document);
+  OpenLevel* level = find(document);
   return level ? level->windows : QList<LevelWindow*>();
 }
 
 bool OpenLevels::close(LevelDocument& document) {
-  Level* level = find(document);
+  OpenLevel* level = find(document);
   if (!level) return true;
   if (!level->saveFlow->closeQuestion()) return false;
   level->closing = true;
@@ -213,7 +213,7 @@ bool OpenLevels::closeAll() {
   // Every changed level is asked about before any window closes: Cancel, or a save that
   // fails, leaves every level as it was.
   for (LevelDocument* document : documents()) {
-    Level* level = find(*document);  // the questions run events: look it up afresh
+    OpenLevel* level = find(*document);  // the questions run events: look it up afresh
     if (!level || level->closing || level->windows.isEmpty()) continue;
     m_area.setActiveSubWindow(level->windows.first());  // show which level is asked about
     if (!level->saveFlow->closeQuestion()) return false;

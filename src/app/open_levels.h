@@ -14,14 +14,14 @@ class LevelDocument;
 class LevelWindow;
 class QMdiArea;
 class SaveFlow;
-class ViewSettings;
+class LevelViewState;
 
-// The levels that are open: each with its document, the view settings its windows share, its
+// The levels that are open: each with its document, the view state its windows share, its
 // save flow and its windows. Numbers new levels ("NewLevel1", ...) and keeps the recent files.
 class OpenLevels : public QObject {
   Q_OBJECT
  public:
-  struct Level;
+  struct OpenLevel;
 
   // Windows are made in `area` and given their place by `placeWindow`.
   OpenLevels(QMdiArea& area, std::function<void(LevelWindow*)> placeWindow, QWidget* dialogParent);
@@ -32,12 +32,12 @@ class OpenLevels : public QObject {
   LevelDocument* open(const QString& path);
   // A level recovered after a crash: modified, under the file name and title it had (an
   // empty path for a level never saved).
-  LevelDocument* openRecovered(::Level level, const QString& path, std::string title);
+  LevelDocument* openRecovered(Level level, const QString& path, std::string title);
   // Another window on an open level.
   LevelWindow* newWindow(LevelDocument& document);
 
   std::vector<LevelDocument*> documents() const;
-  ViewSettings* settingsOf(const LevelDocument& document) const;
+  LevelViewState* viewStateOf(const LevelDocument& document) const;
   SaveFlow* saveFlowOf(const LevelDocument& document) const;
   // The level's windows, in the order they were opened.
   QList<LevelWindow*> windowsOf(const LevelDocument& document) const;
@@ -67,18 +67,18 @@ class OpenLevels : public QObject {
   void levelPropertiesChanged(LevelDocument* document);
 
  private:
-  Level* find(const LevelDocument& document) const;
+  OpenLevel* find(const LevelDocument& document) const;
   LevelDocument* add(std::unique_ptr<LevelDocument> document);
-  LevelWindow* createWindow(Level& level);
+  LevelWindow* createWindow(OpenLevel& level);
   void windowCloseRequested(LevelWindow* window, bool* accept);
   void windowDestroyed(LevelWindow* window);
-  void renumber(const Level& level) const;
+  void renumber(const OpenLevel& level) const;
   int openWindowCount(const LevelDocument& document) const;
 
   QMdiArea& m_area;
   std::function<void(LevelWindow*)> m_placeWindow;
   QWidget* m_dialogParent;
   RecentFiles m_recentFiles;
-  std::vector<std::unique_ptr<Level>> m_levels;
+  std::vector<std::unique_ptr<OpenLevel>> m_levels;
   int m_untitledCount = 0;
 };

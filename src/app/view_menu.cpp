@@ -14,7 +14,7 @@
 #include "app/problems_panel.h"
 #include "view/grid_size_dialog.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 namespace {
 
@@ -92,8 +92,8 @@ void addViewMenu(MenuContext& context, Actions& actions) {
                               .enabled = [viewWindow] { return viewWindow() != nullptr; },
                               .run = [viewWindow] { viewWindow()->view()->redraw(); }});
 
-  const auto settings = [&context] { return activeSettings(context); };
-  const auto levelActive = [settings] { return settings() != nullptr; };
+  const auto viewState = [&context] { return activeViewState(context); };
+  const auto levelActive = [viewState] { return viewState() != nullptr; };
   view.grid = menuActions.add({.text = ViewMenu::tr("Grid"),
                             .keys = {QKeySequence(Qt::CTRL | Qt::Key_G)},
                             .prompt = ViewMenu::tr("Show/Hide Grid"),
@@ -101,14 +101,14 @@ void addViewMenu(MenuContext& context, Actions& actions) {
                             .icon = actionIcon(ActionIcon::Grid),
                             .checkable = true,
                             .enabled = levelActive,
-                            .checked = [settings] { return settings() && settings()->gridVisible(); },
-                            .run = [settings] { settings()->setGridVisible(!settings()->gridVisible()); }});
+                            .checked = [viewState] { return viewState() && viewState()->gridVisible(); },
+                            .run = [viewState] { viewState()->setGridVisible(!viewState()->gridVisible()); }});
   view.gridSize = menuActions.add({.text = ViewMenu::tr("Gridsize..."),
                                 .prompt = ViewMenu::tr("Changes the gridsize"),
                                 .tooltip = ViewMenu::tr("Custom Gridsize"),
                                 .icon = actionIcon(ActionIcon::GridSize),
                                 .enabled = levelActive,
-                                .run = [settings, &window] { runGridSizeDialog(*settings(), &window); }});
+                                .run = [viewState, &window] { runGridSizeDialog(*viewState(), &window); }});
   const auto cellSize = [&](int pixels, ActionIcon icon) {
     return menuActions.add({.text = QString::number(pixels),
                          .prompt = ViewMenu::tr("Set the gridsize to %1x%1 Pixel").arg(pixels),
@@ -116,8 +116,8 @@ void addViewMenu(MenuContext& context, Actions& actions) {
                          .icon = actionIcon(icon),
                          .checkable = true,
                          .enabled = levelActive,
-                         .checked = [settings, pixels] { return settings() && settings()->cellSize() == pixels; },
-                         .run = [settings, pixels] { settings()->setCellSize(pixels); }});
+                         .checked = [viewState, pixels] { return viewState() && viewState()->cellSize() == pixels; },
+                         .run = [viewState, pixels] { viewState()->setCellSize(pixels); }});
   };
   view.cellSize15 = cellSize(15, ActionIcon::CellSize15);
   view.cellSize30 = cellSize(30, ActionIcon::CellSize30);

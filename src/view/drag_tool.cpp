@@ -7,7 +7,7 @@
 
 void DragTool::press(CellPos cell, Qt::MouseButton) {
   if (!m_context.document.level().contains(cell.x, cell.y)) return;
-  m_marking = Marking{cell, cell, m_mode};
+  m_marking = ViewMarking{cell, cell, m_mode};
   m_context.showMarking(m_marking);
 }
 
@@ -26,4 +26,4 @@ void DragTool::cancel() {
 
 QCursor DragTool::cursor() const { return toolCursor(m_mode); }
 
-std::optional<Marking> DragTool::takeMarking() { return std::exchange(m_marking, std::nullopt); }
+std::optional<ViewMarking> DragTool::takeMarking() { return std::exchange(m_marking, std::nullopt); }

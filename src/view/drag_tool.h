@@ -8,7 +8,7 @@
 // the level. A drag that begins outside the level marks nothing.
 class DragTool : public MouseTool {
  public:
-  DragTool(ToolContext& context, ViewSettings::DrawMode mode) : MouseTool(context), m_mode(mode) {}
+  DragTool(ToolContext& context, LevelViewState::DrawMode mode) : MouseTool(context), m_mode(mode) {}
 
   void press(CellPos cell, Qt::MouseButton button) override;
   void move(CellPos cell) override;
@@ -18,10 +18,10 @@ class DragTool : public MouseTool {
 
  protected:
   // Ends the drag; the marking it made, if any.
-  std::optional<Marking> takeMarking();
+  std::optional<ViewMarking> takeMarking();
 
-  ViewSettings::DrawMode m_mode;
+  LevelViewState::DrawMode m_mode;
 
  private:
-  std::optional<Marking> m_marking;
+  std::optional<ViewMarking> m_marking;
 };

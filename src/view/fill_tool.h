@@ -10,7 +10,7 @@
 class FillTool : public StrokeTool {
  public:
   using StrokeTool::StrokeTool;
-  QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Fill); }
+  QCursor cursor() const override { return toolCursor(LevelViewState::DrawMode::Fill); }
 
  protected:
   const char* stepName(Qt::MouseButton) const override { return step_names::kFill; }

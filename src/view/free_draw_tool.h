@@ -9,7 +9,7 @@
 class FreeDrawTool : public StrokeTool {
  public:
   using StrokeTool::StrokeTool;
-  QCursor cursor() const override { return toolCursor(ViewSettings::DrawMode::Free); }
+  QCursor cursor() const override { return toolCursor(LevelViewState::DrawMode::Free); }
 
  protected:
   const char* stepName(Qt::MouseButton button) const override {

@@ -11,7 +11,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 std::optional<int> cellSizeFromText(const QString& text) {
   QString digits = text.trimmed();
@@ -20,12 +20,12 @@ std::optional<int> cellSizeFromText(const QString& text) {
     if (!c.isDigit()) return std::nullopt;
   while (digits.size() > 1 && digits.front() == '0') digits.remove(0, 1);
   // More than four digits is past the largest size whatever they say (and may not fit an int).
-  if (digits.size() > 4) return ViewSettings::kMaxCellSize;
-  return std::clamp(digits.toInt(), ViewSettings::kMinCellSize, ViewSettings::kMaxCellSize);
+  if (digits.size() > 4) return LevelViewState::kMaxCellSize;
+  return std::clamp(digits.toInt(), LevelViewState::kMinCellSize, LevelViewState::kMaxCellSize);
 }
 
-GridSizeDialog::GridSizeDialog(ViewSettings& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings), m_size(settings.cellSize()) {
+GridSizeDialog::GridSizeDialog(LevelViewState& viewState, QWidget* parent)
+    : QDialog(parent), m_viewState(viewState), m_size(viewState.cellSize()) {
   setWindowTitle(tr("Gridsettings"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -88,7 +88,7 @@ void GridSizeDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void GridSizeDialog::applySize(int size) { m_settings.setCellSize(size); }
+void GridSizeDialog::applySize(int size) { m_viewState.setCellSize(size); }
 
 void GridSizeDialog::sliderMoved(int position) {
   m_size = position;
@@ -155,8 +155,8 @@ bool GridSizeDialog::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void runGridSizeDialog(ViewSettings& settings, QWidget* parent) {
-  const int before = settings.cellSize();
-  GridSizeDialog dialog(settings, parent);
-  if (dialog.exec() != QDialog::Accepted) settings.setCellSize(before);
+void runGridSizeDialog(LevelViewState& viewState, QWidget* parent) {
+  const int before = viewState.cellSize();
+  GridSizeDialog dialog(viewState, parent);
+  if (dialog.exec() != QDialog::Accepted) viewState.setCellSize(before);
 }

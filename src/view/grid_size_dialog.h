@@ -5,13 +5,13 @@
 
 class QLineEdit;
 class QSlider;
-class ViewSettings;
+class LevelViewState;
 
 // A typed size brought into the accepted cell sizes; nullopt for a box without digits.
 std::optional<int> cellSizeFromText(const QString& text);
 
 // "Gridsettings": picks a level's cell size with a slider, a number box and three preset
-// buttons. Every change reaches the level's settings at once, so its views resize while the
+// buttons. Every change reaches the level's view state at once, so its views resize while the
 // dialog is open; runGridSizeDialog puts the old size back unless the dialog ends with OK.
 class GridSizeDialog : public QDialog {
   Q_OBJECT
@@ -19,7 +19,7 @@ class GridSizeDialog : public QDialog {
   static constexpr int kSliderMin = 2;
   static constexpr int kSliderMax = 300;
 
-  explicit GridSizeDialog(ViewSettings& settings, QWidget* parent = nullptr);
+  explicit GridSizeDialog(LevelViewState& viewState, QWidget* parent = nullptr);
 
   QLineEdit* sizeBox() const { return m_edit; }
   QSlider* slider() const { return m_slider; }
@@ -41,7 +41,7 @@ class GridSizeDialog : public QDialog {
   void showSize();
   void moveSlider(int size);
 
-  ViewSettings& m_settings;
+  LevelViewState& m_viewState;
   int m_size;
   QLineEdit* m_edit = nullptr;
   QSlider* m_slider = nullptr;
@@ -49,6 +49,6 @@ class GridSizeDialog : public QDialog {
   bool m_closing = false;  // OK or Cancel is ending the dialog
 };
 
-// The custom grid size command: runs the dialog for the level's settings and puts the cell
+// The custom grid size command: runs the dialog for the level's view state and puts the cell
 // size back unless the dialog ends with OK.
-void runGridSizeDialog(ViewSettings& settings, QWidget* parent);
+void runGridSizeDialog(LevelViewState& viewState, QWidget* parent);

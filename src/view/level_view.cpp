@@ -11,15 +11,15 @@
 #include "editing/line_cells.h"
 #include "render/level_painter.h"
 #include "render/view_geometry.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
-LevelView::LevelView(LevelDocument& document, ViewSettings& settings, QWidget* parent)
+LevelView::LevelView(LevelDocument& document, LevelViewState& viewState, QWidget* parent)
     : QAbstractScrollArea(parent),
       m_document(document),
-      m_settings(settings),
+      m_viewState(viewState),
       m_toolContext{document,
-                    settings,
-                    [this](std::optional<Marking> marking) { setMarking(marking); },
+                    viewState,
+                    [this](std::optional<ViewMarking> marking) { setMarking(marking); },
                     m_floating,
                     [this] { invalidate(); emit stateChanged(); },
                     [this] { putDownBlock(); },
@@ -30,9 +30,9 @@ LevelView::LevelView(LevelDocument& document, ViewSettings& settings, QWidget* p
   viewport()->setMouseTracking(true);  // the cursor follows the drawing mode
   setFrameShape(QFrame::NoFrame);
   chooseTool();
-  connect(&settings, &ViewSettings::drawModeChanged, this, &LevelView::chooseTool);
-  connect(&settings, &ViewSettings::cellSizeChanged, this, &LevelView::showCellSize);
-  connect(&settings, &ViewSettings::gridVisibleChanged, this, &LevelView::redraw);
+  connect(&viewState, &LevelViewState::drawModeChanged, this, &LevelView::chooseTool);
+  connect(&viewState, &LevelViewState::cellSizeChanged, this, &LevelView::showCellSize);
+  connect(&viewState, &LevelViewState::gridVisibleChanged, this, &LevelView::redraw);
   m_edgeScroll.setInterval(30);
   connect(&m_edgeScroll, &QTimer::timeout, this, &LevelView::scrollTowardsMouse);
   m_document.addObserver(this);
@@ -46,13 +46,13 @@ std::optional<CellRange> LevelView::selection() const {
     const CellRange inside = m_floating->cells().intersected(m_document.level().bounds());
     return inside.isEmpty() ? std::nullopt : std::optional(inside);
   }
-  if (!m_marking || m_marking->mode != ViewSettings::DrawMode::Selection) return std::nullopt;
+  if (!m_marking || m_marking->mode != LevelViewState::DrawMode::Selection) return std::nullopt;
   return m_marking->cells();
 }
 
 void LevelView::setSelection(std::optional<CellRange> cells) {
   if (!cells) return setMarking(std::nullopt);
-  setMarking(Marking{{cells->left, cells->top}, {cells->right, cells->bottom}, ViewSettings::DrawMode::Selection});
+  setMarking(ViewMarking{{cells->left, cells->top}, {cells->right, cells->bottom}, LevelViewState::DrawMode::Selection});
 }
 
 void LevelView::selectAll() {
@@ -89,7 +89,7 @@ void LevelView::cancelLift() {
   emit stateChanged();
 }
 
-void LevelView::setMarking(std::optional<Marking> marking) {
+void LevelView::setMarking(std::optional<ViewMarking> marking) {
   if (marking == m_marking) return;
   // Only the pixels under the old and the new marking change.
   QRect dirty;
@@ -136,7 +136,7 @@ void LevelView::fitMarkingToLevel() {
 }
 
 void LevelView::updateScrollRange() {
-  const int cell = m_settings.cellSize();
+  const int cell = m_viewState.cellSize();
   const QSize level(m_document.level().width() * cell, m_document.level().height() * cell);
   const QSize page = viewport()->size();
   // The range reaches as far as a zoom has scrolled (beside a level smaller than the view, so
@@ -180,13 +180,13 @@ void LevelView::redraw() {
 }
 
 QRect LevelView::cellViewportRect(CellPos cell) const {
-  return cellRect(cell.x, cell.y, m_settings.cellSize())
+  return cellRect(cell.x, cell.y, m_viewState.cellSize())
       .translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
 }
 
 void LevelView::scrollToCell(CellPos cell) {
   if (viewport()->rect().contains(cellViewportRect(cell))) return;
-  const QPoint centre = cellRect(cell.x, cell.y, m_settings.cellSize()).center();
+  const QPoint centre = cellRect(cell.x, cell.y, m_viewState.cellSize()).center();
   horizontalScrollBar()->setValue(centre.x() - viewport()->width() / 2);
   verticalScrollBar()->setValue(centre.y() - viewport()->height() / 2);
 }
@@ -198,7 +198,7 @@ QRect LevelView::viewportRect(const CellRange& cells) const {
 
 CellPos LevelView::cellAt(QPoint viewportPos) const {
   const QPoint levelPixel = viewportPos + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
-  const int size = m_settings.cellSize();
+  const int size = m_viewState.cellSize();
   // Within the view, the room beside a level scrolled aside by a zoom is no cell of it; a drag
   // beyond the view's edge keeps the rule that rounds toward the level's first row and column.
   if (viewport()->rect().contains(viewportPos))
@@ -237,8 +237,8 @@ void LevelView::paintEvent(QPaintEvent* event) {
       // Drawn straight into the kept picture, through an image on its memory.
       QImage into(bits + part.top() * stride + part.left() * 4, part.width(), part.height(), stride,
                   QImage::Format_RGB32);
-      paintLevel(into, part.translated(scroll), shown, artwork, m_settings.cellSize(), m_settings.gridVisible());
-      drawCellOutlines(into, part.translated(scroll), m_outlined, m_settings.cellSize(), shown.width(), shown.height());
+      paintLevel(into, part.translated(scroll), shown, artwork, m_viewState.cellSize(), m_viewState.gridVisible());
+      drawCellOutlines(into, part.translated(scroll), m_outlined, m_viewState.cellSize(), shown.width(), shown.height());
     }
     m_stale -= redrawn;
   }
@@ -256,7 +256,7 @@ void LevelView::setOutlinedCells(const CellFlags& cells) {
 
 void LevelView::drawOutline(QPainter& painter, const CellRange& cells, const QColor& light) const {
   // Dark and light dashes on the cells' border, so that it shows on every picture and zoom.
-  const int s = m_settings.cellSize();
+  const int s = m_viewState.cellSize();
   const QRectF border(cells.left * s, cells.top * s, cells.width() * s, cells.height() * s);
   painter.save();
   painter.setBrush(Qt::NoBrush);
@@ -270,12 +270,12 @@ void LevelView::drawOutline(QPainter& painter, const CellRange& cells, const QCo
 }
 
 void LevelView::drawMarking(QPainter& painter) const {
-  if (m_marking->mode == ViewSettings::DrawMode::Selection) return drawOutline(painter, m_marking->cells(), Qt::white);
-  const int s = m_settings.cellSize();
+  if (m_marking->mode == LevelViewState::DrawMode::Selection) return drawOutline(painter, m_marking->cells(), Qt::white);
+  const int s = m_viewState.cellSize();
   painter.save();
   // Drawing in white with XOR inverts the pixels underneath.
   painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-  if (m_marking->mode == ViewSettings::DrawMode::Line) {
+  if (m_marking->mode == LevelViewState::DrawMode::Line) {
     for (const CellPos& cell : lineCells(m_marking->anchor, m_marking->end))
       painter.fillRect(QRect(cell.x * s, cell.y * s, s, s).adjusted(0, 0, -1, -1), Qt::white);
   } else {
@@ -289,7 +289,7 @@ void LevelView::drawMarking(QPainter& painter) const {
     painter.setClipRegion(frame);
     painter.fillRect(frameOuter, Qt::white);
     painter.setClipping(false);
-    if (m_marking->mode == ViewSettings::DrawMode::FilledRectangle && frameInner.isValid())
+    if (m_marking->mode == LevelViewState::DrawMode::FilledRectangle && frameInner.isValid())
       painter.fillRect(frameInner, Qt::white);
   }
   painter.restore();

@@ -11,23 +11,23 @@
 #include "editing/floating_block.h"
 #include "level/cell_range.h"
 #include "render/cell_outlines.h"
-#include "view/marking.h"
+#include "view/view_marking.h"
 #include "view/mouse_tool.h"
 
 class LevelDocument;
-class ViewSettings;
+class LevelViewState;
 
-// The level pane: the cells at the settings' cell size, grid lines, the marking (selection or
+// The level pane: the cells at the view state's cell size, grid lines, the marking (selection or
 // the shape being dragged), a block lifted off the level, the mouse tools, the clipboard and
 // the keys of the marking (Delete, Esc, Return).
 class LevelView : public QAbstractScrollArea, public DocumentObserver {
   Q_OBJECT
  public:
-  LevelView(LevelDocument& document, ViewSettings& settings, QWidget* parent = nullptr);
+  LevelView(LevelDocument& document, LevelViewState& viewState, QWidget* parent = nullptr);
   ~LevelView() override;
 
   LevelDocument& document() const { return m_document; }
-  ViewSettings& settings() const { return m_settings; }
+  LevelViewState& viewState() const { return m_viewState; }
 
   // The marked cells in selection mode, or those a floating block covers in the level.
   std::optional<CellRange> selection() const;
@@ -93,7 +93,7 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   void scrollContentsBy(int dx, int dy) override;
 
  private:
-  void setMarking(std::optional<Marking> marking);
+  void setMarking(std::optional<ViewMarking> marking);
   QRect viewportRect(const CellRange& cells) const;
   CellPos cellAt(QPoint viewportPos) const;
   void updateScrollRange();
@@ -113,12 +113,12 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   void describeCellUnderMouse();
 
   LevelDocument& m_document;
-  ViewSettings& m_settings;
+  LevelViewState& m_viewState;
   std::optional<FloatingBlock> m_floating;
   ToolContext m_toolContext;  // refers to m_floating
   std::unique_ptr<MouseTool> m_tool;
   Qt::MouseButton m_dragButton = Qt::NoButton;
-  std::optional<Marking> m_marking;
+  std::optional<ViewMarking> m_marking;
   QPoint m_pressPos;  // where the button went down, for telling a click from a drag
   struct ZoomAnchor {
     QPointF cells;  // the level point to keep, in cells

@@ -13,10 +13,10 @@
 void LevelView::chooseTool() {
   cancelDrag();
   putDownBlock();
-  switch (const ViewSettings::DrawMode mode = m_settings.drawMode()) {
-    case ViewSettings::DrawMode::Free: m_tool = std::make_unique<FreeDrawTool>(m_toolContext); break;
-    case ViewSettings::DrawMode::Fill: m_tool = std::make_unique<FillTool>(m_toolContext); break;
-    case ViewSettings::DrawMode::Selection: m_tool = std::make_unique<SelectionTool>(m_toolContext); break;
+  switch (const LevelViewState::DrawMode mode = m_viewState.drawMode()) {
+    case LevelViewState::DrawMode::Free: m_tool = std::make_unique<FreeDrawTool>(m_toolContext); break;
+    case LevelViewState::DrawMode::Fill: m_tool = std::make_unique<FillTool>(m_toolContext); break;
+    case LevelViewState::DrawMode::Selection: m_tool = std::make_unique<SelectionTool>(m_toolContext); break;
     default: m_tool = std::make_unique<ShapeTool>(m_toolContext, mode); break;
   }
   viewport()->setCursor(m_tool->cursor());

@@ -7,7 +7,7 @@
 #include "level/elements.h"
 #include "render/model_texts.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 bool LevelView::pickElement(const QMouseEvent& event) {
   const bool picking = event.button() == Qt::MiddleButton ||
@@ -17,7 +17,7 @@ bool LevelView::pickElement(const QMouseEvent& event) {
   const Level& level = m_document.level();
   // An empty cell has nothing to pick; a drag going on keeps its element.
   if (m_dragButton == Qt::NoButton && level.contains(cell.x, cell.y) && level.element(cell.x, cell.y) != kNoElement)
-    m_settings.setCurrentElement(level.element(cell.x, cell.y));
+    m_viewState.setCurrentElement(level.element(cell.x, cell.y));
   return true;
 }
 

@@ -4,28 +4,28 @@
 
 #include "editing/level_document.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 #include "view/zoom_steps.h"
 
 bool LevelView::canZoom(int steps) const {
-  return zoomedCellSize(m_settings.cellSize(), steps) != m_settings.cellSize();
+  return zoomedCellSize(m_viewState.cellSize(), steps) != m_viewState.cellSize();
 }
 
 void LevelView::zoom(int steps, std::optional<QPoint> anchor) {
-  const int from = m_settings.cellSize();
+  const int from = m_viewState.cellSize();
   const int to = zoomedCellSize(from, steps);
   if (to == from) return;
   const QPoint at = anchor.value_or(viewport()->rect().center());
   const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
   m_zoomAnchor = ZoomAnchor{QPointF(at + scroll) / from, at};
-  m_settings.setCellSize(to);
+  m_viewState.setCellSize(to);
   m_zoomAnchor.reset();
 }
 
 void LevelView::fitLevel() {
   const QSize room = maximumViewportSize();
   const Level& level = m_document.level();
-  m_settings.setCellSize(std::min(room.width() / level.width(), room.height() / level.height()));
+  m_viewState.setCellSize(std::min(room.width() / level.width(), room.height() / level.height()));
   scrollTo({0, 0});
 }
 
@@ -33,7 +33,7 @@ void LevelView::showCellSize() {
   updateScrollRange();
   // Scrolled before painting, so that a zoom step paints once.
   if (m_zoomAnchor) {
-    scrollTo((m_zoomAnchor->cells * m_settings.cellSize() - m_zoomAnchor->viewportPos).toPoint());
+    scrollTo((m_zoomAnchor->cells * m_viewState.cellSize() - m_zoomAnchor->viewportPos).toPoint());
   }
   redraw();
   describeCellUnderMouse();

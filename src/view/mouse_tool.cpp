@@ -1,8 +1,8 @@
 #include "view/mouse_tool.h"
 
 #include "level/elements.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 int MouseTool::elementFor(Qt::MouseButton button) const {
-  return button == Qt::LeftButton ? m_context.settings.currentElement() : kNoElement;
+  return button == Qt::LeftButton ? m_context.viewState.currentElement() : kNoElement;
 }

@@ -6,17 +6,17 @@
 
 #include "editing/floating_block.h"
 #include "level/cell_range.h"
-#include "view/marking.h"
+#include "view/view_marking.h"
 
 class LevelDocument;
-class ViewSettings;
+class LevelViewState;
 
-// What a tool works on: the level, the view's settings, the marking the view shows and the
+// What a tool works on: the level, the view's state, the marking the view shows and the
 // block lifted off the level.
 struct ToolContext {
   LevelDocument& document;
-  const ViewSettings& settings;
-  std::function<void(std::optional<Marking>)> showMarking;
+  const LevelViewState& viewState;
+  std::function<void(std::optional<ViewMarking>)> showMarking;
   std::optional<FloatingBlock>& floating;
   std::function<void()> showFloatingBlock;  // after `floating` changed
   std::function<void()> putDownBlock;       // writes a floating block into the level

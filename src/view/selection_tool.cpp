@@ -9,7 +9,7 @@ void SelectionTool::press(CellPos cell, Qt::MouseButton button) {
   const std::optional<CellRange> block = floating ? std::optional(floating->cells()) : m_context.selectionAtPress;
   if (button == Qt::LeftButton && block && block->contains(cell.x, cell.y)) {
     m_blockDrag = BlockDrag{cell, {block->left, block->top}};
-    if (!floating) m_context.showMarking(Marking{{block->left, block->top}, {block->right, block->bottom}, m_mode});
+    if (!floating) m_context.showMarking(ViewMarking{{block->left, block->top}, {block->right, block->bottom}, m_mode});
     return;
   }
   m_context.putDownBlock();  // a press outside a floating block puts it down
@@ -42,12 +42,12 @@ void SelectionTool::release(Qt::MouseButton button) {
   const BlockDrag drag = *std::exchange(m_blockDrag, std::nullopt);
   if (m_context.beyondClick) return;  // the block floats where it was dragged
   m_context.putDownBlock();
-  m_context.showMarking(Marking{drag.grabbed, drag.grabbed, m_mode});
+  m_context.showMarking(ViewMarking{drag.grabbed, drag.grabbed, m_mode});
 }
 
 void SelectionTool::cancel() {
   if (!std::exchange(m_blockDrag, std::nullopt)) return DragTool::cancel();
   if (m_context.floating) return m_context.cancelLift();
   const CellRange& marked = *m_context.selectionAtPress;
-  m_context.showMarking(Marking{{marked.left, marked.top}, {marked.right, marked.bottom}, m_mode});
+  m_context.showMarking(ViewMarking{{marked.left, marked.top}, {marked.right, marked.bottom}, m_mode});
 }

@@ -10,7 +10,7 @@
 // and moves it; it floats until it is put down.
 class SelectionTool : public DragTool {
  public:
-  explicit SelectionTool(ToolContext& context) : DragTool(context, ViewSettings::DrawMode::Selection) {}
+  explicit SelectionTool(ToolContext& context) : DragTool(context, LevelViewState::DrawMode::Selection) {}
 
   void press(CellPos cell, Qt::MouseButton button) override;
   void move(CellPos cell) override;

@@ -86,16 +86,16 @@ QCursor lineCursor() {
 
 }  // namespace
 
-QCursor toolCursor(ViewSettings::DrawMode mode) {
+QCursor toolCursor(LevelViewState::DrawMode mode) {
   static const QCursor pencil = pencilCursor(), bucket = bucketCursor(), rectangle = rectangleCursor(false),
                        filledRectangle = rectangleCursor(true), line = lineCursor();
   switch (mode) {
-    case ViewSettings::DrawMode::Free: return pencil;
-    case ViewSettings::DrawMode::Fill: return bucket;
-    case ViewSettings::DrawMode::Rectangle: return rectangle;
-    case ViewSettings::DrawMode::FilledRectangle: return filledRectangle;
-    case ViewSettings::DrawMode::Line: return line;
-    case ViewSettings::DrawMode::Selection: break;
+    case LevelViewState::DrawMode::Free: return pencil;
+    case LevelViewState::DrawMode::Fill: return bucket;
+    case LevelViewState::DrawMode::Rectangle: return rectangle;
+    case LevelViewState::DrawMode::FilledRectangle: return filledRectangle;
+    case LevelViewState::DrawMode::Line: return line;
+    case LevelViewState::DrawMode::Selection: break;
   }
   return QCursor(Qt::ArrowCursor);
 }

@@ -20,7 +20,7 @@
 #include "level/level_file.h"
 #include "support/message_catcher.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 inline CaverniaApp& runningApp() { return *static_cast<CaverniaApp*>(QCoreApplication::instance()); }
 inline const Actions& act() { return runningApp().actions(); }

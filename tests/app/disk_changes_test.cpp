@@ -121,7 +121,7 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   EditorSession session({path});
   LevelDocument& document = session.document();
   LevelView& view = *session.active()->view();
-  view.settings().setDrawMode(ViewSettings::DrawMode::Free);
+  view.viewState().setDrawMode(LevelViewState::DrawMode::Free);
   const QPoint from = view.cellViewportRect({1, 1}).center();
   QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
   QTest::mouseMove(view.viewport(), view.cellViewportRect({2, 1}).center());

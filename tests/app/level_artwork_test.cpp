@@ -64,8 +64,8 @@ TEST(levelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) 
   ASSERT_TRUE(saveLevelFile(level, file.toStdString()).ok);
   {
     EditorSession s({file});
-    s.active()->view()->settings().setCellSize(15);
-    s.active()->view()->settings().setGridVisible(false);
+    s.active()->view()->viewState().setCellSize(15);
+    s.active()->view()->viewState().setGridVisible(false);
     EXPECT_EQ(exportTo(dir.filePath("picture.png")), dir.filePath("cave.png")) << "the level's name, beside it";
     MessageCatcher told;
     exportTo("/nonexistent/picture.png");

@@ -110,12 +110,12 @@ TEST(MenuActions, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
   EditorSession session;
   settle();
   LevelView& view = *session.active()->view();
-  const ViewSettings& settings = view.settings();
+  const LevelViewState& viewState = view.viewState();
   // Which size comes next the view's own tests tell; here: each key reaches its command.
   for (Qt::Key key : {Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Minus}) QTest::keyClick(&view, key, Qt::ControlModifier);
-  EXPECT_EQ(settings.cellSize(), 24);
+  EXPECT_EQ(viewState.cellSize(), 24);
   QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
-  EXPECT_LT(settings.cellSize(), 24) << "the whole level fits";
+  EXPECT_LT(viewState.cellSize(), 24) << "the whole level fits";
   for (int i = 0; i < 10; ++i) trigger(act().view.zoomOut);
   settle();
   EXPECT_FALSE(act().view.zoomOut->isEnabled()) << "no smaller size";

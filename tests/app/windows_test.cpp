@@ -15,7 +15,7 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   EXPECT_EQ(second->windowTitle().toStdString(), "key-vault.lev:2*");
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev:2*");
   // Both windows show the one level with its one set of choices.
-  EXPECT_EQ(&first->view()->settings(), &second->view()->settings());
+  EXPECT_EQ(&first->view()->viewState(), &second->view()->viewState());
   MessageCatcher catcher(QMessageBox::No);  // a question here would be a fault: it must not hang the test or save the example
   second->close();
   settle();

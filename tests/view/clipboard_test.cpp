@@ -69,7 +69,7 @@ TEST_F(ClipboardTest, PasteGoesToTheAnchorAndSelectsWhatLiesInsideTheLevel) {
   view.paste();
   EXPECT_EQ(view.selection(), (CellRange{122, 0, 125, 4}));
 
-  settings.setDrawMode(ViewSettings::DrawMode::Selection);
+  viewState.setDrawMode(LevelViewState::DrawMode::Selection);
   drag(10, 9, 7, 7);  // the anchor is where the drag began
   view.paste();
   EXPECT_EQ(at(10, 9), EL_EMERALD);

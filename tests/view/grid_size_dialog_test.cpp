@@ -27,7 +27,7 @@ class GridSizeDialogTest : public ViewTest {
       QApplication::setActiveWindow(dialog);
       act(dialog);
     });
-    runGridSizeDialog(settings, &view);
+    runGridSizeDialog(viewState, &view);
     ASSERT_TRUE(opened);
   }
 };
@@ -41,11 +41,11 @@ TEST_F(GridSizeDialogTest, ChangesApplyAtOnceAndCancelRestores) {
     EXPECT_EQ(view.horizontalScrollBar()->maximum() + view.viewport()->width(), 126 * 60) << "the view follows while the dialog is open";
     EXPECT_EQ(dialog->slider()->value(), 60);
     dialog->slider()->setValue(45);
-    EXPECT_EQ(settings.cellSize(), 45);
+    EXPECT_EQ(viewState.cellSize(), 45);
     EXPECT_EQ(dialog->sizeBox()->text(), "45");
     button(dialog, "Cancel")->click();
   });
-  EXPECT_EQ(settings.cellSize(), 30);
+  EXPECT_EQ(viewState.cellSize(), 30);
 }
 
 TEST_F(GridSizeDialogTest, TypedSizesApplyWhenTheBoxIsLeftStayInRangeAndMustBeThere) {
@@ -62,7 +62,7 @@ TEST_F(GridSizeDialogTest, TypedSizesApplyWhenTheBoxIsLeftStayInRangeAndMustBeTh
       dialog->sizeBox()->selectAll();
       QTest::keyClicks(dialog->sizeBox(), c.typed);
       dialog->slider()->setFocus();
-      EXPECT_EQ(settings.cellSize(), c.size) << c.typed;
+      EXPECT_EQ(viewState.cellSize(), c.size) << c.typed;
       EXPECT_EQ(dialog->slider()->value(), c.slider) << c.typed;
       EXPECT_EQ(dialog->sizeBox()->text(), c.shown) << c.typed;
     }
@@ -81,5 +81,5 @@ TEST_F(GridSizeDialogTest, TypedSizesApplyWhenTheBoxIsLeftStayInRangeAndMustBeTh
     QTest::keyClick(dialog->sizeBox(), Qt::Key_Return);
   });
   EXPECT_EQ(said, "Please enter an integer.");
-  EXPECT_EQ(settings.cellSize(), 45);
+  EXPECT_EQ(viewState.cellSize(), 45);
 }

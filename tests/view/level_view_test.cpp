@@ -76,14 +76,14 @@ TEST_F(ViewTest, ScreenShowsTheLevelTheGridAndTheMarkingsBorder) {
   view.cancelLift();
   view.setSelection(std::nullopt);
   EXPECT_EQ(shot(), plain) << "the marking goes completely";
-  settings.setGridVisible(false);
+  viewState.setGridVisible(false);
   EXPECT_EQ(shot().pixel(89, 0), qRgb(0, 0, 0)) << "no grid";
 }
 
 TEST_F(ViewTest, RepaintsOnlyWhatChanged) {
   // Room for every column at 15 pixels, so that no scroll bar comes or goes and repaints.
   view.resize(2000, 2000);
-  settings.setCellSize(15);
+  viewState.setCellSize(15);
   settle();
   PaintRecorder recorder;
   view.viewport()->installEventFilter(&recorder);
@@ -100,7 +100,7 @@ TEST_F(ViewTest, RepaintsOnlyWhatChanged) {
   EXPECT_EQ(paintedAfter([&] { document.setNumber(Property::Width, 20); }), everything) << "the size: everything";
   EXPECT_EQ(paintedAfter([&] { document.undo(); }), everything) << "and its undo";
   EXPECT_EQ(paintedAfter([&] { document.setText(Property::Artwork, "Night"); }), everything);
-  EXPECT_EQ(paintedAfter([&] { settings.setGridVisible(false); }), everything);
+  EXPECT_EQ(paintedAfter([&] { viewState.setGridVisible(false); }), everything);
 }
 
 TEST_F(ViewTest, ScrollRangeFollowsTheWidthAndCellsMapWhileScrolled) {
@@ -122,7 +122,7 @@ TEST_F(ViewTest, EachViewDrawsWithItsLevelsArtwork) {
   ASSERT_NE(cellWith("Night"), cellWith("Default"));
   LevelDocument night;
   night.setText(Property::Artwork, "Night");
-  LevelView nightView(night, settings);
+  LevelView nightView(night, viewState);
   nightView.show();
   for (LevelDocument* each : {&document, &night}) setCell(*each, {0, 0}, EL_EARTH);
   const auto shown = [](LevelView& shownView) {

@@ -1,7 +1,7 @@
 #include "editing/set_cells.h"
 #include "view_fixture.h"
 
-using Mode = ViewSettings::DrawMode;
+using Mode = LevelViewState::DrawMode;
 
 namespace {
 
@@ -31,11 +31,11 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
       {"fast free draw fills the cells between", Mode::Free, Qt::LeftButton, {3, 2}, {7, 4}, "Draw", 5, {}},
       {"fast erase", Mode::Free, Qt::RightButton, {3, 1}, {3, 5}, "Erase", 0, {{{3, 3}, kNoElement}}},
   };
-  settings.setCurrentElement(EL_EMERALD);
+  viewState.setCurrentElement(EL_EMERALD);
   setCell(document, {3, 3}, EL_RUBY);
   for (const Gesture& g : gestures) {
     SCOPED_TRACE(g.what);
-    settings.setDrawMode(g.mode);
+    viewState.setDrawMode(g.mode);
     const Level before = document.level();
     drag(g.from.x, g.from.y, g.to.x, g.to.y, g.button);
     EXPECT_EQ(count(EL_EMERALD), g.emeralds);
@@ -52,7 +52,7 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
 }
 
 TEST_F(ViewTest, EscapeCancelsAStroke) {
-  settings.setDrawMode(Mode::Free);
+  viewState.setDrawMode(Mode::Free);
   press(1, 1);
   move(3, 1);
   QTest::keyClick(&view, Qt::Key_Escape);
@@ -65,17 +65,17 @@ TEST_F(ViewTest, EscapeCancelsAStroke) {
 
 TEST_F(ViewTest, ShapesStayInsideTheLevel) {
   document.setNumber(Property::Width, 8);
-  settings.setDrawMode(Mode::Rectangle);
+  viewState.setDrawMode(Mode::Rectangle);
   drag(9, 2, 1, 1);
   EXPECT_EQ(count(EL_WALL), 0) << "a drag that begins outside the level draws nothing";
-  settings.setDrawMode(Mode::Line);
+  viewState.setDrawMode(Mode::Line);
   drag(5, 5, 12, 8);
   EXPECT_EQ(count(EL_WALL), 4) << "a line dragged out ends in the last column";
   EXPECT_EQ(at(7, 8), EL_WALL);
 }
 
 TEST_F(ViewTest, TheOtherButtonDuringADrag) {
-  settings.setDrawMode(Mode::FilledRectangle);
+  viewState.setDrawMode(Mode::FilledRectangle);
   setCells(document, std::vector<CellPos>{{0, 0}, {1, 0}, {2, 0}}, EL_SAND, "Draw");
   press(0, 0);
   move(2, 0);
@@ -87,9 +87,9 @@ TEST_F(ViewTest, TheOtherButtonDuringADrag) {
 }
 
 TEST_F(ViewTest, CursorFollowsTheMode) {
-  settings.setDrawMode(Mode::Selection);
+  viewState.setDrawMode(Mode::Selection);
   EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
-  settings.setDrawMode(Mode::Line);
+  viewState.setDrawMode(Mode::Line);
   EXPECT_EQ(view.viewport()->cursor().shape(), Qt::BitmapCursor);
 }
 
@@ -97,7 +97,7 @@ TEST_F(ViewTest, CursorFollowsTheMode) {
 // into the next cell; only a drag farther than a click lifts the block, which floats until
 // Return (or a click outside it) puts it down as one step, or Esc puts everything back.
 TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
-  settings.setDrawMode(Mode::Selection);
+  viewState.setDrawMode(Mode::Selection);
   setCells(document, std::vector<CellPos>{{1, 1}, {2, 2}}, EL_EMERALD, "Draw");
   const Level before = document.level();
   const int slip = QApplication::startDragDistance() - 1;

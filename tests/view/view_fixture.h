@@ -7,7 +7,7 @@
 
 #include "editing/level_document.h"
 #include "view/level_view.h"
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 // A shown level view on a document of its own, driven with real mouse events by cell.
 class ViewTest : public ::testing::Test {
@@ -39,6 +39,6 @@ class ViewTest : public ::testing::Test {
   }
 
   LevelDocument document;
-  ViewSettings settings;
-  LevelView view{document, settings};
+  LevelViewState viewState;
+  LevelView view{document, viewState};
 };

@@ -6,7 +6,7 @@
 #include "view/zoom_steps.h"
 #include "view_fixture.h"
 
-using Mode = ViewSettings::DrawMode;
+using Mode = LevelViewState::DrawMode;
 
 TEST(ZoomSteps, GoToTheNextZoomSizeAndStayPastTheEnds) {
   const struct { int from, steps, to; } cases[] = {{30, 1, 40}, {30, -1, 24}, {30, 2, 50}, {17, 1, 20}, {17, -1, 15},
@@ -26,26 +26,26 @@ TEST_F(ViewTest, CtrlWheelZoomsAroundTheCellUnderTheMouseAndFitShowsAll) {
   const struct { int delta, size; } turns[] = {{120, 40}, {60, 40}, {60, 50}, {-240, 30}, {-120, 24}};
   for (const auto& turn : turns) {
     wheel(mouse, turn.delta, Qt::ControlModifier);
-    EXPECT_EQ(settings.cellSize(), turn.size) << turn.delta;
+    EXPECT_EQ(viewState.cellSize(), turn.size) << turn.delta;
     EXPECT_TRUE(view.cellViewportRect({20, 12}).contains(mouse)) << "the cell stays under the mouse at " << turn.size;
   }
   const int top = view.verticalScrollBar()->value();
   wheel(mouse, -120, Qt::NoModifier);
-  EXPECT_EQ(settings.cellSize(), 24) << "the wheel alone scrolls";
+  EXPECT_EQ(viewState.cellSize(), 24) << "the wheel alone scrolls";
   EXPECT_GT(view.verticalScrollBar()->value(), top);
 
   document.setNumber(Property::Width, 40);
   document.setNumber(Property::Height, 20);
   view.fitLevel();
   settle();
-  EXPECT_EQ(settings.cellSize(), 1000 / 40);
+  EXPECT_EQ(viewState.cellSize(), 1000 / 40);
   EXPECT_EQ(view.horizontalScrollBar()->maximum() + view.verticalScrollBar()->maximum(), 0);
 
   // A level smaller than the view on one axis, then on both: the cell stays all the same.
   const QPoint onCell = centre(14, 9) + QPoint(5, 3);
   for (const int delta : {120, -120, -120, -240, 360, 240}) {
     wheel(onCell, delta, Qt::ControlModifier);
-    EXPECT_TRUE(view.cellViewportRect({14, 9}).contains(onCell)) << "at " << settings.cellSize();
+    EXPECT_TRUE(view.cellViewportRect({14, 9}).contains(onCell)) << "at " << viewState.cellSize();
   }
   press(14, 9);
   release(14, 9);
@@ -83,7 +83,7 @@ TEST_F(ViewTest, AltClickAndTheMiddleButtonPickTheElement) {
   };
   for (const auto& pick : picks) {
     QTest::mouseClick(view.viewport(), pick.button, pick.modifiers, centre(pick.x, 2));
-    EXPECT_EQ(settings.currentElement(), pick.current) << pick.x;
+    EXPECT_EQ(viewState.currentElement(), pick.current) << pick.x;
   }
   EXPECT_TRUE(document.level() == before) << "picking draws nothing";
   EXPECT_FALSE(document.isModified());
@@ -93,7 +93,7 @@ TEST_F(ViewTest, ADragBeyondTheEdgeScrollsUntilReleaseOrEscape) {
   for (const bool escape : {false, true}) {
     SCOPED_TRACE(escape ? "escape" : "release");
     view.horizontalScrollBar()->setValue(0);
-    settings.setDrawMode(escape ? Mode::Rectangle : Mode::Selection);
+    viewState.setDrawMode(escape ? Mode::Rectangle : Mode::Selection);
     press(2, 2);
     const QPoint beyond(view.viewport()->width() + 40, centre(2, 5).y());
     QTest::mouseMove(view.viewport(), beyond);

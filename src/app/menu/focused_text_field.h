@@ -11,15 +11,15 @@ class QWidget;
 // list box one can type into). It comes first for the five text actions: Cut, Copy and Paste
 // work on its text, Undo and Redo on its own typing; without typing to undo or redo it leaves
 // them to the level.
-class TextField {
+class FocusedTextField {
  public:
   enum class Action { Cut, Copy, Paste, Undo, Redo };
 
   // `changed` is called when what the field can do changes (its selection, text, undo steps).
-  explicit TextField(std::function<void()> changed);
-  ~TextField();
-  TextField(const TextField&) = delete;
-  TextField& operator=(const TextField&) = delete;
+  explicit FocusedTextField(std::function<void()> changed);
+  ~FocusedTextField();
+  FocusedTextField(const FocusedTextField&) = delete;
+  FocusedTextField& operator=(const FocusedTextField&) = delete;
 
   // Follows the widget when it is an editable text field, else none.
   void follow(QWidget* focus);

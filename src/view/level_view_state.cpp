@@ -1,24 +1,24 @@
-#include "view/view_settings.h"
+#include "view/level_view_state.h"
 
 #include <algorithm>
 
 #include "level/elements.h"
 
-ViewSettings::ViewSettings(QObject* parent) : QObject(parent), m_currentElement(EL_WALL) {}
+LevelViewState::LevelViewState(QObject* parent) : QObject(parent), m_currentElement(EL_WALL) {}
 
-void ViewSettings::setCurrentElement(int element) {
+void LevelViewState::setCurrentElement(int element) {
   if (element == m_currentElement) return;
   m_currentElement = element;
   emit currentElementChanged(element);
 }
 
-void ViewSettings::setDrawMode(DrawMode mode) {
+void LevelViewState::setDrawMode(DrawMode mode) {
   if (mode == m_drawMode) return;
   m_drawMode = mode;
   emit drawModeChanged(mode);
 }
 
-void ViewSettings::setCellSize(int pixels) {
+void LevelViewState::setCellSize(int pixels) {
   // Every view divides by the cell size: 0 must never get here.
   pixels = std::clamp(pixels, kMinCellSize, kMaxCellSize);
   if (pixels == m_cellSize) return;
@@ -26,7 +26,7 @@ void ViewSettings::setCellSize(int pixels) {
   emit cellSizeChanged(pixels);
 }
 
-void ViewSettings::setGridVisible(bool visible) {
+void LevelViewState::setGridVisible(bool visible) {
   if (visible == m_gridVisible) return;
   m_gridVisible = visible;
   emit gridVisibleChanged(visible);

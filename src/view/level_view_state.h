@@ -4,7 +4,7 @@
 
 // How the windows of one level edit and show it: the element the left button draws, the
 // drawing mode, the cell size and the grid lines. One per open level, shared by its windows.
-class ViewSettings : public QObject {
+class LevelViewState : public QObject {
   Q_OBJECT
  public:
   enum class DrawMode { Free, Fill, Selection, Rectangle, FilledRectangle, Line };
@@ -12,7 +12,7 @@ class ViewSettings : public QObject {
   static constexpr int kMinCellSize = 1;
   static constexpr int kMaxCellSize = 1000;
 
-  explicit ViewSettings(QObject* parent = nullptr);
+  explicit LevelViewState(QObject* parent = nullptr);
 
   int currentElement() const { return m_currentElement; }
   void setCurrentElement(int element);
@@ -26,7 +26,7 @@ class ViewSettings : public QObject {
 
  signals:
   void currentElementChanged(int element);
-  void drawModeChanged(ViewSettings::DrawMode mode);
+  void drawModeChanged(LevelViewState::DrawMode mode);
   void cellSizeChanged(int pixels);
   void gridVisibleChanged(bool visible);
 

@@ -1,4 +1,4 @@
-#include "app/menu/text_field.h"
+#include "app/menu/focused_text_field.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -44,25 +44,25 @@ FieldState stateOf(const QWidget* field) {
 }
 
 template <class Edit>
-void runOn(Edit* edit, TextField::Action action) {
+void runOn(Edit* edit, FocusedTextField::Action action) {
   switch (action) {
-    case TextField::Action::Cut: edit->cut(); break;
-    case TextField::Action::Copy: edit->copy(); break;
-    case TextField::Action::Paste: edit->paste(); break;
-    case TextField::Action::Undo: edit->undo(); break;
-    case TextField::Action::Redo: edit->redo(); break;
+    case FocusedTextField::Action::Cut: edit->cut(); break;
+    case FocusedTextField::Action::Copy: edit->copy(); break;
+    case FocusedTextField::Action::Paste: edit->paste(); break;
+    case FocusedTextField::Action::Undo: edit->undo(); break;
+    case FocusedTextField::Action::Redo: edit->redo(); break;
   }
 }
 
 }  // namespace
 
-TextField::TextField(std::function<void()> changed) : m_changed(std::move(changed)) {}
+FocusedTextField::FocusedTextField(std::function<void()> changed) : m_changed(std::move(changed)) {}
 
-TextField::~TextField() {
+FocusedTextField::~FocusedTextField() {
   for (const QMetaObject::Connection& connection : m_connections) QObject::disconnect(connection);
 }
 
-void TextField::follow(QWidget* focus) {
+void FocusedTextField::follow(QWidget* focus) {
   QWidget* field = editableField(focus);
   if (field == m_field) return;
   for (const QMetaObject::Connection& connection : m_connections) QObject::disconnect(connection);
@@ -83,7 +83,7 @@ void TextField::follow(QWidget* focus) {
   }
 }
 
-bool TextField::takes(Action action) const {
+bool FocusedTextField::takes(Action action) const {
   if (!m_field) return false;
   // No typing of its own to take back: the level's Undo and Redo are meant.
   if (action == Action::Undo) return stateOf(m_field).undo;
@@ -91,7 +91,7 @@ bool TextField::takes(Action action) const {
   return true;
 }
 
-bool TextField::canRun(Action action) const {
+bool FocusedTextField::canRun(Action action) const {
   if (!takes(action)) return false;
   switch (action) {
     case Action::Cut:
@@ -103,7 +103,7 @@ bool TextField::canRun(Action action) const {
   return false;
 }
 
-void TextField::run(Action action) {
+void FocusedTextField::run(Action action) {
   if (!canRun(action)) return;
   if (auto* edit = qobject_cast<QLineEdit*>(m_field.data())) runOn(edit, action);
   else if (auto* edit = qobject_cast<QPlainTextEdit*>(m_field.data())) runOn(edit, action);
