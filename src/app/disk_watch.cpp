@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSet>
+#include <algorithm>
 
 #include "app/disk_change_bar.h"
 #include "app/level_window.h"
@@ -9,7 +10,6 @@
 #include "app/save_flow.h"
 #include "editing/level_document.h"
 #include "editing/step_names.h"
-#include "level/cp1252.h"
 #include "level/level_file.h"
 #include "render/model_texts.h"
 
@@ -33,7 +33,8 @@ DiskWatch::DiskWatch(OpenLevels& levels, std::function<void(const QString&)> tel
 
 void DiskWatch::follow() {
   QSet<QString> wanted;
-  for (const LevelDocument* document : m_levels.documents()) {
+  const std::vector<LevelDocument*> open = m_levels.documents();
+  for (const LevelDocument* document : open) {
     if (document->path().empty()) continue;
     const QString path = QString::fromStdString(document->path());
     wanted << QFileInfo(path).absolutePath();
@@ -43,10 +44,7 @@ void DiskWatch::follow() {
   const QStringList watched = m_watcher.files() + m_watcher.directories();
   if (!watched.isEmpty()) m_watcher.removePaths(watched);
   if (!wanted.isEmpty()) m_watcher.addPaths(wanted.values());
-  for (auto it = m_told.begin(); it != m_told.end();) {
-    const auto open = m_levels.documents();
-    it = std::find(open.begin(), open.end(), it->first) == open.end() ? m_told.erase(it) : std::next(it);
-  }
+  std::erase_if(m_told, [&open](const auto& told) { return std::ranges::find(open, told.first) == open.end(); });
 }
 
 void DiskWatch::saved(const LevelDocument* document) {

@@ -136,7 +136,8 @@ void syncFolder(const std::string& folder) {
 FileResult readLevelFile(const std::string& path, Level& level, FileIdentity* identity) {
   std::string bytes;
   FileIdentity read{};
-  if (FileResult result = readLevelBytes(path, bytes, &read); !result.ok) return result;
+  // Hashed only when the caller keeps the identity: the tools read many files without it.
+  if (FileResult result = readLevelBytes(path, bytes, identity ? &read : nullptr); !result.ok) return result;
   std::istringstream in(bytes, std::ios::binary);
   try {
     level = readLevel(in, path);

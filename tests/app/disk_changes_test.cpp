@@ -3,6 +3,8 @@
 #include <QStatusBar>
 #include <sys/stat.h>
 
+#include <memory>
+
 #include "app/disk_change_bar.h"
 #include "app/save_flow.h"
 #include "app_support.h"
@@ -45,13 +47,24 @@ void saveAnswering(const QString& button) {
   settle();
 }
 
+// A level file in a folder of its own, open in the editor.
+struct OpenFile {
+  explicit OpenFile(const char* name, bool readOnly = false) : path(dir.filePath(QString(name) + ".lev")) {
+    replaceFile(path, levelNamed(name));
+    if (readOnly) ::chmod(path.toLocal8Bit().constData(), 0444);
+    session = std::make_unique<EditorSession>(QStringList{path});
+  }
+  QTemporaryDir dir;
+  QString path;
+  std::unique_ptr<EditorSession> session;
+};
+
 }  // namespace
 
 TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverwrittenUnasked) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("cave.lev");
-  replaceFile(path, levelNamed("Mine"));
-  EditorSession session({path});
+  const OpenFile file("cave");
+  const QString& path = file.path;
+  EditorSession& session = *file.session;
   LevelDocument& document = session.document();
   DiskChangeBar& bar = *session.active()->diskBar();
   const auto name = [&document] { return document.level().text(Property::Name); };
@@ -115,10 +128,9 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
 // What is under way ends before the file is written, so the file, the saved state and the
 // history agree; a value the form refuses stops the save and the close, with its message.
 TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("drawn.lev");
-  replaceFile(path, levelNamed("Drawn"));
-  EditorSession session({path});
+  const OpenFile file("drawn");
+  const QString& path = file.path;
+  EditorSession& session = *file.session;
   LevelDocument& document = session.document();
   LevelView& view = *session.active()->view();
   view.viewState().setDrawMode(LevelViewState::DrawMode::Free);
@@ -150,11 +162,9 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
 
 // A read-only file is not tried; a save that fails leaves the old file and the level changed.
 TEST(DiskChanges, AReadOnlyFileSaysSoAndAFailedSaveKeepsTheLevelChanged) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("locked.lev");
-  replaceFile(path, levelNamed("Locked"));
-  ::chmod(path.toLocal8Bit().constData(), 0444);
-  EditorSession session({path});
+  const OpenFile file("locked", true);
+  const QString& path = file.path;
+  EditorSession& session = *file.session;
   EXPECT_EQ(session.title(), "locked.lev [read-only]");
   setCell(session.document(), {0, 0}, EL_RUBY);
   {
@@ -162,7 +172,7 @@ TEST(DiskChanges, AReadOnlyFileSaysSoAndAFailedSaveKeepsTheLevelChanged) {
     trigger(act().file.save);
     settle();
     EXPECT_EQ(cancel.texts.value(0), "locked.lev is read-only: you may not write it. Save the level under another name?");
-    EXPECT_EQ(bytes(path), QByteArray::fromStdString(levelNamed("Locked")));
+    EXPECT_EQ(bytes(path), QByteArray::fromStdString(levelNamed("locked")));
   }
   SaveFlow::setFileNameAsker([](QWidget*, const QString&) { return QString("/nonexistent/folder/locked.lev"); });
   MessageCatcher failure;

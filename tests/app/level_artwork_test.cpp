@@ -33,7 +33,7 @@ QString exportTo(const QString& answer) {
 
 }  // namespace
 
-TEST(levelArtwork, EachLevelKeepsItsElementAndModeAndTheButtonsShowTheActiveLevelsSet) {
+TEST(LevelArtwork, EachLevelKeepsItsElementAndModeAndTheButtonsShowTheActiveLevelsSet) {
   EditorSession s;
   ASSERT_NE(setPicture("Night", EL_EARTH), setPicture("Default", EL_EARTH));
   LevelWindow* night = s.active();
@@ -55,7 +55,7 @@ TEST(levelArtwork, EachLevelKeepsItsElementAndModeAndTheButtonsShowTheActiveLeve
   EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH));
 }
 
-TEST(levelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) {
+TEST(LevelArtwork, ExportWritesWhatRenderWritesAndTellsFailuresWithTheFileName) {
   QTemporaryDir dir;
   Level level;
   level.setText(Property::Artwork, "Night");

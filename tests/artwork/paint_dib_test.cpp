@@ -27,7 +27,7 @@ QImage blankCanvas(int w, int h) {
 
 uint32_t at(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
 
-TEST(paintDib, StretchesWithoutSmoothingOnlyIntoTheDestination) {
+TEST(PaintDib, StretchesWithoutSmoothingOnlyIntoTheDestination) {
   const auto dib = gradient(32, 32);
   QImage big = blankCanvas(68, 68), small = blankCanvas(15, 15);
   {
@@ -55,7 +55,7 @@ TEST(paintDib, StretchesWithoutSmoothingOnlyIntoTheDestination) {
 
 // Mirroring, flipping and inverting are paintDib's, through the rectangles and the operation
 // drawImage hands it; only the measured part of a wider picture is shown, over the whole cell.
-TEST(drawImage, FlagsTurnAndInvertTheMeasuredPartOfThePicture) {
+TEST(DrawImage, FlagsTurnAndInvertTheMeasuredPartOfThePicture) {
   const auto dib = gradient(40, 32);
   for (uint8_t flags : {0, 1, 2, 3, 8, 9, 10, 11}) {
     QImage cell = blankCanvas(32, 32);

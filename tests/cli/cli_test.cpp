@@ -23,7 +23,7 @@ QJsonObject json(const std::string& text) {
 
 }  // namespace
 
-TEST(cli, HelpVersionAndUsageErrors) {
+TEST(Cli, HelpVersionAndUsageErrors) {
   CliRun r = cli({"--help"});
   EXPECT_EQ(r.status, 0);
   for (const char* command : {"check", "format", "info"}) EXPECT_NE(r.out.find(command), std::string::npos);

@@ -4,7 +4,7 @@
 
 #include <set>
 
-TEST(elementTable, CharactersAreAClosedInvertibleSet) {
+TEST(ElementTable, CharactersAreAClosedInvertibleSet) {
   std::set<char> seen;
   for (int i = 0; i < kElementCount; ++i) {
     const char c = charFromElement(i);
