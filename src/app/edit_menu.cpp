@@ -16,6 +16,7 @@
 #include "editing/block_edits.h"
 #include "editing/level_document.h"
 #include "render/model_texts.h"
+#include "view/level_clipboard.h"
 #include "view/level_view.h"
 #include "view/level_view_state.h"
 
@@ -91,12 +92,15 @@ void addEditMenu(MenuContext& context, Actions& actions) {
     };
   };
   // The clipboard commands belong to the level view while the form does not have the focus.
-  const auto viewCommand = [&context](bool (LevelView::*can)() const, void (LevelView::*act)()) {
+  const auto clipboardCommand = [&context](bool (LevelClipboard::*can)() const, void (LevelClipboard::*act)()) {
     return [&context, can, act]() -> Target {
       LevelWindow* window = activeWindow(context);
       if (!window || !window->viewIsActivePane()) return {};
       LevelView* view = window->view();
-      return {(view->*can)(), [view, act] { (view->*act)(); }};
+      return {(LevelClipboard(*view).*can)(), [view, act] {
+                LevelClipboard clipboard(*view);
+                (clipboard.*act)();
+              }};
     };
   };
   // The name of the level's step the command would take, unless the text field has it.
@@ -134,26 +138,26 @@ void addEditMenu(MenuContext& context, Actions& actions) {
            [redoStep] {
              return withStep(EditMenu::tr("Redo (Ctrl+Y)"), EditMenu::tr("Redo %1 (Ctrl+Y)"), redoStep());
            }}));
-  edit.cut = menuActions.add(routed(fieldOr(FieldAction::Cut, viewCommand(&LevelView::canCopy, &LevelView::cut)),
+  edit.cut = menuActions.add(routed(fieldOr(FieldAction::Cut, clipboardCommand(&LevelClipboard::canCopy, &LevelClipboard::cut)),
                                  {.text = EditMenu::tr("Cu&t"),
                                   .keys = {Key(Qt::CTRL | Qt::Key_X), Key(Qt::SHIFT | Qt::Key_Delete)},
                                   .prompt = EditMenu::tr("Cuts the selection and moves it to the Clipboard."),
                                   .tooltip = EditMenu::tr("Cut (Ctrl+X)"),
                                   .icon = actionIcon(ActionIcon::Cut)}));
-  edit.copy = menuActions.add(routed(fieldOr(FieldAction::Copy, viewCommand(&LevelView::canCopy, &LevelView::copy)),
+  edit.copy = menuActions.add(routed(fieldOr(FieldAction::Copy, clipboardCommand(&LevelClipboard::canCopy, &LevelClipboard::copy)),
                                   {.text = EditMenu::tr("&Copy"),
                                    .keys = {Key(Qt::CTRL | Qt::Key_C), Key(Qt::CTRL | Qt::Key_Insert)},
                                    .prompt = EditMenu::tr("Copies the selection to the Clipboard."),
                                    .tooltip = EditMenu::tr("Copy (Ctrl+C)"),
                                    .icon = actionIcon(ActionIcon::Copy)}));
-  edit.paste = menuActions.add(routed(fieldOr(FieldAction::Paste, viewCommand(&LevelView::canPaste, &LevelView::paste)),
+  edit.paste = menuActions.add(routed(fieldOr(FieldAction::Paste, clipboardCommand(&LevelClipboard::canPaste, &LevelClipboard::paste)),
                                    {.text = EditMenu::tr("&Paste"),
                                     .keys = {Key(Qt::CTRL | Qt::Key_V), Key(Qt::SHIFT | Qt::Key_Insert)},
                                     .prompt = EditMenu::tr("Inserts the Clipboard contents at the insertion point."),
                                     .tooltip = EditMenu::tr("Paste (Ctrl+V)"),
                                     .icon = actionIcon(ActionIcon::Paste)}));
 
-  edit.deleteCells = menuActions.add(routed(viewCommand(&LevelView::canCopy, &LevelView::deleteSelection),
+  edit.deleteCells = menuActions.add(routed(clipboardCommand(&LevelClipboard::canCopy, &LevelClipboard::deleteSelection),
                                          {.text = EditMenu::tr("&Delete"),
                                           .keys = {Key(Qt::Key_Delete)},
                                           .prompt = EditMenu::tr("Empties the marked cells")}));
@@ -165,7 +169,12 @@ void addEditMenu(MenuContext& context, Actions& actions) {
       },
       {.text = EditMenu::tr("Select &All"), .keys = {Key(Qt::CTRL | Qt::Key_A)},
        .prompt = EditMenu::tr("Marks the whole level")}));
-  edit.selectNone = menuActions.add(routed(viewCommand(&LevelView::canCopy, &LevelView::clearSelection),
+  edit.selectNone = menuActions.add(routed(
+      [&context]() -> Target {
+        LevelWindow* window = activeWindow(context);
+        if (!window || !window->viewIsActivePane()) return {};
+        return {window->view()->selection().has_value(), [view = window->view()] { view->clearSelection(); }};
+      },
                                         {.text = EditMenu::tr("Select &None"),
                                          .keys = {Key(Qt::CTRL | Qt::SHIFT | Qt::Key_A)},
                                          .prompt = EditMenu::tr("Removes the marking")}));

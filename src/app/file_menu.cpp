@@ -37,9 +37,7 @@ bool mailProgramExists() { return !QStandardPaths::findExecutable("xdg-email").i
 
 // The mail program gets a copy of the level as it is now, saved or not.
 void mailLevel(const LevelDocument& document, QWidget* parent) {
-  std::string title = document.title();
-  if (!title.empty() && title.back() == '*') title.pop_back();
-  QString name = QString::fromStdString(cp1252ToUtf8(title));
+  QString name = QString::fromStdString(cp1252ToUtf8(document.title()));
   if (!name.endsWith(".lev", Qt::CaseInsensitive)) name += ".lev";
   const QString folder = QDir(QDir::tempPath()).filePath("cavernia-mail");
   QDir().mkpath(folder);

@@ -20,12 +20,10 @@ struct ImageExport {
   Q_DECLARE_TR_FUNCTIONS(ImageExport)
 };
 
-// The level's title without its mark and its extension, as a PNG beside the level's file, or
+// The level's title without its extension, as a PNG beside the level's file, or
 // where file dialogs start for a level without one.
 QString proposedFileName(const LevelDocument& document) {
-  std::string title = document.title();
-  if (document.isModified() && title.ends_with('*')) title.pop_back();
-  QString name = QString::fromStdString(cp1252ToUtf8(title));
+  QString name = QString::fromStdString(cp1252ToUtf8(document.title()));
   if (name.endsWith(".lev", Qt::CaseInsensitive)) name.chop(4);
   name += ".png";
   return QDir(startFolder(QString::fromStdString(document.path()))).filePath(name);

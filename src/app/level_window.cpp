@@ -67,15 +67,34 @@ void LevelWindow::documentStateChanged() { showCaption(); }
 void LevelWindow::refreshCaption() { showCaption(); }
 
 void LevelWindow::showCaption() {
-  // The number goes after the name; the '*' stays last.
-  std::string name = m_document.title();
-  const bool marked = !name.empty() && name.back() == '*';
-  if (marked) name.pop_back();
-  QString caption = QString::fromStdString(cp1252ToUtf8(name));
-  if (m_windowCount > 1) caption += QString(":%1").arg(m_number);
-  if (marked) caption += '*';
-  if (isReadOnlyFile(m_document.path())) caption += ' ' + tr("[read-only]");
-  if (windowTitle() != caption) setWindowTitle(caption);
+  // "key-vault.lev:2[*] [read-only]": Qt shows the '*' of a changed level in place of "[*]"; a
+  // "[*]" in the name itself is doubled so that it shows as it is.
+  QString title = QString::fromStdString(cp1252ToUtf8(m_document.title())).replace("[*]", "[*][*]");
+  if (m_windowCount > 1) title += QString(":%1").arg(m_number);
+  title += "[*]";
+  if (isReadOnlyFile(m_document.path())) title += ' ' + tr("[read-only]");
+  const bool modified = m_document.isModified();
+  if (windowTitle() == title && isWindowModified() == modified) return;
+  setWindowTitle(title);
+  setWindowModified(modified);
+  emit captionChanged();
+}
+
+QString LevelWindow::caption() const {
+  const QString title = windowTitle();
+  QString shown;
+  for (qsizetype i = 0; i < title.size();) {
+    if (title.mid(i, 6) == "[*][*]") {
+      shown += "[*]";
+      i += 6;
+    } else if (title.mid(i, 3) == "[*]") {
+      if (isWindowModified()) shown += '*';
+      i += 3;
+    } else {
+      shown += title[i++];
+    }
+  }
+  return shown;
 }
 
 int LevelWindow::formPaneWidth() const {

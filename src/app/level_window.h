@@ -55,8 +55,12 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
   void documentStateChanged() override;
   // Shows the caption again (the file may have become read-only or writable).
   void refreshCaption();
+  // The caption as shown: the window title with Qt's "[*]" turned into the '*' of a changed
+  // level, or taken out.
+  QString caption() const;
 
  signals:
+  void captionChanged();
   // Asked before the window closes; set *accept to false to keep it open.
   void closeRequested(LevelWindow* window, bool* accept);
 

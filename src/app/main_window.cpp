@@ -50,7 +50,8 @@ MainWindow::MainWindow() {
   m_mdiArea->setBackground(QColor(128, 128, 128));
   setCentralWidget(m_mdiArea);
   connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (window) connect(window, &QWidget::windowTitleChanged, this, &MainWindow::showCaption, Qt::UniqueConnection);
+    if (auto* level = qobject_cast<LevelWindow*>(window))
+      connect(level, &LevelWindow::captionChanged, this, &MainWindow::showCaption, Qt::UniqueConnection);
     showCaption();
     showMenuSet();
     emit activeLevelWindowChanged();
@@ -237,7 +238,7 @@ void MainWindow::listWindows() {
   m_windowActions.append(m_windowMenu->addSeparator());
   for (qsizetype i = 0; i < std::min<qsizetype>(windows.size(), kListedWindows); ++i) {
     LevelWindow* window = windows[i];
-    QString caption = window->windowTitle();
+    QString caption = window->caption();
     QAction* action = m_windowMenu->addAction(QString("&%1 %2").arg(i + 1).arg(caption.replace('&', "&&")));
     action->setCheckable(true);
     action->setChecked(window == activeLevelWindow());
@@ -251,8 +252,10 @@ void MainWindow::listWindows() {
 
 void MainWindow::showCaption() {
   const LevelWindow* window = activeLevelWindow();
+  // The level window's "[*]" becomes the main window's: Qt shows its '*' from the same flag.
   m_caption = window ? QString("%1 - %2").arg(kAppTitle, window->windowTitle()) : QString(kAppTitle);
   setWindowTitle(m_caption);
+  setWindowModified(window && window->isWindowModified());
 }
 
 void MainWindow::changeEvent(QEvent* event) {

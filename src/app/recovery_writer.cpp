@@ -64,9 +64,7 @@ void RecoveryWriter::writeChanged() {
     }
     Copy copy = found != m_copies.end() ? m_copies.extract(found).mapped()
                                         : Copy{m_folder + "/" + QString::number(m_nextNumber++), {}};
-    std::string title = document->title();
-    if (title.ends_with('*')) title.pop_back();
-    const RecoveryInfo info{QString::fromStdString(document->path()), QString::fromStdString(cp1252ToUtf8(title)),
+    const RecoveryInfo info{QString::fromStdString(document->path()), QString::fromStdString(cp1252ToUtf8(document->title())),
                             QDateTime::currentDateTime()};
     // The level first: a copy is only offered once both files are there.
     FileResult result = writeFileAtomically((copy.base + ".lev").toStdString(), text);

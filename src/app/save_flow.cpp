@@ -23,16 +23,6 @@ SaveFlow::FileNameAsker g_askFileName = askWithDialog;
 
 QString shown(const std::string& levelText) { return QString::fromStdString(cp1252ToUtf8(levelText)); }
 
-// Keeps the title without its '*' while a save or the question runs.
-class SavingMark {
- public:
-  explicit SavingMark(LevelDocument& document) : m_document(document) { m_document.setSaving(true); }
-  ~SavingMark() { m_document.setSaving(false); }
-
- private:
-  LevelDocument& m_document;
-};
-
 }  // namespace
 
 SaveFlow::SaveFlow(LevelDocument& document, Hooks hooks, QWidget* dialogParent)
@@ -41,7 +31,7 @@ SaveFlow::SaveFlow(LevelDocument& document, Hooks hooks, QWidget* dialogParent)
 void SaveFlow::setFileNameAsker(FileNameAsker asker) { g_askFileName = asker ? asker : askWithDialog; }
 
 QString SaveFlow::askForFileName() const {
-  // The proposal is the title without its mark, beside the level's file if it has one.
+  // The proposal is the title, beside the level's file if it has one.
   QString proposed = shown(m_document.title());
   if (QFileInfo(proposed).suffix().isEmpty()) proposed += ".lev";
   proposed = QDir(startFolder(QString::fromStdString(m_document.path()))).filePath(QFileInfo(proposed).fileName());
@@ -56,7 +46,6 @@ bool SaveFlow::save() { return saveMarked(m_document.path().empty()); }
 bool SaveFlow::saveAs() { return saveMarked(true); }
 
 bool SaveFlow::saveMarked(bool askForName) {
-  SavingMark mark(m_document);
   // What is under way and whatever is typed into the form belong in the file.
   if (m_hooks.finishEditing && !m_hooks.finishEditing()) return false;
   const QString path = askForName ? askForFileName() : confirmedOwnFile();
@@ -111,7 +100,6 @@ bool SaveFlow::write(const QString& givenPath) {
 bool SaveFlow::closeQuestion() {
   if (m_hooks.finishEditing && !m_hooks.finishEditing()) return false;
   if (!m_document.isModified()) return true;
-  SavingMark mark(m_document);
   const auto answer =
       QMessageBox::question(m_parent, kCaption, tr("Save changes to %1?").arg(shown(m_document.title())),
                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);

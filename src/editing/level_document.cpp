@@ -171,15 +171,8 @@ bool LevelDocument::isModified() const {
          (m_remaindersBeforeGesture && *m_remaindersBeforeGesture != m_level.remainders());
 }
 
-std::string LevelDocument::title() const { return isModified() && !m_saving ? m_title + '*' : m_title; }
-
 void LevelDocument::setTitle(std::string title) {
   m_title = std::move(title);
-  notifyStateIfChanged();
-}
-
-void LevelDocument::setSaving(bool saving) {
-  m_saving = saving;
   notifyStateIfChanged();
 }
 

@@ -74,11 +74,9 @@ class LevelDocument {
   // What the file was when it was last read or written; none for a level never saved.
   const std::optional<FileIdentity>& fileIdentity() const { return m_fileIdentity; }
   void setFileIdentity(std::optional<FileIdentity> identity) { m_fileIdentity = identity; }
-  // The title with a '*' while the level has unsaved changes, except while a save or the
-  // question whether to save runs.
-  std::string title() const;
+  // The file's name, or the name a new level goes by; the windows mark unsaved changes.
+  const std::string& title() const { return m_title; }
   void setTitle(std::string title);
-  void setSaving(bool saving);
   bool isModified() const;
   // The level now is what its file holds.
   void markSaved();
@@ -104,7 +102,6 @@ class LevelDocument {
   std::string m_title;
   std::string m_path;
   std::optional<FileIdentity> m_fileIdentity;
-  bool m_saving = false;
   std::vector<DocumentObserver*> m_observers;
   struct StateSeen {
     std::string title;

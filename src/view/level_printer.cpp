@@ -25,12 +25,7 @@ QSize usedExtent(const Level& level) {
   return {extent.width(), extent.height()};
 }
 
-// The title without the mark of unsaved changes.
-QString documentName(const LevelDocument& document) {
-  std::string title = document.title();
-  if (document.isModified() && title.ends_with('*')) title.pop_back();
-  return QString::fromStdString(cp1252ToUtf8(title));
-}
+QString documentName(const LevelDocument& document) { return QString::fromStdString(cp1252ToUtf8(document.title())); }
 
 void preparePrinter(QPrinter& printer, const QString& documentName) {
   printer.setDocName(documentName);

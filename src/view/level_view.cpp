@@ -23,7 +23,12 @@ LevelView::LevelView(LevelDocument& document, LevelViewState& viewState, QWidget
                     m_floating,
                     [this] { invalidate(); emit stateChanged(); },
                     [this] { putDownBlock(); },
-                    [this] { cancelLift(); }} {
+                    [this] { cancelLift(); }},
+      m_tools(m_toolContext, {[this](QPoint pos) { return cellAt(pos); }, [this] { return viewport()->rect(); },
+                              [this](QPoint step) {
+                                horizontalScrollBar()->setValue(horizontalScrollBar()->value() + step.x());
+                                verticalScrollBar()->setValue(verticalScrollBar()->value() + step.y());
+                              }}) {
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);  // every exposed pixel is painted
   viewport()->setAutoFillBackground(false);
@@ -33,8 +38,7 @@ LevelView::LevelView(LevelDocument& document, LevelViewState& viewState, QWidget
   connect(&viewState, &LevelViewState::drawModeChanged, this, &LevelView::chooseTool);
   connect(&viewState, &LevelViewState::cellSizeChanged, this, &LevelView::showCellSize);
   connect(&viewState, &LevelViewState::gridVisibleChanged, this, &LevelView::redraw);
-  m_edgeScroll.setInterval(30);
-  connect(&m_edgeScroll, &QTimer::timeout, this, &LevelView::scrollTowardsMouse);
+  connect(&m_tools, &ToolController::dragEnded, this, &LevelView::stateChanged);
   m_document.addObserver(this);
   updateScrollRange();
 }
@@ -48,6 +52,11 @@ std::optional<CellRange> LevelView::selection() const {
   }
   if (!m_marking || m_marking->mode != LevelViewState::DrawMode::Selection) return std::nullopt;
   return m_marking->cells();
+}
+
+std::optional<CellPos> LevelView::selectionAnchor() const {
+  if (!selection()) return std::nullopt;
+  return m_floating ? CellPos{selection()->left, selection()->top} : m_marking->anchor;
 }
 
 void LevelView::setSelection(std::optional<CellRange> cells) {
@@ -126,9 +135,9 @@ void LevelView::fitMarkingToLevel() {
   if (!m_marking) return;
   const CellRange inside = m_marking->cells().intersected(m_document.level().bounds());
   if (inside == m_marking->cells()) return;
-  if (m_dragButton != Qt::NoButton) {
+  if (m_tools.dragging()) {
     // A shape whose cells left the level is not drawn half.
-    cancelDrag();
+    m_tools.cancel();
     setMarking(std::nullopt);
   } else {
     setSelection(inside.isEmpty() ? std::nullopt : std::optional(inside));

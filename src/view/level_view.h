@@ -3,8 +3,6 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QRegion>
-#include <QTimer>
-#include <memory>
 #include <optional>
 
 #include "editing/document_observer.h"
@@ -13,13 +11,14 @@
 #include "render/cell_outlines.h"
 #include "view/view_marking.h"
 #include "view/mouse_tool.h"
+#include "view/tool_controller.h"
 
 class LevelDocument;
 class LevelViewState;
 
 // The level pane: the cells at the view state's cell size, grid lines, the marking (selection or
-// the shape being dragged), a block lifted off the level, the mouse tools, the clipboard and
-// the keys of the marking (Delete, Esc, Return).
+// the shape being dragged) and a block lifted off the level. The mouse goes to the tool
+// controller; the keys of the marking (Delete, Esc, Return) are the view's.
 class LevelView : public QAbstractScrollArea, public DocumentObserver {
   Q_OBJECT
  public:
@@ -31,6 +30,8 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
 
   // The marked cells in selection mode, or those a floating block covers in the level.
   std::optional<CellRange> selection() const;
+  // Where the selection's drag began: a paste goes there.
+  std::optional<CellPos> selectionAnchor() const;
   void setSelection(std::optional<CellRange> cells);
   void selectAll();
   void clearSelection() { setSelection(std::nullopt); }
@@ -43,15 +44,6 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   void cancelLift();
   // Ends a drag under way as the release of its button would (before a save or close).
   void finishDrag();
-
-  // The clipboard, under the format "Vorel Tiles": each is one undo step where it edits.
-  bool canCopy() const;   // a selection exists
-  bool canPaste() const;  // tiles on the clipboard and a selected cell to paste at
-  void copy();
-  void cut();
-  void paste();
-  void deleteSelection();
-  static bool clipboardHasTiles();
 
   // Repaints everything (F5).
   void redraw();
@@ -104,22 +96,16 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   void drawMarking(QPainter& painter) const;
   void drawOutline(QPainter& painter, const CellRange& cells, const QColor& light) const;
   void chooseTool();
-  void cancelDrag();
-  bool copyToClipboard();
   void showCellSize();
   bool pickElement(const QMouseEvent& event);
-  void followMouse(QPoint viewportPos);
-  void scrollTowardsMouse();
   void describeCellUnderMouse();
 
   LevelDocument& m_document;
   LevelViewState& m_viewState;
   std::optional<FloatingBlock> m_floating;
   ToolContext m_toolContext;  // refers to m_floating
-  std::unique_ptr<MouseTool> m_tool;
-  Qt::MouseButton m_dragButton = Qt::NoButton;
+  ToolController m_tools;
   std::optional<ViewMarking> m_marking;
-  QPoint m_pressPos;  // where the button went down, for telling a click from a drag
   struct ZoomAnchor {
     QPointF cells;  // the level point to keep, in cells
     QPoint viewportPos;
@@ -128,7 +114,6 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   int m_wheelZoom = 0;            // wheel turns not yet a whole zoom step
   std::optional<QPoint> m_mouse;  // over the view or dragging, in viewport pixels
   QString m_cellDescription;
-  QTimer m_edgeScroll;
   CellFlags m_outlined;
   QImage m_picture;  // the level as the viewport shows it, kept between paints
   QRegion m_stale;   // the pixels of m_picture that no longer show the level

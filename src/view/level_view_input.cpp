@@ -1,84 +1,80 @@
-// The mouse and the keys in the level view: the drawing mode's tool gets the cells, the view
-// keeps who is dragging and the marking.
-#include <QApplication>
+// The mouse and the keys in the level view: the tool controller gets the mouse of a drag; the
+// view names the cell under the mouse, picks elements and keeps the keys of the marking.
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "editing/level_document.h"
+#include "level/elements.h"
+#include "render/model_texts.h"
+#include "view/level_clipboard.h"
 #include "view/level_view.h"
-#include "view/fill_tool.h"
-#include "view/free_draw_tool.h"
-#include "view/selection_tool.h"
-#include "view/shape_tool.h"
+#include "view/level_view_state.h"
 
 void LevelView::chooseTool() {
-  cancelDrag();
+  m_tools.setMode(m_viewState.drawMode());
   putDownBlock();
-  switch (const LevelViewState::DrawMode mode = m_viewState.drawMode()) {
-    case LevelViewState::DrawMode::Free: m_tool = std::make_unique<FreeDrawTool>(m_toolContext); break;
-    case LevelViewState::DrawMode::Fill: m_tool = std::make_unique<FillTool>(m_toolContext); break;
-    case LevelViewState::DrawMode::Selection: m_tool = std::make_unique<SelectionTool>(m_toolContext); break;
-    default: m_tool = std::make_unique<ShapeTool>(m_toolContext, mode); break;
-  }
-  viewport()->setCursor(m_tool->cursor());
+  viewport()->setCursor(m_tools.cursor());
 }
 
-void LevelView::cancelDrag() {
-  if (m_dragButton == Qt::NoButton) return;
-  m_dragButton = Qt::NoButton;
-  m_tool->cancel();
-  emit stateChanged();
-}
+void LevelView::finishDrag() { m_tools.finish(); }
 
-void LevelView::finishDrag() {
-  if (m_dragButton == Qt::NoButton) return;
-  m_tool->release(std::exchange(m_dragButton, Qt::NoButton));
-  m_edgeScroll.stop();
-  emit stateChanged();
+bool LevelView::pickElement(const QMouseEvent& event) {
+  const bool picking = event.button() == Qt::MiddleButton ||
+                       (event.button() == Qt::LeftButton && event.modifiers().testFlag(Qt::AltModifier));
+  if (!picking) return false;
+  const CellPos cell = cellAt(event.position().toPoint());
+  const Level& level = m_document.level();
+  // An empty cell has nothing to pick; a drag going on keeps its element.
+  if (!m_tools.dragging() && level.contains(cell.x, cell.y) && level.element(cell.x, cell.y) != kNoElement)
+    m_viewState.setCurrentElement(level.element(cell.x, cell.y));
+  return true;
 }
 
 void LevelView::mousePressEvent(QMouseEvent* event) {
   if (pickElement(*event)) return;
-  const Qt::MouseButton button = event->button();
-  // A press of the other button during a drag changes nothing.
-  if ((button != Qt::LeftButton && button != Qt::RightButton) || m_dragButton != Qt::NoButton) return;
-  m_dragButton = button;
-  m_toolContext.selectionAtPress = selection();
-  m_toolContext.modifiersAtPress = event->modifiers();
-  m_toolContext.beyondClick = false;
-  m_pressPos = event->position().toPoint();
-  setMarking(std::nullopt);
-  m_tool->press(cellAt(event->position().toPoint()), button);
-  emit stateChanged();
+  if (m_tools.press(event->position().toPoint(), event->button(), event->modifiers(), selection())) emit stateChanged();
 }
 
 void LevelView::mouseMoveEvent(QMouseEvent* event) {
-  if (m_dragButton != Qt::NoButton) {
-    if ((event->position().toPoint() - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
-      m_toolContext.beyondClick = true;
-    m_tool->move(cellAt(event->position().toPoint()));
-  }
-  followMouse(event->position().toPoint());
+  m_mouse = event->position().toPoint();
+  m_tools.move(*m_mouse);
+  describeCellUnderMouse();
 }
 
-void LevelView::mouseReleaseEvent(QMouseEvent* event) {
-  const Qt::MouseButton button = event->button();
-  if (m_dragButton == Qt::NoButton || (button != Qt::LeftButton && button != Qt::RightButton)) return;
-  // Releasing the other button draws a shape with that button's element, as it always has.
-  m_tool->release(button);
-  if (button == m_dragButton) m_dragButton = Qt::NoButton;
-  emit stateChanged();
+void LevelView::mouseReleaseEvent(QMouseEvent* event) { m_tools.release(event->button()); }
+
+bool LevelView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) {
+    m_mouse.reset();
+    describeCellUnderMouse();
+  }
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
+void LevelView::describeCellUnderMouse() {
+  QString description;
+  const CellPos cell = m_mouse ? cellAt(*m_mouse) : CellPos{-1, -1};
+  const Level& level = m_document.level();
+  if (level.contains(cell.x, cell.y)) {
+    description = QString("%1, %2").arg(cell.x).arg(cell.y);
+    if (const int element = level.element(cell.x, cell.y); isElement(element))
+      description += QString("  ") + translated::elementName(element);
+  }
+  if (description == m_cellDescription) return;
+  m_cellDescription = description;
+  emit cellUnderMouseChanged(description);
 }
 
 void LevelView::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
       // One thing at a time: the drag, then the lift, then the marking.
-      if (m_dragButton != Qt::NoButton)
-        cancelDrag();
-      else if (m_floating)
-        cancelLift();
-      else
-        setMarking(std::nullopt);
+      if (!m_tools.cancel()) {
+        if (m_floating)
+          cancelLift();
+        else
+          setMarking(std::nullopt);
+      }
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -86,7 +82,7 @@ void LevelView::keyPressEvent(QKeyEvent* event) {
       putDownBlock();
       return;
     case Qt::Key_Delete:  // also from the keypad and with Ctrl or Alt held
-      deleteSelection();
+      LevelClipboard(*this).deleteSelection();
       break;
   }
   QAbstractScrollArea::keyPressEvent(event);

@@ -21,15 +21,20 @@ struct ToolContext {
   std::function<void()> showFloatingBlock;  // after `floating` changed
   std::function<void()> putDownBlock;       // writes a floating block into the level
   std::function<void()> cancelLift;         // drops it: everything as before the lift
-  // What was selected and which keys were held when the button went down.
-  std::optional<CellRange> selectionAtPress{};
-  Qt::KeyboardModifiers modifiersAtPress{};
-  // Whether the mouse went farther from the press than a click may move.
-  bool beyondClick = false;
+  // The drag under way, kept by the tool controller.
+  struct Drag {
+    Qt::MouseButton button = Qt::NoButton;  // the one that began it; none between drags
+    // What was selected and which keys were held when the button went down.
+    std::optional<CellRange> selectionAtPress;
+    Qt::KeyboardModifiers modifiersAtPress;
+    // Whether the mouse went farther from the press than a click may move.
+    bool beyondClick = false;
+  } drag{};
 };
 
-// One drawing mode of the level view. The view hands it the cell under the mouse from the
-// press of a button to its release; everything the tool changes in between is one undo step.
+// One drawing mode of the level view. The tool controller hands it the cell under the mouse
+// from the press of a button to its release or Esc; everything the tool changes in between is
+// one undo step.
 class MouseTool {
  public:
   explicit MouseTool(ToolContext& context) : m_context(context) {}

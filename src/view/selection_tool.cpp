@@ -6,7 +6,7 @@
 
 void SelectionTool::press(CellPos cell, Qt::MouseButton button) {
   const std::optional<FloatingBlock>& floating = m_context.floating;
-  const std::optional<CellRange> block = floating ? std::optional(floating->cells()) : m_context.selectionAtPress;
+  const std::optional<CellRange> block = floating ? std::optional(floating->cells()) : m_context.drag.selectionAtPress;
   if (button == Qt::LeftButton && block && block->contains(cell.x, cell.y)) {
     m_blockDrag = BlockDrag{cell, {block->left, block->top}};
     if (!floating) m_context.showMarking(ViewMarking{{block->left, block->top}, {block->right, block->bottom}, m_mode});
@@ -17,12 +17,12 @@ void SelectionTool::press(CellPos cell, Qt::MouseButton button) {
 }
 
 void SelectionTool::move(CellPos cell) {
-  if (!m_context.beyondClick) return;  // still a click, which marks the cell pressed
+  if (!m_context.drag.beyondClick) return;  // still a click, which marks the cell pressed
   if (!m_blockDrag) return DragTool::move(cell);
   std::optional<FloatingBlock>& floating = m_context.floating;
   if (!floating) {
-    floating.emplace(m_context.document.level(), *m_context.selectionAtPress,
-                     m_context.modifiersAtPress.testFlag(Qt::ControlModifier));
+    floating.emplace(m_context.document.level(), *m_context.drag.selectionAtPress,
+                     m_context.drag.modifiersAtPress.testFlag(Qt::ControlModifier));
     m_context.showMarking(std::nullopt);
   }
   // The cell held stays in the level; the block may hang over its edge and is cut off there.
@@ -40,7 +40,7 @@ void SelectionTool::release(Qt::MouseButton button) {
   }
   if (button != Qt::LeftButton) return;
   const BlockDrag drag = *std::exchange(m_blockDrag, std::nullopt);
-  if (m_context.beyondClick) return;  // the block floats where it was dragged
+  if (m_context.drag.beyondClick) return;  // the block floats where it was dragged
   m_context.putDownBlock();
   m_context.showMarking(ViewMarking{drag.grabbed, drag.grabbed, m_mode});
 }
@@ -48,6 +48,6 @@ void SelectionTool::release(Qt::MouseButton button) {
 void SelectionTool::cancel() {
   if (!std::exchange(m_blockDrag, std::nullopt)) return DragTool::cancel();
   if (m_context.floating) return m_context.cancelLift();
-  const CellRange& marked = *m_context.selectionAtPress;
+  const CellRange& marked = *m_context.drag.selectionAtPress;
   m_context.showMarking(ViewMarking{{marked.left, marked.top}, {marked.right, marked.bottom}, m_mode});
 }

@@ -4,29 +4,22 @@
 #include "editing/line_cells.h"
 
 void StrokeTool::press(CellPos cell, Qt::MouseButton button) {
-  m_button = button;
   m_last = cell;
   m_context.document.beginGesture(stepName(button));
   apply(cell, elementFor(button));
 }
 
 void StrokeTool::move(CellPos cell) {
-  if (m_button == Qt::NoButton || cell == m_last) return;
+  if (cell == m_last) return;
   // The mouse reports where it is now and then, not every cell it crossed: the stroke goes the
   // straight way between. Cells outside the level are ignored.
   for (const CellPos& crossed : lineCells(m_last, cell))
-    if (crossed != m_last) apply(crossed, elementFor(m_button));
+    if (crossed != m_last) apply(crossed, elementFor(m_context.drag.button));
   m_last = cell;
 }
 
 void StrokeTool::release(Qt::MouseButton button) {
-  if (button != m_button) return;
-  m_button = Qt::NoButton;
-  m_context.document.endGesture();
+  if (button == m_context.drag.button) m_context.document.endGesture();
 }
 
-void StrokeTool::cancel() {
-  if (m_button == Qt::NoButton) return;
-  m_button = Qt::NoButton;
-  m_context.document.cancelGesture();
-}
+void StrokeTool::cancel() { m_context.document.cancelGesture(); }

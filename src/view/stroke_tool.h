@@ -19,6 +19,5 @@ class StrokeTool : public MouseTool {
   virtual void apply(CellPos cell, int element) = 0;
 
  private:
-  Qt::MouseButton m_button = Qt::NoButton;
   CellPos m_last;  // where the mouse was
 };

@@ -48,7 +48,7 @@ class EditorSession {
   MainWindow& window() const { return *runningApp().mainWindow(); }
   LevelWindow* active() const { return window().activeLevelWindow(); }
   LevelDocument& document() const { return active()->document(); }
-  QString title() const { return active()->windowTitle(); }
+  QString title() const { return active()->caption(); }
   LevelWindow* newWindow() const {
     trigger(act().window.newWindow);
     settle();

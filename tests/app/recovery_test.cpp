@@ -91,14 +91,14 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
       titles.append(QString::fromStdString(document->title()));
       EXPECT_TRUE(document->isModified());
       EXPECT_EQ(document->level().element(2, 2), EL_BOMB);
-      if (titles.last() != "keep.lev*") continue;
+      if (titles.last() != "keep.lev") continue;
       EXPECT_EQ(QString::fromStdString(document->path()), levels.path() + "/keep.lev");
       Level edited = original;
       edited.setElement(2, 2, EL_BOMB);
       EXPECT_TRUE(document->level() == edited);
     }
     titles.sort();
-    EXPECT_EQ(titles, (QStringList{"NewLevel1*", "keep.lev*"})) << "no new level beside the restored ones";
+    EXPECT_EQ(titles, (QStringList{"NewLevel1", "keep.lev"})) << "no new level beside the restored ones";
     EXPECT_TRUE(savedLevel(levels.path() + "/keep.lev") == original) << "the user's file waits for a save";
   }
   EXPECT_TRUE(QDir(recoveryFolder()).isEmpty()) << "restored, discarded and a clean end leave nothing behind";

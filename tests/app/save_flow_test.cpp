@@ -6,8 +6,11 @@ namespace {
 
 QString g_answer;  // what the file dialog "returns" in these tests
 QString g_proposed;
+QString g_captionAsked;  // the level window's caption while the dialog was up
+const EditorSession* g_session = nullptr;
 QString answerFileDialog(QWidget*, const QString& proposed) {
   g_proposed = proposed;
+  g_captionAsked = g_session->title();
   return g_answer;
 }
 
@@ -15,6 +18,7 @@ struct SaveSession : EditorSession {
   SaveSession() {
     SaveFlow::setFileNameAsker(answerFileDialog);
     g_answer.clear();
+    g_session = this;
   }
   ~SaveSession() { SaveFlow::setFileNameAsker(nullptr); }
   void change() const { setCell(document(), {0, 0}, EL_BOMB); }
@@ -29,6 +33,7 @@ TEST(SaveFlow, SaveWritesTheFileAndTakesItsName) {
   g_answer = dir.filePath("cave.lev");
   trigger(act().file.save);
   EXPECT_EQ(QFileInfo(g_proposed).fileName(), "NewLevel1.lev") << "the dialog proposes the title without its mark";
+  EXPECT_EQ(g_captionAsked, "NewLevel1*") << "the mark stays while the user is asked";
   EXPECT_TRUE(QFileInfo(g_proposed).isAbsolute()) << "in a folder of the user's, not where the editor started";
   EXPECT_EQ(s.title(), "cave.lev");
   EXPECT_EQ(savedLevel(g_answer).element(0, 0), EL_BOMB);

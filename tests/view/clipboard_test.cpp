@@ -2,6 +2,7 @@
 #include <QMimeData>
 
 #include "editing/set_cells.h"
+#include "view/level_clipboard.h"
 #include "view_fixture.h"
 
 namespace {
@@ -26,21 +27,22 @@ class ClipboardTest : public ViewTest {
     setCell(document, {4, 3}, EL_EMERALD);
     document.markSaved();
   }
+  LevelClipboard clipboard{view};
 };
 
 }  // namespace
 
 TEST_F(ClipboardTest, CopyPutsTheTileBlockTextThere) {
-  EXPECT_FALSE(view.canCopy());
+  EXPECT_FALSE(clipboard.canCopy());
   view.setSelection(CellRange{1, 1, 4, 3});
-  ASSERT_TRUE(view.canCopy());
-  view.copy();
+  ASSERT_TRUE(clipboard.canCopy());
+  clipboard.copy();
   EXPECT_EQ(clipboardTiles(), QByteArray("#   \n (  \n   *\0", 15));
 }
 
 TEST_F(ClipboardTest, CutAndDeleteAreOneStepEach) {
   view.setSelection(CellRange{2, 2, 4, 3});
-  view.cut();
+  clipboard.cut();
   EXPECT_EQ(clipboardTiles(), QByteArray("(  \n  *\0", 8)) << "copied before the cells went";
   EXPECT_EQ(document.level().tileCount(), 1);
   EXPECT_EQ(document.undoName(), "Cut");
@@ -58,20 +60,20 @@ TEST_F(ClipboardTest, CutAndDeleteAreOneStepEach) {
 
 TEST_F(ClipboardTest, PasteGoesToTheAnchorAndSelectsWhatLiesInsideTheLevel) {
   view.setSelection(CellRange{0, 0, 0, 0});
-  EXPECT_FALSE(view.canPaste()) << "no tiles on the clipboard";
+  EXPECT_FALSE(clipboard.canPaste()) << "no tiles on the clipboard";
   putTiles(QByteArray("*****\n*****\n*****\n*****\n*****\0", 30));
-  EXPECT_TRUE(view.canPaste());
-  view.paste();
+  EXPECT_TRUE(clipboard.canPaste());
+  clipboard.paste();
   EXPECT_EQ(count(EL_EMERALD), 25) << "over the existing cells";
   EXPECT_EQ(document.undoName(), "Paste");
 
   view.setSelection(CellRange{122, 0, 122, 0});
-  view.paste();
+  clipboard.paste();
   EXPECT_EQ(view.selection(), (CellRange{122, 0, 125, 4}));
 
   viewState.setDrawMode(LevelViewState::DrawMode::Selection);
   drag(10, 9, 7, 7);  // the anchor is where the drag began
-  view.paste();
+  clipboard.paste();
   EXPECT_EQ(at(10, 9), EL_EMERALD);
   EXPECT_EQ(at(9, 9), kNoElement);
   EXPECT_EQ(view.selection(), (CellRange{10, 9, 14, 13}));
