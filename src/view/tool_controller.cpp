@@ -2,10 +2,9 @@
 
 #include <QApplication>
 
-#include "view/fill_tool.h"
-#include "view/free_draw_tool.h"
 #include "view/selection_tool.h"
 #include "view/shape_tool.h"
+#include "view/stroke_tools.h"
 
 namespace {
 

@@ -23,6 +23,8 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   EXPECT_TRUE(catcher.texts.isEmpty()) << "only the level's last window asks";
   EXPECT_EQ(first->caption().toStdString(), "key-vault.lev*");
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
+  session.document().setTitle("odd[*].lev");
+  EXPECT_EQ(first->caption(), "odd[*].lev*") << "a name may hold Qt's mark itself";
   trigger(act().file.newLevel);
   settle();
   EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel1");

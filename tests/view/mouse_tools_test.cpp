@@ -84,6 +84,16 @@ TEST_F(ViewTest, TheOtherButtonDuringADrag) {
   EXPECT_EQ(count(EL_SAND), 0);
   release(2, 0);
   EXPECT_EQ(count(EL_WALL), 0) << "the marking is gone: nothing more happens";
+
+  viewState.setDrawMode(Mode::Free);
+  const int steps = document.history().undoCount();
+  press(5, 5);
+  press(5, 5, Qt::RightButton);
+  release(5, 5, Qt::RightButton);
+  move(7, 5);
+  release(7, 5);
+  EXPECT_EQ(document.history().undoCount(), steps + 1) << "the other button does not end a stroke";
+  EXPECT_EQ(count(EL_WALL), 3);
 }
 
 TEST_F(ViewTest, CursorFollowsTheMode) {

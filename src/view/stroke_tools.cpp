@@ -1,4 +1,4 @@
-#include "view/stroke_tool.h"
+#include "view/stroke_tools.h"
 
 #include "editing/level_document.h"
 #include "editing/line_cells.h"
