@@ -5,19 +5,22 @@
 #include <QPixmap>
 #include <functional>
 
+#include "app/painted_icon.h"
 
 namespace {
 
 constexpr int kSize = 32;  // drawn at twice the button size so it stays crisp when scaled
 
-QIcon draw(const std::function<void(QPainter&)>& paint) {
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  paint(p);
-  p.end();
-  return QIcon(pixmap);
+QIcon draw(std::function<void(QPainter&)> paint) {
+  return paintedIcon([paint = std::move(paint)](QSize size) {
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    paint(p);
+    p.end();
+    return size == pixmap.size() ? pixmap : pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  });
 }
 
 const QColor kInk(40, 40, 48);

@@ -3,21 +3,20 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "app/painted_icon.h"
 #include "render/draw_image.h"
 
 QIcon elementIcon(const ArtworkSet& set, int element) {
   if (!isElement(element)) return {};
   const TileImage& record = set.images[element];
   if (!record.image) return {};
-  QIcon icon;
-  // Small and large renderings, each scaled without smoothing as the level view does.
-  for (int side : {16, 32}) {
-    QPixmap pixmap(side, side);
+  // Drawn at each size it is shown at, scaled without smoothing as the level view does. The
+  // artwork sets live as long as the windows that show their icons.
+  return paintedIcon([image = record.image, size = QSize(record.width, record.height), flags = record.flags](QSize side) {
+    QPixmap pixmap(side);
     pixmap.fill(Qt::black);
     QPainter painter(&pixmap);
-    drawImage(painter, QRect(0, 0, side, side), record.image, QSize(record.width, record.height), record.flags);
-    painter.end();
-    icon.addPixmap(pixmap);
-  }
-  return icon;
+    drawImage(painter, QRect(QPoint(), side), image, size, flags);
+    return pixmap;
+  });
 }

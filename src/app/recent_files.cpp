@@ -18,6 +18,7 @@ RecentFiles::RecentFiles(QObject* parent) : QObject(parent) {
 }
 
 void RecentFiles::add(const QString& path) {
+  if (m_files.value(0) == path) return;  // no change, and no rewriting of the settings
   m_files.removeAll(path);
   m_files.prepend(path);
   while (m_files.size() > kCount) m_files.removeLast();

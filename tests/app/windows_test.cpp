@@ -91,6 +91,8 @@ TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
 
 TEST(Windows, LevelWindowsShowTheProgramsIconWithoutTheSvgPlugin) {
   EditorSession session;
+  // It comes once the window is on screen.
+  for (int i = 0; i < 100 && QApplication::windowIcon().isNull(); ++i) QTest::qWait(20);
   const QIcon icon = session.active()->windowIcon();
   EXPECT_EQ(icon.cacheKey(), QApplication::windowIcon().cacheKey());
   EXPECT_FALSE(icon.pixmap(32).isNull());
