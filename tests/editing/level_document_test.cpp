@@ -80,22 +80,18 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
   for (const EditCase& c : cases) {
     SCOPED_TRACE(c.name);
     LevelDocument doc{furnished()};
-    doc.setTitle("t.lev");
     const Level before = doc.level();
     ASSERT_GT(c.edit(doc), 0);
     const Level after = doc.level();
     EXPECT_NE(after, before);
-    EXPECT_EQ(doc.title(), "t.lev*");
     EXPECT_EQ(doc.history().undoCount(), 1);
     EXPECT_EQ(doc.undoName(), c.name);
 
     ASSERT_TRUE(doc.undo());
     EXPECT_EQ(doc.level(), before);
-    EXPECT_EQ(doc.title(), "t.lev");
     EXPECT_EQ(doc.redoName(), c.name);
     ASSERT_TRUE(doc.redo());
     EXPECT_EQ(doc.level(), after);
-    EXPECT_EQ(doc.title(), "t.lev*");
   }
 }
 
@@ -160,6 +156,7 @@ TEST(LevelDocument, TheTitleMarkFollowsTheSavedStateAndRestsWhileSaving) {
   EXPECT_EQ(doc.title(), "cave.lev");
   doc.markSaved();
   doc.setSaving(false);
+  EXPECT_EQ(doc.title(), "cave.lev");
   EXPECT_EQ(recorder.stateChanges, 4);
 }
 
