@@ -145,7 +145,6 @@ TEST(MenuActions, BlockActionsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) 
   QTest::keyClick(&view, Qt::Key_Z);
   settle();
   EXPECT_TRUE(view.hasFloatingBlock());
-  EXPECT_EQ(document.level().element(0, 0), EL_LORRY_LEFT) << "the level keeps its cells while the block floats";
   QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);  // Select None
   settle();
   EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP);

@@ -24,7 +24,6 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
       {"filled rectangle, right button", Mode::FilledRectangle, Qt::RightButton, {4, 4}, {3, 3}, "Filled Rectangle", 0,
        {{{3, 3}, kNoElement}}},
       {"line", Mode::Line, Qt::LeftButton, {0, 0}, {4, 2}, "Line", 5, {{{4, 2}, EL_EMERALD}}},
-      {"fill click", Mode::Fill, Qt::LeftButton, {0, 0}, {0, 0}, "Fill", 126 * 126 - 1, {{{3, 3}, EL_RUBY}}},
       {"fill drag over two regions", Mode::Fill, Qt::LeftButton, {0, 0}, {3, 3}, "Fill", 126 * 126, {}},
       {"fill, right button", Mode::Fill, Qt::RightButton, {3, 3}, {3, 3}, "Fill", 0, {{{3, 3}, kNoElement}}},
       {"selection", Mode::Selection, Qt::LeftButton, {4, 3}, {1, 1}, "", 0, {{{3, 3}, EL_RUBY}}},
