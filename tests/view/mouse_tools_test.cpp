@@ -20,8 +20,7 @@ struct Gesture {
 TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
   const std::vector<Gesture> gestures = {
       {"rectangle", Mode::Rectangle, Qt::LeftButton, {2, 2}, {5, 4}, "Rectangle", 10, {{{3, 3}, EL_RUBY}}},
-      {"filled rectangle", Mode::FilledRectangle, Qt::LeftButton, {0, 0}, {2, 1}, "Filled Rectangle", 6, {}},
-      {"filled rectangle, right button", Mode::FilledRectangle, Qt::RightButton, {4, 4}, {3, 3}, "Filled Rectangle", 0,
+      {"filled rectangle, right button", Mode::FilledRectangle, Qt::RightButton, {4, 4}, {2, 2}, "Filled Rectangle", 0,
        {{{3, 3}, kNoElement}}},
       {"line", Mode::Line, Qt::LeftButton, {0, 0}, {4, 2}, "Line", 5, {{{4, 2}, EL_EMERALD}}},
       {"fill drag over two regions", Mode::Fill, Qt::LeftButton, {0, 0}, {3, 3}, "Fill", 126 * 126, {}},
