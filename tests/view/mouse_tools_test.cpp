@@ -144,11 +144,4 @@ TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
   EXPECT_EQ(document.undoName(), "Draw");
   QTest::keyClick(&view, Qt::Key_Escape);
   EXPECT_EQ(view.selection(), std::nullopt) << "and then takes the marking away";
-
-  view.selectAll();
-  QTest::keyClick(&view, Qt::Key_Delete, Qt::KeypadModifier);
-  EXPECT_EQ(count(kNoElement), Level::kMaxSize * Level::kMaxSize);
-  EXPECT_EQ(document.undoName(), "Delete");
-  ASSERT_TRUE(document.undo());
-  EXPECT_EQ(document.level(), before);
 }
