@@ -19,20 +19,13 @@
 #include "form/property_form.h"
 #include "level/level_file.h"
 #include "support/message_catcher.h"
+#include "support/widget_support.h"
 #include "view/level_view.h"
 #include "view/level_view_state.h"
 
 inline CaverniaApp& runningApp() { return *static_cast<CaverniaApp*>(QCoreApplication::instance()); }
 inline const Actions& act() { return runningApp().actions(); }
 inline bool trigger(QAction* action) { return runningApp().menuActions()->run(action); }
-
-// Lets queued work (deferred refreshes, deletions) run.
-inline void settle() {
-  for (int i = 0; i < 3; ++i) {
-    QApplication::processEvents();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-}
 
 // The level a saved file holds; an empty level when it cannot be read.
 inline Level savedLevel(const QString& path) {

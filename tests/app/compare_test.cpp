@@ -4,16 +4,6 @@
 #include "app_support.h"
 #include "level/level_io.h"
 
-namespace {
-
-QStringList texts(const QListWidget& list) {
-  QStringList texts;
-  for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
-  return texts;
-}
-
-}  // namespace
-
 // Compare with Saved on a level with unsaved edits: the panel and the outlines follow the edits
 // and saving, F8 goes from difference to difference, and the level never changes by it.
 TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
@@ -39,7 +29,7 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   ASSERT_TRUE(trigger(act().compare.withSaved));
   settle();
   EXPECT_TRUE(panel->isVisible());
-  EXPECT_EQ(texts(list), QStringList({"property Level name: \"Cave\" -> \"Cave 2\"", "cells 2, 3 to 3, 3: Empty -> Wall"}));
+  EXPECT_EQ(itemTexts(list), QStringList({"property Level name: \"Cave\" -> \"Cave 2\"", "cells 2, 3 to 3, 3: Empty -> Wall"}));
   LevelView& view = *session.active()->view();
   EXPECT_TRUE(view.outlinedCells()[3 * Level::kMaxSize + 2] && view.outlinedCells()[3 * Level::kMaxSize + 3]);
   EXPECT_EQ(view.outlinedCells().count(), 2u);

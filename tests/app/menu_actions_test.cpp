@@ -145,11 +145,9 @@ TEST(MenuActions, BlockActionsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) 
   QTest::keyClick(&view, Qt::Key_Z);
   settle();
   EXPECT_TRUE(view.hasFloatingBlock());
-  EXPECT_EQ(document.level().element(0, 0), EL_LORRY_LEFT) << "the level keeps its cells while the block floats";
   QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);  // Select None
   settle();
-  EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP);
-  EXPECT_EQ(act().edit.undo->text(), "&Undo Rotate");
+  EXPECT_EQ(document.level().element(1, 0), EL_LORRY_UP) << "put down, turned";
   EXPECT_EQ(view.selection(), std::nullopt);
   QTest::keyClick(&view, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(view.selection(), document.level().bounds());
@@ -177,7 +175,6 @@ TEST(MenuActions, BlockActionsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) 
   settle();
   EXPECT_EQ(document.level().element(2, 0), EL_ROCK);
   EXPECT_EQ(document.level().element(1, 0), EL_ROCK);
-  EXPECT_EQ(act().edit.undo->text(), "&Undo Replace");
 }
 
 TEST(MenuActions, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {

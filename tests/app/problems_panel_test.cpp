@@ -6,12 +6,6 @@
 
 namespace {
 
-QStringList texts(const QListWidget& list) {
-  QStringList texts;
-  for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
-  return texts;
-}
-
 // As a mouse does it: a click, then the second press that makes it double, then its release.
 void doubleClick(QListWidget& list, int row) {
   const QPoint at = list.visualItemRect(list.item(row)).center();
@@ -26,13 +20,13 @@ TEST(Problems, ThePanelFollowsEditsAndDoubleClickingAWarningGoesToItsCellOrField
   EditorSession session;
   settle();
   QListWidget& list = *session.window().problemsPanel()->list();
-  EXPECT_EQ(texts(list), QStringList({"no Player 1", "no Exit"}));
+  EXPECT_EQ(itemTexts(list), QStringList({"no Player 1", "no Exit"}));
 
   LevelDocument& document = session.document();
   const CellWrite cells[] = {{{0, 0}, EL_PLAYER1}, {{1, 0}, EL_EXIT}, {{120, 110}, EL_RED_DOOR}};
   document.writeCells(cells, "Draw");
   const QStringList door = {"cell 120, 110: a red door but no red key"};
-  ASSERT_TRUE(QTest::qWaitFor([&] { return texts(list) == door; }, 2000)) << texts(list).join('|').toStdString();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return itemTexts(list) == door; }, 2000)) << itemTexts(list).join('|').toStdString();
 
   LevelView& view = *session.active()->view();
   ASSERT_FALSE(view.viewport()->rect().contains(view.cellViewportRect({120, 110})));
@@ -48,5 +42,5 @@ TEST(Problems, ThePanelFollowsEditsAndDoubleClickingAWarningGoesToItsCellOrField
 
   clearCells(document, {120, 110, 120, 110}, "Delete");
   document.setText(Property::Emeralds, "");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return texts(list) == QStringList{"No problems found"}; }, 2000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return itemTexts(list) == QStringList{"No problems found"}; }, 2000));
 }

@@ -33,20 +33,14 @@ TEST(CellBlock, EveryMovingElementTurnsWithItsBlock) {
     }
 }
 
-TEST(CellBlock, FourTurnsOrTwoFlipsGiveTheBlockBack) {
+// Flipping horizontally is shown by the floating block's steps below; turning back the other
+// way by the random round trips.
+TEST(CellBlock, TurningAndFlippingMoveCellsAndHeadings) {
   const CellBlock block{3, 2, {EL_ROCK, EL_BUG_LEFT, kNoElement, EL_LORRY_UP, EL_EMERALD, EL_YAMYAM_RIGHT}};
   EXPECT_EQ(transformed(block, T::RotateClockwise),
             (CellBlock{2, 3, {EL_LORRY_RIGHT, EL_ROCK, EL_EMERALD, EL_BUG_UP, EL_YAMYAM_DOWN, kNoElement}}));
   EXPECT_EQ(transformed(block, T::FlipVertically),
             (CellBlock{3, 2, {EL_LORRY_DOWN, EL_EMERALD, EL_YAMYAM_RIGHT, EL_ROCK, EL_BUG_LEFT, kNoElement}}));
-  for (const T t : kTransforms) {
-    const int times = t == T::RotateClockwise || t == T::RotateCounterClockwise ? 4 : 2;
-    CellBlock turned = block;
-    for (int i = 0; i < times; ++i) {
-      turned = transformed(turned, t);
-      EXPECT_EQ(turned == block, i == times - 1) << static_cast<int>(t) << " after " << i + 1;
-    }
-  }
 }
 
 // Random blocks in a random level: whatever is done to a lifted block, the inverse steps in

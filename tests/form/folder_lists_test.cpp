@@ -11,12 +11,6 @@
 
 namespace {
 
-QStringList entries(const QComboBox& box) {
-  QStringList names;
-  for (int i = 0; i < box.count(); ++i) names << box.itemText(i);
-  return names;
-}
-
 // Walks a one-track Standard MIDI File event by event, as a player reads it; answers what is
 // wrong, or "". Our songs hold only note, program and meta events, without running status.
 std::string midiFault(const QByteArray& bytes, int* notes) {
@@ -76,10 +70,10 @@ TEST(FolderLists, NamesComeFromTheRightFoldersSortedWithTheLevelsNames) {
   // Folder names lose everything from their last dot; files and other kinds are left out. The
   // level's names are selected in their lists, matched in the case of A to Z only, or added.
   auto& artwork = f.field<QComboBox>(Field::Artwork);
-  EXPECT_EQ(entries(artwork), (QStringList{"Alpha", "beta", "Lava.v2", "night"}));
+  EXPECT_EQ(itemTexts(artwork), (QStringList{"Alpha", "beta", "Lava.v2", "night"}));
   EXPECT_EQ(artwork.currentText(), "night") << "the folder's spelling, no change to record";
-  EXPECT_EQ(entries(f.field<QComboBox>(Field::Sounds)), (QStringList{"Bells", "chimes", "Default", "Zap"}));
-  EXPECT_EQ(entries(f.field<QComboBox>(Field::Music)), (QStringList{"ambient", "finale.v1", "Mystery Tune", "Theme"}));
+  EXPECT_EQ(itemTexts(f.field<QComboBox>(Field::Sounds)), (QStringList{"Bells", "chimes", "Default", "Zap"}));
+  EXPECT_EQ(itemTexts(f.field<QComboBox>(Field::Music)), (QStringList{"ambient", "finale.v1", "Mystery Tune", "Theme"}));
   EXPECT_EQ(f.field<QComboBox>(Field::Music).currentText(), "Mystery Tune");
   f.form().commitPendingEdits();
   EXPECT_FALSE(f.document.canUndo());
@@ -87,7 +81,7 @@ TEST(FolderLists, NamesComeFromTheRightFoldersSortedWithTheLevelsNames) {
   QComboBox box;
   for (const char* name : {"Alpha", "Ömer"}) insertSorted(box, name);
   selectComboEntry(box, "ömer");
-  EXPECT_EQ(entries(box), (QStringList{"Alpha", "Ömer", "ömer"})) << "beyond A to Z the case counts";
+  EXPECT_EQ(itemTexts(box), (QStringList{"Alpha", "Ömer", "ömer"})) << "beyond A to Z the case counts";
   selectComboEntry(box, "");
   EXPECT_EQ(box.currentText(), "ömer") << "an empty name changes nothing";
 }

@@ -10,13 +10,9 @@
 #include "form/property_form.h"
 #include "support/level_text.h"
 #include "support/message_catcher.h"
+#include "support/widget_support.h"
 
 using Field = PropertyForm::Field;
-
-// Lets queued work (a message waiting for the focus to arrive) run.
-inline void settle() {
-  for (int i = 0; i < 3; ++i) QApplication::processEvents();
-}
 
 // A shown form on a level document, with the element the remainder button paints.
 struct FormOnLevel {

@@ -55,6 +55,9 @@ TEST_F(ClipboardTest, CutAndDeleteAreOneStepEach) {
   QTest::keyClick(&view, Qt::Key_Delete);
   EXPECT_EQ(document.level().tileCount(), 1);
   EXPECT_EQ(document.undoName(), "Delete");
+  document.undo();
+  QTest::keyClick(&view, Qt::Key_Delete, Qt::KeypadModifier);
+  EXPECT_EQ(document.level().tileCount(), 1) << "the keypad's key too";
   EXPECT_EQ(clipboardTiles().size(), 8) << "Delete leaves the clipboard alone";
 }
 

@@ -7,18 +7,13 @@
 #include <fstream>
 
 #include "level/level.h"
+#include "support/widget_support.h"
 #include "view/level_pack_panel.h"
 
 namespace {
 
 void writeLevel(const QTemporaryDir& folder, const char* file, const char* name, const char* next) {
   std::ofstream(folder.filePath(file).toStdString()) << "n " << name << "\r\nN " << next << "\r\nm 2 1\r\n1E\r\n";
-}
-
-QStringList names(const LevelPackPanel& panel) {
-  QStringList shown;
-  for (int row = 0; row < panel.count(); ++row) shown << panel.item(row)->text();
-  return shown;
 }
 
 TEST(LevelPackPanel, ShowsTheChainFollowsSavesAndOpensOnDoubleClick) {
@@ -31,7 +26,7 @@ TEST(LevelPackPanel, ShowsTheChainFollowsSavesAndOpensOnDoubleClick) {
   EXPECT_FALSE(loaded.wait(300)) << "nothing is read while the panel is hidden";
   panel.show();
   ASSERT_TRUE(loaded.wait());
-  EXPECT_EQ(names(panel), (QStringList{"First", "Second"}));
+  EXPECT_EQ(itemTexts(panel), (QStringList{"First", "Second"}));
   EXPECT_EQ(panel.item(1)->foreground().color(), QColor(Qt::red)) << "its next level is not in the folder";
   EXPECT_NE(panel.item(0)->foreground().color(), QColor(Qt::red));
 
@@ -40,7 +35,7 @@ TEST(LevelPackPanel, ShowsTheChainFollowsSavesAndOpensOnDoubleClick) {
   EXPECT_EQ(loaded.count(), 1) << "a save in another folder is not the panel's";
   panel.levelSaved(folder.filePath("c.lev"));
   ASSERT_TRUE(loaded.wait());
-  EXPECT_EQ(names(panel), (QStringList{"First", "Second", "Gone"}));
+  EXPECT_EQ(itemTexts(panel), (QStringList{"First", "Second", "Gone"}));
 
   QSignalSpy activated(&panel, &LevelPackPanel::levelActivated);
   const QPoint centre = panel.visualItemRect(panel.item(2)).center();
@@ -66,7 +61,7 @@ TEST(LevelPackPanel, MarksStraysDuplicatesAndUnreadableFilesAndFollowsOpenLevels
   panel.showFolder(folder.path());
   panel.show();
   ASSERT_TRUE(loaded.wait());
-  EXPECT_EQ(names(panel), (QStringList{"Bravo (a.lev)", "Bravo (b.lev)", "Side", "d.lev (cannot be read)"}));
+  EXPECT_EQ(itemTexts(panel), (QStringList{"Bravo (a.lev)", "Bravo (b.lev)", "Side", "d.lev (cannot be read)"}));
   EXPECT_NE(panel.item(2)->toolTip().indexOf("stray"), -1) << panel.item(2)->toolTip().toStdString();
   EXPECT_NE(panel.item(3)->toolTip().indexOf("zero byte"), -1) << panel.item(3)->toolTip().toStdString();
 
@@ -77,7 +72,7 @@ TEST(LevelPackPanel, MarksStraysDuplicatesAndUnreadableFilesAndFollowsOpenLevels
   openLevels["b.lev"] = open;
   panel.openLevelsEdited();
   ASSERT_TRUE(loaded.wait());
-  EXPECT_EQ(names(panel), (QStringList{"Bravo", "Alpha", "Side", "d.lev (cannot be read)"}));
+  EXPECT_EQ(itemTexts(panel), (QStringList{"Bravo", "Alpha", "Side", "d.lev (cannot be read)"}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "editing/level_document.h"
+#include "support/widget_support.h"
 #include "view/level_view.h"
 #include "view/level_view_state.h"
 
@@ -18,9 +19,6 @@ class ViewTest : public ::testing::Test {
     settle();
   }
 
-  static void settle() {
-    for (int i = 0; i < 3; ++i) QApplication::processEvents();
-  }
   QPoint centre(int x, int y) const { return view.cellViewportRect({x, y}).center(); }
   void press(int x, int y, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(view.viewport(), b, {}, centre(x, y)); }
   void move(int x, int y) { QTest::mouseMove(view.viewport(), centre(x, y)); }

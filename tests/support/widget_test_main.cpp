@@ -1,4 +1,5 @@
-// The view tests share one application object and the artwork shipped beside the program.
+// The view and form tests share one application object and the artwork shipped beside the
+// program, loaded as the editor does at start-up.
 #include <gtest/gtest.h>
 
 #include <QApplication>
