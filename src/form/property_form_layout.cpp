@@ -1,11 +1,12 @@
 // The property form's fields and their arrangement.
 #include <QCheckBox>
+#include <algorithm>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include "artwork/artwork_sets.h"
 #include "editing/level_document.h"
@@ -14,6 +15,16 @@
 #include "render/model_texts.h"
 
 namespace {
+
+// Takes digits only, as a pattern of digits would, without waking the pattern engine at start-up.
+class DigitsValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int&) const override {
+    return std::all_of(input.cbegin(), input.cend(), [](QChar c) { return c >= '0' && c <= '9'; }) ? Acceptable
+                                                                                                   : Invalid;
+  }
+};
 
 using Field = PropertyForm::Field;
 
@@ -149,7 +160,7 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
       }
       default: {
         auto* edit = new QLineEdit(this);
-        if (digitsOnly(id)) edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+        if (digitsOnly(id)) edit->setValidator(new DigitsValidator(edit));
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::textEdited, this, [this, id] { m_edited.insert(id); });
         widget = edit;
