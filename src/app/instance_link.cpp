@@ -162,7 +162,7 @@ InstanceLink::Outcome InstanceLink::handOverOrListen(const QStringList& files) {
   lock.tryLock(kConnectMs);
   const Descriptor socket(connectTo(*address));
   if (socket.get() < 0) {
-    listen();
+    listen(*address);
     return Outcome::Listening;
   }
   lock.unlock();
@@ -172,9 +172,8 @@ InstanceLink::Outcome InstanceLink::handOverOrListen(const QStringList& files) {
   return handOver(socket.get(), message) ? Outcome::HandedOver : Outcome::NoAnswer;
 }
 
-void InstanceLink::listen() {
-  const std::optional<sockaddr_un> address = socketAddress(m_name);
-  const char* path = address->sun_path;
+void InstanceLink::listen(const sockaddr_un& address) {
+  const char* path = address.sun_path;
   // A socket that nobody answers is what a crashed editor leaves behind; any other file there
   // is not this editor's to remove.
   struct stat found {};
@@ -183,7 +182,7 @@ void InstanceLink::listen() {
   if (listener.get() < 0) return;
   // Only this user may hand files over: the socket file never exists with access for others.
   const mode_t mask = ::umask(0177);
-  const int bound = ::bind(listener.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address);
+  const int bound = ::bind(listener.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
   ::umask(mask);
   if (bound != 0) return;
   struct stat made {};

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QSocketNotifier;
+struct sockaddr_un;
 
 // One editor serves every start by the same user on the same display: a later start hands its
 // files to the running editor through a local socket and ends.
@@ -36,7 +37,7 @@ class InstanceLink : public QObject {
  private:
   struct Connection;
 
-  void listen();
+  void listen(const sockaddr_un& address);
   void accept();
   void receive(Connection* connection);
   void drop(Connection* connection);
