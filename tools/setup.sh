@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   git                                 # the tests merge levels in a repository of their own
   clang libclang-rt-14-dev            # libFuzzer for the fuzz targets
-  qt6-base-dev qt6-qpa-plugins        # Core, Gui, Widgets, PrintSupport, Network, Test; offscreen platform
+  qt6-base-dev qt6-qpa-plugins        # Core, Gui, Widgets, PrintSupport, Test; offscreen platform
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils desktop-file-utils    # printed pages as pictures; checking the installed desktop entry

@@ -1,9 +1,13 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <vector>
+
+class QSocketNotifier;
+struct sockaddr_un;
 
 // One editor serves every start by the same user on the same display: a later start hands its
 // files to the running editor through a local socket and ends.
@@ -12,6 +16,7 @@ class InstanceLink : public QObject {
  public:
   // `name` is the socket's path.
   explicit InstanceLink(QString name, QObject* parent = nullptr);
+  ~InstanceLink() override;
 
   // The socket of this user's editor on this display.
   static QString defaultName();
@@ -21,7 +26,8 @@ class InstanceLink : public QObject {
     Listening,   // there was none: this one is the running editor now
     NoAnswer,    // the running editor did not take the files in time
   };
-  // Hands `files` (absolute paths) to the running editor, or becomes it.
+  // Hands `files` (absolute paths) to the running editor, or becomes it. A path too long for
+  // a socket leaves this editor running on its own.
   Outcome handOverOrListen(const QStringList& files);
 
  signals:
@@ -29,9 +35,18 @@ class InstanceLink : public QObject {
   void filesHandedOver(const QStringList& files);
 
  private:
-  void listen();
-  void receive();
+  struct Connection;
+
+  void listen(const sockaddr_un& address);
+  void accept();
+  void receive(Connection* connection);
+  void drop(Connection* connection);
 
   QString m_name;
-  QLocalServer m_server;
+  int m_listener = -1;
+  QSocketNotifier* m_listenerNotifier = nullptr;
+  // The socket file this editor made, so that it removes no other's.
+  unsigned long long m_socketDevice = 0;
+  unsigned long long m_socketInode = 0;
+  std::vector<std::unique_ptr<Connection>> m_connections;
 };

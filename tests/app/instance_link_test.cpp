@@ -1,37 +1,133 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QDataStream>
+#include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <future>
+#include <optional>
 
 #include "app/instance_link.h"
 
+namespace {
+
+sockaddr_un addressOf(const QString& name) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  qstrncpy(address.sun_path, QFile::encodeName(name).constData(), sizeof address.sun_path);
+  return address;
+}
+
+// What the running editor answers a peer that sends `bytes` (and then, with `thenClose`, no
+// more): "1", empty when it drops the peer, nothing when it keeps the connection open.
+std::optional<QByteArray> answerTo(const QString& name, const QByteArray& bytes, bool thenClose = false) {
+  const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const sockaddr_un address = addressOf(name);
+  EXPECT_EQ(::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  // The editor reads in this thread's event loop.
+  auto sent = std::async(std::launch::async, [&] {
+    for (qsizetype at = 0; at < bytes.size();) {
+      const ssize_t n = ::send(peer, bytes.constData() + at, size_t(bytes.size() - at), MSG_NOSIGNAL);
+      if (n <= 0) return;
+      at += n;
+    }
+    if (thenClose) ::shutdown(peer, SHUT_WR);
+  });
+  QByteArray answer;
+  const bool ended = QTest::qWaitFor(
+      [&] {
+        char byte = 0;
+        const ssize_t n = ::recv(peer, &byte, 1, MSG_DONTWAIT);
+        if (n == 1) answer += byte;
+        return n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+      },
+      5000);
+  ::shutdown(peer, SHUT_RDWR);
+  sent.get();
+  ::close(peer);
+  if (!ended) return std::nullopt;
+  return answer;
+}
+
+}  // namespace
+
 // What a crashed editor leaves: the socket file, with nobody listening. The next start cleans
-// it up and listens; a start after that hands its files over through it.
+// it up and listens on a socket of the user's own, which goes when it ends; a start in between
+// hands its files over through it.
 TEST(InstanceLink, AStaleSocketIsReplacedAndALaterStartHandsItsFilesOver) {
   QTemporaryDir folder;
   const QString name = folder.filePath("editor");
   const int stale = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  qstrncpy(address.sun_path, QFile::encodeName(name).constData(), sizeof address.sun_path);
-  ASSERT_EQ(::bind(stale, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  const sockaddr_un address = addressOf(name);
+  ASSERT_EQ(::bind(stale, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   ::close(stale);
+  {
+    InstanceLink running(name);
+    ASSERT_EQ(running.handOverOrListen({}), InstanceLink::Outcome::Listening);
+    struct stat socketFile {};
+    ASSERT_EQ(::stat(address.sun_path, &socketFile), 0);
+    EXPECT_EQ(socketFile.st_mode & 0777, 0600u);
+    QSignalSpy received(&running, &InstanceLink::filesHandedOver);
+    InstanceLink later(name);
+    // The later start waits for the answer, which comes from this thread's event loop.
+    const QStringList files{"/levels/a.lev", QString::fromUtf8("/levels/caf\u00E9 b.lev")};
+    auto handedOver = std::async(std::launch::async, [&later, &files] { return later.handOverOrListen(files); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 1; }));
+    EXPECT_EQ(received[0][0].toStringList(), files);
+    EXPECT_EQ(handedOver.get(), InstanceLink::Outcome::HandedOver);
+  }
+  EXPECT_FALSE(QFileInfo::exists(name));
+}
 
+// Any process of the user's may connect: what no later start sends is dropped unanswered, and
+// the editor goes on serving.
+TEST(InstanceLink, APeerSendingGarbageTooMuchOrHalfAListIsDropped) {
+  QTemporaryDir folder;
+  const QString name = folder.filePath("editor");
   InstanceLink running(name);
   ASSERT_EQ(running.handOverOrListen({}), InstanceLink::Outcome::Listening);
   QSignalSpy received(&running, &InstanceLink::filesHandedOver);
-  InstanceLink later(name);
-  // The later start waits for the answer, which comes from this thread's event loop.
-  const QStringList files{"/levels/a.lev", QString::fromUtf8("/levels/caf\u00E9 b.lev")};
-  auto handedOver = std::async(std::launch::async, [&later, &files] { return later.handOverOrListen(files); });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 1; }));
-  EXPECT_EQ(received[0][0].toStringList(), files);
-  EXPECT_EQ(handedOver.get(), InstanceLink::Outcome::HandedOver);
+  QByteArray whole;
+  QDataStream out(&whole, QIODevice::WriteOnly);
+  out << QStringList{"/levels/a.lev"};
+
+  // A count of paths the reader would reserve room for at once.
+  EXPECT_EQ(answerTo(name, QByteArray("\xff\xff\xff\xf0", 4)), QByteArray());
+  // A path of an odd number of UTF-16 bytes.
+  EXPECT_EQ(answerTo(name, QByteArray("\0\0\0\1\0\0\0\3abc", 11)), QByteArray());
+  // A path that claims 2 GB and keeps coming.
+  EXPECT_EQ(answerTo(name, QByteArray("\0\0\0\1\x7f\xff\xff\xfe", 8) + QByteArray(1100 * 1024, 'x')), QByteArray());
+  EXPECT_EQ(answerTo(name, whole.chopped(2), true), QByteArray());
+  EXPECT_EQ(received.size(), 0);
+
+  EXPECT_EQ(answerTo(name, whole), QByteArray("1"));
+  ASSERT_EQ(received.size(), 1);
+  EXPECT_EQ(received[0][0].toStringList(), QStringList{"/levels/a.lev"});
+}
+
+// A socket's path holds 107 bytes. A longer one must neither overflow nor be cut to another
+// path: each editor runs on its own.
+TEST(InstanceLink, ANameTooLongForASocketLeavesEachEditorOnItsOwn) {
+  QTemporaryDir folder;
+  const QString longest = folder.filePath(QString(106 - folder.path().size(), 'n'));
+  const QString tooLong = longest + "x";
+  ASSERT_EQ(QFile::encodeName(longest).size(), 107);
+
+  const auto sockets = [&folder] { return QDir(folder.path()).entryList(QDir::System | QDir::NoDotAndDotDot); };
+
+  InstanceLink first(tooLong), second(tooLong);
+  EXPECT_EQ(first.handOverOrListen({}), InstanceLink::Outcome::Listening);
+  EXPECT_EQ(second.handOverOrListen({"/levels/a.lev"}), InstanceLink::Outcome::Listening);
+  EXPECT_EQ(sockets(), QStringList{});
+
+  InstanceLink fits(longest);
+  EXPECT_EQ(fits.handOverOrListen({}), InstanceLink::Outcome::Listening);
+  EXPECT_EQ(sockets(), QStringList{QFileInfo(longest).fileName()});
 }
