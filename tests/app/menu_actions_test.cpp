@@ -20,24 +20,41 @@
 #include "support/modal_dialog.h"
 #include "view/level_pack_panel.h"
 
-TEST(MenuActions, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
+TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindow) {
   EditorSession session;
   LevelView& view = *session.active()->view();
-  trigger(act().elements.element[EL_RUBY]);
+  trigger(act().elements.element[EL_EMERALD]);
   const auto cell = [&view](int x) { return view.cellViewportRect({x, 0}).center(); };
   QTest::mousePress(view.viewport(), Qt::LeftButton, {}, cell(0));
   QTest::mouseMove(view.viewport(), cell(1));
   QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, cell(1));
   settle();
-  ASSERT_EQ(session.document().level().element(1, 0), EL_RUBY) << "the chosen element";
+  ASSERT_EQ(session.document().level().element(1, 0), EL_EMERALD) << "the chosen element";
   EXPECT_EQ(act().edit.undo->text(), "&Undo Draw");
   EXPECT_EQ(act().edit.undo->toolTip(), "Undo Draw (Ctrl+Z)");
   QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
   settle();
   EXPECT_EQ(session.document().level().tileCount(), 0) << "one Ctrl+Z takes the whole stroke back";
   EXPECT_EQ(act().edit.undo->text(), "&Undo");
-  EXPECT_FALSE(act().edit.undo->isEnabled());
   EXPECT_EQ(act().edit.redo->text(), "&Redo Draw");
+
+  // Which size comes next the view's own tests tell; here: each key reaches its command.
+  for (Qt::Key key : {Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Minus}) QTest::keyClick(&view, key, Qt::ControlModifier);
+  EXPECT_EQ(view.viewState().cellSize(), 24);
+  QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_LT(view.viewState().cellSize(), 24) << "the whole level fits";
+  for (int i = 0; i < 10; ++i) trigger(act().view.zoomOut);
+  settle();
+  EXPECT_FALSE(act().view.zoomOut->isEnabled()) << "no smaller size";
+
+  setCell(session.document(), {3, 2}, EL_RUBY);
+  const QPoint ruby = view.cellViewportRect({3, 2}).center();
+  QTest::mouseMove(view.viewport(), ruby);
+  QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, ruby);
+  settle();
+  EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
+  const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
+  EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
 }
 
 TEST(MenuActions, AFocusedTextFieldTakesTheEditActionsFirst) {
@@ -106,30 +123,6 @@ TEST(MenuActions, CommandLinePrintsALevelFileWithoutAWindow) {
   }
 }
 
-TEST(MenuActions, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
-  EditorSession session;
-  settle();
-  LevelView& view = *session.active()->view();
-  const LevelViewState& viewState = view.viewState();
-  // Which size comes next the view's own tests tell; here: each key reaches its command.
-  for (Qt::Key key : {Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Minus}) QTest::keyClick(&view, key, Qt::ControlModifier);
-  EXPECT_EQ(viewState.cellSize(), 24);
-  QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
-  EXPECT_LT(viewState.cellSize(), 24) << "the whole level fits";
-  for (int i = 0; i < 10; ++i) trigger(act().view.zoomOut);
-  settle();
-  EXPECT_FALSE(act().view.zoomOut->isEnabled()) << "no smaller size";
-
-  setCell(session.document(), {3, 2}, EL_RUBY);
-  const QPoint ruby = view.cellViewportRect({3, 2}).center();
-  QTest::mouseMove(view.viewport(), ruby);
-  QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, ruby);
-  settle();
-  EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
-  const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
-  EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
-}
-
 // The block commands lift the marked block and act on it while it floats; any other command
 // puts it down first. Their keys, like Ctrl+A, belong to the level view, not to the form.
 TEST(MenuActions, BlockActionsLiftTheMarkingOthersPutItDownAndReplaceSaysWhere) {
@@ -184,7 +177,6 @@ TEST(MenuActions, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
   QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
   ASSERT_TRUE(trigger(act().view.levelPack));
   settle();
-  EXPECT_TRUE(act().view.levelPack->isChecked());
   ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
   EXPECT_EQ(panel.count(), 4);
   emit panel.levelActivated(CAVERNIA_EXAMPLES_DIR "/demo.lev");

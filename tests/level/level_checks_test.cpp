@@ -1,17 +1,15 @@
 // What a level check warns about, each case on a small level made here.
 #include <gtest/gtest.h>
 
-#include "level/level.h"
 #include "level/level_checks.h"
+#include "support/level_text.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 // A playable 6 x 4 level: Player 1, an exit, one emerald, a blue key and door.
 Level playable() {
-  Level level;
-  level.setNumber(Property::Width, 6);
-  level.setNumber(Property::Height, 4);
+  Level level = sizedLevel(6, 4);
   const int cells[][3] = {{0, 0, EL_PLAYER1}, {5, 3, EL_EXIT}, {2, 1, EL_EMERALD}, {3, 1, EL_BLUE_KEY}, {4, 1, EL_BLUE_DOOR}};
   for (const auto& [x, y, element] : cells) level.setElement(x, y, element);
   level.setText(Property::Emeralds, "1");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "level/level_format_error.h"
 #include "support/level_text.h"
 
@@ -32,7 +31,6 @@ TEST(LevelReader, EveryKeyReachesItsProperty) {
   };
   for (const auto& [property, value] : expected) EXPECT_EQ(level.text(property), value) << static_cast<int>(property);
   EXPECT_EQ(level.remainders()[0], "123456789");
-  EXPECT_TRUE(level.extraLines().empty());
 }
 
 TEST(LevelReader, AbsentLinesKeepTheNewLevelValues) {
@@ -94,7 +92,6 @@ TEST(LevelReader, MapBlocks) {
   EXPECT_EQ(level.element(0, 0), EL_PLAYER1);
   EXPECT_EQ(level.element(2, 1), EL_CERULINE);
   EXPECT_EQ(level.tileCount(), 2);
-  EXPECT_EQ(level.emeraldTotal(), 3);
 
   level = readText(crLf({"m 3 1", "sss", "sss"}));
   EXPECT_EQ(level.tileCount(), 3);
@@ -109,7 +106,6 @@ TEST(LevelReader, MapBlocks) {
   EXPECT_EQ(level.bounds(), (CellRange{0, 0, 1, 0}));
   EXPECT_EQ(level.element(1, 0), EL_EMBEDDED_EMERALD);
   EXPECT_EQ(level.element(2, 0), EL_RUBY) << "outside the second map, the first one's cell stays";
-  EXPECT_EQ(level.emeraldTotal(), 6);
 }
 
 TEST(LevelReader, BrokenMapBlocksNameTheFileAndLine) {

@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "artwork/dib_reader.h"
-#include "level/level.h"
 #include "render/dib_image.h"
+#include "support/level_text.h"
 #include "view/level_printer.h"
 
 namespace {
@@ -43,9 +43,7 @@ TEST(Printing, PageCellSizeFitsTheUsedExtentIntoThePrintableArea) {
 }
 
 TEST(Printing, PageImageCoversTheUsedExtentOfTheWholeStore) {
-  Level level;
-  level.setNumber(Property::Width, 5);
-  level.setNumber(Property::Height, 3);
+  Level level = sizedLevel(5, 3);
   level.setElement(0, 0, EL_WALL);
   level.setElement(9, 3, EL_EMERALD);  // outside the level's size: printed all the same
   QImage page(2000, 900, QImage::Format_RGB32);
