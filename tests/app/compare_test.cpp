@@ -25,7 +25,6 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   document.setText(Property::Name, "Cave 2");
   const std::string edited = levelText(document.level());
   ASSERT_TRUE(trigger(act().compare.withSaved));
-  settle();
   EXPECT_TRUE(panel->isVisible());
   EXPECT_EQ(itemTexts(list), QStringList({"property Level name: \"Cave\" -> \"Cave 2\"", "cells 2, 3 to 3, 3: Empty -> Wall"}));
   LevelView& view = *session.active()->view();

@@ -37,7 +37,6 @@ void saveAnswering(const QString& button) {
     box->reject();
   });
   trigger(act().file.save);
-  settle();
 }
 
 // A level file in a folder of its own, open in the editor.
@@ -88,7 +87,6 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   {
     MessageCatcher none;
     trigger(act().file.save);
-    settle();
     EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
   }
   EXPECT_EQ(savedLevel(path).element(1, 0), EL_RUBY);
@@ -110,7 +108,6 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   QFile::remove(path);
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.text().contains("deleted"); }, 5000));
   trigger(act().file.save);
-  settle();
   EXPECT_EQ(savedLevel(path).element(2, 0), EL_RUBY) << "Save writes it again";
   ASSERT_TRUE(QTest::qWaitFor([&] { return !bar.isVisible(); }, 5000));
 }
@@ -140,11 +137,9 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   QTest::keyClicks(form.field(PropertyForm::Field::Emeralds), "1 2");
   MessageCatcher catcher;
   trigger(act().file.save);
-  settle();
   EXPECT_EQ(catcher.texts.size(), 1);
   EXPECT_EQ(savedLevel(path).element(2, 1), EL_WALL) << "nothing was written";
   trigger(act().file.close);
-  settle();
   EXPECT_EQ(catcher.texts.size(), 2) << "the close stops too";
   EXPECT_EQ(session.window().levelWindows().size(), 1);
 }
@@ -157,7 +152,6 @@ TEST(DiskChanges, AReadOnlyFileSaysSoAndIsNotTried) {
   {
     MessageCatcher cancel(QMessageBox::Cancel);
     trigger(act().file.save);
-    settle();
     EXPECT_EQ(cancel.texts.value(0), "locked.lev is read-only: you may not write it. Save the level under another name?");
     EXPECT_EQ(fileBytes(file.path.toStdString()), levelNamed("locked"));
   }

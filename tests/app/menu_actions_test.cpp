@@ -44,7 +44,6 @@ TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindo
   QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
   EXPECT_LT(view.viewState().cellSize(), 24) << "the whole level fits";
   for (int i = 0; i < 10; ++i) trigger(act().view.zoomOut);
-  settle();
   EXPECT_FALSE(act().view.zoomOut->isEnabled()) << "no smaller size";
 
   setCell(session.document(), {3, 2}, EL_RUBY);
@@ -176,7 +175,6 @@ TEST(MenuActions, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
   LevelPackPanel& panel = *session.window().levelPackPanel();
   QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
   ASSERT_TRUE(trigger(act().view.levelPack));
-  settle();
   ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
   EXPECT_EQ(panel.count(), 4);
   emit panel.levelActivated(CAVERNIA_EXAMPLES_DIR "/demo.lev");
@@ -223,6 +221,5 @@ TEST(MenuActions, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosen) {
   settle();
   ASSERT_EQ(session.window().levelWindows().size(), 2);
   trigger(act().file.newLevel);
-  settle();
   EXPECT_EQ(openDialogFolder(QString()), second.path()) << "a new level has no folder of its own";
 }

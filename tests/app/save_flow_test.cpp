@@ -69,7 +69,6 @@ TEST(SaveFlow, OnlyTheLastWindowOfAChangedLevelAsks) {
   g_answer = dir.filePath("closing.lev");
   MessageCatcher yes(QMessageBox::Yes);
   trigger(act().file.close);
-  settle();
   EXPECT_EQ(savedLevel(g_answer).element(0, 0), EL_BOMB);
   EXPECT_EQ(s.window().levelWindows().size(), 0);
 }
@@ -84,7 +83,6 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
   {
     MessageCatcher cancel(QMessageBox::Cancel);
     trigger(act().file.exit);
-    settle();
     EXPECT_EQ(cancel.texts.join('|'), "Save changes to NewLevel1?");
     ASSERT_EQ(s.window().levelWindows().size(), 3) << "cancel keeps every window";
   }
@@ -111,7 +109,6 @@ TEST(SaveFlow, TheDesktopsKeysCloseSaveUnderANameAndQuit) {
   // The level's window takes no key of File > Close for itself.
   for (const QKeySequence& key : act().file.close->shortcuts()) {
     trigger(act().file.newLevel);
-    settle();
     const qsizetype before = s.window().levelWindows().size();
     QTest::keySequence(s.active()->view(), key);
     settle();

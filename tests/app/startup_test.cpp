@@ -37,7 +37,6 @@ TEST(Startup, NewLevelsAreNumberedTheMenusFollowWhetherALevelIsOpenAndRecentFile
   EXPECT_EQ(session.title(), "NewLevel1");
   EXPECT_EQ(menuTitles(session.window()), (QStringList{"&File", "&Edit", "&View", "&Window", "&?"}));
   trigger(act().file.newLevel);
-  settle();
   EXPECT_EQ(session.title(), "NewLevel2");
   for (LevelWindow* window : session.window().levelWindows()) window->close();
   settle();
@@ -80,7 +79,6 @@ TEST(Startup, AFileOnTheCommandLineOpensAndIsRemembered) {
   EXPECT_TRUE(settings.value("File1").toString().endsWith("key-vault.lev"));
   EXPECT_TRUE(settings.value("File2").toString().endsWith("showcase.lev"));
 }
-
 
 TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {
   const QList<QTranslator*> english = runningApp().findChildren<QTranslator*>();
@@ -137,10 +135,9 @@ TEST(Startup, EarlierSettingsAndRecoveryCopiesMoveToTheEditorsOwnFolders) {
     earlier.setValue("Recent/Files", QStringList{"/levels/a.lev", "/levels/b.lev"});
     earlier.setValue("Recovery/IntervalSeconds", 15);
   }
-  QDir().mkpath(dataHome + earlierFolder + "/Cavernia Level Editor/recovery/1234");
-  QFile copy(dataHome + earlierFolder + "/Cavernia Level Editor/recovery/1234/level-1.lev");
-  ASSERT_TRUE(copy.open(QIODevice::WriteOnly));
-  copy.close();
+  const QString earlierCopies = dataHome + earlierFolder + "/Cavernia Level Editor/recovery/1234";
+  QDir().mkpath(earlierCopies);
+  ASSERT_TRUE(QFile(earlierCopies + "/level-1.lev").open(QIODevice::WriteOnly));
   EditorSettings().setValue("Recovery/IntervalSeconds", 30);
 
   moveEarlierSettings();

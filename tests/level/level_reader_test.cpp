@@ -18,7 +18,7 @@ LevelFormatError readFailure(const std::string& text, const std::string& fileNam
   return LevelFormatError("", 0, "");
 }
 
-TEST(LevelReader, EveryKeyReachesItsProperty) {
+TEST(LevelReader, EveryKeyReachesItsPropertyAndAbsentOnesKeepTheNewLevels) {
   const Level level = readText(crLf({"A Night", "S Quiet", "M 3 Deep Song", "d 7", "T 500", "D 6", "n My Level",
                                      "e 12", "p 2", "E 9", "w 40", "o 5", "s 11", "a Ann", "f Bob", "N Next One",
                                      "Y", "L", "i first", "i second", "y 123456789"}));
@@ -31,9 +31,7 @@ TEST(LevelReader, EveryKeyReachesItsProperty) {
   };
   for (const auto& [property, value] : expected) EXPECT_EQ(level.text(property), value) << static_cast<int>(property);
   EXPECT_EQ(level.remainders()[0], "123456789");
-}
-
-TEST(LevelReader, AbsentLinesKeepTheNewLevelValues) {
+  // Absent lines keep the new level's values.
   for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) EXPECT_EQ(readText(text), Level());
 }
 

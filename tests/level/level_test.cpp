@@ -9,7 +9,7 @@ namespace {
 
 using namespace std::string_view_literals;
 
-TEST(Level, TheStoreKeepsTheEmeraldTotalAndRefusesWhatItCannotHold) {
+TEST(Level, TheStoreKeepsTheEmeraldTotalAndCellsOutsideTheLevelAndRefusesWhatItCannotHold) {
   Level level;
   level.setElement(0, 0, EL_RUBY);
   level.setElement(125, 125, EL_CERULINE);
@@ -22,14 +22,13 @@ TEST(Level, TheStoreKeepsTheEmeraldTotalAndRefusesWhatItCannotHold) {
   for (auto [x, y, element] : {std::array{126, 0, int(EL_WALL)}, {-1, 0, EL_WALL}, {0, 126, EL_WALL}, {3, 3, 50}, {3, 3, -7}})
     level.setElement(x, y, element);
   EXPECT_EQ(level, before);
-  EXPECT_EQ(level.element(-1, 126), kNoElement);
-}
+  EXPECT_EQ(level.element(0, 126), kNoElement);
+  EXPECT_EQ(level.element(-1, 0), kNoElement);
 
-TEST(Level, CellsOutsideASmallerLevelAreKeptAndCounted) {
-  Level level;
+  // Cells outside a smaller level are kept and counted.
   level.setElement(40, 3, EL_EMERALD);
   level.setNumber(Property::Width, 20);
-  EXPECT_EQ(level.emeraldTotal(), 1);
+  EXPECT_EQ(level.emeraldTotal(), 2);
   EXPECT_FALSE(level.contains(40, 3));
   EXPECT_EQ(level.usedExtent(), (CellRange{0, 0, 40, 3}));
   level.setNumber(Property::Width, 60);

@@ -32,15 +32,13 @@ class ClipboardTest : public ViewTest {
 
 }  // namespace
 
-TEST_F(ClipboardTest, CopyPutsTheTileBlockTextThere) {
+TEST_F(ClipboardTest, CopyPutsTheTileBlockTextThereCutAndDeleteAreOneStepEach) {
   EXPECT_FALSE(clipboard.canCopy());
   view.setSelection(CellRange{1, 1, 4, 3});
   ASSERT_TRUE(clipboard.canCopy());
   clipboard.copy();
   EXPECT_EQ(clipboardTiles(), QByteArray("#   \n (  \n   *\0", 15));
-}
 
-TEST_F(ClipboardTest, CutAndDeleteAreOneStepEach) {
   view.setSelection(CellRange{2, 2, 4, 3});
   clipboard.cut();
   EXPECT_EQ(clipboardTiles(), QByteArray("(  \n  *\0", 8)) << "copied before the cells went";
