@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
