@@ -22,10 +22,7 @@ std::string levelNamed(const char* name) {
 
 // As git does: the new file is written beside the old one and renamed over it.
 void replaceFile(const QString& path, const std::string& bytes) {
-  QFile file(path + ".new");
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  file.close();
+  std::ofstream((path + ".new").toStdString(), std::ios::binary) << bytes;
   ASSERT_EQ(::rename((path + ".new").toLocal8Bit().constData(), path.toLocal8Bit().constData()), 0);
 }
 

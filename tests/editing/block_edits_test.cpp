@@ -18,7 +18,15 @@ using T = BlockTransform;
 constexpr T kTransforms[] = {T::FlipHorizontally, T::FlipVertically, T::RotateClockwise, T::RotateCounterClockwise};
 }  // namespace
 
-TEST(CellBlock, EveryMovingElementTurnsWithItsBlock) {
+// Flipping horizontally is shown by the floating block's steps below; turning back the other
+// way by the random round trips.
+TEST(CellBlock, TurningAndFlippingMoveCellsAndEveryMovingElementsHeading) {
+  const CellBlock block{3, 2, {EL_ROCK, EL_BUG_LEFT, kNoElement, EL_LORRY_UP, EL_EMERALD, EL_YAMYAM_RIGHT}};
+  EXPECT_EQ(transformed(block, T::RotateClockwise),
+            (CellBlock{2, 3, {EL_LORRY_RIGHT, EL_ROCK, EL_EMERALD, EL_BUG_UP, EL_YAMYAM_DOWN, kNoElement}}));
+  EXPECT_EQ(transformed(block, T::FlipVertically),
+            (CellBlock{3, 2, {EL_LORRY_DOWN, EL_EMERALD, EL_YAMYAM_RIGHT, EL_ROCK, EL_BUG_LEFT, kNoElement}}));
+
   enum { U, D, L, R };  // a kind's elements in this order
   const int kinds[][4] = {{EL_LORRY_UP, EL_LORRY_DOWN, EL_LORRY_LEFT, EL_LORRY_RIGHT},
                           {EL_BUG_UP, EL_BUG_DOWN, EL_BUG_LEFT, EL_BUG_RIGHT},
@@ -32,16 +40,6 @@ TEST(CellBlock, EveryMovingElementTurnsWithItsBlock) {
           if (kind[h] == element) expected = kind[heads[t][h]];
       EXPECT_EQ(turnedElement(element, kTransforms[t]), expected) << element << " transform " << t;
     }
-}
-
-// Flipping horizontally is shown by the floating block's steps below; turning back the other
-// way by the random round trips.
-TEST(CellBlock, TurningAndFlippingMoveCellsAndHeadings) {
-  const CellBlock block{3, 2, {EL_ROCK, EL_BUG_LEFT, kNoElement, EL_LORRY_UP, EL_EMERALD, EL_YAMYAM_RIGHT}};
-  EXPECT_EQ(transformed(block, T::RotateClockwise),
-            (CellBlock{2, 3, {EL_LORRY_RIGHT, EL_ROCK, EL_EMERALD, EL_BUG_UP, EL_YAMYAM_DOWN, kNoElement}}));
-  EXPECT_EQ(transformed(block, T::FlipVertically),
-            (CellBlock{3, 2, {EL_LORRY_DOWN, EL_EMERALD, EL_YAMYAM_RIGHT, EL_ROCK, EL_BUG_LEFT, kNoElement}}));
 }
 
 // Random blocks in a random level: whatever is done to a lifted block, the inverse steps in
