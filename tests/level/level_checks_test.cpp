@@ -16,7 +16,7 @@ Level playable() {
   return level;
 }
 
-TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
+TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrPropertyAndTheNextLevelLookedForBeside) {
   EXPECT_TRUE(checkLevel(playable()).empty());
   struct Case {
     void (*spoil)(Level&);
@@ -48,12 +48,11 @@ TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
   const std::vector<LevelWarning> both = checkLevel(level);
   ASSERT_EQ(both.size(), 2u);
   EXPECT_EQ(both[1].text, "a red key but no red door");
-}
 
-TEST(LevelChecks, NextLevelIsLookedForInTheSameFolder) {
+  // The next level is looked for in the same folder.
   const TempFolder folder;
   folder.write("second.lev", "n  The Second One \r\nm 1 1\r\n*\r\n");
-  Level level = playable();
+  level = playable();
   const std::string self = (folder.dir / "first.lev").string();
   for (const char* next : {"second", "SECOND", " the second one "}) {
     level.setText(Property::NextLevel, next);

@@ -70,21 +70,18 @@ TEST(LevelReader, ValuesAsTheyAreRead) {
     EXPECT_EQ(readText(c.text, c.fileName).text(c.property), c.expected) << testing::PrintToString(c.text);
 }
 
-TEST(LevelReader, RemaindersBeyondTwentyAreDropped) {
+// Remainders beyond twenty are dropped; lines of no known key are kept in order.
+TEST(LevelReader, RemaindersBeyondTwentyAreDroppedAndExtraLinesKeptInOrder) {
   std::string text;
   for (int i = 0; i < 25; ++i) text += "y ~~~~" + std::to_string(i % 10) + "~~~~\r\n";
   EXPECT_EQ(readText(text + "y\r\n").remainders()[19], "~~~~9~~~~");
-  const Level level = readText(crLf({"y abc", "y"}));
-  EXPECT_EQ(level.remainders()[0], "abc");
-  EXPECT_EQ(level.remainders()[1], "");
-}
-
-TEST(LevelReader, ExtraLinesAreKeptInOrder) {
+  EXPECT_EQ(readText(crLf({"y abc", "y"})).remainders()[0], "abc");
   const Level level = readText(crLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
   EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
 }
 
-TEST(LevelReader, MapBlocks) {
+// Map blocks, and broken ones named by file and line.
+TEST(LevelReader, MapBlocksAndBrokenOnesNameTheFileAndLine) {
   Level level = readText(crLf({"m 4 3", "1", "", "~ $", "~"}));
   EXPECT_EQ(level.bounds(), (CellRange{0, 0, 3, 2}));
   EXPECT_EQ(level.element(0, 0), EL_PLAYER1);
@@ -104,9 +101,7 @@ TEST(LevelReader, MapBlocks) {
   EXPECT_EQ(level.bounds(), (CellRange{0, 0, 1, 0}));
   EXPECT_EQ(level.element(1, 0), EL_EMBEDDED_EMERALD);
   EXPECT_EQ(level.element(2, 0), EL_RUBY) << "outside the second map, the first one's cell stays";
-}
 
-TEST(LevelReader, BrokenMapBlocksNameTheFileAndLine) {
   LevelFormatError e = readFailure(crLf({"n x", "m 4"}), "cave.lev");
   EXPECT_EQ(e.fileName(), "cave.lev");
   EXPECT_EQ(e.line(), 2);
