@@ -81,11 +81,9 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   replaceFile(path, levelNamed("Fourth"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   bar.keepButton()->click();
-  {
-    MessageCatcher none;
-    trigger(act().file.save);
-    EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
-  }
+  const MessageCatcher none;
+  trigger(act().file.save);
+  EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
   EXPECT_EQ(savedLevel(path).element(1, 0), EL_RUBY);
 
   // The bar's Reload is the reload above: a step that undo takes back (the save below shows it).
@@ -118,8 +116,7 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   LevelDocument& document = session.document();
   LevelView& view = *session.active()->view();
   view.viewState().setDrawMode(LevelViewState::DrawMode::Free);
-  const QPoint from = view.cellViewportRect({1, 1}).center();
-  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, view.cellViewportRect({1, 1}).center());
   QTest::mouseMove(view.viewport(), view.cellViewportRect({2, 1}).center());
   trigger(act().file.save);  // Ctrl+S with the button held
   QTest::mouseMove(view.viewport(), view.cellViewportRect({3, 1}).center());

@@ -68,12 +68,11 @@ TEST(MenuActions, AFocusedTextFieldTakesTheEditActionsFirst) {
   EXPECT_FALSE(act().view.redraw->isEnabled()) << "only the level view redraws";
   QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
   settle();
-  ASSERT_TRUE(act().edit.cut->isEnabled());
-  act().edit.cut->trigger();
+  act().edit.cut->trigger();  // a disabled action would do nothing
+
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "Ruby Mine");
   EXPECT_EQ(name->text(), "");
   settle();
-  ASSERT_TRUE(act().edit.paste->isEnabled());
   act().edit.paste->trigger();
   EXPECT_EQ(name->text(), "Ruby Mine");
 

@@ -45,8 +45,7 @@ TEST(SaveFlow, SaveWritesTheFileAndTakesItsName) {
   form.focusField(PropertyForm::Field::Name);
   QTest::keyClicks(form.field(PropertyForm::Field::Name), "Last Edit");
   g_answer = dir.filePath("second");
-  trigger(act().file.saveAs);
-  EXPECT_EQ(s.title(), "second.lev");
+  trigger(act().file.saveAs);  // that it takes the new name, the keys' test shows
   EXPECT_EQ(savedLevel(dir.filePath("second.lev")).text(Property::Name), "Last Edit");
   EXPECT_EQ(savedLevel(dir.filePath("cave.lev")).text(Property::Name), "") << "the first file stays";
 }
@@ -79,7 +78,6 @@ TEST(SaveFlow, QuittingAsksAboutEveryChangedLevelBeforeClosingAnything) {
   s.change();
   s.newWindow();
   trigger(act().file.newLevel);  // unchanged: no question
-  settle();
   {
     MessageCatcher cancel(QMessageBox::Cancel);
     trigger(act().file.exit);
@@ -116,10 +114,8 @@ TEST(SaveFlow, TheDesktopsKeysCloseSaveUnderANameAndQuit) {
   }
   QTemporaryDir dir;
   g_answer = dir.filePath("keyed.lev");
-  ASSERT_FALSE(act().file.saveAs->shortcuts().isEmpty());
   QTest::keySequence(s.active()->view(), act().file.saveAs->shortcut());
   EXPECT_EQ(s.title(), "keyed.lev");
-  ASSERT_FALSE(act().file.exit->shortcuts().isEmpty());
   QTest::keySequence(s.active()->view(), act().file.exit->shortcut());
   settle();
   EXPECT_FALSE(s.window().isVisible());
