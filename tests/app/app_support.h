@@ -25,7 +25,12 @@
 
 inline CaverniaApp& runningApp() { return *static_cast<CaverniaApp*>(QCoreApplication::instance()); }
 inline const Actions& act() { return runningApp().actions(); }
-inline bool trigger(QAction* action) { return runningApp().menuActions()->run(action); }
+// Runs the command as its menu item does, and lets the work it queued run.
+inline bool trigger(QAction* action) {
+  const bool ran = runningApp().menuActions()->run(action);
+  settle();
+  return ran;
+}
 
 // The level a saved file holds; an empty level when it cannot be read.
 inline Level savedLevel(const QString& path) {
@@ -44,7 +49,6 @@ class EditorSession {
   QString title() const { return active()->caption(); }
   LevelWindow* newWindow() const {
     trigger(act().window.newWindow);
-    settle();
     return active();
   }
   bool started = false;

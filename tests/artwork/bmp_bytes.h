@@ -34,12 +34,8 @@ inline std::vector<uint8_t> makeBmp(const BmpSpec& s) {
   std::vector<uint8_t> extra;
   header.resize(s.headerSize);  // a short (core) header keeps only its first bytes
   for (size_t i = 0; i < s.masks.size(); ++i) {
-    if (s.headerSize > 40) {
-      writeU32(&header[40 + 4 * i], s.masks[i]);
-    } else {
-      extra.resize(extra.size() + 4);
-      writeU32(&extra[extra.size() - 4], s.masks[i]);
-    }
+    if (s.headerSize <= 40) extra.resize(4 * (i + 1));
+    writeU32(s.headerSize > 40 ? &header[40 + 4 * i] : &extra[4 * i], s.masks[i]);
   }
   for (uint32_t rgb : s.palette) extra.insert(extra.end(), {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0});
   const uint32_t offset = static_cast<uint32_t>(14 + header.size() + extra.size());

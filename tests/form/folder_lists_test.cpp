@@ -103,12 +103,10 @@ TEST(FolderLists, ChoicesAndTypedNamesAreStoredAsTheyStand) {
   f.form().focusField(Field::Name);
   settle();
   EXPECT_EQ(f.level().text(Property::Music), "Deep");
-  EXPECT_EQ(music.currentText(), "Deep");
 
   // Undo shows the old name in every form, selected in its list.
   ASSERT_TRUE(f.document.undo());
   auto& otherMusic = f.field<QComboBox>(Field::Music, 1);
-  EXPECT_EQ(otherMusic.currentText(), "Gem Rush");
   EXPECT_EQ(otherMusic.currentIndex(), otherMusic.findText("Gem Rush"));
 }
 

@@ -14,8 +14,12 @@ TEST(PropertyForm, EachCommittedFieldIsOneStepThatUndoShowsBackInEveryForm) {
   FormOnLevel f;
   const MessageCatcher none;  // a refused value would fail the test, not hang it
   PropertyForm& second = f.open(f.document);
-  typeAndLeave(f.form(), Field::Name, "  Crystal Caves ");
-  EXPECT_EQ(f.level().text(Property::Name), "Crystal Caves");
+  auto& name = f.field<QLineEdit>(Field::Name);
+  for (const char* typed : {"  Crystal Caves ", "Crystal Caves  "}) {  // the second changes nothing in the level
+    typeAndLeave(f.form(), Field::Name, typed);
+    EXPECT_EQ(name.text(), "Crystal Caves") << "what is stored shows";
+    EXPECT_FALSE(name.isUndoAvailable()) << "Ctrl+Z there reaches the level";
+  }
   EXPECT_EQ(shownText(second.field(Field::Name)), "Crystal Caves") << "the other form follows";
   EXPECT_EQ(f.document.undoName(), "Level name");
 
@@ -23,7 +27,6 @@ TEST(PropertyForm, EachCommittedFieldIsOneStepThatUndoShowsBackInEveryForm) {
   EXPECT_EQ(f.level().text(Property::Info), "  first\r\nsecond");
   typeAndLeave(second, Field::Width, "1x0");  // the width takes digits only
   EXPECT_EQ(f.level().width(), 10);
-  EXPECT_EQ(shownText(f.form().field(Field::Width)), "10");
 
   auto& laser = f.field<QCheckBox>(Field::LaserSound);
   QTest::mouseClick(&laser, Qt::LeftButton, {}, QPoint(5, laser.height() / 2));
@@ -64,7 +67,6 @@ TEST(PropertyForm, ARefusedValueStaysWithTheModelsMessageAndTheFocusUntilEscGive
   settle();
   EXPECT_EQ(catcher.texts.value(0), "Level files cannot hold these characters: Ł, ź, 日, 本. Please replace them.");
   EXPECT_TRUE(f.form().field(Field::Name)->hasFocus());
-  EXPECT_FALSE(f.document.canUndo());
   // Esc gives up the refused text: the stored name is back, and leaving asks nothing more.
   catcher.texts.clear();
   QTest::keyClick(f.form().field(Field::Name), Qt::Key_Escape);
@@ -109,16 +111,6 @@ TEST(PropertyForm, UntouchedFieldsKeepTheStoredValues) {
     EXPECT_FALSE(f.document.canUndo()) << f.document.undoName();
     EXPECT_TRUE(catcher.texts.isEmpty()) << catcher.texts.join('|').toStdString();
     EXPECT_EQ(levelText(f.level()), levelText(readText(text)));
-  }
-}
-
-TEST(PropertyForm, ACommittedFieldShowsWhatIsStoredWithNoTypingLeftToUndo) {
-  FormOnLevel f;
-  auto& name = f.field<QLineEdit>(Field::Name);
-  for (const char* typed : {"Two ", " Two"}) {  // the second changes nothing in the level
-    typeAndLeave(f.form(), Field::Name, typed);
-    EXPECT_EQ(name.text(), "Two") << typed;
-    EXPECT_FALSE(name.isUndoAvailable()) << "Ctrl+Z there reaches the level";
   }
 }
 

@@ -1,24 +1,22 @@
 // What a level check warns about, each case on a small level made here.
 #include <gtest/gtest.h>
 
-#include "level/level.h"
 #include "level/level_checks.h"
+#include "support/level_text.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 // A playable 6 x 4 level: Player 1, an exit, one emerald, a blue key and door.
 Level playable() {
-  Level level;
-  level.setNumber(Property::Width, 6);
-  level.setNumber(Property::Height, 4);
+  Level level = sizedLevel(6, 4);
   const int cells[][3] = {{0, 0, EL_PLAYER1}, {5, 3, EL_EXIT}, {2, 1, EL_EMERALD}, {3, 1, EL_BLUE_KEY}, {4, 1, EL_BLUE_DOOR}};
   for (const auto& [x, y, element] : cells) level.setElement(x, y, element);
   level.setText(Property::Emeralds, "1");
   return level;
 }
 
-TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
+TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrPropertyAndTheNextLevelLookedForBeside) {
   EXPECT_TRUE(checkLevel(playable()).empty());
   struct Case {
     void (*spoil)(Level&);
@@ -50,12 +48,11 @@ TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrProperty) {
   const std::vector<LevelWarning> both = checkLevel(level);
   ASSERT_EQ(both.size(), 2u);
   EXPECT_EQ(both[1].text, "a red key but no red door");
-}
 
-TEST(LevelChecks, NextLevelIsLookedForInTheSameFolder) {
+  // The next level is looked for in the same folder.
   const TempFolder folder;
   folder.write("second.lev", "n  The Second One \r\nm 1 1\r\n*\r\n");
-  Level level = playable();
+  level = playable();
   const std::string self = (folder.dir / "first.lev").string();
   for (const char* next : {"second", "SECOND", " the second one "}) {
     level.setText(Property::NextLevel, next);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "level/level_diff.h"
+#include "support/level_text.h"
 
 namespace {
 
@@ -16,9 +17,7 @@ std::vector<std::string> lines(const Level& before, const Level& after) {
 using Lines_ = std::vector<std::string>;
 
 TEST(LevelDiff, SameLevelsHaveNoDifferenceAndEachKindIsSaidInADesignersWords) {
-  Level before;
-  before.setNumber(Width, 20);
-  before.setNumber(Height, 10);
+  Level before = sizedLevel(20, 10);
   before.setElement(30, 30, EL_RUBY);  // hidden in both: never saved, never a difference
   Level after = before;
   EXPECT_TRUE(diffLevels(before, after).empty());
@@ -46,9 +45,7 @@ TEST(LevelDiff, SameLevelsHaveNoDifferenceAndEachKindIsSaidInADesignersWords) {
 // Cells changed alike that touch form one rectangle; a different change, or a rectangle that
 // would not be whole, starts another. Cells shown by only one of the levels count too.
 TEST(LevelDiff, NeighbouringCellsChangedAlikeAreOneRange) {
-  Level before;
-  before.setNumber(Width, 10);
-  before.setNumber(Height, 8);
+  Level before = sizedLevel(10, 8);
   Level after = before;
   for (int y = 1; y <= 3; ++y)
     for (int x = 2; x <= 5; ++x) after.setElement(x, y, EL_WALL);  // a 4 x 3 block

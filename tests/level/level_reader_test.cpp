@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-
 #include "level/level_format_error.h"
 #include "support/level_text.h"
 
@@ -19,7 +18,7 @@ LevelFormatError readFailure(const std::string& text, const std::string& fileNam
   return LevelFormatError("", 0, "");
 }
 
-TEST(LevelReader, EveryKeyReachesItsProperty) {
+TEST(LevelReader, EveryKeyReachesItsPropertyAndAbsentOnesKeepTheNewLevels) {
   const Level level = readText(crLf({"A Night", "S Quiet", "M 3 Deep Song", "d 7", "T 500", "D 6", "n My Level",
                                      "e 12", "p 2", "E 9", "w 40", "o 5", "s 11", "a Ann", "f Bob", "N Next One",
                                      "Y", "L", "i first", "i second", "y 123456789"}));
@@ -32,10 +31,7 @@ TEST(LevelReader, EveryKeyReachesItsProperty) {
   };
   for (const auto& [property, value] : expected) EXPECT_EQ(level.text(property), value) << static_cast<int>(property);
   EXPECT_EQ(level.remainders()[0], "123456789");
-  EXPECT_TRUE(level.extraLines().empty());
-}
-
-TEST(LevelReader, AbsentLinesKeepTheNewLevelValues) {
+  // Absent lines keep the new level's values.
   for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) EXPECT_EQ(readText(text), Level());
 }
 
@@ -74,27 +70,23 @@ TEST(LevelReader, ValuesAsTheyAreRead) {
     EXPECT_EQ(readText(c.text, c.fileName).text(c.property), c.expected) << testing::PrintToString(c.text);
 }
 
-TEST(LevelReader, RemaindersBeyondTwentyAreDropped) {
+// Remainders beyond twenty are dropped; lines of no known key are kept in order.
+TEST(LevelReader, RemaindersBeyondTwentyAreDroppedAndExtraLinesKeptInOrder) {
   std::string text;
   for (int i = 0; i < 25; ++i) text += "y ~~~~" + std::to_string(i % 10) + "~~~~\r\n";
   EXPECT_EQ(readText(text + "y\r\n").remainders()[19], "~~~~9~~~~");
-  const Level level = readText(crLf({"y abc", "y"}));
-  EXPECT_EQ(level.remainders()[0], "abc");
-  EXPECT_EQ(level.remainders()[1], "");
-}
-
-TEST(LevelReader, ExtraLinesAreKeptInOrder) {
+  EXPECT_EQ(readText(crLf({"y abc", "y"})).remainders()[0], "abc");
   const Level level = readText(crLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
   EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
 }
 
-TEST(LevelReader, MapBlocks) {
+// Map blocks, and broken ones named by file and line.
+TEST(LevelReader, MapBlocksAndBrokenOnesNameTheFileAndLine) {
   Level level = readText(crLf({"m 4 3", "1", "", "~ $", "~"}));
   EXPECT_EQ(level.bounds(), (CellRange{0, 0, 3, 2}));
   EXPECT_EQ(level.element(0, 0), EL_PLAYER1);
   EXPECT_EQ(level.element(2, 1), EL_CERULINE);
   EXPECT_EQ(level.tileCount(), 2);
-  EXPECT_EQ(level.emeraldTotal(), 3);
 
   level = readText(crLf({"m 3 1", "sss", "sss"}));
   EXPECT_EQ(level.tileCount(), 3);
@@ -109,10 +101,7 @@ TEST(LevelReader, MapBlocks) {
   EXPECT_EQ(level.bounds(), (CellRange{0, 0, 1, 0}));
   EXPECT_EQ(level.element(1, 0), EL_EMBEDDED_EMERALD);
   EXPECT_EQ(level.element(2, 0), EL_RUBY) << "outside the second map, the first one's cell stays";
-  EXPECT_EQ(level.emeraldTotal(), 6);
-}
 
-TEST(LevelReader, BrokenMapBlocksNameTheFileAndLine) {
   LevelFormatError e = readFailure(crLf({"n x", "m 4"}), "cave.lev");
   EXPECT_EQ(e.fileName(), "cave.lev");
   EXPECT_EQ(e.line(), 2);

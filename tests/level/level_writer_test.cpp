@@ -11,15 +11,12 @@ using enum Property;
 
 // The one round trip: every shipped level is in the writer's own form. Values the reader would
 // take differently are written in a form it takes back (the tests below).
-TEST(LevelWriter, WhatItWritesReadsBackToTheSameBytes) {
+TEST(LevelWriter, WhatItWritesReadsBackToTheSameBytesAndANewLevelsLayout) {
   for (const char* name : {"demo.lev", "first-steps.lev", "key-vault.lev", "showcase.lev"}) {
     const std::string original = fileBytes(std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name);
     ASSERT_FALSE(original.empty()) << name;
     EXPECT_EQ(levelText(readText(original, name)), original) << name << " is not in the writer's own form";
   }
-}
-
-TEST(LevelWriter, NewLevelLayout) {
   const std::string text = levelText(Level());
   const std::string head = crLf({"A Default", "S Default", "d 5", "T ", "D 0", "n ", "e *", "p 4", "E ", "w 30",
                                  "o 3", "s 30", "a ", "f ", "N ", "i ", "m 126 126"});

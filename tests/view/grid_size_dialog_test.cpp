@@ -34,7 +34,9 @@ class GridSizeDialogTest : public ViewTest {
 
 }  // namespace
 
-TEST_F(GridSizeDialogTest, ChangesApplyAtOnceAndCancelRestores) {
+// Changes apply at once and Cancel restores; typed sizes apply when the box is left, stay in
+// range and must be there.
+TEST_F(GridSizeDialogTest, ChangesApplyAtOnceCancelRestoresAndTypedSizesApplyWhenTheBoxIsLeft) {
   run([&](GridSizeDialog* dialog) {
     EXPECT_EQ(dialog->sizeBox()->text(), "30");
     button(dialog, "60")->click();
@@ -46,9 +48,7 @@ TEST_F(GridSizeDialogTest, ChangesApplyAtOnceAndCancelRestores) {
     button(dialog, "Cancel")->click();
   });
   EXPECT_EQ(viewState.cellSize(), 30);
-}
 
-TEST_F(GridSizeDialogTest, TypedSizesApplyWhenTheBoxIsLeftStayInRangeAndMustBeThere) {
   QString said;
   run([&](GridSizeDialog* dialog) {
     const struct {

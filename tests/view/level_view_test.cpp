@@ -15,12 +15,11 @@ namespace {
 
 const QRgb kGrey = qRgb(128, 128, 128);
 
-QImage paint(const Level& level, QRect clip, const ArtworkSet& set, int cell, bool grid) {
+QImage paint(const Level& level, QRect clip, int cell, bool grid, const ArtworkSet& set = *defaultArtworkSet()) {
   QImage image(clip.size(), QImage::Format_RGB32);
   paintLevel(image, clip, level, set, cell, grid);
   return image;
 }
-QImage paint(const Level& level, QRect clip, int cell, bool grid) { return paint(level, clip, *defaultArtworkSet(), cell, grid); }
 
 // The region of every paint of a widget.
 struct PaintRecorder : QObject {
@@ -117,7 +116,7 @@ TEST_F(ViewTest, EachViewDrawsWithItsLevelsArtwork) {
   const auto cellWith = [](const char* set) {
     Level level;
     level.setElement(0, 0, EL_EARTH);
-    return paint(level, QRect(0, 0, 30, 30), artworkSetOrDefault(set), 30, true);
+    return paint(level, QRect(0, 0, 30, 30), 30, true, artworkSetOrDefault(set));
   };
   ASSERT_NE(cellWith("Night"), cellWith("Default"));
   LevelDocument night;

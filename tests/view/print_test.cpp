@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 
 #include "artwork/dib_reader.h"
-#include "level/level.h"
 #include "render/dib_image.h"
+#include "support/level_text.h"
 #include "view/level_printer.h"
 
 namespace {
@@ -34,18 +34,16 @@ bool near(QRgb a, QRgb b) {
 
 }  // namespace
 
-TEST(Printing, PageCellSizeFitsTheUsedExtentIntoThePrintableArea) {
+// The cell size fits the used extent into the printable area; the page image covers the used
+// extent of the whole store.
+TEST(Printing, PageCellSizeAndImageCoverTheUsedExtentOfTheWholeStore) {
   EXPECT_EQ(pageCellSize({4800, 6600}, {126, 126}), 38) << "a full level";
   EXPECT_EQ(pageCellSize({4800, 6600}, {1, 1}), 300) << "one cell is never larger than 300";
   EXPECT_EQ(pageCellSize({2000, 6600}, {10, 5}), 200) << "the narrow side decides";
   EXPECT_EQ(pageCellSize({6600, 400}, {10, 5}), 80);
   EXPECT_EQ(pageCellSize({100, 100}, {126, 126}), 0) << "a page too small for one pixel a cell";
-}
 
-TEST(Printing, PageImageCoversTheUsedExtentOfTheWholeStore) {
-  Level level;
-  level.setNumber(Property::Width, 5);
-  level.setNumber(Property::Height, 3);
+  Level level = sizedLevel(5, 3);
   level.setElement(0, 0, EL_WALL);
   level.setElement(9, 3, EL_EMERALD);  // outside the level's size: printed all the same
   QImage page(2000, 900, QImage::Format_RGB32);
