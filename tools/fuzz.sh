@@ -8,7 +8,7 @@ seconds=${1:-45}
 shift || true
 
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_COMPILER=clang++ \
   -DCAVERNIA_FUZZ=ON -DCAVERNIA_GUI=OFF -DCAVERNIA_TESTS=OFF >/dev/null
 cmake --build build/fuzz
 

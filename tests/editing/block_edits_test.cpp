@@ -74,7 +74,9 @@ TEST(FloatingBlock, TransformsLoseNothingAndPuttingDownIsOneStep) {
     ASSERT_EQ(document.level(), expected) << round;
     EXPECT_EQ(covered, block.cells().intersected(level.bounds()));
     EXPECT_EQ(document.canUndo(), block.changesLevel(level));
-    if (document.undo()) EXPECT_EQ(document.level(), level) << round;
+    if (document.undo()) {
+      EXPECT_EQ(document.level(), level) << round;
+    }
   }
 }
 

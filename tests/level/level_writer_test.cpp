@@ -71,7 +71,9 @@ TEST(LevelWriter, ValuesAreWrittenInAFormTheReaderTakesBack) {
     EXPECT_NE(text.find(c.holds), std::string::npos) << text;
     const Level back = readText(text);
     EXPECT_EQ(back.extraLines(), level.extraLines()) << "no value made a line of its own";
-    if (c.readsBackTheSame) EXPECT_EQ(levelText(back), text);
+    if (c.readsBackTheSame) {
+      EXPECT_EQ(levelText(back), text);
+    }
   }
 }
 
