@@ -11,7 +11,6 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <cerrno>
@@ -149,8 +148,13 @@ InstanceLink::~InstanceLink() {
 
 QString InstanceLink::defaultName() {
   // The runtime folder is the user's own and closed to others.
-  QString display = qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY"));
-  display.replace(QRegularExpression("[^A-Za-z0-9.]"), "_");
+  // Letters, digits and dots are kept and every other character becomes one '_' (a loop, not a
+  // pattern: the pattern engine would load at every start only for this).
+  QString display;
+  for (const char32_t c : qEnvironmentVariable("WAYLAND_DISPLAY", qEnvironmentVariable("DISPLAY")).toUcs4()) {
+    const bool kept = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '.';
+    display += kept ? QChar(static_cast<char16_t>(c)) : QChar('_');
+  }
   return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + "/cavernia-editor-" + display;
 }
 

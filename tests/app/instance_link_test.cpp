@@ -131,3 +131,14 @@ TEST(InstanceLink, ANameTooLongForASocketLeavesEachEditorOnItsOwn) {
   EXPECT_EQ(fits.handOverOrListen({}), InstanceLink::Outcome::Listening);
   EXPECT_EQ(sockets(), QStringList{QFileInfo(longest).fileName()});
 }
+
+// One socket per display: its name keeps letters, digits and dots of the display's name.
+TEST(InstanceLink, TheSocketIsNamedAfterTheDisplay) {
+  const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"), display = qgetenv("DISPLAY");
+  qunsetenv("WAYLAND_DISPLAY");
+  qputenv("DISPLAY", "host:1.0/\u00e9");
+  const QString name = InstanceLink::defaultName();
+  EXPECT_TRUE(name.endsWith("/cavernia-editor-host_1.0__")) << name.toStdString();
+  display.isNull() ? qunsetenv("DISPLAY") : qputenv("DISPLAY", display);
+  if (!wayland.isNull()) qputenv("WAYLAND_DISPLAY", wayland);
+}
