@@ -83,6 +83,10 @@ TEST_F(ViewTest, NamesTheCellUnderTheMouseAndAltClickAndTheMiddleButtonPickItsEl
     EXPECT_EQ(viewState.currentElement(), pick.current) << pick.x;
   }
   EXPECT_TRUE(document.level() == before) << "picking draws nothing";
+  press(5, 5);  // a stroke going on keeps its element
+  QTest::mouseClick(view.viewport(), Qt::MiddleButton, {}, centre(2, 2));
+  release(5, 5);
+  EXPECT_EQ(viewState.currentElement(), EL_BUG_UP);
 }
 
 TEST_F(ViewTest, ADragBeyondTheEdgeScrollsUntilReleaseOrEscape) {
