@@ -69,11 +69,14 @@ void DiskWatch::check(LevelDocument& document) {
       if (told != m_told.end()) {
         m_told.erase(told);
         hideBar(document);
+        document.setDiffersFromFile(false);  // the file is back as it was
       }
       return;
     case FileState::Missing:
       if (told != m_told.end() && !told->second) return;
       m_told[&document] = std::nullopt;
+      // Only this editor holds the level now: closing it must ask.
+      document.setDiffersFromFile(true);
       showBar(document, tr("%1 was deleted or renamed by another program. Save writes it again.").arg(fileName(document)),
               false);
       return;
@@ -102,6 +105,7 @@ void DiskWatch::reload(LevelDocument& document) {
     FileIdentity now;
     checkFile(document.path(), *document.fileIdentity(), &now);
     m_told[&document] = now;
+    document.setDiffersFromFile(true);  // the file is no level any more: this is the one to keep
     return showBar(document, tr("%1 was changed by another program and does not read as a level: %2")
                                  .arg(fileName(document), translated::messageText(read.error)),
                    false);
@@ -115,6 +119,8 @@ void DiskWatch::reload(LevelDocument& document) {
 }
 
 void DiskWatch::keepMine(LevelDocument& document) {
+  // Undoing back to the version read no longer makes it the file's.
+  document.setDiffersFromFile(true);
   // Saving over the version told about needs no more asking.
   if (const auto told = m_told.find(&document); told != m_told.end() && told->second)
     if (SaveFlow* flow = m_levels.saveFlowOf(document)) flow->allowOverwriting(*told->second);

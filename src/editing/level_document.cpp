@@ -167,7 +167,7 @@ void LevelDocument::pushStep(std::unique_ptr<UndoStep> step) { m_history.push(st
 // --- file and title ---
 
 bool LevelDocument::isModified() const {
-  return !m_history.isClean() || (m_openStep && !m_openStep->isEmpty()) ||
+  return m_differsFromFile || !m_history.isClean() || (m_openStep && !m_openStep->isEmpty()) ||
          (m_remaindersBeforeGesture && *m_remaindersBeforeGesture != m_level.remainders());
 }
 
@@ -178,6 +178,12 @@ void LevelDocument::setTitle(std::string title) {
 
 void LevelDocument::markSaved() {
   m_history.markSaved();
+  m_differsFromFile = false;
+  notifyStateIfChanged();
+}
+
+void LevelDocument::setDiffersFromFile(bool differs) {
+  m_differsFromFile = differs;
   notifyStateIfChanged();
 }
 

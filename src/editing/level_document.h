@@ -83,6 +83,10 @@ class LevelDocument {
   // The level is not what its file holds (one recovered after a crash): only a save makes it
   // unmodified. Forgets the undo steps.
   void markUnsaved();
+  // The file no longer holds any state of the history (another program deleted or rewrote it,
+  // and the user keeps this version): the level counts as changed, at whatever step, until it
+  // is saved or the file is back as it was.
+  void setDiffersFromFile(bool differs);
 
   void addObserver(DocumentObserver* observer);
   void removeObserver(DocumentObserver* observer);
@@ -102,6 +106,7 @@ class LevelDocument {
   std::string m_title;
   std::string m_path;
   std::optional<FileIdentity> m_fileIdentity;
+  bool m_differsFromFile = false;
   std::vector<DocumentObserver*> m_observers;
   struct StateSeen {
     std::string title;

@@ -81,6 +81,9 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   replaceFile(path, levelNamed("Fourth"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
   bar.keepButton()->click();
+  ASSERT_TRUE(document.undo());
+  EXPECT_TRUE(document.isModified()) << "back at the version read, which the file no longer holds";
+  ASSERT_TRUE(document.redo());
   const MessageCatcher none;
   trigger(act().file.save);
   EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
@@ -105,6 +108,13 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   trigger(act().file.save);
   EXPECT_EQ(savedLevel(path).element(2, 0), EL_RUBY) << "Save writes it again";
   ASSERT_TRUE(QTest::qWaitFor([&] { return !bar.isVisible(); }, 5000));
+  // A level that only the editor holds counts as changed, so that closing asks, until its
+  // file is back as it was.
+  const std::string saved = fileBytes(path.toStdString());
+  QFile::remove(path);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return document.isModified(); }, 5000));
+  replaceFile(path, saved);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !document.isModified(); }, 5000));
 }
 
 // What is under way ends before the file is written, so the file, the saved state and the
