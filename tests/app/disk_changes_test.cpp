@@ -88,6 +88,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   trigger(act().file.save);
   EXPECT_TRUE(none.texts.isEmpty()) << none.texts.join('|').toStdString();
   EXPECT_EQ(savedLevel(path).element(1, 0), EL_RUBY);
+  EXPECT_FALSE(document.isModified()) << "saved: the file holds it again";
 
   // The bar's Reload is the reload above: a step that undo takes back (the save below shows it).
   setCell(document, {2, 0}, EL_RUBY);
