@@ -124,6 +124,10 @@ TEST(LevelDocument, EditsThatFindEverythingInPlaceLeaveNoTraceAndStateNoticesCom
   doc.markSaved();
   doc.markSaved();
   EXPECT_EQ(recorder.stateChanges, 2 + 3);
+  doc.setDiffersFromFile(true);  // another program's version is on disk now
+  EXPECT_TRUE(doc.isModified());
+  doc.markSaved();
+  EXPECT_FALSE(doc.isModified());
 }
 
 TEST(LevelDocument, ChangeNoticesNameWhatChangedCancelTakesAGestureBackAndAnObserverMayLeave) {
