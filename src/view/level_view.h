@@ -115,6 +115,9 @@ class LevelView : public QAbstractScrollArea, public DocumentObserver {
   std::optional<QPoint> m_mouse;  // over the view or dragging, in viewport pixels
   QString m_cellDescription;
   CellFlags m_outlined;
-  QImage m_picture;  // the level as the viewport shows it, kept between paints
-  QRegion m_stale;   // the pixels of m_picture that no longer show the level
+  // The level as the viewport shows it, kept between paints once a paint asked for pixels that
+  // had not changed; until then the level is drawn in strips through m_strip.
+  QImage m_picture;
+  QImage m_strip;
+  QRegion m_stale;  // the viewport pixels that no longer show the level as last drawn
 };

@@ -79,6 +79,20 @@ TEST_F(ViewTest, ScreenShowsTheLevelTheGridAndTheMarkingsBorder) {
   EXPECT_EQ(shot().pixel(89, 0), qRgb(0, 0, 0)) << "no grid";
 }
 
+// A view draws straight to the screen, in strips, until a paint asks for pixels that did not
+// change; from then on it keeps a picture. Both ways show the same.
+TEST_F(ViewTest, DrawnInStripsOrFromItsKeptPictureTheViewLooksTheSame) {
+  setCells(document, std::vector<CellPos>{{0, 0}, {3, 1}, {4, 6}}, EL_WALL, "Draw");
+  CellFlags outlined;
+  outlined.set(Level::kMaxSize + 3);
+  LevelView fresh(document, viewState);
+  fresh.setOutlinedCells(outlined);
+  fresh.resize(170, 230);  // not a whole number of strips or cells
+  const auto shot = [&fresh] { return fresh.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+  const QImage inStrips = shot();  // everything new: drawn straight
+  EXPECT_EQ(shot(), inStrips) << "asked again unchanged: from the kept picture";
+}
+
 TEST_F(ViewTest, RepaintsOnlyWhatChanged) {
   // Room for every column at 15 pixels, so that no scroll bar comes or goes and repaints.
   view.resize(2000, 2000);
