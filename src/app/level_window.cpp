@@ -67,34 +67,18 @@ void LevelWindow::documentStateChanged() { showCaption(); }
 void LevelWindow::refreshCaption() { showCaption(); }
 
 void LevelWindow::showCaption() {
-  // "key-vault.lev:2[*] [read-only]": Qt shows the '*' of a changed level in place of "[*]"; a
-  // "[*]" in the name itself is doubled so that it shows as it is.
-  QString title = QString::fromStdString(cp1252ToUtf8(m_document.title())).replace("[*]", "[*][*]");
-  if (m_windowCount > 1) title += QString(":%1").arg(m_number);
-  title += "[*]";
-  if (isReadOnlyFile(m_document.path())) title += ' ' + tr("[read-only]");
+  // "key-vault.lev:2* [read-only]". The title holds Qt's "[*]" where the '*' goes (Qt shows it
+  // from the modified flag), and a "[*]" in the name itself doubled, so that it shows as it is.
+  const QString name = QString::fromStdString(cp1252ToUtf8(m_document.title()));
+  const QString number = m_windowCount > 1 ? QString(":%1").arg(m_number) : QString();
+  const QString readOnly = isReadOnlyFile(m_document.path()) ? ' ' + tr("[read-only]") : QString();
   const bool modified = m_document.isModified();
+  const QString title = QString(name).replace("[*]", "[*][*]") + number + "[*]" + readOnly;
+  m_caption = name + number + (modified ? "*" : "") + readOnly;
   if (windowTitle() == title && isWindowModified() == modified) return;
   setWindowTitle(title);
   setWindowModified(modified);
   emit captionChanged();
-}
-
-QString LevelWindow::caption() const {
-  const QString title = windowTitle();
-  QString shown;
-  for (qsizetype i = 0; i < title.size();) {
-    if (title.mid(i, 6) == "[*][*]") {
-      shown += "[*]";
-      i += 6;
-    } else if (title.mid(i, 3) == "[*]") {
-      if (isWindowModified()) shown += '*';
-      i += 3;
-    } else {
-      shown += title[i++];
-    }
-  }
-  return shown;
 }
 
 int LevelWindow::formPaneWidth() const {

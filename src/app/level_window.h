@@ -55,9 +55,8 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
   void documentStateChanged() override;
   // Shows the caption again (the file may have become read-only or writable).
   void refreshCaption();
-  // The caption as shown: the window title with Qt's "[*]" turned into the '*' of a changed
-  // level, or taken out.
-  QString caption() const;
+  // The caption as shown, with the '*' of a changed level (the window title holds Qt's "[*]").
+  const QString& caption() const { return m_caption; }
 
  signals:
   void captionChanged();
@@ -81,4 +80,5 @@ class LevelWindow : public QMdiSubWindow, public DocumentObserver {
   bool m_panesSetByUser = false;
   int m_number = 1;
   int m_windowCount = 1;
+  QString m_caption;
 };

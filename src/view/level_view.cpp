@@ -55,8 +55,9 @@ std::optional<CellRange> LevelView::selection() const {
 }
 
 std::optional<CellPos> LevelView::selectionAnchor() const {
-  if (!selection()) return std::nullopt;
-  return m_floating ? CellPos{selection()->left, selection()->top} : m_marking->anchor;
+  const std::optional<CellRange> cells = selection();
+  if (!cells) return std::nullopt;
+  return m_floating ? CellPos{cells->left, cells->top} : m_marking->anchor;
 }
 
 void LevelView::setSelection(std::optional<CellRange> cells) {
@@ -228,51 +229,51 @@ void LevelView::paintEvent(QPaintEvent* event) {
   const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
   QPainter painter(viewport());
   const QRegion asked = event->region();
-  if (m_picture.size() != viewport()->size() && (!m_picture.isNull() || !(asked - m_stale).isEmpty())) {
+  const bool unchangedAskedAgain = !(asked - m_stale).isEmpty();
+  if (m_picture.size() != viewport()->size() && (!m_picture.isNull() || unchangedAskedAgain)) {
     // Pixels asked for again that did not change (another window moved off them, a marking
     // went over them): from now on the view keeps its picture, and such paints are a copy.
     // A view that is only ever changed needs no second copy of what Qt already shows.
     m_picture = QImage(viewport()->size(), QImage::Format_RGB32);
     m_stale = viewport()->rect();
   }
-  // Looked up by name at each paint, so a changed artwork property shows at once.
-  const ArtworkSet& artwork = levelArtwork(m_document.level());
-  // A floating block is drawn as the level will be once it is put down.
-  std::optional<Level> withBlock;
-  if (m_floating) m_floating->drawInto(withBlock.emplace(m_document.level()));
-  const Level& shown = withBlock ? *withBlock : m_document.level();
-  const auto draw = [&](QImage& into, const QRect& part) {
-    paintLevel(into, part.translated(scroll), shown, artwork, m_viewState.cellSize(), m_viewState.gridVisible());
-    drawCellOutlines(into, part.translated(scroll), m_outlined, m_viewState.cellSize(), shown.width(), shown.height());
-  };
-  if (m_picture.isNull()) {
-    // Drawn in strips through a small image straight to the screen (also when there was no
-    // memory for the picture).
+  // Without the picture (none yet, or no memory for it) everything asked is drawn, in strips
+  // through a small image straight to the screen; with it, only what changed.
+  const bool inStrips = m_picture.isNull();
+  const QRegion redrawn = inStrips ? asked : m_stale & asked;
+  if (!redrawn.isEmpty()) {
+    // Looked up by name at each paint, so a changed artwork property shows at once.
+    const ArtworkSet& artwork = levelArtwork(m_document.level());
+    // A floating block is drawn as the level will be once it is put down.
+    std::optional<Level> withBlock;
+    if (m_floating) m_floating->drawInto(withBlock.emplace(m_document.level()));
+    const Level& shown = withBlock ? *withBlock : m_document.level();
+    const auto draw = [&](QImage& into, const QRect& part) {
+      paintLevel(into, part.translated(scroll), shown, artwork, m_viewState.cellSize(), m_viewState.gridVisible());
+      drawCellOutlines(into, part.translated(scroll), m_outlined, m_viewState.cellSize(), shown.width(),
+                       shown.height());
+    };
     constexpr int kStripHeight = 32;
-    for (const QRect& part : asked)
+    for (const QRect& part : redrawn) {
+      if (!inStrips) {
+        // Drawn straight into the kept picture, through an image on its memory.
+        QImage into(m_picture.bits() + part.top() * m_picture.bytesPerLine() + part.left() * 4, part.width(),
+                    part.height(), m_picture.bytesPerLine(), QImage::Format_RGB32);
+        draw(into, part);
+        continue;
+      }
       for (int top = part.top(); top <= part.bottom(); top += kStripHeight) {
         const QRect strip(part.left(), top, part.width(), std::min(kStripHeight, part.bottom() + 1 - top));
-        if (m_strip.width() < strip.width() || m_strip.height() < strip.height())
-          m_strip = QImage(strip.width(), kStripHeight, QImage::Format_RGB32);
+        if (m_strip.width() < strip.width()) m_strip = QImage(strip.width(), kStripHeight, QImage::Format_RGB32);
         QImage into(m_strip.bits(), strip.width(), strip.height(), m_strip.bytesPerLine(), QImage::Format_RGB32);
         draw(into, strip);
         painter.drawImage(strip.topLeft(), into);
       }
-    m_stale -= asked;
-  } else {
-    // Only what changed is drawn again; an exposed part of the view that did not is copied.
-    const QRegion redrawn = m_stale & asked;
-    uchar* const bits = m_picture.bits();
-    const qsizetype stride = m_picture.bytesPerLine();
-    for (const QRect& part : redrawn) {
-      // Drawn straight into the kept picture, through an image on its memory.
-      QImage into(bits + part.top() * stride + part.left() * 4, part.width(), part.height(), stride,
-                  QImage::Format_RGB32);
-      draw(into, part);
     }
     m_stale -= redrawn;
-    for (const QRect& exposed : asked) painter.drawImage(exposed.topLeft(), m_picture, exposed);
   }
+  if (!inStrips)
+    for (const QRect& exposed : asked) painter.drawImage(exposed.topLeft(), m_picture, exposed);
   painter.translate(-scroll);
   if (m_floating) drawOutline(painter, m_floating->cells(), QColor(255, 200, 0));
   if (m_marking) drawMarking(painter);

@@ -21,7 +21,7 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApartAndTheyShowTheIcon
   settle();
   EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
   session.document().setTitle("odd[*].lev");
-  EXPECT_EQ(first->caption(), "odd[*].lev*") << "a name may hold Qt's mark itself";
+  EXPECT_EQ(caption(), "Cavernia Level Editor - odd[*].lev*") << "a name may hold Qt's mark itself";
   trigger(act().file.newLevel);
   EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel1");
   // The program's icon, drawn without the SVG plugin, comes once the window is on screen.
