@@ -18,6 +18,8 @@
 #include <optional>
 #include <utility>
 
+#include "level/file_descriptor.h"
+
 namespace {
 
 constexpr int kConnectMs = 3000;
@@ -25,21 +27,6 @@ constexpr int kConnectMs = 3000;
 constexpr int kAnswerMs = 10000;
 // Far more than any list of paths: a peer that sends more is no later start.
 constexpr qsizetype kMaxMessage = 1024 * 1024;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  ~Descriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return m_fd; }
-  int release() { return std::exchange(m_fd, -1); }
-
- private:
-  int m_fd;
-};
 
 // Nothing when the path does not fit sun_path with its terminator.
 std::optional<sockaddr_un> socketAddress(const QString& name) {
@@ -53,7 +40,7 @@ std::optional<sockaddr_un> socketAddress(const QString& name) {
 
 // -1 when no editor takes the connection.
 int connectTo(const sockaddr_un& address) {
-  Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+  FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
   if (socket.get() < 0) return -1;
   // How long an editor whose queue is full has to take the connection.
   const timeval timeout{kConnectMs / 1000, 0};
@@ -127,7 +114,7 @@ struct InstanceLink::Connection {
     notifier->setEnabled(false);
     notifier->deleteLater();
   }
-  Descriptor socket;
+  FileDescriptor socket;
   QSocketNotifier* notifier = nullptr;  // a child of the link
   QByteArray received;
 };
@@ -164,7 +151,7 @@ InstanceLink::Outcome InstanceLink::handOverOrListen(const QStringList& files) {
   // Of two editors starting at once, the second waits until the first listens.
   QLockFile lock(m_name + ".lock");
   lock.tryLock(kConnectMs);
-  const Descriptor socket(connectTo(*address));
+  const FileDescriptor socket(connectTo(*address));
   if (socket.get() < 0) {
     listen(*address);
     return Outcome::Listening;
@@ -182,7 +169,7 @@ void InstanceLink::listen(const sockaddr_un& address) {
   // is not this editor's to remove.
   struct stat found {};
   if (::lstat(path, &found) == 0 && S_ISSOCK(found.st_mode)) ::unlink(path);
-  Descriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  FileDescriptor listener(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (listener.get() < 0) return;
   // Only this user may hand files over: the socket file never exists with access for others.
   const mode_t mask = ::umask(0177);

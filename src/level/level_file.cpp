@@ -8,6 +8,7 @@
 #include <cstring>
 #include <sstream>
 
+#include "level/file_descriptor.h"
 #include "level/level.h"
 #include "level/level_format_error.h"
 #include "level/level_io.h"
@@ -28,21 +29,6 @@ FileResult failure(const char* pattern, const std::string& path, std::string det
 }
 
 std::string systemError() { return std::strerror(errno); }
-
-// Closes the descriptor however the reading ends.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : m_fd(fd) {}
-  ~FileDescriptor() {
-    if (m_fd >= 0) ::close(m_fd);
-  }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  int get() const { return m_fd; }
-
- private:
-  int m_fd;
-};
 
 const char* notALevelFile(mode_t mode) {
   if (S_ISDIR(mode)) return TRANSLATABLE("Message", "%1: this is a folder, not a level file");
