@@ -8,6 +8,7 @@ packages=(
   git                                 # the tests merge levels in a repository of their own
   clang libclang-rt-14-dev            # libFuzzer for the fuzz targets
   qt6-base-dev qt6-qpa-plugins        # Core, Gui, Widgets, PrintSupport, Test; offscreen platform
+  libfontconfig-dev                   # the font configuration, read while Qt starts
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
   poppler-utils desktop-file-utils    # printed pages as pictures; checking the installed desktop entry

@@ -3,6 +3,7 @@
 
 #include "app/cavernia_app.h"
 #include "app/command_line.h"
+#include "app/font_config_loader.h"
 #include "app/instance_link.h"
 
 namespace {
@@ -21,7 +22,9 @@ bool answeredWithoutDisplay(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (answeredWithoutDisplay(argc, argv)) return 0;
+  FontConfigLoader fonts;
   CaverniaApp app(argc, argv);
+  fonts.wait();
   // Qt takes its own options (-platform, -style) out of the arguments first.
   const CommandLine line = parseCommandLine(app.arguments().mid(1));
   QTextStream errors(stderr);
