@@ -14,7 +14,6 @@ using enum Property;
 TEST(LevelWriter, WhatItWritesReadsBackToTheSameBytesAndANewLevelsLayout) {
   for (const char* name : {"demo.lev", "first-steps.lev", "key-vault.lev", "showcase.lev"}) {
     const std::string original = fileBytes(std::string(CAVERNIA_EXAMPLES_DIR) + "/" + name);
-    ASSERT_FALSE(original.empty()) << name;
     EXPECT_EQ(levelText(readText(original, name)), original) << name << " is not in the writer's own form";
   }
   const std::string text = levelText(Level());
