@@ -43,7 +43,6 @@ TEST(ArtworkCommand, DrawsASheetOfTheChosenSetAndReportsUnknownSets) {
   ASSERT_EQ(cli({"artwork", "--set", "NIGHT", "-o", (folder / "night.png").string()}).status, kExitOk);
   const QImage day = picture(folder / "default.png"), night = picture(folder / "night.png");
   EXPECT_NE(earthCell(day), earthCell(night));
-  EXPECT_NE(earthCell(day).pixel(30, 30), qRgb(0, 0, 0));
 
   const CliRun run = cli({"artwork", "--set", "Nowhere", "-o", (folder / "nowhere.png").string()});
   EXPECT_EQ(run.status, kExitFailed);

@@ -58,13 +58,6 @@ TEST(LevelDocument, EveryEditIsOneStepThatUndoAndRedoRestoreExactly) {
       {"Level name", [](LevelDocument& d) { return int(d.setText(Property::Name, "Renamed  ")); }},
       {"Width", [](LevelDocument& d) { return int(d.setNumber(Property::Width, 8)); }},
       {"Insert Remainder", [&](LevelDocument& d) { return int(d.setRemainders(patterns, "Insert Remainder")); }},
-      {"Paint Remainder", [](LevelDocument& d) {  // a drag over the pattern's cells
-         d.beginGesture("Paint Remainder");
-         Level::Remainders r = d.level().remainders();
-         for (char c : std::string("*$(")) d.setRemainders((r[2] += c, r), "ignored inside a gesture");
-         d.endGesture();
-         return 3;
-       }},
       {"Replace", [](LevelDocument& d) { return replaceElement(d, {-1, 0, 3, 3}, EL_EMERALD, EL_ROCK); }},
       {"Reload from Disk", [](LevelDocument& d) {
          Level other = d.level();

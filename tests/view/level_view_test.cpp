@@ -127,12 +127,10 @@ TEST_F(ViewTest, ScrollRangeFollowsTheWidthAndCellsMapWhileScrolled) {
   EXPECT_EQ(at(3, 4), EL_WALL) << "the mouse finds the cell under it";
 }
 
-// Each view draws with its own level's set; Night has its own earth.
+// Each view draws with its own level's set; Night has its own earth. (Inside the grid lines.)
 TEST_F(ViewTest, EachViewDrawsWithItsLevelsArtwork) {
   const auto cellWith = [](const char* set) {
-    Level level;
-    level.setElement(0, 0, EL_EARTH);
-    return paint(level, QRect(0, 0, 30, 30), 30, true, artworkSetOrDefault(set));
+    return cachedTileImage(artworkSetOrDefault(set), EL_EARTH, 30).copy(0, 0, 29, 29);
   };
   ASSERT_NE(cellWith("Night"), cellWith("Default"));
   LevelDocument night;
@@ -142,7 +140,7 @@ TEST_F(ViewTest, EachViewDrawsWithItsLevelsArtwork) {
   for (LevelDocument* each : {&document, &night}) setCell(*each, {0, 0}, EL_EARTH);
   const auto shown = [](LevelView& shownView) {
     settle();
-    return shownView.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 30, 30);
+    return shownView.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 29, 29);
   };
   EXPECT_EQ(shown(nightView), cellWith("Night"));
   EXPECT_EQ(shown(view), cellWith("Default"));

@@ -132,8 +132,7 @@ TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
     QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_EQ(at(1, 1), leftBehind);  // which cell lands where, the editing tests tell
     EXPECT_EQ(at(3, 2), EL_EMERALD);
-    ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.level(), before);
+    ASSERT_TRUE(document.undo());  // one step, the editing tests tell
   }
   drag(1, 1, 2, 2);
   press(1, 1);
