@@ -17,6 +17,7 @@ struct Gesture {
 
 }  // namespace
 
+// The cursor follows the mode.
 TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
   const std::vector<Gesture> gestures = {
       {"rectangle", Mode::Rectangle, Qt::LeftButton, {2, 2}, {5, 4}, "Rectangle", 10, {{{3, 3}, EL_RUBY}}},
@@ -34,6 +35,7 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
   for (const Gesture& g : gestures) {
     SCOPED_TRACE(g.what);
     viewState.setDrawMode(g.mode);
+    EXPECT_EQ(view.viewport()->cursor().shape(), g.mode == Mode::Selection ? Qt::ArrowCursor : Qt::BitmapCursor);
     const Level before = document.level();
     drag(g.from.x, g.from.y, g.to.x, g.to.y, g.button);
     EXPECT_EQ(count(EL_EMERALD), g.emeralds);
@@ -90,13 +92,6 @@ TEST_F(ViewTest, EscapeAndTheOtherButtonDuringADrag) {
   release(7, 5);
   EXPECT_EQ(document.history().undoCount(), steps + 1) << "the other button does not end a stroke";
   EXPECT_EQ(count(EL_WALL), 3);
-}
-
-TEST_F(ViewTest, CursorFollowsTheMode) {
-  viewState.setDrawMode(Mode::Selection);
-  EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
-  viewState.setDrawMode(Mode::Line);
-  EXPECT_EQ(view.viewport()->cursor().shape(), Qt::BitmapCursor);
 }
 
 // A click marks the cell clicked, inside the marking or not, also when the mouse slipped
