@@ -25,7 +25,6 @@ class ClipboardTest : public ViewTest {
     setCell(document, {1, 1}, EL_WALL);
     setCell(document, {2, 2}, EL_RUBY);
     setCell(document, {4, 3}, EL_EMERALD);
-    document.markSaved();
   }
   LevelClipboard clipboard{view};
 };
