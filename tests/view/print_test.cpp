@@ -77,8 +77,9 @@ TEST(Printing, PdfPageShowsTheLevelAtTheTopLeft) {
   QProcess::execute(tool, {"-r", "300", "-x", "0", "-y", "0", "-W", "400", "-H", "400", "-singlefile", pdf, pdf});
   const QImage page = QImage(pdf + ".ppm").convertToFormat(QImage::Format_RGB32);
   // One cell of 300 page pixels: each picture pixel a block of 37.5; look at the block centres.
+  const auto centre = [](int n) { return (2 * n + 1) * 300 / 16; };
   for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) ASSERT_TRUE(near(page.pixel(x * 300 / 8 + 18, y * 300 / 8 + 18), cell.pixel(x, y)));
+    for (int x = 0; x < 8; ++x) ASSERT_TRUE(near(page.pixel(centre(x), centre(y)), cell.pixel(x, y)));
   EXPECT_TRUE(near(page.pixel(310, 150), kWhite)) << "the cell ends at 300";
   EXPECT_TRUE(near(page.pixel(150, 310), kWhite));
 }
