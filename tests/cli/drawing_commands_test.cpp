@@ -16,15 +16,13 @@ TEST(RenderCommand, DrawsTheLevelCellByCellAndRefusesWhatItCannotDo) {
   const TempFolder folder;
   const fs::path out = folder.dir / "render.png";
   const std::string demo = example("demo.lev");
-  CliRun run = cli({"render", demo, "-o", out.string(), "--cell", "10"});
-  ASSERT_EQ(run.status, kExitOk) << run.err;
-  const QImage image = picture(out);
-  EXPECT_EQ(image.size(), QSize(40, 30));
+  ASSERT_EQ(cli({"render", demo, "-o", out.string(), "--cell", "10"}).status, kExitOk);
+  EXPECT_EQ(picture(out).size(), QSize(40, 30));
   // Where the grid lines fall, the painter's tests tell; here: the option reaches it.
   ASSERT_EQ(cli({"render", demo, "-o", out.string(), "--cell", "10", "--no-grid"}).status, kExitOk);
   EXPECT_EQ(picture(out).pixel(9, 25), qRgb(0, 0, 0));
   EXPECT_EQ(cli({"render", "/nonexistent.lev", "-o", "x.png"}).status, kExitFailed);
-  run = cli({"render", demo, "-o", "x.png", "--artwork", "NoSuchSet"});
+  CliRun run = cli({"render", demo, "-o", "x.png", "--artwork", "NoSuchSet"});
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("NoSuchSet"), std::string::npos);
   run = cli({"render", demo, "-o", "/nonexistent/folder/x.png"});
