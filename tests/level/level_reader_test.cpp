@@ -18,7 +18,7 @@ LevelFormatError readFailure(const std::string& text) {
   return LevelFormatError("", 0, "");
 }
 
-TEST(LevelReader, EveryKeyReachesItsPropertyAndAbsentOnesKeepTheNewLevels) {
+TEST(LevelReader, EveryKeyReachesItsPropertyAbsentOnesKeepTheNewLevelsAndUnknownOnesAreKept) {
   const Level level = readText(crLf({"A Night", "S Quiet", "M 3 Deep Song", "d 7", "T 500", "D 6", "n My Level",
                                      "e 12", "p 2", "E 9", "w 40", "o 5", "s 11", "a Ann", "f Bob", "N Next One",
                                      "Y", "L", "i first", "i second", "y 123456789"}));
@@ -33,6 +33,13 @@ TEST(LevelReader, EveryKeyReachesItsPropertyAndAbsentOnesKeepTheNewLevels) {
   EXPECT_EQ(level.remainders()[0], "123456789");
   // Absent lines keep the new level's values.
   for (const std::string& text : {std::string(), std::string("\r\n\n\r\n")}) EXPECT_EQ(readText(text), Level());
+  // Remainders beyond twenty are dropped; lines of no known key are kept in order.
+  std::string text;
+  for (int i = 0; i < 25; ++i) text += "y ~~~~" + std::to_string(i % 10) + "~~~~\r\n";
+  EXPECT_EQ(readText(text + "y\r\n").remainders()[19], "~~~~9~~~~");
+  EXPECT_EQ(readText(crLf({"y abc", "y"})).remainders()[0], "abc");
+  const Level extra = readText(crLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
+  EXPECT_EQ(extra.extraLines(), (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
 }
 
 // One value read from a text: words, rest of line, music, difficulty, information, line ends.
@@ -65,16 +72,6 @@ TEST(LevelReader, ValuesAsTheyAreRead) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(readText(c.text, c.fileName).text(c.property), c.expected) << testing::PrintToString(c.text);
-}
-
-// Remainders beyond twenty are dropped; lines of no known key are kept in order.
-TEST(LevelReader, RemaindersBeyondTwentyAreDroppedAndExtraLinesKeptInOrder) {
-  std::string text;
-  for (int i = 0; i < 25; ++i) text += "y ~~~~" + std::to_string(i % 10) + "~~~~\r\n";
-  EXPECT_EQ(readText(text + "y\r\n").remainders()[19], "~~~~9~~~~");
-  EXPECT_EQ(readText(crLf({"y abc", "y"})).remainders()[0], "abc");
-  const Level level = readText(crLf({"x one", "n Name", "Z", "# not a comment key", "\t"}));
-  EXPECT_EQ(level.extraLines(), (std::vector<std::string>{"x one", "Z", "# not a comment key", "\t"}));
 }
 
 // Map blocks, and broken ones named by file and line.
