@@ -26,22 +26,19 @@ class ArtworkFolders : public testing::Test, protected TempFolder {
 
   void load() { loadArtworkSets(dir.string()); }
 
-  static const ArtworkSet& set(const std::string& name) {
-    for (const auto& set : artworkSets())
-      if (set->name == name) return *set;
-    throw std::runtime_error("no set " + name);
-  }
-
   static uint32_t colour(const TileImage& record) { return record.image ? dibPixel(*record.image, 0, 0) : 0xDEAD; }
   // What a record shows: the colour of its picture and how it is turned.
   static Shows shown(const ArtworkSet& s, int element) { return {colour(s.images[element]), s.images[element].flags}; }
-
 };
 
-TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
+// A set takes a missing picture from its own partner turned round first, then from the
+// Default set (turned as the Default set turns it), then from the built-in pictures.
+TEST_F(ArtworkFolders, MissingPicturesComeFromPartnersTurnedRoundThenTheDefaultSet) {
   picture("Default", "wall.bmp", 0x101010, 64, 48);
   picture("Default", "earth.bmp", 0x202020, 12, 80);
   picture("Default", "yamyamrt.bmp", 0x303030);
+  picture("Default", "lorryrgt.bmp", 0x111111);
+  picture("Default", "1man.bmp", 0x333333);
   picture("Cave", "wall.bmp", 0x404040);
   picture("Cave", "yamyamlt.bmp", 0x505050);
   fs::create_directories(dir / "art" / "Cave" / "sand.bmp");  // a folder, not a file
@@ -49,36 +46,26 @@ TEST_F(ArtworkFolders, OtherSetsTakePartnersFirstThenTheDefaultSet) {
   load();
   ASSERT_EQ(artworkSets().size(), 2u);
   EXPECT_EQ(artworkSets()[0].get(), defaultArtworkSet());
-  const ArtworkSet& cave = set("Cave");
+  const ArtworkSet& cave = *findArtworkSet("Cave");
   const ArtworkSet& def = *defaultArtworkSet();
   EXPECT_EQ(shown(cave, EL_WALL), (Shows{0x404040, 0}));
   EXPECT_EQ(shown(cave, EL_INVERTED_WALL), (Shows{0x404040, kImageInvert | kImageBorrowed}));
   EXPECT_EQ(shown(cave, EL_EARTH), (Shows{0x202020, kImageBorrowed}));
   // The beast heading right is Cave's own left-heading one mirrored, not Default's.
   EXPECT_EQ(shown(cave, EL_YAMYAM_RIGHT), (Shows{0x505050, kImageMirrorHorizontal | kImageBorrowed}));
+  EXPECT_EQ(shown(def, EL_LORRY_LEFT), (Shows{0x111111, kImageMirrorHorizontal | kImageBorrowed}));
+  EXPECT_EQ(shown(cave, EL_LORRY_LEFT), shown(def, EL_LORRY_LEFT));
+  EXPECT_EQ(shown(def, EL_PLAYER2), (Shows{0x333333, kImageInvert | kImageBorrowed}));
   // Elements the Default folder lacks, or Cave cannot read, come from the built-in pictures.
   for (int element : {EL_RUBY, EL_SAND, EL_ROCK}) EXPECT_EQ(cave.images[element].image, def.images[element].image);
   // Pictures are measured up to 60 pixels.
   EXPECT_EQ(std::pair(def.images[EL_WALL].width, def.images[EL_WALL].height), std::pair(60, 48));
   EXPECT_EQ(std::pair(def.images[EL_EARTH].width, def.images[EL_EARTH].height), std::pair(12, 60));
-  // Neither lorry file exists: the upward one gets its built-in picture, the downward borrows it.
+  // Neither lorry file up or down exists: the upward one gets its built-in picture, the downward
+  // borrows it.
   EXPECT_TRUE(def.images[EL_LORRY_UP].owned);
   EXPECT_EQ(def.images[EL_LORRY_DOWN].image, def.images[EL_LORRY_UP].image);
   EXPECT_EQ(def.images[EL_LORRY_DOWN].flags, kImageFlipVertical | kImageBorrowed);
-}
-
-TEST_F(ArtworkFolders, DefaultFolderFillsGapsFromPartnersTurnedRound) {
-  picture("Default", "lorryup.bmp", 0x111111);
-  picture("Default", "lorryrgt.bmp", 0x222222);
-  picture("Default", "1man.bmp", 0x333333);
-  picture("Cave", "earth.bmp", 0x444444);
-  load();
-  const ArtworkSet& def = *defaultArtworkSet();
-  EXPECT_EQ(shown(def, EL_LORRY_DOWN), (Shows{0x111111, kImageFlipVertical | kImageBorrowed}));
-  EXPECT_EQ(shown(def, EL_LORRY_LEFT), (Shows{0x222222, kImageMirrorHorizontal | kImageBorrowed}));
-  EXPECT_EQ(shown(def, EL_PLAYER2), (Shows{0x333333, kImageInvert | kImageBorrowed}));
-  // Another set shows the default's borrowed picture turned the same way.
-  EXPECT_EQ(shown(set("Cave"), EL_LORRY_LEFT), (Shows{0x222222, kImageMirrorHorizontal | kImageBorrowed}));
 }
 
 TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheSetsAndTheirSelectionBuiltInsTheRest) {
@@ -86,7 +73,7 @@ TEST_F(ArtworkFolders, FolderTitlesAndCaseDecideTheSetsAndTheirSelectionBuiltIns
   picture("night.v2.bmp", "WALL.BMP", 0x222222);
   load();
   EXPECT_EQ(colour(defaultArtworkSet()->images[EL_WALL]), 0x111111u);
-  EXPECT_EQ(colour(set("night.v2").images[EL_WALL]), 0x222222u);  // file names in any case
+  EXPECT_EQ(colour((*findArtworkSet("night.v2")).images[EL_WALL]), 0x222222u);  // file names in any case
   EXPECT_EQ(findArtworkSet("NIGHT.V2")->name, "night.v2");
   EXPECT_EQ(findArtworkSet("Nowhere"), nullptr);
   EXPECT_EQ(&artworkSetOrDefault("Nowhere"), defaultArtworkSet());

@@ -34,7 +34,6 @@ TEST(BmpSuite, RefusesTheBrokenFilesAndReadsEveryGoodFileExceptTheCoreHeaderAsQt
     const auto dib = loadDibFile(path.string());
     EXPECT_EQ(dib != nullptr, path.filename() != "pal8os2.bmp") << path;
     if (!dib) continue;
-    EXPECT_EQ(readU32(dib->block().data()), 40u) << path;
     const QImage qt = QImage(QString::fromStdString(path.string())).convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(qt.size(), QSize(dibWidth(*dib), dibHeight(*dib))) << path;
     int differing = 0;

@@ -43,8 +43,8 @@ TEST_F(ModelCommands, FormatNormalisesToTheWritersForm) {
   EXPECT_EQ(cli({"format", write("bad.lev", "m 0 0\r\n")}).status, 1);
 }
 
-// The merge rules and what a conflict says, under git, have tests of their own; here: which
-// file the tool writes and its status.
+// The merge rules have tests of their own, and so has the tool as git's driver; here: which
+// file the tool writes, its status and the conflicts it lists.
 TEST_F(ModelCommands, MergeWritesOursOrTheOutputAndItsStatusTellsAConflict) {
   const std::string base = write("base.lev", "n Row\r\nm 4 2\r\n1   \r\n    \r\n");
   const std::string ours = write("ours.lev", "n Row\r\nm 4 2\r\n1*  \r\n    \r\n");
@@ -56,5 +56,7 @@ TEST_F(ModelCommands, MergeWritesOursOrTheOutputAndItsStatusTellsAConflict) {
   EXPECT_EQ(fileBytes(ours), oursBefore) << "a side it cannot read or -o leave OURS as it was";
   EXPECT_NE(fileBytes(out).find("\r\n1* (\r\n"), std::string::npos) << fileBytes(out);
   write("theirs.lev", "n Row\r\nm 4 2\r\n1$  \r\n    \r\n");
-  EXPECT_EQ(cli({"merge", base, ours, theirs}).status, 1);
+  const CliRun r = cli({"merge", base, ours, theirs});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "conflict: cell 1, 0: ours Emerald, theirs Ceruline, base Empty\n");
 }

@@ -21,7 +21,7 @@ void act(LevelDocument& doc, std::mt19937& random) {
   const auto element = [&pick] { return std::array{EL_WALL, EL_EMERALD, EL_RUBY, EL_SAND, EL_BAG}[pick(5)]; };
   const int x = pick(doc.level().width() + 2) - 1;  // some land just outside the level
   const int y = pick(doc.level().height() + 2) - 1;
-  switch (pick(7)) {
+  switch (pick(6)) {
     case 0: {  // a stroke, drawing and erasing, sometimes over its own cells
       doc.beginGesture("Draw");
       for (int i = pick(160); i >= 0; --i) setCell(doc, {x + pick(11) - 5, y + pick(11) - 5}, pick(4) ? element() : kNoElement);
@@ -40,16 +40,9 @@ void act(LevelDocument& doc, std::mt19937& random) {
     }
     case 3: pasteBlock(doc, {x, y}, pick(2) ? "*$(\n @~\n##" : "Q!\n\nEE"); break;
     case 4: clearCells(doc, CellRange::spanning({x, y}, {x + pick(8), y + pick(8)}), "Cut"); break;
-    case 5: {  // number properties refuse text
-      static const char* const values[] = {"", "Cave", "cave ", "Night", "7", "*", "a\r\nb"};
-      doc.setText(propertyTable()[pick(static_cast<int>(propertyTable().size()))].property, values[pick(7)]);
+    case 5:  // a new size changes which cells the other edits reach
+      doc.setNumber(pick(2) ? Property::Width : Property::Height, 4 + pick(20));
       break;
-    }
-    case 6: {
-      const Property property = std::array{Property::Width, Property::Height, Property::YamYamSoundOff}[pick(3)];
-      doc.setNumber(property, property == Property::YamYamSoundOff ? pick(2) : 4 + pick(20));
-      break;
-    }
   }
 }
 

@@ -16,22 +16,8 @@ struct Marker : UndoStep {
   LevelChange change() const override { return {}; }
 };
 
-// Runs a script over a history of limit 3: 'p' pushes, 'u' undoes, 'r' redoes, 's' saves,
-// 'l' lowers the limit to 1; returns whether the history is clean afterwards.
-bool cleanAfter(const std::string& script) {
-  UndoHistory history(3);
-  for (char c : script) {
-    switch (c) {
-      case 'p': history.push(std::make_unique<Marker>()); break;
-      case 'u': history.undo(); break;
-      case 'r': history.redo(); break;
-      case 's': history.markSaved(); break;
-      case 'l': history.setLimit(1); break;
-    }
-  }
-  return history.isClean();
-}
-
+// Each script runs over a history of limit 3: 'p' pushes, 'u' undoes, 'r' redoes, 's' saves,
+// 'l' lowers the limit to 1; then the history is clean or not.
 TEST(UndoHistory, SavePointRulesAndLimit) {
   struct Case {
     const char* script;
@@ -42,7 +28,19 @@ TEST(UndoHistory, SavePointRulesAndLimit) {
       {"ppspu", true},   {"ppppuuu", false},  {"spppuuu", true},   {"pspppuuu", true},  // the start fell off the end
       {"ppsl", true},    {"ppslu", false},    {"ppsuul", false},   {"uuurrr", true},
   };
-  for (const Case& c : cases) EXPECT_EQ(cleanAfter(c.script), c.clean) << c.script;
+  for (const Case& c : cases) {
+    UndoHistory history(3);
+    for (const char step : std::string(c.script)) {
+      switch (step) {
+        case 'p': history.push(std::make_unique<Marker>()); break;
+        case 'u': history.undo(); break;
+        case 'r': history.redo(); break;
+        case 's': history.markSaved(); break;
+        case 'l': history.setLimit(1); break;
+      }
+    }
+    EXPECT_EQ(history.isClean(), c.clean) << c.script;
+  }
   UndoHistory history;  // the editor's own keeps a thousand steps
   for (int i = 0; i < 1005; ++i) history.push(std::make_unique<Marker>());
   EXPECT_EQ(history.undoCount(), 1000);

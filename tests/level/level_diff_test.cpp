@@ -16,7 +16,7 @@ std::vector<std::string> lines(const Level& before, const Level& after) {
 
 using Lines_ = std::vector<std::string>;
 
-TEST(LevelDiff, SameLevelsHaveNoDifferenceAndEachKindIsSaidInADesignersWords) {
+TEST(LevelDiff, EachKindIsSaidInADesignersWordsAndNeighbouringCellsChangedAlikeAreOneRange) {
   Level before = sizedLevel(20, 10);
   before.setElement(30, 30, EL_RUBY);  // hidden in both: never saved, never a difference
   Level after = before;
@@ -40,13 +40,11 @@ TEST(LevelDiff, SameLevelsHaveNoDifferenceAndEachKindIsSaidInADesignersWords) {
   const LevelDifference cell = diffLevels(before, after)[4];
   EXPECT_EQ(cell.cells, (CellRange{3, 4, 3, 4}));
   EXPECT_EQ(cell.newElement, EL_EMERALD);
-}
 
-// Cells changed alike that touch form one rectangle; a different change, or a rectangle that
-// would not be whole, starts another. Cells shown by only one of the levels count too.
-TEST(LevelDiff, NeighbouringCellsChangedAlikeAreOneRange) {
-  Level before = sizedLevel(10, 8);
-  Level after = before;
+  // Cells changed alike that touch form one rectangle; a different change, or a rectangle that
+  // would not be whole, starts another. Cells shown by only one of the levels count too.
+  before = sizedLevel(10, 8);
+  after = before;
   for (int y = 1; y <= 3; ++y)
     for (int x = 2; x <= 5; ++x) after.setElement(x, y, EL_WALL);  // a 4 x 3 block
   after.setElement(6, 1, EL_ROCK);                                   // beside it, another change

@@ -43,33 +43,6 @@ TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
   }
 }
 
-// A save replaces the file whole, keeping its permissions; a failed one leaves nothing behind.
-TEST_F(LevelFileTest, SaveReplacesTheFileWholeKeepingItsPermissionsOrLeavesNothingBehind) {
-  const std::string path = write("cave.lev", "old contents");
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  Level level;
-  level.setText(Property::Name, "Saved");
-  level.setElement(1, 1, EL_RUBY);
-  FileResult result = saveLevelFile(level, path);
-  ASSERT_TRUE(result.ok) << result.message();
-  EXPECT_EQ(fileBytes(path), levelText(level));
-  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  EXPECT_EQ(entriesInDir(), 1u) << "no temporary file is left behind";
-
-  // The target is a folder: the rename fails after everything was written.
-  fs::create_directories(dir / "taken.lev" / "inside");
-  result = saveLevelFile(level, (dir / "taken.lev").string());
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message().find("taken.lev"), std::string::npos);
-  EXPECT_TRUE(fs::is_directory(dir / "taken.lev" / "inside"));
-  EXPECT_EQ(entriesInDir(), 2u);
-  // A folder that does not exist.
-  result = saveLevelFile(level, (dir / "nowhere" / "x.lev").string());
-  EXPECT_FALSE(result.ok);
-  EXPECT_NE(result.message().find("nowhere/x.lev"), std::string::npos);
-}
-
 // What the editor remembers of a file tells it whether another program changed it since: a
 // touch or the same bytes written back is no change; new bytes, also under the same size and
 // time, or a file renamed over it, are; a file gone is missing.
@@ -102,18 +75,23 @@ TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
   EXPECT_EQ(checkFile(path, known), FileState::Missing);
 }
 
-// A symbolic link stays a link and its target gets the level; a file with two names shows
-// the new level under both; the identity written is that of the file saved.
-TEST_F(LevelFileTest, SavingThroughLinksWritesTheFileTheyName) {
+// A save replaces the file whole, keeping its permissions; through a symbolic link it writes the
+// file the link names and the link stays; a file with two names shows the new level under both.
+// The identity written is that of the file saved; a failed save leaves nothing behind.
+TEST_F(LevelFileTest, SaveReplacesTheFileItNamesKeepingItsPermissionsOrLeavesNothingBehind) {
   Level level;
   level.setText(Property::Name, "Linked");
+  level.setElement(1, 1, EL_RUBY);
   const std::string target = write("real.lev", "old");
+  const fs::perms perms = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(target, perms);
   fs::create_directories(dir / "links");
   fs::create_symlink("../real.lev", dir / "links" / "shown.lev");
   FileIdentity written;
   ASSERT_TRUE(saveLevelFile(level, (dir / "links" / "shown.lev").string(), &written).ok);
   EXPECT_TRUE(fs::is_symlink(dir / "links" / "shown.lev"));
   EXPECT_EQ(fileBytes(target), levelText(level));
+  EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, perms);
   EXPECT_EQ(checkFile(target, written), FileState::Unchanged);
   EXPECT_EQ(entriesInDir(), 2u) << "no temporary file is left behind";
 
@@ -121,6 +99,18 @@ TEST_F(LevelFileTest, SavingThroughLinksWritesTheFileTheyName) {
   level.setText(Property::Name, "Twins");
   ASSERT_TRUE(saveLevelFile(level, target).ok);
   EXPECT_EQ(fileBytes((dir / "twin.lev").string()), levelText(level));
+
+  // The target is a folder: the rename fails after everything was written.
+  fs::create_directories(dir / "taken.lev" / "inside");
+  FileResult result = saveLevelFile(level, (dir / "taken.lev").string());
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message().find("taken.lev"), std::string::npos);
+  EXPECT_TRUE(fs::is_directory(dir / "taken.lev" / "inside"));
+  EXPECT_EQ(entriesInDir(), 4u);
+  // A folder that does not exist.
+  result = saveLevelFile(level, (dir / "nowhere" / "x.lev").string());
+  EXPECT_FALSE(result.ok);
+  EXPECT_NE(result.message().find("nowhere/x.lev"), std::string::npos);
 
   EXPECT_FALSE(isReadOnlyFile(target));
   fs::permissions(target, fs::perms::owner_read);

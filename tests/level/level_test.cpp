@@ -34,15 +34,14 @@ TEST(Level, TheStoreKeepsTheEmeraldTotalAndCellsOutsideTheLevelAndRefusesWhatItC
   level.setNumber(Property::Width, 60);
   EXPECT_EQ(level.element(40, 3), EL_EMERALD);
   EXPECT_EQ(Level().usedExtent(), (CellRange{0, 0, 0, 0}));
-}
 
-TEST(Level, SizesStayWithinTheStoreAndSwitchesAreOnOrOff) {
+  // Sizes stay within the store and switches are on or off.
   for (auto [property, value, stored] : {std::tuple{Property::Width, 200, 126}, {Property::Height, 0, 1},
                                          {Property::Width, -5, 1}, {Property::LaserSoundOff, 7, 1},
                                          {Property::YamYamSoundOff, -1, 1}, {Property::Name, 3, 0}}) {
-    Level level;
-    level.setNumber(property, value);
-    EXPECT_EQ(level.number(property), stored) << value;
+    Level fresh;
+    fresh.setNumber(property, value);
+    EXPECT_EQ(fresh.number(property), stored) << value;
   }
 }
 

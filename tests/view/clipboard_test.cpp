@@ -12,12 +12,6 @@ QByteArray clipboardTiles() {
   return data ? data->data("Vorel Tiles") : QByteArray();
 }
 
-void putTiles(const QByteArray& bytes) {
-  auto* data = new QMimeData;
-  data->setData("Vorel Tiles", bytes);
-  QGuiApplication::clipboard()->setMimeData(data);
-}
-
 class ClipboardTest : public ViewTest {
  protected:
   ClipboardTest() {
@@ -25,7 +19,6 @@ class ClipboardTest : public ViewTest {
     setCell(document, {1, 1}, EL_WALL);
     setCell(document, {2, 2}, EL_RUBY);
     setCell(document, {4, 3}, EL_EMERALD);
-    document.markSaved();
   }
   LevelClipboard clipboard{view};
 };
@@ -62,7 +55,9 @@ TEST_F(ClipboardTest, CopyPutsTheTileBlockTextThereCutAndDeleteAreOneStepEach) {
 TEST_F(ClipboardTest, PasteGoesToTheAnchorAndSelectsWhatLiesInsideTheLevel) {
   view.setSelection(CellRange{0, 0, 0, 0});
   EXPECT_FALSE(clipboard.canPaste()) << "no tiles on the clipboard";
-  putTiles(QByteArray("*****\n*****\n*****\n*****\n*****\0", 30));
+  auto* tiles = new QMimeData;
+  tiles->setData("Vorel Tiles", QByteArray("*****\n*****\n*****\n*****\n*****\0", 30));
+  QGuiApplication::clipboard()->setMimeData(tiles);
   clipboard.paste();
   EXPECT_EQ(count(EL_EMERALD), 25) << "over the existing cells";
 

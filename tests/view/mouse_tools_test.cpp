@@ -17,6 +17,7 @@ struct Gesture {
 
 }  // namespace
 
+// The cursor follows the mode.
 TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
   const std::vector<Gesture> gestures = {
       {"rectangle", Mode::Rectangle, Qt::LeftButton, {2, 2}, {5, 4}, "Rectangle", 10, {{{3, 3}, EL_RUBY}}},
@@ -34,6 +35,7 @@ TEST_F(ViewTest, EachGestureIsOneStepThatUndoTakesWhole) {
   for (const Gesture& g : gestures) {
     SCOPED_TRACE(g.what);
     viewState.setDrawMode(g.mode);
+    EXPECT_EQ(view.viewport()->cursor().shape(), g.mode == Mode::Selection ? Qt::ArrowCursor : Qt::BitmapCursor);
     const Level before = document.level();
     drag(g.from.x, g.from.y, g.to.x, g.to.y, g.button);
     EXPECT_EQ(count(EL_EMERALD), g.emeralds);
@@ -92,13 +94,6 @@ TEST_F(ViewTest, EscapeAndTheOtherButtonDuringADrag) {
   EXPECT_EQ(count(EL_WALL), 3);
 }
 
-TEST_F(ViewTest, CursorFollowsTheMode) {
-  viewState.setDrawMode(Mode::Selection);
-  EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ArrowCursor);
-  viewState.setDrawMode(Mode::Line);
-  EXPECT_EQ(view.viewport()->cursor().shape(), Qt::BitmapCursor);
-}
-
 // A click marks the cell clicked, inside the marking or not, also when the mouse slipped
 // into the next cell; only a drag farther than a click lifts the block, which floats until
 // Return (or a click outside it) puts it down as one step, or Esc puts everything back.
@@ -132,8 +127,7 @@ TEST_F(ViewTest, AClickMarksACellAndADragLiftsTheBlockUntilItIsPutDown) {
     QTest::keyClick(&view, Qt::Key_Return);
     EXPECT_EQ(at(1, 1), leftBehind);  // which cell lands where, the editing tests tell
     EXPECT_EQ(at(3, 2), EL_EMERALD);
-    ASSERT_TRUE(document.undo());
-    EXPECT_EQ(document.level(), before);
+    ASSERT_TRUE(document.undo());  // one step, the editing tests tell
   }
   drag(1, 1, 2, 2);
   press(1, 1);
