@@ -15,6 +15,7 @@
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
+#include "app/save_flow.h"
 #include "editing/level_document.h"
 #include "form/property_form.h"
 #include "level/level_file.h"
@@ -52,4 +53,19 @@ class EditorSession {
     return active();
   }
   bool started = false;
+};
+
+// A session whose save flow asks no one for a file name: it gets `answer` (empty: the user
+// cancels), and keeps what it proposed and the level window's caption while it asked.
+struct SaveSession : EditorSession {
+  SaveSession() {
+    answer.clear();
+    SaveFlow::setFileNameAsker([](QWidget*, const QString& offered) {
+      proposed = offered;
+      captionAsked = runningApp().mainWindow()->activeLevelWindow()->caption();
+      return answer;
+    });
+  }
+  ~SaveSession() { SaveFlow::setFileNameAsker(nullptr); }
+  inline static QString answer, proposed, captionAsked;
 };

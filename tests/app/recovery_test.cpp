@@ -5,7 +5,6 @@
 #include "app/recovery_files.h"
 #include "app/recovery_finder.h"
 #include "app/recovery_writer.h"
-#include "app/save_flow.h"
 #include "app_support.h"
 #include "editing/set_cells.h"
 
@@ -21,9 +20,6 @@ int recoveryCopies() {
     ++count;
   return count;
 }
-
-QString g_savedAs;
-QString savedAs(QWidget*, const QString&) { return g_savedAs; }
 
 }  // namespace
 
@@ -98,10 +94,9 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
 }
 
 TEST(Recovery, OnlyChangedLevelsAreCopiedAndSavingOrClosingRemovesTheCopy) {
-  EditorSession session;
+  SaveSession session;
   QTemporaryDir saved;
-  g_savedAs = saved.filePath("saved.lev");
-  SaveFlow::setFileNameAsker(savedAs);
+  session.answer = saved.filePath("saved.lev");
   LevelDocument& document = session.document();
   RecoveryWriter& writer = *runningApp().recovery();
   const auto copiesAfter = [&](const std::function<void()>& edit) {
@@ -119,7 +114,6 @@ TEST(Recovery, OnlyChangedLevelsAreCopiedAndSavingOrClosingRemovesTheCopy) {
   trigger(act().file.save);
   EXPECT_EQ(recoveryCopies(), 0) << "saved";
   EXPECT_EQ(copiesAfter([&] { setCell(document, {4, 4}, EL_BOMB); }), 1);
-  SaveFlow::setFileNameAsker(nullptr);
   MessageCatcher discard(QMessageBox::No);
   session.active()->close();
   settle();

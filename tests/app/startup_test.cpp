@@ -32,7 +32,7 @@ QString example(const char* name) { return QString(CAVERNIA_EXAMPLES_DIR) + "/" 
 }  // namespace
 
 // (How new levels go on numbering, the Window menu's test shows.)
-TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesFit) {
+TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesAreRememberedAndFit) {
   EditorSession session;
   ASSERT_TRUE(session.started);
   EXPECT_EQ(session.title(), "NewLevel1");
@@ -43,9 +43,16 @@ TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesFit)
   EXPECT_FALSE(act().edit.undo->isEnabled()) << "no level: Undo is disabled";
   EXPECT_FALSE(act().elements.element[EL_EMERALD]->isEnabled()) << "no level: element buttons are disabled";
 
-  // A long recent file is shortened in the menu; one that fails to open is dropped.
+  // The last file opened comes first, four at most, remembered; a long one is shortened in the
+  // menu; one that fails to open is dropped.
+  for (const char* name : {"demo.lev", "first-steps.lev", "showcase.lev", "key-vault.lev"})
+    runningApp().levels()->open(example(name));
   const QString lost = "/" + QString("deep/").repeated(20000) + "lost.lev";
   runningApp().levels()->recentFiles().add(lost);
+  EditorSettings settings;
+  settings.beginGroup("Recent File List");
+  EXPECT_EQ(settings.childKeys().size(), 4);
+  EXPECT_TRUE(settings.value("File2").toString().endsWith("key-vault.lev"));
   QMenu* file = session.window().menuBar()->actions().first()->menu();
   const auto entry = [&]() -> QAction* {
     for (QAction* action : file->actions())
@@ -62,20 +69,6 @@ TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesFit)
   settle();
   EXPECT_EQ(catcher.texts.size(), 1);
   EXPECT_EQ(entry(), nullptr);
-}
-
-// (That a file on the command line opens, most tests of the editor show.)
-TEST(Startup, AFileOnTheCommandLineIsRemembered) {
-  {
-    EditorSession session({example("key-vault.lev")});
-    for (const char* name : {"demo.lev", "first-steps.lev", "showcase.lev", "key-vault.lev"})
-      runningApp().levels()->open(example(name));
-  }
-  EditorSettings settings;
-  settings.beginGroup("Recent File List");
-  EXPECT_EQ(settings.childKeys().size(), 4) << "never more than four recent files";
-  EXPECT_TRUE(settings.value("File1").toString().endsWith("key-vault.lev"));
-  EXPECT_TRUE(settings.value("File2").toString().endsWith("showcase.lev"));
 }
 
 TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <memory>
 
@@ -50,10 +52,4 @@ inline void typeAndLeave(PropertyForm& form, Field id, const QString& text) {
   }
   form.focusField(id == Field::Name ? Field::Designer : Field::Name);
   settle();
-}
-
-inline QString shownText(QWidget* field) {
-  if (auto* edit = qobject_cast<QLineEdit*>(field)) return edit->text();
-  if (auto* info = qobject_cast<QPlainTextEdit*>(field)) return info->toPlainText();
-  return {};
 }
