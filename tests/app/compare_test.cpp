@@ -1,8 +1,5 @@
-#include <QListWidget>
-
 #include "app/differences_panel.h"
 #include "app_support.h"
-#include "support/level_text.h"
 
 // Compare with Saved on a level with unsaved edits: the panel and the outlines follow the edits
 // and saving, F8 goes from difference to difference, and the level never changes by it.
@@ -20,8 +17,7 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   EXPECT_FALSE(runningApp().menuActions()->isEnabled(act().compare.next));
 
   LevelDocument& document = session.document();
-  const CellWrite cells[] = {{{2, 3}, EL_WALL}, {{3, 3}, EL_WALL}};
-  document.writeCells(cells, "Draw");
+  setCells(document, std::vector<CellPos>{{2, 3}, {3, 3}}, EL_WALL, "Draw");
   document.setText(Property::Name, "Cave 2");
   const std::string edited = levelText(document.level());
   ASSERT_TRUE(trigger(act().compare.withSaved));
@@ -39,14 +35,9 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   QTest::keyClick(&view, Qt::Key_F8, Qt::ShiftModifier);
   EXPECT_EQ(list.currentRow(), 0) << "round to the first again";
 
-  const CellWrite more[] = {{{9, 7}, EL_RUBY}};
-  document.writeCells(more, "Draw");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 3; }, 2000));
-  EXPECT_EQ(list.item(2)->text(), "cell 9, 7: Empty -> Ruby");
-  const CellWrite undone[] = {{{9, 7}, kNoElement}};
-  document.writeCells(undone, "Delete");  // back to what the list showed before
-  ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 2; }, 2000));
   EXPECT_EQ(levelText(document.level()), edited) << "comparing changes nothing";
+  setCell(document, {9, 7}, EL_RUBY);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 3; }, 2000));
 
   // Once saved, the file is what the level is.
   ASSERT_TRUE(trigger(act().file.save));

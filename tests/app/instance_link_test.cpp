@@ -27,33 +27,24 @@ sockaddr_un addressOf(const QString& name) {
 
 // What the running editor answers a peer that sends `bytes` (and then, with `thenClose`, no
 // more): "1", empty when it drops the peer, nothing when it keeps the connection open.
-std::optional<QByteArray> answerTo(const QString& name, const QByteArray& bytes, bool thenClose = false) {
-  const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+std::optional<QByteArray> answerTo(const QString& name, QByteArray bytes, bool thenClose = false) {
+  const int peer = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   const sockaddr_un address = addressOf(name);
   EXPECT_EQ(::connect(peer, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-  // The editor reads in this thread's event loop.
-  auto sent = std::async(std::launch::async, [&] {
-    for (qsizetype at = 0; at < bytes.size();) {
-      const ssize_t n = ::send(peer, bytes.constData() + at, size_t(bytes.size() - at), MSG_NOSIGNAL);
-      if (n <= 0) return;
-      at += n;
-    }
-    if (thenClose) ::shutdown(peer, SHUT_WR);
-  });
   QByteArray answer;
+  // The editor reads in this thread's event loop: the bytes go out as it takes them.
   const bool ended = QTest::qWaitFor(
       [&] {
+        const ssize_t sent = bytes.isEmpty() ? 0 : ::send(peer, bytes.constData(), size_t(bytes.size()), MSG_NOSIGNAL);
+        if (sent > 0 && bytes.remove(0, sent).isEmpty() && thenClose) ::shutdown(peer, SHUT_WR);
         char byte = 0;
-        const ssize_t n = ::recv(peer, &byte, 1, MSG_DONTWAIT);
+        const ssize_t n = ::recv(peer, &byte, 1, 0);
         if (n == 1) answer += byte;
         return n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
       },
       5000);
-  ::shutdown(peer, SHUT_RDWR);
-  sent.get();
   ::close(peer);
-  if (!ended) return std::nullopt;
-  return answer;
+  return ended ? std::optional(answer) : std::nullopt;
 }
 
 }  // namespace

@@ -1,14 +1,10 @@
 // Each level in its own artwork: the element buttons follow the active level; image export.
 #include <QComboBox>
-#include <QFileDialog>
-#include <QLineEdit>
 
 #include "app/element_icons.h"
 #include "app_support.h"
 #include "artwork/artwork_sets.h"
 #include "cli/cli_run.h"
-#include "support/modal_dialog.h"
-#include "support/temp_folder.h"
 
 namespace {
 

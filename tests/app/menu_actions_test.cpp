@@ -1,23 +1,16 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QTreeView>
-#include <QListWidget>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPrinter>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QTextStream>
 
 #include "app/command_line.h"
 #include "app/replace_element_dialog.h"
 #include "app_support.h"
-#include "editing/set_cells.h"
-#include "support/modal_dialog.h"
 #include "view/level_pack_panel.h"
 
 TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindow) {

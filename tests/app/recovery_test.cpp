@@ -1,12 +1,10 @@
 #include <QDirIterator>
 #include <QProcess>
 
-#include "app/editor_settings.h"
 #include "app/recovery_files.h"
 #include "app/recovery_finder.h"
 #include "app/recovery_writer.h"
 #include "app_support.h"
-#include "editing/set_cells.h"
 
 namespace {
 
@@ -69,25 +67,21 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
   // Restore all but drop.lev.
   const MessageCatcher asked(
       [](const QString& box) { return box.contains("drop.lev") ? QMessageBox::Discard : QMessageBox::Yes; });
-  const QStringList& questions = asked.texts;
   {
     EditorSession session;
     ASSERT_TRUE(session.started);
-    EXPECT_EQ(questions.size(), 3);
-    EXPECT_TRUE(questions.filter(levels.path() + "/keep.lev").value(0).contains("\"keep.lev\""));
-    QStringList titles;
+    EXPECT_EQ(asked.texts.size(), 3);
+    EXPECT_TRUE(asked.texts.filter(levels.path() + "/keep.lev").value(0).contains("\"keep.lev\""));
+    // (That the copy holds the whole level, the writer's and reader's tests show.)
+    QStringList restored;
     for (LevelDocument* document : runningApp().levels()->documents()) {
-      titles.append(QString::fromStdString(document->title()));
+      restored.append(QString::fromStdString(document->title() + " " + document->path()));
       EXPECT_TRUE(document->isModified());
       EXPECT_EQ(document->level().element(2, 2), EL_BOMB);
-      if (titles.last() != "keep.lev") continue;
-      EXPECT_EQ(QString::fromStdString(document->path()), levels.path() + "/keep.lev");
-      Level edited = original;
-      edited.setElement(2, 2, EL_BOMB);
-      EXPECT_TRUE(document->level() == edited);
     }
-    titles.sort();
-    EXPECT_EQ(titles, (QStringList{"NewLevel1", "keep.lev"})) << "no new level beside the restored ones";
+    restored.sort();
+    EXPECT_EQ(restored, (QStringList{"NewLevel1 ", "keep.lev " + levels.path() + "/keep.lev"}))
+        << "no new level beside the restored ones";
     EXPECT_TRUE(savedLevel(levels.path() + "/keep.lev") == original) << "the user's file waits for a save";
   }
   EXPECT_TRUE(QDir(recoveryFolder()).isEmpty()) << "restored, discarded and a clean end leave nothing behind";

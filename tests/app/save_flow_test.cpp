@@ -1,5 +1,4 @@
 #include "app_support.h"
-#include "editing/set_cells.h"
 
 // Save As comes by its key; the level's window takes no key of File > Close for itself.
 TEST(SaveFlow, SaveWritesTheFileAndTakesItsNameAndTheDesktopsKeysSaveUnderANameCloseAndQuit) {

@@ -1,15 +1,11 @@
 #include <QDialog>
 #include <QMessageBox>
-#include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QTranslator>
 
-#include "app/editor_settings.h"
 #include "app/user_language.h"
 #include "app_support.h"
-#include "editing/set_cells.h"
 
 namespace {
 

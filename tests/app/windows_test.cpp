@@ -1,6 +1,4 @@
-#include "app/problems_panel.h"
 #include "app_support.h"
-#include "editing/set_cells.h"
 
 // The Window menu lists the windows by their captions and checks the active one.
 TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApartTheWindowMenuAndKeysGoRoundThem) {
@@ -56,34 +54,10 @@ TEST(Windows, CaptionsNameTheActiveLevelAndTellItsWindowsApartTheWindowMenuAndKe
   EXPECT_FALSE(QApplication::windowIcon().pixmap(32).isNull());
 }
 
-TEST(Windows, WindowsOpenAndCascadeWhollyInsideAtAUsableSize) {
-  EditorSession session;
-  session.window().resize(1400, 1100);
-  session.active()->showNormal();  // the test screen is small: the first window opened maximised
-  settle();
-  trigger(act().file.newLevel);
-  session.newWindow();
-  trigger(act().file.newLevel);
-  const QList<LevelWindow*> windows = session.window().levelWindows();
-  ASSERT_EQ(windows.size(), 4);
-  auto expectUsable = [&session](LevelWindow* window, const char* when) {
-    const QRect room = session.window().mdiArea()->viewport()->rect();
-    EXPECT_TRUE(room.contains(window->geometry())) << when << ": inside the workspace";
-    QWidget* form = window->form();
-    EXPECT_EQ(form->visibleRegion().boundingRect(), form->rect()) << when << ": the whole form shows";
-    EXPECT_GE(window->view()->viewport()->width(), 300) << when;
-  };
-  for (qsizetype i = 1; i < windows.size(); ++i) {
-    expectUsable(windows[i], "new");
-    EXPECT_GT(windows[i]->x(), windows[i - 1]->x()) << "cascaded from the window before";
-  }
-  trigger(act().window.cascade);
-  for (LevelWindow* window : windows) expectUsable(window, "cascaded");
-}
-
-// Nine tenths of a 1024 x 768 screen, with and without the Problems panel, and of a 1600 x 1000
-// screen at scale factor 2, which Qt lays out as 800 x 500.
-TEST(Windows, OnASmallOrScaledScreenANewWindowGivesTheLevelHalfItsWidth) {
+// On nine tenths of a 1024 x 768 screen, with and without the Problems panel, and of a
+// 1600 x 1000 screen at scale factor 2, which Qt lays out as 800 x 500, a new window gives the
+// level half its width; on a large one, windows open and cascade wholly inside.
+TEST(Windows, NewWindowsOpenAndCascadeWhollyInsideAtAUsableSizeOrGiveTheLevelHalfASmallScreen) {
   EditorSession session;
   MainWindow& main = session.window();
   struct Screen {
@@ -103,6 +77,28 @@ TEST(Windows, OnASmallOrScaledScreenANewWindowGivesTheLevelHalfItsWidth) {
     EXPECT_GE(window->form()->visibleRegion().boundingRect().width(), LevelWindow::kFormWidth * 3 / 4)
         << "the form stays of use";
   }
+
+  for (LevelWindow* window : main.levelWindows()) window->close();
+  main.resize(1400, 1100);
+  settle();
+  trigger(act().file.newLevel);
+  trigger(act().file.newLevel);
+  session.newWindow();
+  trigger(act().file.newLevel);
+  const QList<LevelWindow*> windows = main.levelWindows();
+  ASSERT_EQ(windows.size(), 4);
+  auto expectUsable = [&main](LevelWindow* window, const char* when) {
+    EXPECT_TRUE(main.mdiArea()->viewport()->rect().contains(window->geometry())) << when << ": inside the workspace";
+    QWidget* form = window->form();
+    EXPECT_EQ(form->visibleRegion().boundingRect(), form->rect()) << when << ": the whole form shows";
+    EXPECT_GE(window->view()->viewport()->width(), 300) << when;
+  };
+  for (qsizetype i = 1; i < windows.size(); ++i) {
+    expectUsable(windows[i], "new");
+    EXPECT_GT(windows[i]->x(), windows[i - 1]->x()) << "cascaded from the window before";
+  }
+  trigger(act().window.cascade);
+  for (LevelWindow* window : windows) expectUsable(window, "cascaded");
 }
 
 TEST(Windows, PropertiesAndTabsApplyToEveryWindowAndAreRemembered) {

@@ -89,7 +89,6 @@ TEST(FolderLists, ChoicesAndTypedNamesAreStoredAsTheyStand) {
   f.open(f.document).fillFolderLists(QCoreApplication::applicationDirPath());
   auto& music = f.field<QComboBox>(Field::Music);
   const int gemRush = music.findText("Gem Rush");
-  ASSERT_GE(gemRush, 0);
   music.setCurrentIndex(gemRush);
   emit music.activated(gemRush);
   EXPECT_EQ(f.level().text(Property::Music), "Gem Rush");

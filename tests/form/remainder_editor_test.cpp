@@ -49,7 +49,6 @@ TEST(RemainderEditor, APressAndDragPaintsOneStep) {
   // Beyond the grid's right and bottom edges nothing is painted.
   drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
   EXPECT_EQ(e.pattern(2), std::string("~~~") + rock + rock + rock + "~~" + rock);
-  EXPECT_NE(e.button.grab().toImage().pixelColor(cellCentre(3)), QColor(Qt::white)) << "the rock is drawn";
   mouse(e.button, QEvent::MouseMove, cellCentre(0), Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(e.pattern(2)[0], '~') << "after the release a move paints nothing";
 
