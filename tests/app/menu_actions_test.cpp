@@ -5,13 +5,11 @@
 #include <QTreeView>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QSignalSpy>
 #include <QTextStream>
 
 #include "app/command_line.h"
 #include "app/replace_element_dialog.h"
 #include "app_support.h"
-#include "view/level_pack_panel.h"
 
 TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindow) {
   EditorSession session;
@@ -154,20 +152,6 @@ TEST(MenuActions, AFocusedTextFieldTakesTheEditActionsFirstBlockActionsLiftTheMa
   EXPECT_EQ(document.level().element(1, 0), EL_ROCK);
 }
 
-TEST(MenuActions, LevelPackPanelShowsTheActiveLevelsFolderAndOpensItsLevels) {
-  EditorSession session({CAVERNIA_EXAMPLES_DIR "/key-vault.lev"});
-  settle();
-  LevelPackPanel& panel = *session.window().levelPackPanel();
-  QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
-  ASSERT_TRUE(trigger(act().view.levelPack));
-  ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
-  EXPECT_EQ(panel.count(), 4);
-  emit panel.levelActivated(CAVERNIA_EXAMPLES_DIR "/demo.lev");
-  settle();
-  EXPECT_EQ(session.title(), "demo.lev");
-  trigger(act().view.levelPack);
-}
-
 // Runs File > Open and answers it with `choice` (none: Cancel); returns the folder it started in.
 // Meanwhile the dialog must show each file's size and type whole.
 QString openDialogFolder(const QString& choice) {
@@ -175,16 +159,12 @@ QString openDialogFolder(const QString& choice) {
   whenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
     folder = dialog->directory().absolutePath();
     auto* files = dialog->findChild<QTreeView*>();
-    const auto readable = [files] {
-      const QAbstractItemView* view = files;
-      QHeaderView* header = files->header();
-      for (int column : {1, 2}) {
-        const int needed = view->sizeHintForColumn(column);
-        if (needed <= 0 || header->sectionSize(column) < needed ||
-            header->sectionViewportPosition(column) + header->sectionSize(column) > files->viewport()->width())
-          return false;
-      }
-      return true;
+    const auto readable = [files, header = files->header()] {
+      return std::ranges::all_of(std::array{1, 2}, [&](int column) {
+        const int needed = static_cast<const QAbstractItemView*>(files)->sizeHintForColumn(column);
+        return needed > 0 && header->sectionSize(column) >= needed &&
+               header->sectionViewportPosition(column) + header->sectionSize(column) <= files->viewport()->width();
+      });
     };
     EXPECT_TRUE(QTest::qWaitFor(readable)) << "size and type show whole";
     if (choice.isEmpty()) return dialog->reject();

@@ -1,11 +1,13 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTranslator>
 
 #include "app/user_language.h"
 #include "app_support.h"
+#include "view/level_pack_panel.h"
 
 namespace {
 
@@ -88,8 +90,9 @@ TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilThe
   EXPECT_EQ(statusTexts(session.window()), (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
-// A file that cannot be opened is said; alone, it ends the start.
-TEST(Startup, SeveralFilesOpenTheLostOnesAreSaidAndHandedOverFilesWaitForAnOpenDialog) {
+// A file that cannot be opened is said; alone, it ends the start. The Level Pack panel shows the
+// active level's folder and opens its levels.
+TEST(Startup, SeveralFilesOpenTheLostOnesAreSaidHandedOverFilesWaitForAnOpenDialogAndThePackPanelOpensLevels) {
   MessageCatcher catcher;
   EXPECT_FALSE(EditorSession({"/nonexistent/folder/lost.lev"}).started);
   EditorSession session({example("demo.lev"), "/nonexistent/lost.lev", example("key-vault.lev")});
@@ -107,6 +110,16 @@ TEST(Startup, SeveralFilesOpenTheLostOnesAreSaidAndHandedOverFilesWaitForAnOpenD
   dialog.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return session.window().levelWindows().size() == 3; }));
   EXPECT_EQ(session.title(), "demo.lev") << "a level already open comes forward";
+
+  LevelPackPanel& panel = *session.window().levelPackPanel();
+  QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
+  ASSERT_TRUE(trigger(act().view.levelPack));
+  ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
+  EXPECT_EQ(panel.count(), 4);
+  emit panel.levelActivated(example("first-steps.lev"));
+  settle();
+  EXPECT_EQ(session.title(), "first-steps.lev");
+  trigger(act().view.levelPack);
 }
 
 // Settings and recovery copies of earlier versions move to the editor's own folders once;

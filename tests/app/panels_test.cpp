@@ -1,16 +1,32 @@
+// The panels beside the level.
 #include "app/differences_panel.h"
 #include "app_support.h"
 
+namespace {
+
+// As a mouse does it: a click, then the second press that makes it double, then its release.
+void doubleClick(QListWidget& list, int row) {
+  const QPoint at = list.visualItemRect(list.item(row)).center();
+  QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at);
+}
+
+}  // namespace
+
 // Compare with Saved on a level with unsaved edits: the panel and the outlines follow the edits
-// and saving, F8 goes from difference to difference, and the level never changes by it.
-TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
+// and saving, F8 goes from difference to difference, and the level never changes by it. The
+// Problems panel follows the edits too, and a double-click on a warning goes to its cell or field.
+TEST(Panels, CompareWithSavedAndProblemsFollowEditsAndLeadToTheirCellsAndFields) {
   QTemporaryDir dir;
   const QString path = dir.filePath("cave.lev");
-  Level saved = sizedLevel(10, 8);
+  Level saved;
   saved.setText(Property::Name, "Cave");
   ASSERT_TRUE(saveLevelFile(saved, path.toStdString()).ok);
   EditorSession session({path});
   settle();
+  QListWidget& problems = *session.window().problemsPanel()->list();
+  EXPECT_EQ(itemTexts(problems), QStringList({"no Player 1", "no Exit"}));
   auto* panel = session.window().findChild<DifferencesPanel*>();
   ASSERT_TRUE(panel);
   QListWidget& list = *panel->findChild<QListWidget*>();
@@ -36,8 +52,28 @@ TEST(Compare, WithSavedFollowsEditsStepsWithF8AndEnds) {
   EXPECT_EQ(list.currentRow(), 0) << "round to the first again";
 
   EXPECT_EQ(levelText(document.level()), edited) << "comparing changes nothing";
-  setCell(document, {9, 7}, EL_RUBY);
+  setCell(document, {9, 7}, EL_ROCK);
   ASSERT_TRUE(QTest::qWaitFor([&] { return list.count() == 3; }, 2000));
+
+  const CellWrite cells[] = {{{0, 0}, EL_PLAYER1}, {{1, 0}, EL_EXIT}, {{120, 110}, EL_RED_DOOR}};
+  document.writeCells(cells, "Draw");
+  const QStringList door = {"cell 120, 110: a red door but no red key"};
+  ASSERT_TRUE(QTest::qWaitFor([&] { return itemTexts(problems) == door; }, 2000)) << itemTexts(problems).join('|').toStdString();
+
+  ASSERT_FALSE(view.viewport()->rect().contains(view.cellViewportRect({120, 110})));
+  doubleClick(problems, 0);
+  EXPECT_EQ(view.selection(), (CellRange{120, 110, 120, 110}));
+  EXPECT_TRUE(view.viewport()->rect().contains(view.cellViewportRect({120, 110})));
+
+  document.setText(Property::Emeralds, "3");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return problems.count() == 2; }, 2000));
+  EXPECT_EQ(problems.item(0)->text(), "property Emeralds to collect: Emeralds to collect is 3, but the level holds only 0");
+  doubleClick(problems, 0);
+  EXPECT_EQ(QApplication::focusWidget(), session.active()->form()->field(PropertyForm::Field::Emeralds));
+
+  setCell(document, {120, 110}, kNoElement);
+  document.setText(Property::Emeralds, "");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return itemTexts(problems) == QStringList{"No problems found"}; }, 2000));
 
   // Once saved, the file is what the level is.
   ASSERT_TRUE(trigger(act().file.save));
