@@ -41,28 +41,10 @@ struct Editor : FormOnLevel {
   const std::string& pattern(int slot) const { return level().remainders()[slot]; }
 };
 
-TEST(RemainderEditor, APressAndDragPaintsOneStep) {
-  Editor e;
-  e.list.setCurrentRow(2);
-  e.element = EL_ROCK;
-  const char rock = charFromElement(EL_ROCK);
-  // Beyond the grid's right and bottom edges nothing is painted.
-  drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
-  EXPECT_EQ(e.pattern(2), std::string("~~~") + rock + rock + rock + "~~" + rock);
-  mouse(e.button, QEvent::MouseMove, cellCentre(0), Qt::NoButton, Qt::NoButton);
-  EXPECT_EQ(e.pattern(2)[0], '~') << "after the release a move paints nothing";
-
-  drag(e.button, {cellCentre(3), cellCentre(4)}, Qt::RightButton);
-  EXPECT_EQ(e.pattern(2), std::string("~~~~~") + rock + "~~" + rock) << "the right button empties";
-  ASSERT_TRUE(e.document.undo());
-  ASSERT_TRUE(e.document.undo());
-  EXPECT_EQ(e.level(), Level());
-  EXPECT_EQ(e.button.pattern(), "~~~~~~~~~");
-}
-
-// A set that is not there draws as Default, and the form keeps its name. (That the pass
-// before a save keeps such a name, the form's tests of untouched fields show.)
-TEST(RemainderEditor, PatternsShowInNineCellsInTheLevelsArtworkAndPaintingWhatIsThereOrAPlayerChangesNothing) {
+// Painting what is there, or a player, changes nothing; a press and drag paints one step. A set
+// that is not there draws as Default, and the form keeps its name. (That the pass before a save
+// keeps such a name, the form's tests of untouched fields show.)
+TEST(RemainderEditor, PatternsShowInNineCellsInTheLevelsArtworkAndAPressAndDragPaintsOneStep) {
   Level level = withRemainders({"*", "abcdefghijkl", std::string(1, charFromElement(EL_EARTH))});
   level.setText(Property::Artwork, "Night");
   Editor e(level);
@@ -78,8 +60,21 @@ TEST(RemainderEditor, PatternsShowInNineCellsInTheLevelsArtworkAndPaintingWhatIs
   drag(e.button, {cellCentre(1)});
   EXPECT_EQ(e.pattern(0), "*");
   EXPECT_FALSE(e.document.canUndo());
-  drag(e.button, {cellCentre(0)}, Qt::RightButton);
-  EXPECT_EQ(e.pattern(0), "~~~~~~~~~") << "the right button still empties";
+
+  e.list.setCurrentRow(3);
+  e.element = EL_ROCK;
+  const char rock = charFromElement(EL_ROCK);
+  // Beyond the grid's right and bottom edges nothing is painted.
+  drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
+  EXPECT_EQ(e.pattern(3), std::string("~~~") + rock + rock + rock + "~~" + rock);
+  mouse(e.button, QEvent::MouseMove, cellCentre(0), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(e.pattern(3)[0], '~') << "after the release a move paints nothing";
+  drag(e.button, {cellCentre(3), cellCentre(4)}, Qt::RightButton);
+  EXPECT_EQ(e.pattern(3), std::string("~~~~~") + rock + "~~" + rock) << "the right button empties";
+  ASSERT_TRUE(e.document.undo());
+  ASSERT_TRUE(e.document.undo());
+  EXPECT_EQ(e.level(), level);
+  EXPECT_EQ(e.button.pattern(), "~~~~~~~~~");
 
   e.list.setCurrentRow(2);
   // The first cell inside the button's frame, and the set's earth there.
