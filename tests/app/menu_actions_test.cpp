@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/replace_element_dialog.h"
 #include "app_support.h"
+#include "cli/cli_run.h"
 
 TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindow) {
   EditorSession session;
@@ -152,13 +153,26 @@ TEST(MenuActions, AFocusedTextFieldTakesTheEditActionsFirstBlockActionsLiftTheMa
   EXPECT_EQ(document.level().element(1, 0), EL_ROCK);
 }
 
+// Runs the command and answers its file dialog with `answer` (empty: Cancel), typed into the name
+// field as a user does: selectFile() leaves the field alone once it has the focus, which comes
+// whenever the platform gets round to activating the dialog. `look` sees the dialog first.
+void answerFileDialog(QAction* command, const QString& answer, const std::function<void(QFileDialog&)>& look) {
+  whenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
+    look(*dialog);
+    if (answer.isEmpty()) return dialog->reject();
+    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(answer);
+    static_cast<QDialog*>(dialog)->accept();  // as its Open or Save button does
+  });
+  trigger(command);
+}
+
 // Runs File > Open and answers it with `choice` (none: Cancel); returns the folder it started in.
 // Meanwhile the dialog must show each file's size and type whole.
 QString openDialogFolder(const QString& choice) {
   QString folder;
-  whenDialogOpens<QFileDialog>([&](QFileDialog* dialog) {
-    folder = dialog->directory().absolutePath();
-    auto* files = dialog->findChild<QTreeView*>();
+  answerFileDialog(act().file.open, choice, [&folder](QFileDialog& dialog) {
+    folder = dialog.directory().absolutePath();
+    auto* files = dialog.findChild<QTreeView*>();
     const auto readable = [files, header = files->header()] {
       return std::ranges::all_of(std::array{1, 2}, [&](int column) {
         const int needed = static_cast<const QAbstractItemView*>(files)->sizeHintForColumn(column);
@@ -167,24 +181,41 @@ QString openDialogFolder(const QString& choice) {
       });
     };
     EXPECT_TRUE(QTest::qWaitFor(readable)) << "size and type show whole";
-    if (choice.isEmpty()) return dialog->reject();
-    // Typed into the name field, as selectFile() leaves the field alone while it has the focus,
-    // which the dialog may or may not have got by now.
-    dialog->findChild<QLineEdit*>("fileNameEdit")->setText(choice);
-    static_cast<QDialog*>(dialog)->accept();  // as the Open button does
   });
-  trigger(act().file.open);
   return folder;
 }
 
-TEST(MenuActions, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosen) {
+// Runs Export as Image and answers it; returns the name it proposed.
+QString exportTo(const QString& answer) {
+  QString proposed;
+  answerFileDialog(act().file.exportImage, answer, [&](QFileDialog& in) { proposed = in.selectedFiles().value(0); });
+  return proposed;
+}
+
+// Export as Image proposes the level's name beside it and writes what the render command writes.
+TEST(MenuActions, FileDialogsStartInTheLevelsFolderElseInTheOneLastChosenAndExportWritesWhatRenderWrites) {
   QTemporaryDir first, second;
-  for (const QTemporaryDir* folder : {&first, &second})
-    ASSERT_TRUE(saveLevelFile(Level(), folder->filePath("cave.lev").toStdString()).ok);
-  EditorSession session({first.filePath("cave.lev")});
-  EXPECT_EQ(openDialogFolder(second.filePath("cave.lev")), first.path());
-  settle();
-  ASSERT_EQ(session.window().levelWindows().size(), 2);
-  trigger(act().file.newLevel);
-  EXPECT_EQ(openDialogFolder(QString()), second.path()) << "a new level has no folder of its own";
+  Level level;
+  level.setText(Property::Artwork, "Night");
+  for (int x = 0; x < 6; ++x) level.setElement(x, 1, x % 2 ? EL_EARTH : EL_BUG_LEFT);
+  const QString file = first.filePath("cave.lev");
+  ASSERT_TRUE(saveLevelFile(level, file.toStdString()).ok);
+  ASSERT_TRUE(saveLevelFile(Level(), second.filePath("cave.lev").toStdString()).ok);
+  {
+    EditorSession session({file});
+    session.active()->view()->viewState().setCellSize(15);
+    session.active()->view()->viewState().setGridVisible(false);
+    EXPECT_EQ(exportTo(first.filePath("picture.png")), first.filePath("cave.png")) << "the level's name, beside it";
+    MessageCatcher told;
+    exportTo("/nonexistent/picture.png");
+    EXPECT_TRUE(told.texts.value(0).contains("/nonexistent/picture.png")) << told.texts.join("|").toStdString();
+    EXPECT_EQ(openDialogFolder(second.filePath("cave.lev")), first.path());
+    settle();
+    ASSERT_EQ(session.window().levelWindows().size(), 2);
+    trigger(act().file.newLevel);
+    EXPECT_EQ(openDialogFolder(QString()), second.path()) << "a new level has no folder of its own";
+  }
+  const std::string rendered = first.filePath("render.png").toStdString();
+  ASSERT_EQ(cli({"render", file.toStdString(), "-o", rendered, "--cell", "15", "--no-grid"}).status, kExitOk);
+  EXPECT_EQ(fileBytes(first.filePath("picture.png").toStdString()), fileBytes(rendered));
 }

@@ -68,7 +68,7 @@ TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesAreR
   EXPECT_EQ(entry(), nullptr);
 }
 
-TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {
+TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGerman) {
   const QList<QTranslator*> english = runningApp().findChildren<QTranslator*>();
   installUserLanguage(runningApp(), QLocale("de_DE"));
   {
@@ -84,8 +84,6 @@ TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilThe
   }
   for (QTranslator* translator : runningApp().findChildren<QTranslator*>())
     if (!english.contains(translator)) delete translator;  // which takes it out of the application
-  EditorSession session;
-  EXPECT_EQ(statusTexts(session.window()), (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
 // A file that cannot be opened is said; alone, it ends the start. The Level Pack panel shows the
