@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QRadioButton>
@@ -8,11 +9,18 @@
 #include <QTextStream>
 
 #include "app/command_line.h"
+#include "app/element_icons.h"
 #include "app/replace_element_dialog.h"
 #include "app_support.h"
+#include "artwork/artwork_sets.h"
 #include "cli/cli_run.h"
 
-TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindow) {
+QImage buttonPicture(int element) { return act().elements.element[element]->icon().pixmap(16, 16).toImage(); }
+QImage setPicture(const char* set, int element) {
+  return elementIcon(artworkSetOrDefault(set), element).pixmap(16, 16).toImage();
+}
+
+TEST(MenuActions, TheEditMenuNamesTheStepKeysAndPickingReachTheWindowAndTheElementButtonsFollowTheActiveLevel) {
   EditorSession session;
   LevelView& view = *session.active()->view();
   trigger(act().elements.element[EL_EMERALD]);
@@ -42,6 +50,24 @@ TEST(MenuActions, TheEditMenuNamesTheStepAndKeysAndPickingInTheViewReachTheWindo
   EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked()) << "the toolbars show the picked element";
   const QList<QLabel*> labels = session.window().statusBar()->findChildren<QLabel*>();
   EXPECT_TRUE(std::ranges::any_of(labels, [](QLabel* label) { return label->text() == "3, 2  Ruby"; }));
+
+  // Each level keeps its element and mode, and the element buttons show the active level's artwork.
+  ASSERT_NE(setPicture("Night", EL_EARTH), setPicture("Default", EL_EARTH));
+  LevelWindow* night = session.active();  // its element is the ruby picked
+  trigger(act().elements.fill);
+  auto* sets = static_cast<QComboBox*>(night->form()->field(PropertyForm::Field::Artwork));
+  sets->setCurrentIndex(sets->findText("Night"));  // the shipped sets are listed
+  emit sets->activated(sets->currentIndex());
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH)) << "the active level's artwork changed";
+  trigger(act().file.newLevel);
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Default", EL_EARTH)) << "another level became active";
+  trigger(act().elements.element[EL_BOMB]);
+  EXPECT_FALSE(session.document().isModified()) << "choosing an element is no change";
+  session.window().mdiArea()->setActiveSubWindow(night);
+  settle();
+  EXPECT_TRUE(act().elements.element[EL_RUBY]->isChecked());
+  EXPECT_TRUE(act().elements.fill->isChecked());
+  EXPECT_EQ(buttonPicture(EL_EARTH), setPicture("Night", EL_EARTH));
 }
 
 TEST(MenuActions, CommandLinePrintsALevelFileWithoutAWindow) {

@@ -36,8 +36,8 @@ struct FormOnLevel {
   std::vector<std::unique_ptr<PropertyForm>> forms;
 };
 
-// Types into a field with real key presses, as the user would, then moves the focus away,
-// which commits it. Characters beyond ASCII come as text, as an input method sends them.
+// Types into a field with key presses that carry their text, as an input method sends them, then
+// moves the focus away, which commits it.
 inline void typeAndLeave(PropertyForm& form, Field id, const QString& text) {
   form.focusField(id);
   settle();
@@ -45,8 +45,6 @@ inline void typeAndLeave(PropertyForm& form, Field id, const QString& text) {
   for (QChar c : text) {
     if (c == '\n')
       QTest::keyClick(field, Qt::Key_Return);
-    else if (c.unicode() < 0x80)
-      QTest::keyClick(field, c.toLatin1());
     else
       QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
