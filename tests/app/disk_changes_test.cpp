@@ -45,6 +45,12 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   LevelDocument& document = session.document();
   DiskChangeBar& bar = *session.active()->diskBar();
   const auto name = [&document] { return document.level().text(Property::Name); };
+  // Changes a cell of the level, and the file beside it.
+  const auto changeBoth = [&](int x, const char* theirs) {
+    setCell(document, {x, 0}, EL_RUBY);
+    replaceFile(path, levelNamed(theirs));
+    return QTest::qWaitFor([&] { return bar.isVisible(); }, 5000);
+  };
 
   replaceFile(path, levelNamed("Theirs"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return name() == "Theirs"; }, 5000)) << "the watcher saw the rename";
@@ -52,9 +58,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   EXPECT_EQ(document.undoName(), "Reload from Disk");
   EXPECT_EQ(session.window().statusBar()->currentMessage(), "cave.lev was reloaded: another program changed it.");
 
-  setCell(document, {0, 0}, EL_RUBY);
-  replaceFile(path, levelNamed("Third"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
+  ASSERT_TRUE(changeBoth(0, "Third"));
   EXPECT_EQ(bar.text(), "cave.lev was changed by another program.");
   EXPECT_EQ(name(), "Theirs") << "unsaved changes are not thrown away";
   saveAnswering("Cancel");
@@ -65,9 +69,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   EXPECT_FALSE(bar.isVisible());
 
   // Keep my version: the next save over that version asks nothing.
-  setCell(document, {1, 0}, EL_RUBY);
-  replaceFile(path, levelNamed("Fourth"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
+  ASSERT_TRUE(changeBoth(1, "Fourth"));
   bar.keepButton()->click();
   ASSERT_TRUE(document.undo());
   EXPECT_TRUE(document.isModified()) << "back at the version read, which the file no longer holds";
@@ -79,9 +81,7 @@ TEST(DiskChanges, AnUnchangedLevelIsReloadedAChangedOneIsAskedAboutAndNeverOverw
   EXPECT_FALSE(document.isModified()) << "saved: the file holds it again";
 
   // The bar's Reload is the reload above: a step that undo takes back (the save below shows it).
-  setCell(document, {2, 0}, EL_RUBY);
-  replaceFile(path, levelNamed("Fifth"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return bar.isVisible(); }, 5000));
+  ASSERT_TRUE(changeBoth(2, "Fifth"));
   bar.reloadButton()->click();
   EXPECT_EQ(name(), "Fifth");
   ASSERT_TRUE(document.undo());

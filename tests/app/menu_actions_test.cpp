@@ -82,7 +82,6 @@ TEST(MenuActions, CommandLinePrintsALevelFileWithoutAWindow) {
   const QString level = CAVERNIA_EXAMPLES_DIR "/key-vault.lev";
   QTemporaryDir folder;
   QPrinter pdf(QPrinter::HighResolution);
-  pdf.setOutputFormat(QPrinter::PdfFormat);
   pdf.setOutputFileName(folder.filePath("cli.pdf"));
   QString errors;
   QTextStream stream(&errors);

@@ -17,14 +17,6 @@ QStringList menuTitles(MainWindow& window) {
   return titles;
 }
 
-// The idle message and the lock indicators, as the status bar shows them.
-QStringList statusTexts(MainWindow& window) {
-  QStringList texts{window.statusBar()->currentMessage()};
-  for (QLabel* label : window.statusBar()->findChildren<QLabel*>())
-    if (!label->text().isEmpty()) texts.append(label->text());
-  return texts;
-}
-
 QString example(const char* name) { return QString(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
 
 }  // namespace
@@ -46,10 +38,9 @@ TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesAreR
     runningApp().levels()->open(example(name));
   const QString lost = "/" + QString("deep/").repeated(20000) + "lost.lev";
   runningApp().levels()->recentFiles().add(lost);
-  EditorSettings settings;
-  settings.beginGroup("Recent File List");
-  EXPECT_EQ(settings.childKeys().size(), 4);
-  EXPECT_TRUE(settings.value("File2").toString().endsWith("key-vault.lev"));
+  const QStringList remembered = RecentFiles().files();  // as the next start reads them
+  EXPECT_EQ(remembered.size(), 4);
+  EXPECT_TRUE(remembered.value(1).endsWith("key-vault.lev"));
   QMenu* file = session.window().menuBar()->actions().first()->menu();
   const auto entry = [&]() -> QAction* {
     for (QAction* action : file->actions())
@@ -74,7 +65,11 @@ TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGerman) {
   {
     EditorSession session;
     EXPECT_EQ(menuTitles(session.window()), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"}));
-    EXPECT_EQ(statusTexts(session.window()), (QStringList{"Bereit", "UF", "NUM", "RF"}));
+    // The idle message and the lock indicators.
+    QStringList status{session.window().statusBar()->currentMessage()};
+    for (QLabel* label : session.window().statusBar()->findChildren<QLabel*>())
+      if (!label->text().isEmpty()) status.append(label->text());
+    EXPECT_EQ(status, (QStringList{"Bereit", "UF", "NUM", "RF"}));
     setCell(session.document(), {0, 0}, EL_BOMB);
     MessageCatcher catcher(QMessageBox::Cancel);
     EXPECT_FALSE(runningApp().levels()->close(session.document()));

@@ -70,15 +70,15 @@ TEST(FolderLists, NamesComeFromTheRightFoldersSortedWithTheLevelsNamesAndAreStor
   EXPECT_EQ(itemTexts(artwork), (QStringList{"Alpha", "beta", "Lava.v2", "night"}));
   EXPECT_EQ(artwork.currentText(), "night") << "the folder's spelling, no change to record";
   EXPECT_EQ(itemTexts(f.field<QComboBox>(Field::Sounds)), (QStringList{"Bells", "chimes", "Default", "Zap"}));
-  EXPECT_EQ(itemTexts(f.field<QComboBox>(Field::Music)), (QStringList{"ambient", "finale.v1", "Mystery Tune", "Theme"}));
-  EXPECT_EQ(f.field<QComboBox>(Field::Music).currentText(), "Mystery Tune");
+  auto& music = f.field<QComboBox>(Field::Music);
+  EXPECT_EQ(itemTexts(music), (QStringList{"ambient", "finale.v1", "Mystery Tune", "Theme"}));
+  EXPECT_EQ(music.currentText(), "Mystery Tune");
   f.form().commitPendingEdits();
   EXPECT_FALSE(f.document.canUndo());
 
   // A choice and a typed name are stored as they stand, without completion from the list's
   // longer name that begins with the typed one; undo shows the old name in every form.
   f.open(f.document).fillFolderLists(folder.path());
-  auto& music = f.field<QComboBox>(Field::Music);
   music.setCurrentIndex(0);
   emit music.activated(0);
   EXPECT_EQ(f.level().text(Property::Music), "ambient");

@@ -78,7 +78,9 @@ TEST(RemainderEditor, PatternsShowInNineCellsInTheLevelsArtworkAndAPressAndDragP
 
   e.list.setCurrentRow(2);
   // The first cell inside the button's frame, and the set's earth there.
-  const auto shown = [&e] { return e.button.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(1, 1, 28, 28); };
+  const auto shown = [&e] {
+    return e.button.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(1, 1, 28, 28);
+  };
   const auto earth = [](const char* set) {
     return cachedTileImage(artworkSetOrDefault(set), EL_EARTH, RemainderButton::kCellSize).copy(1, 1, 28, 28);
   };
