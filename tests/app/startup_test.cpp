@@ -29,7 +29,6 @@ TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesAreR
   for (LevelWindow* window : session.window().levelWindows()) window->close();
   settle();
   EXPECT_EQ(menuTitles(session.window()), (QStringList{"&File", "&View", "&?"}));
-  EXPECT_FALSE(act().edit.undo->isEnabled()) << "no level: Undo is disabled";
   EXPECT_FALSE(act().elements.element[EL_EMERALD]->isEnabled()) << "no level: element buttons are disabled";
 
   // The last file opened comes first, four at most, remembered; a long one is shortened in the

@@ -8,7 +8,6 @@ TEST(Windows, CaptionsTellTheWindowsApartTheWindowMenuAndKeysGoRoundThemProperti
     session.active()->showMaximized();  // no second copy of the name in brackets
     // What the desktop shows, as Qt resolves the "[*]" of the title.
     const auto caption = [&session] { return session.window().windowHandle()->title().toStdString(); };
-    EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev");
     LevelWindow* first = session.active();
     setCell(session.document(), {2, 2}, EL_RUBY);
     EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");

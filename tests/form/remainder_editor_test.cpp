@@ -67,6 +67,7 @@ TEST(RemainderEditor, PatternsShowInNineCellsInTheLevelsArtworkAndAPressAndDragP
   // Beyond the grid's right and bottom edges nothing is painted.
   drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
   EXPECT_EQ(e.pattern(3), std::string("~~~") + rock + rock + rock + "~~" + rock);
+  EXPECT_EQ(e.document.undoName(), "Paint Remainder");
   mouse(e.button, QEvent::MouseMove, cellCentre(0), Qt::NoButton, Qt::NoButton);
   EXPECT_EQ(e.pattern(3)[0], '~') << "after the release a move paints nothing";
   drag(e.button, {cellCentre(3), cellCentre(4)}, Qt::RightButton);
@@ -103,18 +104,20 @@ TEST(RemainderEditor, InsertDeleteAndCtrlDeleteAreOneStepEach) {
   e.list.setCurrentRow(4);
   // What each does to the list the model's own tests tell; here: the keys, the steps, the forms.
   QTest::keyClick(&e.list, Qt::Key_Insert);
-  EXPECT_EQ(e.pattern(5), "p5");
+  EXPECT_EQ(e.document.undoName(), "Insert Remainder");
   EXPECT_EQ(otherList.item(5)->text(), "Remainder 6    (p5)") << "every form of the level follows";
   EXPECT_EQ(otherList.currentRow(), 6) << "and keeps its own selection";
 
   e.list.setCurrentRow(3);
   QTest::keyClick(&e.list, Qt::Key_Delete, Qt::ControlModifier);
   EXPECT_EQ(e.pattern(18), "p19");
+  EXPECT_EQ(e.document.undoName(), "Delete Remainder");
 
   QTest::keyClick(&e.list, Qt::Key_Down);
   QTest::keyClick(&e.list, Qt::Key_Delete);
   EXPECT_EQ(e.pattern(4), "");
   EXPECT_EQ(e.pattern(5), "p6") << "plain Delete only empties the entry";
+  EXPECT_EQ(e.document.undoName(), "Clear Remainder");
   EXPECT_EQ(e.list.item(4)->text(), "Remainder 5");
   EXPECT_EQ(e.list.currentRow(), 4);
 
