@@ -50,9 +50,11 @@ TEST(PropertyForm, EachCommittedFieldIsOneStepThatUndoShowsBackInEveryFormARefus
   EXPECT_EQ(name.text(), "Łódź 日本") << "with the user's text";
   // The pass before a save or close neither stores it nor drops it: it says so again and stops.
   f.form().focusField(Field::Designer);
+  settle();
+  catcher.texts.clear();
   EXPECT_FALSE(f.form().commitPendingEdits());
   settle();
-  EXPECT_EQ(catcher.texts.value(1), catcher.texts.value(0));
+  EXPECT_EQ(catcher.texts.size(), 1);
   EXPECT_TRUE(name.hasFocus());
   // Esc gives up the refused text: the stored name is back, and leaving asks nothing more.
   catcher.texts.clear();
