@@ -1,15 +1,13 @@
 #include <QDialog>
 #include <QMessageBox>
-#include <QLabel>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QStatusBar>
 #include <QTranslator>
 
-#include "app/editor_settings.h"
 #include "app/user_language.h"
 #include "app_support.h"
-#include "editing/set_cells.h"
+#include "view/level_pack_panel.h"
 
 namespace {
 
@@ -19,33 +17,28 @@ QStringList menuTitles(MainWindow& window) {
   return titles;
 }
 
-// The idle message and the lock indicators, as the status bar shows them.
-QStringList statusTexts(MainWindow& window) {
-  QStringList texts{window.statusBar()->currentMessage()};
-  for (QLabel* label : window.statusBar()->findChildren<QLabel*>())
-    if (!label->text().isEmpty()) texts.append(label->text());
-  return texts;
-}
-
 QString example(const char* name) { return QString(CAVERNIA_EXAMPLES_DIR) + "/" + name; }
 
 }  // namespace
 
 // (How new levels go on numbering, the Window menu's test shows.)
-TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesFit) {
+TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesAreRememberedAndFit) {
   EditorSession session;
-  ASSERT_TRUE(session.started);
   EXPECT_EQ(session.title(), "NewLevel1");
   EXPECT_EQ(menuTitles(session.window()), (QStringList{"&File", "&Edit", "&View", "&Window", "&?"}));
   for (LevelWindow* window : session.window().levelWindows()) window->close();
   settle();
   EXPECT_EQ(menuTitles(session.window()), (QStringList{"&File", "&View", "&?"}));
-  EXPECT_FALSE(act().edit.undo->isEnabled()) << "no level: Undo is disabled";
   EXPECT_FALSE(act().elements.element[EL_EMERALD]->isEnabled()) << "no level: element buttons are disabled";
 
-  // A long recent file is shortened in the menu; one that fails to open is dropped.
+  // The last file opened comes first, four at most, remembered; a long one is shortened in the
+  // menu; one that fails to open is dropped.
+  for (const char* name : {"demo.lev", "first-steps.lev", "showcase.lev", "key-vault.lev"})
+    runningApp().levels()->open(example(name));
   const QString lost = "/" + QString("deep/").repeated(20000) + "lost.lev";
   runningApp().levels()->recentFiles().add(lost);
+  EXPECT_EQ(runningApp().levels()->recentFiles().files().size(), 4);
+  EXPECT_TRUE(RecentFiles().files().value(1).endsWith("key-vault.lev")) << "as the next start reads them";
   QMenu* file = session.window().menuBar()->actions().first()->menu();
   const auto entry = [&]() -> QAction* {
     for (QAction* action : file->actions())
@@ -64,28 +57,17 @@ TEST(Startup, ANewLevelIsOpenTheMenusFollowWhetherALevelIsOpenAndRecentFilesFit)
   EXPECT_EQ(entry(), nullptr);
 }
 
-// (That a file on the command line opens, most tests of the editor show.)
-TEST(Startup, AFileOnTheCommandLineIsRemembered) {
-  {
-    EditorSession session({example("key-vault.lev")});
-    for (const char* name : {"demo.lev", "first-steps.lev", "showcase.lev", "key-vault.lev"})
-      runningApp().levels()->open(example(name));
-  }
-  EditorSettings settings;
-  settings.beginGroup("Recent File List");
-  EXPECT_EQ(settings.childKeys().size(), 4) << "never more than four recent files";
-  EXPECT_TRUE(settings.value("File1").toString().endsWith("key-vault.lev"));
-  EXPECT_TRUE(settings.value("File2").toString().endsWith("showcase.lev"));
-}
-
-TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilTheTranslatorsGo) {
+TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGerman) {
   const QList<QTranslator*> english = runningApp().findChildren<QTranslator*>();
   installUserLanguage(runningApp(), QLocale("de_DE"));
   {
     EditorSession session;
-    ASSERT_TRUE(session.started);
     EXPECT_EQ(menuTitles(session.window()), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Fenster", "&?"}));
-    EXPECT_EQ(statusTexts(session.window()), (QStringList{"Bereit", "UF", "NUM", "RF"}));
+    // The idle message and the lock indicators.
+    QStringList status{session.window().statusBar()->currentMessage()};
+    for (QLabel* label : session.window().statusBar()->findChildren<QLabel*>())
+      if (!label->text().isEmpty()) status.append(label->text());
+    EXPECT_EQ(status, (QStringList{"Bereit", "UF", "NUM", "RF"}));
     setCell(session.document(), {0, 0}, EL_BOMB);
     MessageCatcher catcher(QMessageBox::Cancel);
     EXPECT_FALSE(runningApp().levels()->close(session.document()));
@@ -95,19 +77,17 @@ TEST(Startup, InGermanTheMenusMessagesStatusBarAndQtsOwnButtonsAreGermanUntilThe
   }
   for (QTranslator* translator : runningApp().findChildren<QTranslator*>())
     if (!english.contains(translator)) delete translator;  // which takes it out of the application
-  EditorSession session;
-  EXPECT_EQ(statusTexts(session.window()), (QStringList{"Ready", "CAP", "NUM", "SCRL"}));
 }
 
-// A file that cannot be opened is said; alone, it ends the start.
-TEST(Startup, SeveralFilesOpenTheLostOnesAreSaidAndHandedOverFilesWaitForAnOpenDialog) {
+// A file that cannot be opened is said; alone, it ends the start. The Level Pack panel shows the
+// active level's folder and opens its levels.
+TEST(Startup, SeveralFilesOpenTheLostOnesAreSaidHandedOverFilesWaitForAnOpenDialogAndThePackPanelOpensLevels) {
   MessageCatcher catcher;
   EXPECT_FALSE(EditorSession({"/nonexistent/folder/lost.lev"}).started);
   EditorSession session({example("demo.lev"), "/nonexistent/lost.lev", example("key-vault.lev")});
   ASSERT_TRUE(session.started);
   EXPECT_EQ(catcher.texts.size(), 2);
   EXPECT_TRUE(catcher.texts.value(0).contains("/nonexistent/folder/lost.lev")) << catcher.texts.join('|').toStdString();
-  EXPECT_EQ(session.window().levelWindows().size(), 2);
 
   QDialog dialog(&session.window());
   dialog.setModal(true);
@@ -118,6 +98,16 @@ TEST(Startup, SeveralFilesOpenTheLostOnesAreSaidAndHandedOverFilesWaitForAnOpenD
   dialog.close();
   EXPECT_TRUE(QTest::qWaitFor([&] { return session.window().levelWindows().size() == 3; }));
   EXPECT_EQ(session.title(), "demo.lev") << "a level already open comes forward";
+
+  LevelPackPanel& panel = *session.window().levelPackPanel();
+  QSignalSpy loaded(&panel, &LevelPackPanel::loaded);
+  ASSERT_TRUE(trigger(act().view.levelPack));
+  ASSERT_TRUE(!loaded.isEmpty() || loaded.wait());
+  EXPECT_EQ(panel.count(), 4);
+  emit panel.levelActivated(example("first-steps.lev"));
+  settle();
+  EXPECT_EQ(session.title(), "first-steps.lev");
+  trigger(act().view.levelPack);
 }
 
 // Settings and recovery copies of earlier versions move to the editor's own folders once;

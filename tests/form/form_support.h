@@ -1,8 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <memory>
 
@@ -34,8 +36,8 @@ struct FormOnLevel {
   std::vector<std::unique_ptr<PropertyForm>> forms;
 };
 
-// Types into a field with real key presses, as the user would, then moves the focus away,
-// which commits it. Characters beyond ASCII come as text, as an input method sends them.
+// Types into a field with key presses that carry their text, as an input method sends them, then
+// moves the focus away, which commits it.
 inline void typeAndLeave(PropertyForm& form, Field id, const QString& text) {
   form.focusField(id);
   settle();
@@ -43,17 +45,9 @@ inline void typeAndLeave(PropertyForm& form, Field id, const QString& text) {
   for (QChar c : text) {
     if (c == '\n')
       QTest::keyClick(field, Qt::Key_Return);
-    else if (c.unicode() < 0x80)
-      QTest::keyClick(field, c.toLatin1());
     else
       QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
   }
   form.focusField(id == Field::Name ? Field::Designer : Field::Name);
   settle();
-}
-
-inline QString shownText(QWidget* field) {
-  if (auto* edit = qobject_cast<QLineEdit*>(field)) return edit->text();
-  if (auto* info = qobject_cast<QPlainTextEdit*>(field)) return info->toPlainText();
-  return {};
 }

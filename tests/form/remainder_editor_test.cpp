@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QComboBox>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -44,29 +41,13 @@ struct Editor : FormOnLevel {
   const std::string& pattern(int slot) const { return level().remainders()[slot]; }
 };
 
-TEST(RemainderEditor, APressAndDragPaintsOneStep) {
-  Editor e;
-  e.list.setCurrentRow(2);
-  e.element = EL_ROCK;
-  const char rock = charFromElement(EL_ROCK);
-  // Beyond the grid's right and bottom edges nothing is painted.
-  drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
-  EXPECT_EQ(e.pattern(2), std::string("~~~") + rock + rock + rock + "~~" + rock);
-  EXPECT_NE(e.button.grab().toImage().pixelColor(cellCentre(3)), QColor(Qt::white)) << "the rock is drawn";
-  EXPECT_EQ(e.document.undoName(), "Paint Remainder");
-  mouse(e.button, QEvent::MouseMove, cellCentre(0), Qt::NoButton, Qt::NoButton);
-  EXPECT_EQ(e.pattern(2)[0], '~') << "after the release a move paints nothing";
-
-  drag(e.button, {cellCentre(3), cellCentre(4)}, Qt::RightButton);
-  EXPECT_EQ(e.pattern(2), std::string("~~~~~") + rock + "~~" + rock) << "the right button empties";
-  ASSERT_TRUE(e.document.undo());
-  ASSERT_TRUE(e.document.undo());
-  EXPECT_EQ(e.level(), Level());
-  EXPECT_EQ(e.button.pattern(), "~~~~~~~~~");
-}
-
-TEST(RemainderEditor, PatternsShowInNineCellsAndPaintingWhatIsThereOrAPlayerChangesNothing) {
-  Editor e(withRemainders({"*", "abcdefghijkl"}));
+// Painting what is there, or a player, changes nothing; a press and drag paints one step. A set
+// that is not there draws as Default, and the form keeps its name. (That the pass before a save
+// keeps such a name, the form's tests of untouched fields show.)
+TEST(RemainderEditor, PatternsShowInNineCellsInTheLevelsArtworkAndAPressAndDragPaintsOneStep) {
+  Level level = withRemainders({"*", "abcdefghijkl", std::string(1, charFromElement(EL_EARTH))});
+  level.setText(Property::Artwork, "Night");
+  Editor e(level);
   EXPECT_EQ(e.button.pattern(), "*~~~~~~~~");
   EXPECT_EQ(e.list.item(0)->text(), "Remainder 1    (*)") << "the stored text until a cell is painted";
   e.list.setCurrentRow(1);
@@ -79,26 +60,36 @@ TEST(RemainderEditor, PatternsShowInNineCellsAndPaintingWhatIsThereOrAPlayerChan
   drag(e.button, {cellCentre(1)});
   EXPECT_EQ(e.pattern(0), "*");
   EXPECT_FALSE(e.document.canUndo());
-  drag(e.button, {cellCentre(0)}, Qt::RightButton);
-  EXPECT_EQ(e.pattern(0), "~~~~~~~~~") << "the right button still empties";
-}
 
-TEST(RemainderEditor, PatternsShowInTheLevelsArtworkAMissingSetInDefaultUnderItsOwnName) {
-  Level level = withRemainders({std::string(1, charFromElement(EL_EARTH))});
-  level.setText(Property::Artwork, "Night");
-  Editor e(level);
-  e.list.setCurrentRow(0);
+  e.list.setCurrentRow(3);
+  e.element = EL_ROCK;
+  const char rock = charFromElement(EL_ROCK);
+  // Beyond the grid's right and bottom edges nothing is painted.
+  drag(e.button, {cellCentre(3), cellCentre(4), cellCentre(5), QPoint(100, 45), cellCentre(8), QPoint(80, 95)});
+  EXPECT_EQ(e.pattern(3), std::string("~~~") + rock + rock + rock + "~~" + rock);
+  EXPECT_EQ(e.document.undoName(), "Paint Remainder");
+  mouse(e.button, QEvent::MouseMove, cellCentre(0), Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(e.pattern(3)[0], '~') << "after the release a move paints nothing";
+  drag(e.button, {cellCentre(3), cellCentre(4)}, Qt::RightButton);
+  EXPECT_EQ(e.pattern(3), std::string("~~~~~") + rock + "~~" + rock) << "the right button empties";
+  ASSERT_TRUE(e.document.undo());
+  ASSERT_TRUE(e.document.undo());
+  EXPECT_EQ(e.level(), level);
+  EXPECT_EQ(e.button.pattern(), "~~~~~~~~~");
+
+  e.list.setCurrentRow(2);
   // The first cell inside the button's frame, and the set's earth there.
-  const auto shown = [&e] { return e.button.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(1, 1, 28, 28); };
+  const auto shown = [&e] {
+    return e.button.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(1, 1, 28, 28);
+  };
   const auto earth = [](const char* set) {
     return cachedTileImage(artworkSetOrDefault(set), EL_EARTH, RemainderButton::kCellSize).copy(1, 1, 28, 28);
   };
   ASSERT_NE(earth("Night"), earth("Default"));
   EXPECT_EQ(shown(), earth("Night"));
   e.document.setText(Property::Artwork, "Nowhere");
-  EXPECT_EQ(shown(), earth("Default")) << "a set that is not there draws as Default";
-  // (That the pass before a save keeps such a name, the form's tests of untouched fields show.)
-  EXPECT_EQ(e.field<QComboBox>(Field::Artwork).currentText(), "Nowhere") << "the form keeps the name";
+  EXPECT_EQ(shown(), earth("Default"));
+  EXPECT_EQ(e.field<QComboBox>(Field::Artwork).currentText(), "Nowhere");
 }
 
 TEST(RemainderEditor, InsertDeleteAndCtrlDeleteAreOneStepEach) {
@@ -113,7 +104,6 @@ TEST(RemainderEditor, InsertDeleteAndCtrlDeleteAreOneStepEach) {
   e.list.setCurrentRow(4);
   // What each does to the list the model's own tests tell; here: the keys, the steps, the forms.
   QTest::keyClick(&e.list, Qt::Key_Insert);
-  EXPECT_EQ(e.pattern(5), "p5");
   EXPECT_EQ(e.document.undoName(), "Insert Remainder");
   EXPECT_EQ(otherList.item(5)->text(), "Remainder 6    (p5)") << "every form of the level follows";
   EXPECT_EQ(otherList.currentRow(), 6) << "and keeps its own selection";
