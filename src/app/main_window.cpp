@@ -254,14 +254,18 @@ void MainWindow::showCaption() {
   const LevelWindow* window = activeLevelWindow();
   // The level window's "[*]" becomes the main window's: Qt shows its '*' from the same flag.
   m_caption = window ? QString("%1 - %2").arg(kAppTitle, window->windowTitle()) : QString(kAppTitle);
+  m_captionModified = window && window->isWindowModified();
   setWindowTitle(m_caption);
-  setWindowModified(window && window->isWindowModified());
+  setWindowModified(m_captionModified);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  // A maximized level window appends its caption in brackets; the caption already has it.
+  // A maximized level window appends its caption in brackets, and one that closes clears the
+  // mark as it goes: the caption already has both as they should be.
   if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_caption) setWindowTitle(m_caption);
+  if (event->type() == QEvent::ModifiedChange && isWindowModified() != m_captionModified)
+    setWindowModified(m_captionModified);
 }
 
 void MainWindow::setRecentFiles(const QStringList& files) {

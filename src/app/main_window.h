@@ -107,6 +107,7 @@ class MainWindow : public QMainWindow {
   QStringList m_recentFiles;
   bool m_levelMenusShown = false;
   QString m_caption;
+  bool m_captionModified = false;
   QList<QAction*> m_elementActions;
   QLabel* m_cellIndicator = nullptr;
   const ArtworkSet* m_elementArtwork = nullptr;  // the set the element buttons show

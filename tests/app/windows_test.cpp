@@ -11,12 +11,16 @@ TEST(Windows, CaptionsTellTheWindowsApartTheWindowMenuAndKeysGoRoundThemProperti
     LevelWindow* first = session.active();
     setCell(session.document(), {2, 2}, EL_RUBY);
     EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*");
+    trigger(act().file.newLevel);
+    session.active()->close();
+    settle();
+    EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*") << "the maximized window that closed leaves the mark";
     LevelWindow* second = session.newWindow();
     EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev:2*");
     // Both windows show the one level with its one set of choices.
     EXPECT_EQ(&first->view()->viewState(), &second->view()->viewState());
     trigger(act().file.newLevel);
-    EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel1");
+    EXPECT_EQ(caption(), "Cavernia Level Editor - NewLevel2");
     LevelWindow* third = session.active();
     QMenuBar* bar = session.window().menuBar();
     QAction* windowItem = bar->actions()[3];  // the menu titles, the start-up tests tell
@@ -28,8 +32,8 @@ TEST(Windows, CaptionsTellTheWindowsApartTheWindowMenuAndKeysGoRoundThemProperti
       listed.append(action->text());
       if (action->isChecked()) checked.append(action->text());
     }
-    ASSERT_EQ(listed, (QStringList{"&1 key-vault.lev:1*", "&2 key-vault.lev:2*", "&3 NewLevel1"}));
-    EXPECT_EQ(checked, QStringList{"&3 NewLevel1"});
+    ASSERT_EQ(listed, (QStringList{"&1 key-vault.lev:1*", "&2 key-vault.lev:2*", "&3 NewLevel2"}));
+    EXPECT_EQ(checked, QStringList{"&3 NewLevel2"});
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[6]).center());
     settle();
     EXPECT_EQ(session.active(), first);
