@@ -12,20 +12,15 @@ QByteArray clipboardTiles() {
   return data ? data->data("Vorel Tiles") : QByteArray();
 }
 
-class ClipboardTest : public ViewTest {
- protected:
-  ClipboardTest() {
-    QGuiApplication::clipboard()->clear();
-    setCell(document, {1, 1}, EL_WALL);
-    setCell(document, {2, 2}, EL_RUBY);
-    setCell(document, {4, 3}, EL_EMERALD);
-  }
-  LevelClipboard clipboard{view};
-};
-
 }  // namespace
 
-TEST_F(ClipboardTest, CopyPutsTheTileBlockTextThereCutAndDeleteAreOneStepEach) {
+// Paste goes to the anchor and selects what lies inside the level.
+TEST_F(ViewTest, CopyPutsTheTileBlockTextThereCutAndDeleteAreOneStepEachAndPasteGoesToTheAnchor) {
+  QGuiApplication::clipboard()->clear();
+  setCell(document, {1, 1}, EL_WALL);
+  setCell(document, {2, 2}, EL_RUBY);
+  setCell(document, {4, 3}, EL_EMERALD);
+  LevelClipboard clipboard{view};
   EXPECT_FALSE(clipboard.canCopy());
   view.setSelection(CellRange{1, 1, 4, 3});
   ASSERT_TRUE(clipboard.canCopy());
@@ -50,9 +45,8 @@ TEST_F(ClipboardTest, CopyPutsTheTileBlockTextThereCutAndDeleteAreOneStepEach) {
   QTest::keyClick(&view, Qt::Key_Delete, Qt::KeypadModifier);
   EXPECT_EQ(document.level().tileCount(), 1) << "the keypad's key too";
   EXPECT_EQ(clipboardTiles().size(), 8) << "Delete leaves the clipboard alone";
-}
 
-TEST_F(ClipboardTest, PasteGoesToTheAnchorAndSelectsWhatLiesInsideTheLevel) {
+  QGuiApplication::clipboard()->clear();
   view.setSelection(CellRange{0, 0, 0, 0});
   EXPECT_FALSE(clipboard.canPaste()) << "no tiles on the clipboard";
   auto* tiles = new QMimeData;

@@ -1,7 +1,6 @@
 #include <QScreen>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <set>
 
 #include "artwork/artwork_sets.h"
@@ -111,15 +110,6 @@ TEST_F(ViewTest, RepaintsOnlyWhatChanged) {
   EXPECT_EQ(paintedAfter([&] { document.setNumber(Property::Width, 20); }), everything) << "the size: everything";
   EXPECT_EQ(paintedAfter([&] { document.setText(Property::Artwork, "Night"); }), everything);
   EXPECT_EQ(paintedAfter([&] { viewState.setGridVisible(false); }), everything);
-}
-
-TEST_F(ViewTest, ScrollRangeFollowsTheWidthAndCellsMapWhileScrolled) {
-  document.setNumber(Property::Width, 100);
-  EXPECT_EQ(view.horizontalScrollBar()->maximum() + view.viewport()->width(), 100 * 30);
-  view.horizontalScrollBar()->setValue(60);
-  EXPECT_EQ(view.cellViewportRect({3, 4}), QRect(QPoint(30, 120), QPoint(59, 149)));
-  drag(3, 4, 3, 4);
-  EXPECT_EQ(at(3, 4), EL_WALL) << "the mouse finds the cell under it";
 }
 
 // Each view draws with its own level's set; Night has its own earth. (Inside the grid lines.)

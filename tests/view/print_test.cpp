@@ -35,7 +35,7 @@ TEST(Printing, PageCellSizeAndImageCoverTheUsedExtentOfTheWholeStore) {
 
   Level level = sizedLevel(5, 3);
   level.setElement(0, 0, EL_WALL);
-  level.setElement(9, 3, EL_EMERALD);  // outside the level's size: printed all the same
+  level.setElement(9, 3, EL_RUBY);  // outside the level's size: printed all the same
   QImage page(2000, 900, QImage::Format_RGB32);
   page.fill(kWhite);
   QPainter painter(&page);
@@ -47,6 +47,7 @@ TEST(Printing, PageCellSizeAndImageCoverTheUsedExtentOfTheWholeStore) {
   const QImage bitmap = dib ? dibToBitmap(dib.get()).convertToFormat(QImage::Format_RGB32) : QImage();
   ASSERT_EQ(bitmap.size(), QSize(10 * 8, 4 * 8)) << "the page image is written as " << printImagePath().toStdString();
   EXPECT_EQ(bitmap, printImage(level).convertToFormat(QImage::Format_RGB32));
+  EXPECT_FALSE(bitmapToDib(QImage()));
   // 10 x 4 cells on 2000 x 900 pixels: 200 pixels a cell from the top-left, each picture pixel
   // a sharp block of 25 x 25.
   for (int y = 0; y < bitmap.height(); ++y)
@@ -63,7 +64,6 @@ TEST(Printing, PdfPageShowsTheLevelAtTheTopLeft) {
   QTemporaryDir folder;
   const QString pdf = folder.filePath("level.pdf");
   QPrinter printer(QPrinter::HighResolution);
-  printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
   printer.setResolution(kDpi);
   printer.setPageSize(QPageSize(QPageSize::A4));

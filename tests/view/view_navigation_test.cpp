@@ -34,6 +34,8 @@ TEST_F(ViewTest, CtrlWheelZoomsAroundTheCellUnderTheMouseAndFitShowsAll) {
   EXPECT_EQ(viewState.cellSize(), 24) << "the wheel alone scrolls";
   EXPECT_GT(view.verticalScrollBar()->value(), top);
 
+  document.setNumber(Property::Width, 100);
+  EXPECT_EQ(view.horizontalScrollBar()->maximum() + view.viewport()->width(), 100 * 24) << "the range follows the width";
   document.setNumber(Property::Width, 40);
   document.setNumber(Property::Height, 20);
   view.fitLevel();
