@@ -69,7 +69,6 @@ TEST(Recovery, ALevelOfAKilledEditorIsOfferedAndRestoredUnderItsOwnNameOrDiscard
       [](const QString& box) { return box.contains("drop.lev") ? QMessageBox::Discard : QMessageBox::Yes; });
   {
     EditorSession session;
-    ASSERT_TRUE(session.started);
     EXPECT_EQ(asked.texts.size(), 3);
     EXPECT_TRUE(asked.texts.filter(levels.path() + "/keep.lev").value(0).contains("\"keep.lev\""));
     // (That the copy holds the whole level, the writer's and reader's tests show.)

@@ -27,7 +27,7 @@ QImage blankCanvas(int w, int h) {
 
 uint32_t at(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
 
-TEST(PaintDib, StretchesWithoutSmoothingOnlyIntoTheDestination) {
+TEST(PaintDib, StretchesWithoutSmoothingOnlyIntoTheDestinationAndDrawImageTurnsTheMeasuredPart) {
   const auto dib = gradient(32, 32);
   QImage big = blankCanvas(68, 68), small = blankCanvas(15, 15);
   {
@@ -51,24 +51,22 @@ TEST(PaintDib, StretchesWithoutSmoothingOnlyIntoTheDestination) {
     }
   EXPECT_LE(at(small, 0, 0) >> 16, 4u * 2);
   EXPECT_GE(at(small, 14, 14) >> 16, 4u * 29);
-}
 
-// Mirroring, flipping and inverting are paintDib's, through the rectangles and the operation
-// drawImage hands it; only the measured part of a wider picture is shown, over the whole cell.
-TEST(DrawImage, FlagsTurnAndInvertTheMeasuredPartOfThePicture) {
-  const auto dib = gradient(40, 32);
+  // Mirroring, flipping and inverting are paintDib's, through the rectangles and the operation
+  // drawImage hands it; only the measured part of a wider picture is shown, over the whole cell.
+  const auto wide = gradient(40, 32);
   for (uint8_t flags : {0, 1, 2, 3, 8, 9, 10, 11}) {
     QImage cell = blankCanvas(32, 32);
     {
       QPainter painter(&cell);
       painter.translate(-100, -200);  // cells are placed in level pixels
-      drawImage(painter, {100, 200, 32, 32}, dib.get(), {32, 32}, static_cast<uint8_t>(flags | kImageBorrowed));
+      drawImage(painter, {100, 200, 32, 32}, wide.get(), {32, 32}, static_cast<uint8_t>(flags | kImageBorrowed));
     }
     for (int y = 0; y < 32; ++y)
       for (int x = 0; x < 32; ++x) {
         const int sx = (flags & kImageMirrorHorizontal) ? 31 - x : x;
         const int sy = (flags & kImageFlipVertical) ? 31 - y : y;
-        const uint32_t expected = dibPixel(*dib, sx, sy) ^ ((flags & kImageInvert) ? 0xFFFFFF : 0);
+        const uint32_t expected = dibPixel(*wide, sx, sy) ^ ((flags & kImageInvert) ? 0xFFFFFF : 0);
         ASSERT_EQ(at(cell, x, y), expected) << int(flags) << ' ' << x << ',' << y;
       }
   }

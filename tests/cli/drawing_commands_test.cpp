@@ -12,9 +12,14 @@ namespace {
 
 QImage picture(const fs::path& path) { return QImage(QString::fromStdString(path.string())); }
 
-TEST(RenderCommand, DrawsTheLevelCellByCellAndRefusesWhatItCannotDo) {
-  const TempFolder folder;
-  const fs::path out = folder.dir / "render.png";
+// The 60-pixel picture of the earth, the first element on the sheet.
+QImage earthCell(const QImage& sheet) { return sheet.copy(10 + 15 + 8 + 30 + 8, 40, 60, 60); }
+
+// Render draws a level, artwork the contact sheet of a set; each refuses what it cannot do.
+TEST(DrawingCommands, RenderDrawsTheLevelCellByCellAndArtworkASheetOfTheChosenSet) {
+  const TempFolder temp;
+  const fs::path& folder = temp.dir;
+  const fs::path out = folder / "render.png";
   const std::string demo = example("demo.lev");
   ASSERT_EQ(cli({"render", demo, "-o", out.string(), "--cell", "10"}).status, kExitOk);
   EXPECT_EQ(picture(out).size(), QSize(40, 30));
@@ -28,21 +33,14 @@ TEST(RenderCommand, DrawsTheLevelCellByCellAndRefusesWhatItCannotDo) {
   run = cli({"render", demo, "-o", "/nonexistent/folder/x.png"});
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("cannot write"), std::string::npos);
-}
 
-// The 60-pixel picture of the earth, the first element on the sheet.
-QImage earthCell(const QImage& sheet) { return sheet.copy(10 + 15 + 8 + 30 + 8, 40, 60, 60); }
-
-TEST(ArtworkCommand, DrawsASheetOfTheChosenSetAndReportsUnknownSets) {
-  const TempFolder temp;
-  const fs::path& folder = temp.dir;
   ASSERT_EQ(cli({"artwork", "-o", (folder / "default.png").string()}).status, kExitOk);
   // The build ships the Night set beside the executables; it has its own earth.
   ASSERT_EQ(cli({"artwork", "--set", "NIGHT", "-o", (folder / "night.png").string()}).status, kExitOk);
   const QImage day = picture(folder / "default.png"), night = picture(folder / "night.png");
   EXPECT_NE(earthCell(day), earthCell(night));
 
-  const CliRun run = cli({"artwork", "--set", "Nowhere", "-o", (folder / "nowhere.png").string()});
+  run = cli({"artwork", "--set", "Nowhere", "-o", (folder / "nowhere.png").string()});
   EXPECT_EQ(run.status, kExitFailed);
   EXPECT_NE(run.err.find("'Nowhere'"), std::string::npos);
   EXPECT_NE(run.err.find("Default"), std::string::npos);
@@ -51,15 +49,11 @@ TEST(ArtworkCommand, DrawsASheetOfTheChosenSetAndReportsUnknownSets) {
 
 }  // namespace
 
+// Two levels of one name, the second a stray, and a file that cannot be read: each has its
+// place in one row, framed in the colour of its problem.
 TEST(PackCommand, DrawsOneThumbnailPerLevelOfThePack) {
-  const TempFolder folder;
-  const std::string out = (folder.dir / "sheet.png").string();
-  ASSERT_EQ(cli({"pack", CAVERNIA_EXAMPLES_DIR, "--sheet", out}).status, kExitOk);
-  EXPECT_EQ(picture(out).size(), QSize(4 * 184, 234)) << "the four examples in one row";
-
-  // Two levels of one name, the second a stray, and a file that cannot be read: each has its
-  // place, framed in the colour of its problem.
   const TempFolder pack;
+  const std::string out = (pack.dir / "sheet.png").string();
   for (const char* file : {"a.lev", "b.lev"}) pack.write(file, "n Bravo\r\nm 1 1\r\n1\r\n");
   pack.write("c.lev", std::string("n C\0", 4));
   ASSERT_EQ(cli({"pack", pack.dir.string(), "--sheet", out}).status, kExitFailed);

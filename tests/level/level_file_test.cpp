@@ -46,13 +46,12 @@ TEST_F(LevelFileTest, RefusesFilesThatCannotBeLevels) {
 // What the editor remembers of a file tells it whether another program changed it since: a
 // touch or the same bytes written back is no change; new bytes, also under the same size and
 // time, or a file renamed over it, are; a file gone is missing.
-TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
+TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOneAndSaveReplacesTheFileItNames) {
   const std::string path = write("cave.lev", crLf({"n Cave", "m 2 1", "*$"}));
   Level level;
   FileIdentity known;
   ASSERT_TRUE(readLevelFile(path, level, &known).ok);
   EXPECT_EQ(checkFile(path, known), FileState::Unchanged);
-  const auto sameTimeAs = [](const std::string& file, const fs::file_time_type& time) { fs::last_write_time(file, time); };
   const fs::file_time_type time = fs::last_write_time(path);
 
   fs::last_write_time(path, time + std::chrono::seconds(5));
@@ -61,7 +60,7 @@ TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
   EXPECT_NE(now.modifiedNs, known.modifiedNs);
 
   write("cave.lev", crLf({"n Cove", "m 2 1", "*$"}));  // same size
-  sameTimeAs(path, time);
+  fs::last_write_time(path, time);
   EXPECT_EQ(checkFile(path, known), FileState::Changed) << "rewritten in place";
 
   write("other.lev", crLf({"n Cave", "m 2 1", "*$"}));
@@ -73,13 +72,11 @@ TEST_F(LevelFileTest, TheIdentityTellsAChangedFileFromAnUnchangedOne) {
 
   fs::remove(path);
   EXPECT_EQ(checkFile(path, known), FileState::Missing);
-}
 
-// A save replaces the file whole, keeping its permissions; through a symbolic link it writes the
-// file the link names and the link stays; a file with two names shows the new level under both.
-// The identity written is that of the file saved; a failed save leaves nothing behind.
-TEST_F(LevelFileTest, SaveReplacesTheFileItNamesKeepingItsPermissionsOrLeavesNothingBehind) {
-  Level level;
+  // A save replaces the file whole, keeping its permissions; through a symbolic link it writes
+  // the file the link names and the link stays; a file with two names shows the new level under
+  // both. The identity written is that of the file saved; a failed save leaves nothing behind.
+  level = Level();
   level.setText(Property::Name, "Linked");
   level.setElement(1, 1, EL_RUBY);
   const std::string target = write("real.lev", "old");

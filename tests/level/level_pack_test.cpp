@@ -8,7 +8,7 @@ namespace fs = std::filesystem;
 
 using Indexes = std::vector<std::vector<int>>;
 
-TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
+TEST(LevelPack, ChainsFollowNextLevelTheLongestStartsThePackAndProblemsAreFound) {
   const TempFolder temp;
   const fs::path& folder = temp.dir;
   const char* files[][3] = {
@@ -44,15 +44,13 @@ TEST(LevelPack, ChainsFollowNextLevelAndProblemsAreFound) {
   fs::remove(folder / "d.lev");
   EXPECT_TRUE(readLevelPack(folder.string()).clean()) << "duplicate names and cycles are reported, not failures";
   EXPECT_FALSE(readLevelPack((folder / "missing").string()).error.empty());
-}
 
-// A pack has one first level: the start of the longest chain, the file that sorts first on a
-// tie. Open levels stand for their files.
-TEST(LevelPack, TheLongestChainStartsThePackAndOtherStartsAreStrays) {
-  const TempFolder temp;
+  // A pack has one first level: the start of the longest chain, the file that sorts first on a
+  // tie. Open levels stand for their files.
+  fs::create_directories(folder / "two");
   for (const auto& [file, next] : {std::pair{"b.lev", ""}, {"c.lev", "d"}, {"d.lev", ""}, {"x.lev", "y"}, {"y.lev", ""}})
-    temp.write(file, std::string("n ") + file + "\r\nN " + next + "\r\nm 1 1\r\n1\r\n");
-  LevelPack pack = readLevelPack(temp.dir.string());
+    temp.write(std::string("two/") + file, std::string("n ") + file + "\r\nN " + next + "\r\nm 1 1\r\n1\r\n");
+  pack = readLevelPack((folder / "two").string());
   EXPECT_EQ(pack.chains, (Indexes{{1, 2}, {0}, {3, 4}}));
   EXPECT_EQ(pack.unreachable, (std::vector<int>{0, 3, 4}));
   EXPECT_TRUE(pack.levels[0].stray && pack.levels[3].stray && !pack.levels[1].stray && !pack.levels[4].stray);
@@ -61,7 +59,7 @@ TEST(LevelPack, TheLongestChainStartsThePackAndOtherStartsAreStrays) {
   Level y;
   y.setText(Property::Name, "Y");
   y.setText(Property::NextLevel, "b");
-  pack = readLevelPack(temp.dir.string(), {{"y.lev", y}});
+  pack = readLevelPack((folder / "two").string(), {{"y.lev", y}});
   EXPECT_EQ(pack.chains, (Indexes{{3, 4, 0}, {1, 2}}));
   EXPECT_EQ(pack.levels[4].level.text(Property::Name), "Y");
 }

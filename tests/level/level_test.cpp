@@ -51,7 +51,6 @@ TEST(TileBlock, TextOfARangeReadsBackThroughItsExtent) {
   level.setElement(4, 3, EL_RUBY);
   EXPECT_EQ(tileBlockText(level, {2, 2, 4, 3}), "   \n *(\0"sv);
   EXPECT_EQ(tileBlockText(level, {124, 0, 127, 0}), "    \0"sv);  // past the store: empty
-  EXPECT_EQ(tileBlockExtent(tileBlockText(level, {2, 2, 4, 3}), {9, 9}), (CellRange{9, 9, 11, 10}));
   const struct {
     std::string_view text;
     CellRange extent;

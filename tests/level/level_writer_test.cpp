@@ -52,7 +52,6 @@ TEST(LevelWriter, WhatItWritesReadsBackToTheSameBytesAndValuesInAFormTheReaderTa
          l.setRemainders(remainders);
        },
        "\r\nn Trap  m 1 1  #\r\n", false},
-      {[](Level& l) { l.setText(Designer, "a\rb\nc"); }, "\r\na a b c\r\n"},
       {[](Level& l) {  // only the cells inside the level
          l = readText(crLf({"m 5 2", "*  #1", "~~~~$"}));
          l.setNumber(Width, 3), l.setNumber(Height, 1);

@@ -15,7 +15,6 @@
 namespace {
 
 const QRgb kWhite = qRgb(255, 255, 255);
-constexpr int kDpi = 300;
 
 bool near(QRgb a, QRgb b) {
   return std::abs(qRed(a) - qRed(b)) <= 12 && std::abs(qGreen(a) - qGreen(b)) <= 12 &&
@@ -65,7 +64,7 @@ TEST(Printing, PdfPageShowsTheLevelAtTheTopLeft) {
   const QString pdf = folder.filePath("level.pdf");
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFileName(pdf);
-  printer.setResolution(kDpi);
+  printer.setResolution(300);
   printer.setPageSize(QPageSize(QPageSize::A4));
   printer.setPageMargins({}, QPageLayout::Millimeter);
   ASSERT_TRUE(printLevel(printer, level));
