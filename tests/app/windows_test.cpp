@@ -14,7 +14,7 @@ TEST(Windows, CaptionsTellTheWindowsApartTheWindowMenuAndKeysGoRoundThemProperti
     trigger(act().file.newLevel);
     session.active()->close();
     settle();
-    EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*") << "the maximized window that closed leaves the mark";
+    EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev*") << "the window that closed leaves the mark";
     LevelWindow* second = session.newWindow();
     EXPECT_EQ(caption(), "Cavernia Level Editor - key-vault.lev:2*");
     // Both windows show the one level with its one set of choices.
