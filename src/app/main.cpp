@@ -1,6 +1,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include "app/bus_autolaunch_guard.h"
 #include "app/cavernia_app.h"
 #include "app/command_line.h"
 #include "app/font_config_loader.h"
@@ -22,6 +23,7 @@ bool answeredWithoutDisplay(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   if (answeredWithoutDisplay(argc, argv)) return 0;
+  BusAutolaunchGuard busGuard;
   FontConfigLoader fonts;
   CaverniaApp app(argc, argv);
   fonts.wait();
@@ -51,5 +53,6 @@ int main(int argc, char** argv) {
     }
   }
   if (!app.start(line.files)) return app.finish(1);
+  busGuard.restore();  // the first window has looked for the bus
   return app.finish(app.exec());
 }

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <algorithm>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -98,6 +99,7 @@ bool digitsOnly(Field field) {
 }  // namespace
 
 void PropertyForm::createFields(const std::function<int()>& currentElement) {
+  QCompleter noCompleter;
   for (const FieldLayout& layout : kFields) {
     const Field id = layout.field;
     QWidget* widget = nullptr;
@@ -114,12 +116,17 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
       case Field::Sounds:
       case Field::Music: {
         auto* box = new QComboBox(this);
-        box->setEditable(true);
+        // A typed name is stored as typed: no completion; the drop-down list offers the names.
+        // The edit field comes with a stand-in completer, so that the box does not build one of
+        // its own (nor, as making it editable would, its drop-down list before it is opened).
+        auto* edit = new QLineEdit(box);
+        edit->setPalette(box->palette());
+        edit->setCompleter(&noCompleter);
+        box->setLineEdit(edit);
+        box->setCompleter(nullptr);
         box->setInsertPolicy(QComboBox::NoInsert);
         connect(box, &QComboBox::activated, this, [this, id] { commit(id); });
         connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, id] { m_edited.insert(id); });
-        // A typed name is stored as typed: no completion; the drop-down list offers the names.
-        box->setCompleter(nullptr);
         // The box, not its edit field, receives the focus events.
         box->installEventFilter(this);
         box->lineEdit()->installEventFilter(this);

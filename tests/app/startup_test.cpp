@@ -5,6 +5,9 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <sys/stat.h>
+
+#include "app/bus_autolaunch_guard.h"
 #include "app/user_language.h"
 #include "app_support.h"
 #include "view/level_pack_panel.h"
@@ -136,4 +139,30 @@ TEST(Startup, EarlierSettingsAndRecoveryCopiesMoveToTheEditorsOwnFolders) {
   EXPECT_FALSE(QDir(dataHome + earlierFolder).exists());
   EditorSettings().remove("");
   QDir(dataHome + "/cavernia/recovery/1234").removeRecursively();
+}
+
+TEST(Startup, TheSessionBusLauncherIsSkippedOnlyWhereNoneCanBeFound) {
+  QTemporaryDir dir;
+  const std::string root = dir.path().toStdString();
+  const std::string missing = root + "/missing";
+  const auto hopeless = [&](const char* address, const char* runtime, const std::string& path,
+                            const std::string& installed) {
+    return BusAutolaunchGuard::launchHopeless(address, runtime, path.c_str(), installed);
+  };
+  EXPECT_TRUE(hopeless(nullptr, nullptr, "/nonexistent::" + root, missing));
+  EXPECT_FALSE(hopeless("unix:path=/run/user/1/bus", nullptr, "", missing)) << "an announced bus";
+  EXPECT_FALSE(hopeless("", nullptr, "", missing)) << "set, even empty: the library decides";
+
+  ASSERT_TRUE(QDir(dir.path()).mkpath("run") && QDir(dir.path()).mkpath("bin"));
+  const std::string runtime = root + "/run";
+  EXPECT_TRUE(hopeless(nullptr, runtime.c_str(), "", missing));
+  QFile(dir.filePath("run/bus")).open(QIODevice::WriteOnly);
+  EXPECT_FALSE(hopeless(nullptr, runtime.c_str(), "", missing)) << "a systemd session's bus";
+
+  const std::string launcher = root + "/bin/dbus-launch";
+  QFile(QString::fromStdString(launcher)).open(QIODevice::WriteOnly);
+  EXPECT_TRUE(hopeless(nullptr, nullptr, "/nonexistent:" + root + "/bin", missing)) << "not executable";
+  chmod(launcher.c_str(), 0755);
+  EXPECT_FALSE(hopeless(nullptr, nullptr, "/nonexistent:" + root + "/bin", missing)) << "found along the PATH";
+  EXPECT_FALSE(hopeless(nullptr, nullptr, "", launcher)) << "where it was installed";
 }
