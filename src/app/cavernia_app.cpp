@@ -16,6 +16,7 @@
 #include "app/menu_context.h"
 #include "app/menu/menu_actions.h"
 #include "app/menu/focused_text_field.h"
+#include "app/deferred_icon_style.h"
 #include "app/disk_watch.h"
 #include "app/editor_settings.h"
 #include "app/level_window.h"
@@ -74,6 +75,7 @@ CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
   moveEarlierSettings();
   setApplicationVersion("0.9");
   installUserLanguage(*this, QLocale());
+  setStyle(new DeferredIconStyle(style()));
 }
 
 void CaverniaApp::showProgramIcon() {

@@ -3,11 +3,13 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStyleFactory>
 #include <QTranslator>
 
 #include <sys/stat.h>
 
 #include "app/bus_autolaunch_guard.h"
+#include "app/deferred_icon_style.h"
 #include "app/user_language.h"
 #include "app_support.h"
 #include "view/level_pack_panel.h"
@@ -165,4 +167,17 @@ TEST(Startup, TheSessionBusLauncherIsSkippedOnlyWhereNoneCanBeFound) {
   chmod(launcher.c_str(), 0755);
   EXPECT_FALSE(hopeless(nullptr, nullptr, "/nonexistent:" + root + "/bin", missing)) << "found along the PATH";
   EXPECT_FALSE(hopeless(nullptr, nullptr, "", launcher)) << "where it was installed";
+}
+
+TEST(Startup, StandardIconsReadLateAreTheStylesOwnAndReadOnce) {
+  DeferredIconStyle style(QStyleFactory::create("Fusion"));
+  std::unique_ptr<QStyle> fusion(QStyleFactory::create("Fusion"));
+  for (const QStyle::StandardPixmap which : {QStyle::SP_TitleBarCloseButton, QStyle::SP_ToolBarHorizontalExtensionButton}) {
+    const QIcon deferred = style.standardIcon(which, nullptr, nullptr);
+    const QIcon own = fusion->standardIcon(which);
+    EXPECT_EQ(deferred.cacheKey(), style.standardIcon(which, nullptr, nullptr).cacheKey());
+    EXPECT_FALSE(deferred.isNull());
+    EXPECT_EQ(deferred.availableSizes(), own.availableSizes());
+    EXPECT_EQ(deferred.pixmap(16, QIcon::Disabled).toImage(), own.pixmap(16, QIcon::Disabled).toImage());
+  }
 }
