@@ -115,8 +115,9 @@ QString CaverniaApp::usageText() {
 }
 
 bool CaverniaApp::start(const QStringList& files) {
-  // Artwork comes first, so that the first window can draw at once.
-  loadArtworkSets(applicationDirPath().toStdString());
+  // Artwork comes first, so that the first window can draw at once (the program's start may
+  // have read it already).
+  if (!defaultArtworkSet()) loadArtworkSets(applicationDirPath().toStdString());
 
   m_window = std::make_unique<MainWindow>();
   m_menuActions = new MenuActions(*m_window);

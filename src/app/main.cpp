@@ -4,8 +4,8 @@
 #include "app/bus_autolaunch_guard.h"
 #include "app/cavernia_app.h"
 #include "app/command_line.h"
-#include "app/font_config_loader.h"
 #include "app/instance_link.h"
+#include "app/startup_loader.h"
 
 namespace {
 
@@ -24,9 +24,9 @@ bool answeredWithoutDisplay(int argc, char** argv) {
 int main(int argc, char** argv) {
   if (answeredWithoutDisplay(argc, argv)) return 0;
   BusAutolaunchGuard busGuard;
-  FontConfigLoader fonts;
+  StartupLoader loader;
   CaverniaApp app(argc, argv);
-  fonts.wait();
+  loader.wait();
   // Qt takes its own options (-platform, -style) out of the arguments first.
   const CommandLine line = parseCommandLine(app.arguments().mid(1));
   QTextStream errors(stderr);
