@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 // With no session bus announced, the D-Bus library runs `dbus-launch` to find or start one the
@@ -17,7 +16,6 @@ class BusAutolaunchGuard {
 
   // Once the library has looked (it reads the setting once), the environment may be restored.
   void restore();
-  bool active() const { return m_active; }
 
   // Whether looking for the session bus would end in a launcher that cannot be found, given
   // the environment's DBUS_SESSION_BUS_ADDRESS, XDG_RUNTIME_DIR and PATH (null when unset).

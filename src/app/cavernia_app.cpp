@@ -284,7 +284,7 @@ int CaverniaApp::finish(int code) {
 
 int CaverniaApp::printLevelFile(const QString& file, const QString& printerName, QTextStream& errors,
                                 QPrinter* printer) {
-  loadArtworkSets(applicationDirPath().toStdString());
+  if (!defaultArtworkSet()) loadArtworkSets(applicationDirPath().toStdString());  // read at the start already
   const auto fail = [&errors](const QString& message) {
     errors << "cavernia-editor: " << message << "\n";
     errors.flush();
