@@ -1,17 +1,14 @@
 #include "app/cavernia_app.h"
 
 #include <QClipboard>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QIcon>
 #include <QLocale>
 #include <QMdiArea>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QTextStream>
 #include <QTimer>
-#include <QWindow>
 
 #include "app/menu_context.h"
 #include "app/menu/menu_actions.h"
@@ -22,6 +19,7 @@
 #include "app/level_window.h"
 #include "app/main_window.h"
 #include "app/open_levels.h"
+#include "app/program_icon.h"
 #include "app/recovery_writer.h"
 #include "app/restore_dialog.h"
 #include "app/user_language.h"
@@ -40,33 +38,6 @@ namespace {
 
 constexpr int kHandOverRetryMs = 200;
 
-// Runs `work` once, when `widget`'s window is first on screen, or after a second at the latest
-// (a window started minimised).
-void whenOnScreen(QWidget& widget, std::function<void()> work) {
-  class Watcher : public QObject {
-   public:
-    Watcher(QWindow* window, std::function<void()> work) : QObject(window), m_work(std::move(work)) {
-      QTimer::singleShot(1000, this, [this] { run(); });
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-      // After this round of events, which sends the first picture.
-      if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed())
-        QTimer::singleShot(0, this, [this] { run(); });
-      return false;
-    }
-
-   private:
-    void run() {
-      if (m_work) std::exchange(m_work, nullptr)();
-      deleteLater();
-    }
-    std::function<void()> m_work;
-  };
-  QWindow* window = widget.windowHandle();
-  if (!window || window->isExposed()) return work();
-  window->installEventFilter(new Watcher(window, std::move(work)));
-}
-
 }  // namespace
 
 CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -76,14 +47,6 @@ CaverniaApp::CaverniaApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationVersion("0.9");
   installUserLanguage(*this, QLocale());
   setStyle(new DeferredIconStyle(style()));
-}
-
-void CaverniaApp::showProgramIcon() {
-  // Every window without an icon of its own, the level windows too, shows this one.
-  QIcon icon;
-  QDirIterator pictures(":/icons", QDir::Files, QDirIterator::Subdirectories);
-  while (pictures.hasNext()) icon.addFile(pictures.next());
-  setWindowIcon(icon);
 }
 
 CaverniaApp::~CaverniaApp() { finish(0); }
@@ -119,6 +82,8 @@ bool CaverniaApp::start(const QStringList& files) {
   // have read it already).
   if (!defaultArtworkSet()) loadArtworkSets(applicationDirPath().toStdString());
 
+  // Every window without an icon of its own, the level windows too, shows this one.
+  setWindowIcon(programIcon());
   m_window = std::make_unique<MainWindow>();
   m_menuActions = new MenuActions(*m_window);
   m_textField = std::make_unique<FocusedTextField>([this] { m_menuActions->requestRefresh(); });
@@ -156,8 +121,6 @@ bool CaverniaApp::start(const QStringList& files) {
   if (offerRecoveredLevels(*m_levels, *recovery, window) == 0 && files.isEmpty()) m_levels->open(QString());
   window->show();
   m_menuActions->refreshNow();
-  // Reading the icon's pictures wakes Qt's image readers: the window shows first.
-  whenOnScreen(*window, [this] { showProgramIcon(); });
   return true;
 }
 

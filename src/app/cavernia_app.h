@@ -52,7 +52,6 @@ class CaverniaApp : public QApplication {
   void showActiveArtwork();
   void followFocus();
   void openHandedOverFiles();
-  void showProgramIcon();
 
   std::unique_ptr<MainWindow> m_window;
   MenuActions* m_menuActions = nullptr;  // owned by the main window

@@ -10,6 +10,7 @@
 
 #include "app/bus_autolaunch_guard.h"
 #include "app/deferred_icon_style.h"
+#include "app/program_icon.h"
 #include "app/user_language.h"
 #include "app_support.h"
 #include "view/level_pack_panel.h"
@@ -179,5 +180,17 @@ TEST(Startup, StandardIconsReadLateAreTheStylesOwnAndReadOnce) {
     EXPECT_FALSE(deferred.isNull());
     EXPECT_EQ(deferred.availableSizes(), own.availableSizes());
     EXPECT_EQ(deferred.pixmap(16, QIcon::Disabled).toImage(), own.pixmap(16, QIcon::Disabled).toImage());
+  }
+}
+
+TEST(Startup, TheCompiledProgramIconIsTheInstalledPictureAtEveryWindowSize) {
+  const QIcon icon = programIcon();
+  EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
+  for (const int side : {16, 32, 48, 64}) {
+    const QImage installed(QString("%1/%2x%2/apps/cavernia-editor.png").arg(CAVERNIA_ICON_THEME_DIR).arg(side));
+    ASSERT_FALSE(installed.isNull()) << side;
+    EXPECT_EQ(icon.pixmap(side).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              installed.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+        << side;
   }
 }
