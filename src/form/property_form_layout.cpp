@@ -205,8 +205,9 @@ void PropertyForm::layOut() {
   for (const FieldLayout& layout : kFields) {
     if (!layout.label || layout.place.x <= layout.labelAt.x()) continue;
     const int room = layout.place.x - layout.labelAt.x();
-    const QString shown = m_labelOf.value(layout.field)->text();
-    unitX = std::max(unitX, (metrics.horizontalAdvance(shown) + 3) / static_cast<double>(room));
+    // The label's own measure, which it keeps for being laid out below: the text is shaped once.
+    const int shown = m_labelOf.value(layout.field)->sizeHint().width();
+    unitX = std::max(unitX, (shown + 3) / static_cast<double>(room));
   }
   // Check boxes and the difficulty list show their whole text, however long it is in the
   // user's language.
