@@ -143,6 +143,8 @@ void PropertyForm::createFields(const std::function<int()>& currentElement) {
       }
       case Field::Remainders:
         m_remainderList = new QListWidget(this);
+        // One line each, in one font, far narrower than the list: measuring one measures all.
+        m_remainderList->setUniformItemSizes(true);
         m_remainderList->installEventFilter(this);  // Insert, Delete and Ctrl+Delete
         connect(m_remainderList, &QListWidget::currentRowChanged, this, [this] { showSelectedRemainder(); });
         widget = m_remainderList;

@@ -12,11 +12,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<CellPos> firstCellOf(const Level& level, int element) {
+// The first cell of each element, row by row; one pass serves every check that looks for one.
+using FirstCells = std::array<std::optional<CellPos>, kElementCount>;
+FirstCells firstCells(const Level& level) {
+  FirstCells first;
   for (int y = 0; y < level.height(); ++y)
     for (int x = 0; x < level.width(); ++x)
-      if (level.element(x, y) == element) return CellPos{x, y};
-  return std::nullopt;
+      if (const int element = level.element(x, y); element != kNoElement && !first[element]) first[element] = CellPos{x, y};
+  return first;
 }
 
 std::string trimmed(std::string_view text) {
@@ -65,8 +68,9 @@ LevelWarning warning(Message message, std::optional<CellPos> cell, std::optional
 
 std::vector<LevelWarning> checkLevel(const Level& level, const std::string& path) {
   std::vector<LevelWarning> warnings;
-  if (!firstCellOf(level, EL_PLAYER1)) warnings.push_back(warning({TRANSLATABLE("Message", "no Player 1")}, {}, {}));
-  if (!firstCellOf(level, EL_EXIT)) warnings.push_back(warning({TRANSLATABLE("Message", "no Exit")}, {}, {}));
+  const FirstCells first = firstCells(level);
+  if (!first[EL_PLAYER1]) warnings.push_back(warning({TRANSLATABLE("Message", "no Player 1")}, {}, {}));
+  if (!first[EL_EXIT]) warnings.push_back(warning({TRANSLATABLE("Message", "no Exit")}, {}, {}));
 
   const std::string toCollect = trimmed(level.text(Property::Emeralds));
   if (!toCollect.empty() && toCollect.size() < 10 &&
@@ -93,7 +97,7 @@ std::vector<LevelWarning> checkLevel(const Level& level, const std::string& path
        TRANSLATABLE("Message", "a yellow door but no yellow key")},
   }};
   for (const Colour& colour : colours) {
-    const std::optional<CellPos> key = firstCellOf(level, colour.key), door = firstCellOf(level, colour.door);
+    const std::optional<CellPos> key = first[colour.key], door = first[colour.door];
     if (key && !door) warnings.push_back(warning({colour.keyAlone}, key, {}));
     if (door && !key) warnings.push_back(warning({colour.doorAlone}, door, {}));
   }
