@@ -27,6 +27,11 @@ TEST(LevelChecks, EachMistakeIsNamedWithItsCellOrPropertyAndTheNextLevelLookedFo
       {[](Level& l) { l.setText(Property::Emeralds, " 2 "); },
        {"Emeralds to collect is 2, but the level holds only 1", {}, Property::Emeralds}},
       {[](Level& l) { l.setElement(4, 1, kNoElement); }, {"a blue key but no blue door", CellPos{3, 1}, {}}},
+      {[](Level& l) {  // the first key, row by row, is the one named
+         l.setElement(4, 1, kNoElement);
+         l.setElement(0, 2, EL_BLUE_KEY);
+       },
+       {"a blue key but no blue door", CellPos{3, 1}, {}}},
       {[](Level& l) { l.setElement(3, 1, EL_RED_KEY); },
        {"a blue door but no blue key", CellPos{4, 1}, {}}},
       {[](Level& l) { l.setText(Property::Name, "Cave\x81"); },
