@@ -109,7 +109,7 @@ class LongGerman : public QTranslator {
   bool isEmpty() const override { return false; }
   QString translate(const char*, const char* source, const char*, int) const override {
     const QByteArrayView text(source);
-    if (text == "Level name") return QStringLiteral("Bezeichnung dieses Levels");
+    if (text == "Level name") return QStringLiteral("Bezeichnung dieses schönen neuen Levels");
     return text == "tutorial" ? QStringLiteral("Einführung für ganz Neue") : QString();
   }
 };
@@ -125,7 +125,7 @@ TEST(PropertyForm, LongTranslatedLabelsAndTheCountOfAFullLevelShowWholeAndClearO
   EXPECT_GE(count.width(), count.sizeHint().width());
   QLabel* label = nullptr;
   for (QLabel* each : f.form().findChildren<QLabel*>()) {
-    if (each->text() == "Bezeichnung dieses Levels") label = each;
+    if (each->text() == "Bezeichnung dieses schönen neuen Levels") label = each;
     if (each->text() == "Robot speed") { EXPECT_LT(count.geometry().right(), each->x()); }
   }
   ASSERT_NE(label, nullptr) << "the label is shown translated";
