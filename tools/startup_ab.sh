@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Start-up of two editor builds against the bare Qt window, in one run:
+#   tools/startup_ab.sh EDITOR_A EDITOR_B [ROUNDS]
+# Each round starts the bare window, then both editors on showcase.lev; the editors' order flips
+# every round, because whichever editor starts second is 1 to 3 ms faster. Prints the medians
+# and the lower quartiles (where the host interferes least), in milliseconds to the first window
+# mapped. Needs Xvfb, and the measuring programs of ../shared/perf (built here on first use).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+a=$(realpath "$1") b=$(realpath "$2") rounds=${3:-40}
+
+perf=build/perf
+mkdir -p "$perf"
+[ -x "$perf/mapwait" ] || gcc -O2 -o "$perf/mapwait" ../shared/perf/mapwait.c -lX11
+[ -x "$perf/bareqt" ] || g++ -O2 -fPIC ../shared/perf/bareqt.cpp -o "$perf/bareqt" $(pkg-config --cflags --libs Qt6Widgets)
+
+export DISPLAY=:90
+pgrep -f "Xvfb :90" >/dev/null || { Xvfb :90 -screen 0 1600x1000x24 >/dev/null 2>&1 & sleep 1; }
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+cp examples/showcase.lev "$home/"
+
+# mapwait ends the program it measured, and may report that program's end as its own status.
+start() { HOME=$home "$perf/mapwait" "$1" --new-instance "$home/showcase.lev" 2>/dev/null || true; }
+bare=() first=() second=()
+for ((i = 1; i <= rounds; ++i)); do
+  bare+=("$("$perf/mapwait" "$perf/bareqt" 2>/dev/null || true)")
+  if ((i % 2)); then first+=("$(start "$a")"); second+=("$(start "$b")")
+  else second+=("$(start "$b")"); first+=("$(start "$a")"); fi
+done
+
+# The value at a fraction of the sorted times; a start that gave no time (mapwait ended without
+# one, as it does on an X error) is left out.
+at() { local fraction=$1; shift; printf '%s\n' "$@" | awk 'NF' | sort -n | awk -v f="$fraction" '{v[NR] = $1} END {print v[int((NR - 1) * f) + 1]}'; }
+report() {
+  local name=$1; shift
+  local median quartile
+  median=$(at 0.5 "$@") quartile=$(at 0.25 "$@")
+  echo "$name: median $median ms ($(echo "scale=2; $median / $bare_median" | bc)x), lower quartile $quartile ms"
+}
+bare_median=$(at 0.5 "${bare[@]}")
+echo "bare window: median $bare_median ms, lower quartile $(at 0.25 "${bare[@]}") ms"
+report "A $1" "${first[@]}"
+report "B $2" "${second[@]}"
