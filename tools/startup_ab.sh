@@ -9,10 +9,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 a=$(realpath "$1") b=$(realpath "$2") rounds=${3:-40}
 
+shared=../shared/perf
+[ -f "$shared/mapwait.c" ] || { echo "startup_ab.sh: the measuring programs are not in $shared" >&2; exit 1; }
 perf=build/perf
 mkdir -p "$perf"
-[ -x "$perf/mapwait" ] || gcc -O2 -o "$perf/mapwait" ../shared/perf/mapwait.c -lX11
-[ -x "$perf/bareqt" ] || g++ -O2 -fPIC ../shared/perf/bareqt.cpp -o "$perf/bareqt" $(pkg-config --cflags --libs Qt6Widgets)
+[ -x "$perf/mapwait" ] || gcc -O2 -o "$perf/mapwait" "$shared/mapwait.c" -lX11
+# shellcheck disable=SC2046  # pkg-config's flags are words of their own
+[ -x "$perf/bareqt" ] || g++ -O2 -fPIC "$shared/bareqt.cpp" -o "$perf/bareqt" $(pkg-config --cflags --libs Qt6Widgets)
 
 export DISPLAY=:90
 pgrep -f "Xvfb :90" >/dev/null || { Xvfb :90 -screen 0 1600x1000x24 >/dev/null 2>&1 & sleep 1; }
