@@ -17,8 +17,10 @@ using FirstCells = std::array<std::optional<CellPos>, kElementCount>;
 FirstCells firstCells(const Level& level) {
   FirstCells first;
   for (int y = 0; y < level.height(); ++y)
-    for (int x = 0; x < level.width(); ++x)
-      if (const int element = level.element(x, y); element != kNoElement && !first[element]) first[element] = CellPos{x, y};
+    for (int x = 0; x < level.width(); ++x) {
+      const int element = level.element(x, y);
+      if (element != kNoElement && !first[element]) first[element] = CellPos{x, y};
+    }
   return first;
 }
 

@@ -7,13 +7,15 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 int main(int argc, char** argv) {
   if (argc < 3) {
     std::cerr << "usage: icon_gen OUTPUT.cpp PICTURE.png...\n";
     return 2;
   }
-  std::ofstream out(argv[1]);
+  // Written whole or not at all: a half-written source must not look up to date.
+  std::ostringstream out;
   out << "// Written by icon_gen from the program's icon pictures.\n"
          "#include \"app/program_icon_pictures.h\"\n\n"
          "namespace {\n";
@@ -21,7 +23,7 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     QImage picture(QString::fromLocal8Bit(argv[i]));
     if (picture.isNull() || picture.width() != picture.height()) {
-      std::cerr << "icon_gen: " << argv[i] << " is not a square picture\n";
+      std::cerr << "icon_gen: " << argv[i] << " cannot be read as a square picture\n";
       return 1;
     }
     picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -43,5 +45,7 @@ int main(int argc, char** argv) {
          "const ProgramIconPicture kProgramIconPictures[] = {\n"
       << table << "};\n"
       << "const int kProgramIconPictureCount = " << argc - 2 << ";\n";
-  return out ? 0 : 1;
+  std::ofstream file(argv[1]);
+  file << out.str();
+  return file ? 0 : 1;
 }
