@@ -4,7 +4,9 @@
 # Each round starts the bare window, then both editors on showcase.lev; the editors' order flips
 # every round, because whichever editor starts second is 1 to 3 ms faster. Prints the medians
 # and the lower quartiles (where the host interferes least), in milliseconds to the first window
-# mapped. Needs Xvfb, and the measuring programs of ../shared/perf (built here on first use).
+# mapped. Each round also starts tools/text_window.cpp, the bare window with a menu, a status bar
+# message and a text field, to show what text alone costs. Needs Xvfb, and the measuring programs
+# of ../shared/perf (built here on first use).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 a=$(realpath "$1") b=$(realpath "$2") rounds=${3:-40}
@@ -16,6 +18,9 @@ mkdir -p "$perf"
 [ -x "$perf/mapwait" ] || gcc -O2 -o "$perf/mapwait" "$shared/mapwait.c" -lX11
 # shellcheck disable=SC2046  # pkg-config's flags are words of their own
 [ -x "$perf/bareqt" ] || g++ -O2 -fPIC "$shared/bareqt.cpp" -o "$perf/bareqt" $(pkg-config --cflags --libs Qt6Widgets)
+# shellcheck disable=SC2046
+[ "$perf/text_window" -nt tools/text_window.cpp ] ||
+  g++ -O2 -fPIC tools/text_window.cpp -o "$perf/text_window" $(pkg-config --cflags --libs Qt6Widgets)
 
 export DISPLAY=:90
 pgrep -f "Xvfb :90" >/dev/null || { Xvfb :90 -screen 0 1600x1000x24 >/dev/null 2>&1 & sleep 1; }
@@ -25,9 +30,10 @@ cp examples/showcase.lev "$home/"
 
 # mapwait ends the program it measured, and may report that program's end as its own status.
 start() { HOME=$home "$perf/mapwait" "$1" --new-instance "$home/showcase.lev" 2>/dev/null || true; }
-bare=() first=() second=()
+bare=() text=() first=() second=()
 for ((i = 1; i <= rounds; ++i)); do
   bare+=("$("$perf/mapwait" "$perf/bareqt" 2>/dev/null || true)")
+  text+=("$("$perf/mapwait" "$perf/text_window" 2>/dev/null || true)")
   if ((i % 2)); then first+=("$(start "$a")"); second+=("$(start "$b")")
   else second+=("$(start "$b")"); first+=("$(start "$a")"); fi
 done
@@ -43,5 +49,6 @@ report() {
 }
 bare_median=$(at 0.5 "${bare[@]}")
 echo "bare window: median $bare_median ms, lower quartile $(at 0.25 "${bare[@]}") ms"
+report "text window" "${text[@]}"
 report "A $1" "${first[@]}"
 report "B $2" "${second[@]}"
