@@ -1,7 +1,6 @@
 // The editor's first window built plainly with Qt, to measure start-up against: about the same
 // kinds and numbers of widgets (menus, tool bars, the form, a dock, the status bar), no logic,
-// no level, no artwork, no settings. Build and compare:
-//   g++ -O2 -fPIC tools/plain_window.cpp -o build/perf/plain_window $(pkg-config --cflags --libs Qt6Widgets)
+// no level, no artwork, no settings. tools/startup_ab.sh builds it; compare with
 //   bash tools/startup_ab.sh build/perf/plain_window build/run/bin/cavernia-editor
 #include <QApplication>
 #include <QCheckBox>
@@ -15,29 +14,29 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QMainWindow window;
   const char* menus[] = {"&File", "&Edit", "&View", "&Window", "&Elements", "&Compare", "&?"};
-  int n = 0;
-  for (const char* m : menus) {
-    QMenu* menu = window.menuBar()->addMenu(m);
-    for (int i = 0; i < 16; ++i) menu->addAction(QString("Action %1").arg(++n));
+  int actions = 0;
+  for (const char* title : menus) {
+    QMenu* menu = window.menuBar()->addMenu(title);
+    for (int i = 0; i < 16; ++i) menu->addAction(QString("Action %1").arg(++actions));
   }
   QPixmap pixmap(16, 16);
   pixmap.fill(Qt::darkGreen);
   const QIcon icon(pixmap);
-  const int buttons[] = {12, 27, 19, 7, 11, 7};
-  for (int b : buttons) {
+  const int buttonsPerBar[] = {12, 27, 19, 7, 11, 7};
+  for (int buttons : buttonsPerBar) {
     QToolBar* bar = window.addToolBar("Bar");
     bar->setIconSize(QSize(16, 16));
-    for (int i = 0; i < b; ++i) bar->addAction(icon, QString("Button %1").arg(i));
+    for (int i = 0; i < buttons; ++i) bar->addAction(icon, QString("Button %1").arg(i));
   }
   auto* area = new QMdiArea;
   window.setCentralWidget(area);

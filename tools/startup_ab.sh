@@ -18,9 +18,12 @@ mkdir -p "$perf"
 [ -x "$perf/mapwait" ] || gcc -O2 -o "$perf/mapwait" "$shared/mapwait.c" -lX11
 # shellcheck disable=SC2046  # pkg-config's flags are words of their own
 [ -x "$perf/bareqt" ] || g++ -O2 -fPIC "$shared/bareqt.cpp" -o "$perf/bareqt" $(pkg-config --cflags --libs Qt6Widgets)
-# shellcheck disable=SC2046
-[ "$perf/text_window" -nt tools/text_window.cpp ] ||
-  g++ -O2 -fPIC tools/text_window.cpp -o "$perf/text_window" $(pkg-config --cflags --libs Qt6Widgets)
+# The yardsticks of our own: the text window runs every round, the plain window when named.
+for yardstick in text_window plain_window; do
+  # shellcheck disable=SC2046
+  [ "$perf/$yardstick" -nt "tools/$yardstick.cpp" ] ||
+    g++ -O2 -fPIC "tools/$yardstick.cpp" -o "$perf/$yardstick" $(pkg-config --cflags --libs Qt6Widgets)
+done
 
 export DISPLAY=:90
 pgrep -f "Xvfb :90" >/dev/null || { Xvfb :90 -screen 0 1600x1000x24 >/dev/null 2>&1 & sleep 1; }
